@@ -1,0 +1,33 @@
+#include "persist/TStream.h"
+
+#include "platform/TolvError.h"
+
+#include <limits>
+
+int32_t TStream::Size() {
+    const int32_t here = Seek(0, FromCurrent);
+    const int32_t size = Seek(0, FromEnd);
+    Seek(here, FromBeginning);
+    return size;
+}
+
+int32_t TStream::seekTarget(int32_t offset, int origin, int32_t current,
+                            const std::function<int32_t()>& endSize) {
+    int64_t target = 0;
+    switch (origin) {
+    case FromBeginning:
+        target = offset;
+        break;
+    case FromCurrent:
+        target = int64_t{current} + offset;
+        break;
+    case FromEnd:
+        target = int64_t{endSize()} - offset;
+        break;
+    default:
+        throw TolvError("Invalid seek origin " + std::to_string(origin));
+    }
+    if (target < 0 || target > std::numeric_limits<int32_t>::max())
+        throw TolvError("Seek error");
+    return static_cast<int32_t>(target);
+}
