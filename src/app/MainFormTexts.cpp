@@ -1,0 +1,121 @@
+#include "app/MainFormTexts.h"
+
+#include <array>
+
+namespace {
+
+#define TXT(name) TOLV_TEXT_ENTRY(MainFormTexts, name)
+
+const std::array kTexts{
+    TXT(XPosPanel),
+    TXT(YPosPanel),
+    TXT(AreaPanel),
+    TXT(DescriptionPanel),
+
+    TXT(NewHint),
+    TXT(LoadHint),
+    TXT(SaveHint),
+    TXT(SaveAsHint),
+    TXT(CutHint),
+    TXT(CopyHint),
+    TXT(PasteHint),
+    TXT(DefineRestrictHint),
+    TXT(DrawRestrictHint),
+    TXT(SelectHint),
+    TXT(TextHint),
+    TXT(DateHint),
+    TXT(NumberHint),
+    TXT(TimeHint),
+    TXT(ShiftCodeHint),
+    TXT(BarcodeHint),
+    TXT(GraphicHint),
+    TXT(FieldHint),
+    TXT(ZoomInHint),
+    TXT(ZoomOutHint),
+    TXT(DownloadHint),
+    TXT(MultiLineTextHint),
+    TXT(LeftJustifyButtonHint),
+    TXT(CentreJustifyButtonHint),
+    TXT(RightJustifyButtonHint),
+    TXT(TopJustifyButtonHint),
+    TXT(MiddleJustifyButtonHint),
+    TXT(BottomJustifyButtonHint),
+    TXT(InkCostButtonHint),
+
+    TXT(FileMenu),
+    TXT(FileMenuNew),
+    TXT(FileMenuLoad),
+    TXT(FileMenuSave),
+    TXT(FileMenuSaveAs),
+    TXT(FileMenuRenameFile),
+    TXT(FileMenuDefineMonthStrings),
+    TXT(FileImageDescriptions),
+    TXT(FileMenuImageDescriptions),
+    TXT(FileMenuDownloadImage),
+    TXT(FileMenuPrint),
+    TXT(FileMenuExit),
+    TXT(EditMenu),
+    TXT(EditMenuCut),
+    TXT(EditMenuCopy),
+    TXT(EditMenuPaste),
+    TXT(FormatMenu),
+    TXT(FormatMenuLeftJustify),
+    TXT(FormatMenuCentreJustify),
+    TXT(FormatMenuRightJustify),
+    TXT(ItemMenu),
+    TXT(ItemMenuSelectItem),
+    TXT(ItemMenuTextItem),
+    TXT(ItemMenuDateItem),
+    TXT(ItemMenuNumberItem),
+    TXT(ItemMenuTimeItem),
+    TXT(ItemMenuShiftCodeItem),
+    TXT(ItemMenuBarCodeItem),
+    TXT(ItemMenuGraphicItem),
+    TXT(ItemMenuMultipleLineTextItem),
+    TXT(OptionsMenu),
+    TXT(OptionsMenuSerialPort),
+    TXT(OptionsMenuDisplayUnits),
+    TXT(OptionsMenuShiftTimes),
+    TXT(OptionsMenuHideToolBar),
+    TXT(OptionsMenuGrid),
+    TXT(OptionsMenuRulers),
+    TXT(OptionsMenuLanguage),
+    TXT(HelpMenu),
+    TXT(HelpMenuAboutBox),
+    TXT(ZoomMenu),
+    TXT(ZoomMenuAutoSize),
+    TXT(ZoomMenuZoom100),
+    TXT(ZoomMenuZoom150),
+    TXT(ZoomMenuZoom200),
+    TXT(Handheld),
+    TXT(HandView),
+    TXT(HandErase),
+};
+
+#undef TXT
+
+} // namespace
+
+void MainFormTexts::load(const IniFile* settings) {
+    loadTexts<MainFormTexts>(*this, kTexts, settings, Section);
+}
+
+std::vector<KeyedText> MainFormTexts::texts() const {
+    return keyedTexts<MainFormTexts>(*this, kTexts);
+}
+
+std::vector<KeyedText> MainFormTexts::builtInTexts() {
+    return MainFormTexts().texts();
+}
+
+QString MainFormTexts::text(const QString& key) const {
+    return textOf<MainFormTexts>(*this, kTexts, key);
+}
+
+QString MainFormTexts::shortHint(const QString& hint) {
+    return hint.section(u'|', 0, 0);
+}
+
+QString MainFormTexts::longHint(const QString& hint) {
+    return hint.section(u'|', 1);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/TextTable.h"
+
+#include <QString>
+
+#include <vector>
+
+class IniFile;
+
+// The message table: every text shown in a message box, keyed in section
+// "Errors" of the settings file. Each member starts with its built-in English
+// text; load() replaces it by the chosen language's text. The table is read
+// once at start-up, before any window exists, and stays fixed for the run.
+class Messages {
+public:
+    static inline const QString Section = QStringLiteral("Errors");
+
+    // Messages without a key: always their built-in text.
+    static inline const QString InvalidArabicDateError =
+        QStringLiteral("Error - Invalid Arabic Date");
+    static inline const QString NoItemsDefinedError =
+        QStringLiteral("No Items Defined - Cannot Download");
+    static inline const QString GraphicCompressionMemoryError =
+        QStringLiteral("Out Of Memory for Graphic Compression");
+
+    // The table, in loader order.
+    QString LanguageChangeConfirm = QStringLiteral("Language Change, Nebra will exit, Confirm?");
+    QString FileNewConfirm = QStringLiteral("Image altered, save?");
+    QString InvalidFileError = QStringLiteral("Not an OX250 image file");
+    QString WrongObjectError = QStringLiteral("Error - attempt to add wrong object to image list");
+    QString CommsTimeoutError1 = QStringLiteral("Serial link to handheld broken. ");
+    QString CommsTimeoutError2 = QStringLiteral("Check correct port is in use and ");
+    QString CommsTimeoutError3 = QStringLiteral("that serial cable is connected.");
+    QString BatteryTooLowError = QStringLiteral("Handheld battery too low");
+    QString NoFontMapFileError = QStringLiteral("Error - no font map file.");
+    QString NoFontMapsError = QStringLiteral("Error - no font maps in file.");
+    QString CloseConfirm = FileNewConfirm;
+    QString InvalidCommsPortNoError = QStringLiteral("Invalid communications port number");
+    QString DriveNotReadyError = QStringLiteral("Error - drive not ready");
+    QString InvalidDirectoryError = QStringLiteral("Error - invalid directory");
+    QString FileAlreadyExistsError = QStringLiteral("File already exists");
+    QString CouldNotOpenPortError = QStringLiteral("Could not open communications port");
+    QString InvalidWeekNumberError = QStringLiteral("Error - Invalid week number");
+    QString InvalidOffsetAmountError = QStringLiteral("Error - Invalid offset amount");
+    QString OverwriteFileWarning = QStringLiteral("File already exists - overwrite?");
+    QString InvalidIntegerError = QStringLiteral("Error - invalid integer");
+    QString InvalidRestrictedAreaError =
+        QStringLiteral("Error - there would be objects outside the area.");
+    QString InvalidObjectPlacementError = QStringLiteral("Error - cannot place object here.");
+    QString InvalidChangeError = QStringLiteral("Error - change would place object outside area.");
+    QString DeleteFileConfirm = QStringLiteral("Delete file?");
+    QString OperationCancelled = QStringLiteral("Operation cancelled.");
+    QString MaxItemsExceededError1 = QStringLiteral("Error - no more than");
+    QString MaxItemsExceededError2 = QStringLiteral("items allowed per label");
+    QString MaxGraphicItemsExceededError1 = QStringLiteral("Error - no more than");
+    QString MaxGraphicItemsExceededError2 = QStringLiteral("graphic items allowed per label");
+    QString CannotDownloadNoLabelDescription =
+        QStringLiteral("No Label Description - Cannot Download");
+    QString NoLabelDescriptionWarning = QStringLiteral("Label has no description - define one?");
+    QString InvalidFloatError = QStringLiteral("Error - invalid floating point number");
+    QString RestrictedAreaTooBigError = QStringLiteral("Error - restricted area too large");
+    QString TextTooLongError = QStringLiteral("Error - text too long");
+    QString ImageTooBigError = QStringLiteral("Error - image too large for the handheld");
+    QString NoShiftCodeDefined = QStringLiteral("Shift Codes Must Be Defined");
+    QString DuplicateShiftError =
+        QStringLiteral("Error - a shift already exists with these settings.");
+    QString DifferentShiftWithSameCodeError =
+        QStringLiteral("Error - this shift code already in use.");
+    QString InvalidTimeError = QStringLiteral("Error - invalid time value.");
+    QString InvalidShiftcodeError = QStringLiteral("Error - invalid shift code.");
+    QString TooManyShiftsError = QStringLiteral("Error - too many shifts. (Max. 25)");
+    QString LoadBitmapError = QStringLiteral("Error - not a .bmp file");
+    QString LoadBitmapBitError = QStringLiteral("Error - Colour Graphics Are Not Supported");
+    QString InvalidModuleWidthError = QStringLiteral("Invalid module width value");
+    QString InvalidHeightError = QStringLiteral("Invalid barcode height value");
+    QString InvalidBarcodeNumberError = QStringLiteral("Invalid Barcode number value");
+    QString InvalidModuleWidthRangeError = QStringLiteral("Invalid module width range");
+    QString NonStandardBarcodeHeightWarning =
+        QStringLiteral("Non standard barcode height. Contine?");
+    QString ZeroTextItem = QStringLiteral("Cannot create null text item");
+    QString ZeroGraphicItem = QStringLiteral("Cannot create null graphic item");
+    QString EAN128chars = QStringLiteral("Too many encoded characters");
+    QString EAN128Width = QStringLiteral("The barcode is wider than permitted");
+    QString DrawnWidthError = QStringLiteral("Too wide");
+    QString DrawnHeightError = QStringLiteral("Too tall");
+
+    // Reads every key in loader order, each with the current text as default;
+    // nothing happens for a null (absent) settings file.
+    void load(const IniFile* settings);
+
+    // The current texts with their keys, in loader order.
+    std::vector<KeyedText> texts() const;
+    // The built-in texts with their keys, in loader order.
+    static std::vector<KeyedText> builtInTexts();
+
+    // The table of the running program. Start-up loads it once from the
+    // settings file; everything that shows a message reads it from here.
+    static Messages& program();
+};

@@ -1,0 +1,138 @@
+#include "app/LanguageFiles.h"
+
+#include "app/Messages.h"
+#include "app/ui/LangFormUnit.h"
+#include "app/ui/RadioGroup.h"
+#include "platform/IniFile.h"
+
+#include "ScriptedPrompter.h"
+#include "TestFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kSettings = "[LangForm]\nLeft=12\nTop=34\nLanguage=0\n"
+                             "[MainForm]\nWidth=700\n";
+
+QByteArray languageFile(const QString& name) {
+    return "[Errors]\nLanguageChangeConfirm=" + name.toUtf8() + " confirm?\n";
+}
+
+// Clicks a language and then OK or Cancel in the shown language dialog.
+ScriptedPrompter::DialogScript choose(int index, const char* button = "OKButton") {
+    return [index, button](QDialog& dialog) {
+        QTest::mouseClick(dialog.findChild<RadioGroup*>("LanguageRG")->button(index),
+                          Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+        return dialog.result();
+    };
+}
+
+class LanguageChange : public ::testing::Test {
+protected:
+    LanguageChange() {
+        folders.writeIni(kSettings);
+        for (const QString& name : LanguageFiles::fileNames())
+            folders.writeInstallFile(name, languageFile(name));
+        form = std::make_unique<TLangForm>();
+    }
+
+    bool change() { return LanguageFiles::changeLanguage(*form, prompter, messages); }
+
+    TestFolders folders;
+    ScriptedPrompter prompter;
+    Messages messages;
+    std::unique_ptr<TLangForm> form;
+};
+
+} // namespace
+
+TEST_F(LanguageChange, SameLanguageAsksNothingAndCopiesNothing) {
+    prompter.dialogScripts.push_back(choose(0));
+    EXPECT_FALSE(change());
+    EXPECT_EQ(prompter.dialogsRun, QStringList{"LangForm"});
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(folders.readIni(), kSettings);
+}
+
+TEST_F(LanguageChange, NoLeavesSettingsAndRestoresTheIndex) {
+    prompter.dialogScripts.push_back(choose(1));
+    prompter.answers.push_back(Prompter::Answer::No);
+    EXPECT_FALSE(change());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Language Change, Nebra will exit, Confirm?");
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Question);
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
+    EXPECT_EQ(folders.readIni(), kSettings);
+    EXPECT_EQ(form->itemIndex(), 0);
+}
+
+TEST_F(LanguageChange, YesReplacesSettingsByTheLanguageFileAndAsksToClose) {
+    prompter.dialogScripts.push_back(choose(4));
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    EXPECT_TRUE(change());
+    const QByteArray ini = folders.readIni();
+    EXPECT_TRUE(ini.startsWith(languageFile("Swedish.ini"))) << ini.constData();
+    EXPECT_FALSE(ini.contains("Width=700"));
+    IniFile settings(folders.iniPath());
+    EXPECT_EQ(settings.readInteger("LangForm", "Language", -1), 4);
+    EXPECT_EQ(settings.readInteger("LangForm", "Left", -1), 12);
+    EXPECT_EQ(settings.readInteger("LangForm", "Top", -1), 34);
+    EXPECT_EQ(QDir(folders.settingsDir()).entryList(QDir::Files), QStringList{"tolv.ini"});
+}
+
+TEST_F(LanguageChange, MissingLanguageFileIsReportedAndChangesNothing) {
+    QFile::remove(folders.installDir() + "German.ini");
+    prompter.dialogScripts.push_back(choose(2));
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    EXPECT_FALSE(change());
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_TRUE(prompter.shown[1].text.contains(folders.installDir() + "German.ini"));
+    EXPECT_EQ(prompter.shown[1].icon, Prompter::Icon::Stop);
+    EXPECT_EQ(folders.readIni(), kSettings);
+    EXPECT_EQ(form->itemIndex(), 0);
+}
+
+TEST_F(LanguageChange, CancelInTheDialogRestoresIndexAndRereadsSettings) {
+    const QByteArray settings = "[LangForm]\nCaption=Langue\nLeft=12\nTop=34\nLanguage=0\n";
+    folders.writeIni(settings);
+    prompter.dialogScripts.push_back(choose(5, "CancelButton"));
+    EXPECT_FALSE(change());
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(form->itemIndex(), 0);
+    EXPECT_EQ(form->windowTitle(), "Langue");
+    EXPECT_EQ(folders.readIni(), settings);
+}
+
+TEST_F(LanguageChange, ConfirmationUsesTheLoadedMessageText) {
+    messages.load(std::make_unique<IniFile>(folders.installDir() + "French.ini").get());
+    prompter.dialogScripts.push_back(choose(3));
+    prompter.answers.push_back(Prompter::Answer::Cancel);
+    EXPECT_FALSE(change());
+    EXPECT_EQ(prompter.texts(), QStringList{"French.ini confirm?"});
+    EXPECT_EQ(form->itemIndex(), 0);
+}
+
+TEST(FirstStart, CreatesSettingsFromTheEnglishFile) {
+    TestFolders folders;
+    folders.writeInstallFile("English.ini", "[MainForm]\nWidth=640\n");
+    EXPECT_TRUE(LanguageFiles::createSettingsIfMissing());
+    EXPECT_EQ(folders.readIni(), "[MainForm]\nWidth=640\n");
+
+    folders.writeIni("[MainForm]\nWidth=800\n");
+    EXPECT_FALSE(LanguageFiles::createSettingsIfMissing());
+    EXPECT_EQ(folders.readIni(), "[MainForm]\nWidth=800\n");
+}
+
+TEST(FirstStart, WithoutTheEnglishFileNothingHappens) {
+    TestFolders folders;
+    EXPECT_FALSE(LanguageFiles::createSettingsIfMissing());
+    EXPECT_FALSE(QFile::exists(folders.iniPath()));
+}

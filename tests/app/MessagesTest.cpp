@@ -1,0 +1,73 @@
+#include "app/Messages.h"
+
+#include "app/SettingsFile.h"
+
+#include "TestFolders.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Messages loaded() {
+    Messages m;
+    m.load(SettingsFile::open().get());
+    return m;
+}
+
+} // namespace
+
+TEST(Messages, WithoutSettingsFileEveryTextIsBuiltIn) {
+    TestFolders folders;
+    const Messages m = loaded();
+    EXPECT_EQ(m.CloseConfirm, "Image altered, save?");
+    EXPECT_EQ(m.ImageTooBigError, "Error - image too large for the handheld");
+    EXPECT_EQ(m.texts(), Messages::builtInTexts());
+}
+
+TEST(Messages, EmptySettingsFileKeepsBuiltInTexts) {
+    TestFolders folders;
+    folders.writeIni("");
+    const Messages m = loaded();
+    EXPECT_EQ(m.CloseConfirm, "Image altered, save?");
+    EXPECT_EQ(m.texts(), Messages::builtInTexts());
+}
+
+TEST(Messages, FileTextsReplaceBuiltInsAndMissingKeysKeepThem) {
+    TestFolders folders;
+    folders.writeIni("[MainForm]\nCloseConfirm=wrong section\n"
+                     "[errors]\ncloseconfirm=Bild ge\xc3\xa4ndert, speichern?\n"
+                     "TooManyShiftsError=Trop d'\xc3\xa9quipes, 25 max.\n");
+    const Messages m = loaded();
+    EXPECT_EQ(m.CloseConfirm, QString::fromUtf8("Bild ge\xc3\xa4ndert, speichern?"));
+    EXPECT_EQ(m.TooManyShiftsError, QString::fromUtf8("Trop d'\xc3\xa9quipes, 25 max."));
+    EXPECT_EQ(m.FileNewConfirm, "Image altered, save?");
+    EXPECT_EQ(m.CannotDownloadNoLabelDescription, "No Label Description - Cannot Download");
+}
+
+TEST(Messages, LoaderOrderListsEveryMessageOnce) {
+    const std::vector<KeyedText> table = Messages::builtInTexts();
+    ASSERT_EQ(table.size(), 54u);
+    EXPECT_EQ(table.front().key, "LanguageChangeConfirm");
+    EXPECT_EQ(table[10], (KeyedText{"CloseConfirm", "Image altered, save?"}));
+    EXPECT_EQ(table[34].key, "ImageTooBigError");
+    EXPECT_EQ(table.back(), (KeyedText{"DrawnHeightError", "Too tall"}));
+    QSet<QString> keys;
+    for (const KeyedText& t : table) {
+        EXPECT_FALSE(t.text.isEmpty()) << t.key.toStdString();
+        keys.insert(t.key.toLower());
+    }
+    EXPECT_EQ(keys.size(), 54);
+}
+
+// Two keys bound to one member would show one message in place of another.
+TEST(Messages, EveryKeyLoadsIntoItsOwnText) {
+    TestFolders folders;
+    QByteArray ini = "[Errors]\n";
+    for (const KeyedText& t : Messages::builtInTexts())
+        ini += t.key.toUtf8() + "=from file " + t.key.toUtf8() + "\n";
+    folders.writeIni(ini);
+    for (const KeyedText& t : loaded().texts())
+        EXPECT_EQ(t.text, "from file " + t.key);
+}
