@@ -1,0 +1,33 @@
+#include "app/ui/UnitsFormUnit.h"
+
+#include "app/SettingsFile.h"
+#include "app/ui/RadioGroup.h"
+#include "app/wareHouse.h"
+#include "platform/Prompter.h"
+
+#include <QPushButton>
+
+TUnitsForm::TUnitsForm(const IniFile* settings, QWidget* parent)
+    : RadioGroupDialog(QStringLiteral("UnitsForm"), QStringLiteral("UnitsRG"), true, parent) {
+    readTexts(settings);
+}
+
+void TUnitsForm::readTexts(const IniFile* settings) {
+    setWindowTitle(text(settings, "Caption", "Display units"));
+    group()->setTitle(text(settings, "UnitsRGCaption", "nebra units"));
+    group()->setItems({text(settings, "UnitsRGPixels", "Pixels"), text(settings, "UnitsRGmm", "mm"),
+                       text(settings, "UnitsRGInches", "Inches"),
+                       text(settings, "UnitsRGPoints", "Points")});
+    okButton()->setText(text(settings, "OK", "OK"));
+    cancelButton()->setText(text(settings, "Cancel", "Cancel"));
+}
+
+bool TUnitsForm::execute(Prompter& prompter, TNEBRAData& data, QWidget* parent) {
+    const auto settings = SettingsFile::open(&prompter);
+    TUnitsForm form(settings.get(), parent);
+    form.setItemIndex(data.DisplayUnits());
+    if (prompter.runModal(form) != QDialog::Accepted)
+        return false;
+    data.SetDisplayUnits(form.itemIndex());
+    return true;
+}

@@ -1,0 +1,181 @@
+#include "app/wareHouse.h"
+
+#include "app/SettingsFile.h"
+#include "platform/IniFile.h"
+
+#include <QLocale>
+
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+const QString kUnitsSection = QStringLiteral("UnitsForm");
+const QString kGridSection = QStringLiteral("GridTForm");
+const QString kOptionsSection = QStringLiteral("TOLVOptions");
+const QString kTimeSection = QStringLiteral("TIPropEdForm");
+
+constexpr int kUnitCount = 4;
+
+// Thousandths of the unit per inch, for the text conversions.
+qint64 thousandthsPerInch(int units) {
+    switch (units) {
+    case TNEBRAData::Millimetres:
+        return 25400;
+    case TNEBRAData::Inches:
+        return 1000;
+    default:
+        return 72000;
+    }
+}
+
+// Hundredths of the unit per inch, for DotsToUnits.
+qint64 hundredthsPerInch(int units) {
+    return thousandthsPerInch(units) / 10;
+}
+
+// n ÷ d rounded to the nearest whole number, halves away from zero; d > 0.
+qint64 roundedQuotient(qint64 n, qint64 d) {
+    const qint64 q = (2 * std::llabs(n) + d) / (2 * d);
+    return n < 0 ? -q : q;
+}
+
+// A typed length as thousandths of its unit: exactly three decimals, more
+// are cut off (not rounded), fewer are padded with zeros.
+std::optional<int> toThousandths(const QString& text) {
+    const QString separator = QLocale().decimalPoint();
+    const qsizetype at = text.indexOf(separator);
+    const QString whole = at < 0 ? text : text.left(at);
+    const QString decimals = at < 0 ? QString() : text.mid(at + separator.size());
+    bool ok = false;
+    const int value = (whole + decimals.left(3).leftJustified(3, u'0')).toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<int> toInt(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+TNEBRAData::TNEBRAData(const IniFile* settings) : printers_(settings) {
+    readUnits(settings);
+    readMonthLanguages(settings);
+    readTimeFormats(settings);
+    readGrid(settings);
+}
+
+TNEBRAData::~TNEBRAData() {
+    writeSettings();
+}
+
+void TNEBRAData::readUnits(const IniFile* settings) {
+    unitNames_ = {
+        SettingsFile::text(settings, kUnitsSection, QStringLiteral("PelsStr"),
+                           QStringLiteral("Pixels")),
+        SettingsFile::text(settings, kUnitsSection, QStringLiteral("mmStr"), QStringLiteral("mm")),
+        SettingsFile::text(settings, kUnitsSection, QStringLiteral("InchesStr"),
+                           QStringLiteral("Inches")),
+        SettingsFile::text(settings, kUnitsSection, QStringLiteral("PointsStr"),
+                           QStringLiteral("Points"))};
+    if (settings)
+        SetDisplayUnits(settings->readInteger(kUnitsSection, QStringLiteral("DisplayUnits"), 0));
+}
+
+void TNEBRAData::readMonthLanguages(const IniFile* settings) {
+    for (int n = 1; n <= int(monthLanguages_.size()); ++n) {
+        const QString key = QStringLiteral("MonthLanguage%1").arg(n);
+        MonthLanguage& language = monthLanguages_[std::size_t(n - 1)];
+        language.name =
+            SettingsFile::text(settings, kOptionsSection, key + QStringLiteral("Name"), QString());
+        language.strings = SettingsFile::text(settings, kOptionsSection, key, QString());
+    }
+}
+
+void TNEBRAData::readTimeFormats(const IniFile* settings) {
+    if (!settings)
+        return;
+    const QStringList builtIn{QStringLiteral("None"), QStringLiteral("A/P"),
+                              QStringLiteral("AM/PM"), QStringLiteral("a/p"),
+                              QStringLiteral("am/pm")};
+    for (int i = 0; i < builtIn.size(); ++i)
+        timeFormats_ << settings->readString(kTimeSection, QStringLiteral("Format%1").arg(i),
+                                             builtIn[i]);
+}
+
+void TNEBRAData::readGrid(const IniFile* settings) {
+    if (!settings)
+        return;
+    snapOn_ = settings->readBool(kGridSection, QStringLiteral("SnapOn"), false);
+    gridOn_ = settings->readBool(kGridSection, QStringLiteral("GridOn"), false);
+    SetPitch(settings->readInteger(kGridSection, QStringLiteral("Pitch"), kDefaultPitch));
+}
+
+void TNEBRAData::writeSettings(Prompter* prompter) const {
+    const auto settings = SettingsFile::open(prompter);
+    if (!settings)
+        return;
+    settings->writeInteger(kUnitsSection, QStringLiteral("DisplayUnits"), units_);
+    settings->writeBool(kGridSection, QStringLiteral("SnapOn"), snapOn_);
+    settings->writeBool(kGridSection, QStringLiteral("GridOn"), gridOn_);
+    settings->writeInteger(kGridSection, QStringLiteral("Pitch"), pitch_);
+}
+
+void TNEBRAData::SetDisplayUnits(int units) {
+    if (units >= 0 && units < kUnitCount)
+        units_ = std::uint8_t(units);
+}
+
+QString TNEBRAData::UnitName() const {
+    return unitNames_[units_];
+}
+
+QString TNEBRAData::DotsToText(int dots, int dpi) const {
+    if (units_ == Dots)
+        return QString::number(dots);
+    const qint64 q = dpi > 0 ? roundedQuotient(qint64(dots) * thousandthsPerInch(units_), dpi) : 0;
+    const QString digits =
+        (q >= 1 ? QString::number(q) : QStringLiteral("0000")).rightJustified(3, u'0');
+    return digits.left(digits.size() - 3) + QLocale().decimalPoint() + digits.right(3);
+}
+
+std::optional<int> TNEBRAData::TextToDots(const QString& text, int dpi) const {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    if (units_ == Dots)
+        return toInt(trimmed);
+    const std::optional<int> thousandths = toThousandths(trimmed);
+    if (!thousandths || dpi <= 0)
+        return std::nullopt;
+    const qint64 dots = roundedQuotient(qint64(*thousandths) * dpi, thousandthsPerInch(units_));
+    if (dots < std::numeric_limits<int>::min() || dots > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(dots);
+}
+
+float TNEBRAData::DotsToUnits(int dots) const {
+    if (units_ == Dots)
+        return float(dots);
+    const qint64 q =
+        roundedQuotient(qint64(dots) * hundredthsPerInch(units_), printers_.PrinterDPI());
+    return q < 1 ? 0.0f : float(q) / 100.0f;
+}
+
+void TNEBRAData::SetPitch(int dots) {
+    pitch_ = dots > 0 ? dots : kDefaultPitch;
+}
+
+void TNEBRAData::resetMonthLanguage() {
+    const MonthLanguage& first = monthLanguages_[0];
+    monthLanguageName_ = first.name.toLatin1().toStdString();
+    monthStrings_ = first.strings.toLatin1().toStdString();
+}
+
+void TNEBRAData::switchOnDiagnostic() {
+    diagnostic_ = true;
+    if (showDiagnosticLabel)
+        showDiagnosticLabel();
+}

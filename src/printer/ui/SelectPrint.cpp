@@ -1,0 +1,37 @@
+#include "printer/ui/SelectPrint.h"
+
+#include "app/ui/RadioGroup.h"
+#include "platform/IniFile.h"
+#include "platform/Prompter.h"
+#include "printer/miprinters.h"
+
+#include <QPushButton>
+
+TSelectPrinter::TSelectPrinter(const IniFile* settings, QWidget* parent)
+    : RadioGroupDialog(QStringLiteral("SelectPrinter"), QStringLiteral("SelectPrinterRG"), true,
+                       parent) {
+    okButton()->setObjectName(QStringLiteral("BitBtn1"));
+    readSettings(settings);
+}
+
+void TSelectPrinter::readSettings(const IniFile* settings) {
+    if (settings)
+        move(settings->readInteger(objectName(), QStringLiteral("Left"), 0),
+             settings->readInteger(objectName(), QStringLiteral("Top"), 0));
+    setWindowTitle(text(settings, "Caption", "Printer Selection"));
+    group()->setTitle(text(settings, "SelectPrinterRG", "Select Printer"));
+    QStringList names;
+    for (int i = 0; i < 3; ++i)
+        names << TCoderList::modelName(settings, i);
+    group()->setItems(names);
+    okButton()->setText(text(settings, "OK", "OK"));
+    cancelButton()->setText(text(settings, "Cancel", "Cancel"));
+}
+
+bool TSelectPrinter::execute(Prompter& prompter, TCoderList& printers) {
+    setItemIndex(printers.selectedIndex());
+    if (prompter.runModal(*this) != QDialog::Accepted)
+        return false;
+    printers.setSelectedIndex(itemIndex());
+    return true;
+}

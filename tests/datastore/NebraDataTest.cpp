@@ -1,0 +1,166 @@
+#include "TestFolders.h"
+#include "app/SettingsFile.h"
+#include "app/TextHelpers.h"
+#include "app/wareHouse.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<TNEBRAData> storeFromIni(const TestFolders& folders, const QByteArray& ini) {
+    folders.writeIni(ini);
+    return std::make_unique<TNEBRAData>(SettingsFile::open().get());
+}
+
+} // namespace
+
+TEST(NebraDataConversion, TextsOfLengthsInEachUnit) {
+    TestFolders folders;
+    TNEBRAData data(nullptr);
+    struct Row {
+        int units, dots, dpi;
+        const char* text;
+    };
+    for (const Row& r : {Row{1, 1, 200, ".127"}, Row{2, 0, 200, "0.000"}, Row{2, 200, 200, "1.000"},
+                         Row{0, -4, 200, "-4"}, Row{3, 200, 200, "72.000"},
+                         Row{2, -5, 200, "0.000"}, Row{1, 2000, 448, "113.393"}}) {
+        data.SetDisplayUnits(r.units);
+        EXPECT_EQ(data.DotsToText(r.dots, r.dpi), QLatin1String(r.text)) << r.text;
+    }
+}
+
+TEST(NebraDataConversion, TypedLengthsTakeThreeDecimalsWithoutRounding) {
+    TestFolders folders;
+    TNEBRAData data(nullptr);
+    struct Row {
+        int units;
+        const char* text;
+        int dpi;
+        std::optional<int> dots;
+    };
+    for (const Row& r :
+         {Row{1, "1", 200, 8}, Row{2, "1.2345", 1000, 1234}, Row{2, "1.2349", 1000, 1234},
+          Row{2, ".5", 200, 100}, Row{2, "-1", 200, -200}, Row{0, " 42 ", 200, 42},
+          Row{1, " 25.4 ", 185, 185}, Row{2, "0.0075", 200, 1}, Row{0, "1.5", 200, {}},
+          Row{1, "1", 0, {}}}) {
+        data.SetDisplayUnits(r.units);
+        EXPECT_EQ(data.TextToDots(QLatin1String(r.text), r.dpi), r.dots) << r.text;
+    }
+    for (int units = 0; units < 4; ++units) {
+        data.SetDisplayUnits(units);
+        for (const char* bad : {"", "abc", "1.2.3", "1,5", "1 5", "1e3", "9999999999"})
+            EXPECT_FALSE(data.TextToDots(QLatin1String(bad), 200)) << units << " '" << bad << "'";
+    }
+}
+
+TEST(NebraDataConversion, TextOfDotsReadsBackAsTheSameDots) {
+    TestFolders folders;
+    TNEBRAData data(nullptr);
+    for (int units = 1; units < 4; ++units) {
+        data.SetDisplayUnits(units);
+        for (int dpi : {185, 202, 448})
+            for (int dots = 0; dots <= 2000; ++dots)
+                ASSERT_EQ(data.TextToDots(data.DotsToText(dots, dpi), dpi), dots) << units << dpi;
+    }
+}
+
+TEST(NebraDataConversion, FollowsTheLocaleDecimalSeparator) {
+    TestFolders folders;
+    struct German {
+        German() { QLocale::setDefault(QLocale(QLocale::German)); }
+        ~German() { QLocale::setDefault(QLocale::c()); }
+    } german;
+    EXPECT_TRUE(TextHelpers::isDecimalNumber(QStringLiteral("12,5")));
+    EXPECT_FALSE(TextHelpers::isDecimalNumber(QStringLiteral("12.5")));
+    TNEBRAData data(nullptr);
+    data.SetDisplayUnits(TNEBRAData::Inches);
+    EXPECT_EQ(data.DotsToText(300, 200), QStringLiteral("1,500"));
+    EXPECT_EQ(data.TextToDots(QStringLiteral("1,5"), 200), 300);
+    EXPECT_FALSE(data.TextToDots(QStringLiteral("1.5"), 200));
+}
+
+TEST(NebraDataConversion, DotsToUnitsUsesTheSelectedPrintResolution) {
+    TestFolders folders;
+    TNEBRAData data(nullptr);
+    data.printers().setSelectedIndex(1); // 185 dpi
+    data.SetDisplayUnits(TNEBRAData::Millimetres);
+    EXPECT_FLOAT_EQ(data.DotsToUnits(185), 25.4f);
+    EXPECT_FLOAT_EQ(data.DotsToUnits(-10), 0.0f);
+    data.SetDisplayUnits(TNEBRAData::Points);
+    EXPECT_FLOAT_EQ(data.DotsToUnits(1), 0.39f);
+}
+
+TEST(NebraDataSettings, WithoutSettingsFileDefaultsHoldAndNothingIsWritten) {
+    TestFolders folders;
+    {
+        TNEBRAData data(nullptr);
+        EXPECT_EQ(data.UnitName(), QStringLiteral("Pixels"));
+        EXPECT_FALSE(data.GridOn() || data.SnapOn() || data.diagnostic());
+        EXPECT_EQ(data.Pitch(), 40);
+        EXPECT_TRUE(data.timeFormats().isEmpty());
+        EXPECT_EQ(data.printers().count(), 3);
+    }
+    EXPECT_FALSE(QFile::exists(folders.iniPath()));
+    {
+        auto data = storeFromIni(folders, "[GridTForm]\nPitch=12\n");
+        QFile::remove(folders.iniPath());
+    }
+    EXPECT_FALSE(QFile::exists(folders.iniPath()));
+}
+
+TEST(NebraDataSettings, ReadsUnitsGridLanguagesAndTimeFormats) {
+    TestFolders folders;
+    const auto data = storeFromIni(folders, "[UnitsForm]\nDisplayUnits=2\nInchesStr=Zoll\n"
+                                            "[GridTForm]\nSnapOn=1\nGridOn=1\nPitch=25\n"
+                                            "[TOLVOptions]\nMonthLanguage3Name=Dansk\n"
+                                            "[TIPropEdForm]\nFormat2=vorm./nachm.\n");
+    EXPECT_EQ(data->UnitName(), QStringLiteral("Zoll"));
+    EXPECT_TRUE(data->SnapOn() && data->GridOn());
+    EXPECT_EQ(data->Pitch(), 25);
+    EXPECT_EQ(data->monthLanguages()[2].name, QStringLiteral("Dansk"));
+    EXPECT_EQ(data->timeFormats(), QStringList({"None", "A/P", "vorm./nachm.", "a/p", "am/pm"}));
+}
+
+TEST(NebraDataSettings, GarbledValuesFallBackToTheirDefaults) {
+    TestFolders folders;
+    for (const char* pitch : {"0", "-3", "abc"}) {
+        const auto data = storeFromIni(
+            folders, QByteArray("[UnitsForm]\nDisplayUnits=9\n[GridTForm]\nPitch=") + pitch);
+        EXPECT_EQ(data->Pitch(), 40) << pitch;
+        EXPECT_EQ(data->DisplayUnits(), 0);
+        data->SetDisplayUnits(2);
+        data->SetDisplayUnits(4);
+        EXPECT_EQ(data->DisplayUnits(), 2);
+    }
+}
+
+TEST(NebraDataSettings, DestructionWritesUnitsAndGridInOrder) {
+    TestFolders folders;
+    {
+        auto data = storeFromIni(folders, "[Other]\nKey=1\n");
+        data->SetDisplayUnits(3);
+        data->SetSnapOn(true);
+        data->SetPitch(16);
+    }
+    EXPECT_EQ(folders.readIni(), QByteArray("[Other]\nKey=1\n\n[UnitsForm]\nDisplayUnits=3\n\n"
+                                            "[GridTForm]\nSnapOn=1\nGridOn=0\nPitch=16\n"));
+}
+
+TEST(NebraDataImage, MonthLanguageResetAndDiagnosticMode) {
+    TestFolders folders;
+    const auto data = storeFromIni(folders, "[TOLVOptions]\nMonthLanguage1Name=Fran\xc3\xa7"
+                                            "ais\nMonthLanguage1=JANV,F\xc3\x89V\n");
+    data->SetMonthStrings("OLD");
+    data->resetMonthLanguage();
+    EXPECT_EQ(data->MonthLanguageName(), "Fran\xe7"
+                                         "ais"); // Latin-1 bytes, as files keep them
+    EXPECT_EQ(data->MonthStrings(), "JANV,F\xc9V");
+
+    int shown = 0;
+    data->showDiagnosticLabel = [&shown] { ++shown; };
+    data->switchOnDiagnostic();
+    EXPECT_TRUE(data->diagnostic());
+    EXPECT_EQ(shown, 1);
+}
