@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// The serial line as the packet code sees it: single bytes in and out. The
+// program opens a real serial device behind it; tests may put anything that
+// moves bytes there. None of the calls may spin: a wait sleeps on the device.
+class BytePort {
+public:
+    virtual ~BytePort() = default;
+
+    // Sends one byte; false when it could not be handed to the line in time.
+    virtual bool writeByte(std::uint8_t byte) = 0;
+    // The next received byte, or nothing when none arrives within timeoutMs.
+    virtual std::optional<std::uint8_t> readByte(int timeoutMs) = 0;
+    // Number of received bytes not read yet.
+    virtual int bytesWaiting() = 0;
+    // Waits until at least count bytes are waiting; false when timeoutMs
+    // passes first or the line fails.
+    virtual bool waitForBytes(int count, int timeoutMs) = 0;
+    // Throws away everything received and not read, and everything not sent.
+    virtual void purge() = 0;
+    virtual void close() = 0;
+};

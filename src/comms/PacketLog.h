@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class IRPacket;
+
+// The packet log shown while talking to the handheld: every packet sent and
+// received, written out field by field.
+namespace PacketLog {
+
+inline const QString SentHeader =
+    QStringLiteral("--------------------------Packet sent---------------------------");
+inline const QString ReplyHeader =
+    QStringLiteral("-------------------------Packet Received-----------------------");
+inline const QString ReceivedHeader =
+    QStringLiteral("-------------------------Packet received------------------------");
+inline const QString WriteError = QStringLiteral("*******Write Error*****");
+inline const QString ReadError = QStringLiteral("*******Read Error*****");
+
+// Where log lines go, one call per line.
+using Sink = std::function<void(const QString& line)>;
+
+// The lines that describe a packet under the given header line.
+QStringList lines(const IRPacket& packet, const QString& header);
+
+} // namespace PacketLog

@@ -1,0 +1,90 @@
+#include "comms/QtSerialBytePort.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPort>
+
+namespace {
+
+// Applies the line settings. On a pseudo-terminal these succeed as well:
+// the terminal keeps the speed in its settings and ignores it, so a failure
+// here is a real one on any device.
+bool configure(QSerialPort& port) {
+    return port.setBaudRate(QSerialPort::Baud9600) && port.setDataBits(QSerialPort::Data8) &&
+           port.setParity(QSerialPort::NoParity) && port.setStopBits(QSerialPort::OneStop) &&
+           port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+} // namespace
+
+QtSerialBytePort::QtSerialBytePort(std::unique_ptr<QSerialPort> port, int writeTimeoutMs)
+    : port_(std::move(port)), writeTimeoutMs_(writeTimeoutMs) {}
+
+QtSerialBytePort::~QtSerialBytePort() {
+    close();
+}
+
+std::unique_ptr<QtSerialBytePort> QtSerialBytePort::open(const QString& devicePath,
+                                                         int writeTimeoutMs, QString* error) {
+    auto port = std::make_unique<QSerialPort>();
+    // A path names the device itself; Qt would otherwise look it up under /dev.
+    port->setPortName(devicePath);
+    // Qt locks the device for this process alone while it is open.
+    if (!port->open(QIODevice::ReadWrite) || !configure(*port)) {
+        if (error)
+            *error = port->errorString();
+        port->close();
+        return nullptr;
+    }
+    port->clear(QSerialPort::AllDirections);
+    return std::unique_ptr<QtSerialBytePort>(new QtSerialBytePort(std::move(port), writeTimeoutMs));
+}
+
+bool QtSerialBytePort::writeByte(std::uint8_t byte) {
+    if (!port_->isOpen() || !port_->putChar(static_cast<char>(byte)))
+        return false;
+    if (port_->waitForBytesWritten(writeTimeoutMs_) || port_->bytesToWrite() == 0)
+        return true;
+    // Drop the byte still queued, so that a repeated call does not send it twice.
+    port_->clear(QSerialPort::Output);
+    return false;
+}
+
+std::optional<std::uint8_t> QtSerialBytePort::readByte(int timeoutMs) {
+    if (!waitForBytes(1, timeoutMs))
+        return std::nullopt;
+    char byte = 0;
+    if (!port_->getChar(&byte))
+        return std::nullopt;
+    return static_cast<std::uint8_t>(byte);
+}
+
+int QtSerialBytePort::bytesWaiting() {
+    if (!port_->isOpen())
+        return 0;
+    // Takes in what the device holds without waiting.
+    if (port_->bytesAvailable() == 0)
+        port_->waitForReadyRead(0);
+    return static_cast<int>(port_->bytesAvailable());
+}
+
+bool QtSerialBytePort::waitForBytes(int count, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (port_->isOpen() && port_->bytesAvailable() < count) {
+        if (!port_->waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+            break;
+    }
+    return port_->isOpen() && port_->bytesAvailable() >= count;
+}
+
+void QtSerialBytePort::purge() {
+    if (!port_->isOpen())
+        return;
+    // What the device holds joins Qt's buffer first, so that both go.
+    port_->waitForReadyRead(0);
+    port_->clear(QSerialPort::AllDirections);
+}
+
+void QtSerialBytePort::close() {
+    if (port_->isOpen())
+        port_->close();
+}

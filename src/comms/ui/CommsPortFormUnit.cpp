@@ -1,0 +1,56 @@
+#include "comms/ui/CommsPortFormUnit.h"
+
+#include "app/SettingsFile.h"
+#include "app/ui/RadioGroup.h"
+#include "comms/CommsPort.h"
+#include "platform/IniFile.h"
+#include "platform/Prompter.h"
+
+#include <QPushButton>
+
+TCommsPortForm::TCommsPortForm(const IniFile* settings, QWidget* parent)
+    : RadioGroupDialog(CommsPort::Section, QStringLiteral("PortNumberRG"), true, parent) {
+    readTexts(settings);
+    readSettings(settings);
+}
+
+TCommsPortForm::~TCommsPortForm() {
+    writeSettings();
+}
+
+void TCommsPortForm::readTexts(const IniFile* settings) {
+    setWindowTitle(text(settings, "Caption", "Set Comms Port"));
+    group()->setTitle(text(settings, "PortNumberRGCaption", " Set Port Number "));
+    group()->setItems(
+        {text(settings, "PortNumberRGCOM1", "COM1"), text(settings, "PortNumberRGCOM2", "COM2"),
+         text(settings, "PortNumberRGCOM3", "COM3"), text(settings, "PortNumberRGCOM4", "COM4")});
+    okButton()->setText(text(settings, "OK", "OK"));
+    cancelButton()->setText(text(settings, "Cancel", "Cancel"));
+}
+
+void TCommsPortForm::readSettings(const IniFile* settings) {
+    if (settings)
+        move(settings->readInteger(objectName(), QStringLiteral("Left"), 0),
+             settings->readInteger(objectName(), QStringLiteral("Top"), 0));
+    commsPort_ = CommsPort::storedIndex(settings);
+    setItemIndex(commsPort_);
+}
+
+void TCommsPortForm::writeSettings() const {
+    const auto settings = SettingsFile::open();
+    if (!settings)
+        return;
+    settings->writeInteger(objectName(), QStringLiteral("Left"), pos().x());
+    settings->writeInteger(objectName(), QStringLiteral("Top"), pos().y());
+    CommsPort::storeIndex(*settings, commsPort_);
+}
+
+bool TCommsPortForm::execute(Prompter& prompter) {
+    setItemIndex(commsPort_);
+    if (prompter.runModal(*this) != QDialog::Accepted)
+        return false;
+    if (CommsPort::isValid(itemIndex()))
+        commsPort_ = itemIndex();
+    writeSettings();
+    return true;
+}

@@ -1,0 +1,92 @@
+// The order of events on the line, with the handheld's bytes queued in memory.
+#include "FakeBytePort.h"
+#include "comms/IRPackets.h"
+#include "comms/SerialLink.h"
+
+#include <gtest/gtest.h>
+
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+class LinkProtocol : public ::testing::Test {
+protected:
+    LinkProtocol() {
+        auto fake = std::make_unique<FakeBytePort>();
+        port = fake.get();
+        link.attach(std::move(fake));
+    }
+
+    // The packets the link wrote, by their command letters.
+    std::string commandsWritten() const {
+        std::string letters;
+        for (std::size_t i = 0; i + IRPacket::HeaderSize <= port->written.size();) {
+            letters += static_cast<char>(port->written[i + 2]);
+            i += IRPacket::HeaderSize + (port->written[i + 2] == 'S' ? IRPacket::DataSize : 0);
+        }
+        return letters;
+    }
+
+    IRPacket reply;
+    SerialLink link{reply, {.replyWaitMs = 10, .receivePauseMs = 0}};
+    FakeBytePort* port;
+};
+
+} // namespace
+
+TEST_F(LinkProtocol, AByteIsTriedFiveTimesThenSkipped) {
+    const Bytes wire = IRPacket::request('P').wireBytes();
+    port->failingWrites = 4;
+    link.SendPacket(IRPacket::request('P'));
+    EXPECT_EQ(port->written, wire);
+
+    port->written.clear();
+    port->failingWrites = 5;
+    link.SendPacket(IRPacket::request('P'));
+    EXPECT_EQ(port->written, Bytes(wire.begin() + 1, wire.end()));
+}
+
+TEST_F(LinkProtocol, AReplyCutShortReadsZerosAndIsNoReply) {
+    const Bytes ack = fromHandheld('A');
+    port->incoming = {0x00, ack[0], ack[1], ack[2], ack[3]};
+    IRPacket packet;
+    EXPECT_FALSE(link.ReceivePacket(packet));
+    EXPECT_EQ(packet.Command, 'A');
+    EXPECT_EQ(packet.Checksum2, '0');
+    EXPECT_EQ(packet.PacketNumber, '0');
+
+    port->incoming = {0x00, ack[0], ack[1], ack[2], ack[3]};
+    EXPECT_FALSE(link.SendWithRetry(IRPacket::request('P')));
+    EXPECT_EQ(commandsWritten(), "PPPPP");
+}
+
+TEST_F(LinkProtocol, SendRetriesUntilAcceptedAndTakesIAsYes) {
+    port->queue(fromHandheld('N'));
+    port->queue(fromHandheld('I'));
+    EXPECT_TRUE(link.SendWithRetry(IRPacket::request('Z')));
+    EXPECT_EQ(commandsWritten(), "ZZ");
+    EXPECT_EQ(link.ReplyPacket().Command, 'I');
+}
+
+TEST_F(LinkProtocol, ReceiveAsksAgainForAPacketCountingPastItsField) {
+    Bytes bad = fromHandheld('S', 0, {'Q'}, 2);
+    bad[3] = 129;
+    port->queue(bad);
+    port->queue(fromHandheld('S', 0, {'O', 'K'}, 2));
+    IRPacket packet;
+    EXPECT_TRUE(link.ReceiveWithAck(packet));
+    EXPECT_EQ(packet.DataText(), "OK");
+    EXPECT_EQ(commandsWritten(), "NA");
+    EXPECT_EQ(link.ReplyPacket().Command, 'A');
+}
+
+TEST_F(LinkProtocol, ClosingPurgesAndAClosedLinkFailsAtOnce) {
+    std::vector<std::string> events;
+    port->events = &events;
+    port->queue(fromHandheld('A'));
+    link.ClosePort();
+    EXPECT_EQ(events, (std::vector<std::string>{"purge", "close"}));
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_FALSE(link.SendWithRetry(IRPacket::request('P')));
+    EXPECT_EQ(link.ReplyPacket().Command, '0');
+}

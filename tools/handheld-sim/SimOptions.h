@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// How the simulated handheld behaves, from its command line.
+struct SimOptions {
+    std::uint8_t status = 0;          // status bits answered to a status request
+    bool silent = false;              // never answer
+    int corruptEvery = 0;             // spoil the checksum of every Nth packet sent; 0 = never
+    int hangAfter = -1;               // stop answering after this many packets; -1 = never
+    bool refuseSend = false;          // answer data packets with a refusal
+    std::vector<std::string> preload; // names of the images stored at start
+    std::string storeDir;             // where stored images are written out; empty = nowhere
+};
+
+// Parses the arguments after the program name; nothing (with a message in
+// *error) when they make no sense.
+std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string* error);
+
+extern const char* const simUsage;

@@ -1,0 +1,103 @@
+// The handheld simulator: plays the handheld printer on a pseudo-terminal so
+// that the designer's serial code can be run against a real tty.
+#include "HandheldDevice.h"
+#include "PseudoTerminal.h"
+#include "SimOptions.h"
+#include "StoreDirectory.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+volatile sig_atomic_t stopRequested = 0;
+
+void requestStop(int) {
+    stopRequested = 1;
+}
+
+void installSignals() {
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    // No restart: the wait in the main loop must return to see the request.
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+}
+
+void traceLine(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+// Feeds what the designer sent to the device; false when the line failed.
+bool pumpLine(PseudoTerminal& terminal, HandheldDevice& device) {
+    std::uint8_t buffer[512];
+    const ssize_t n = ::read(terminal.masterFd(), buffer, sizeof buffer);
+    if (n < 0)
+        return errno == EINTR || errno == EAGAIN;
+    for (ssize_t i = 0; i < n; ++i)
+        device.receive(buffer[i]);
+    return true;
+}
+
+// False when standard input has closed: the one who started us is gone.
+bool inputStillOpen() {
+    char buffer[256];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    return n > 0 || (n < 0 && errno == EINTR);
+}
+
+int run(PseudoTerminal& terminal, HandheldDevice& device) {
+    // A packet comes in one burst; a pause this long inside one means the
+    // sender gave it up.
+    constexpr int idleMs = 500;
+    pollfd fds[2] = {{terminal.masterFd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+    while (!stopRequested) {
+        const int ready = ::poll(fds, 2, idleMs);
+        if (ready < 0 && errno != EINTR)
+            return 1;
+        if (ready == 0)
+            device.lineIdle();
+        if (ready > 0 && (fds[0].revents & (POLLIN | POLLERR)) && !pumpLine(terminal, device))
+            return 1;
+        if (ready > 0 && (fds[1].revents & (POLLIN | POLLHUP | POLLERR)) && !inputStillOpen()) {
+            std::cerr << "tolvane-handheld-sim: standard input closed, stopping\n";
+            return 0;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), &error);
+    if (!options) {
+        std::cerr << "tolvane-handheld-sim: " << error << "\n" << simUsage;
+        return 2;
+    }
+    installSignals();
+    PseudoTerminal terminal;
+    if (!terminal.open(&error)) {
+        std::cerr << "tolvane-handheld-sim: no pseudo-terminal: " << error << "\n";
+        return 1;
+    }
+    HandheldDevice device(
+        *options, [&terminal](const std::vector<std::uint8_t>& bytes) { terminal.writeAll(bytes); },
+        traceLine);
+    StoreDirectory store(options->storeDir);
+    if (!options->storeDir.empty()) {
+        device.imagesChanged = [&] { store.write(device.images()); };
+        store.write(device.images());
+    }
+    traceLine(terminal.slavePath());
+    return run(terminal, device);
+}
