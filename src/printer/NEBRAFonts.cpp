@@ -1,0 +1,52 @@
+#include "printer/NEBRAFonts.h"
+
+#include "persist/ClassRegistry.h"
+#include "persist/StreamHelpers.h"
+
+namespace {
+
+// The map stores boldness as a whole number; only 1 means bold, so a stray
+// value draws the font normal rather than guessing.
+constexpr int32_t BoldFlag = 1;
+
+} // namespace
+
+std::unique_ptr<PObject> NEBRAFont::NewInstance() const {
+    return std::make_unique<NEBRAFont>();
+}
+
+void NEBRAFont::Load(TStream& s, const ClassRegistry& registry) {
+    PNamedObject::Load(s, registry);
+    FaceName = ReadString(s);
+    PointSize = ReadLong(s);
+    Bold = ReadLong(s) == BoldFlag;
+    FontNumber = ReadLong(s);
+    ModelCode = ReadLong(s);
+    DownloadCode = ReadLong(s);
+}
+
+void NEBRAFont::Store(TStream& s, const ClassRegistry& registry) const {
+    PNamedObject::Store(s, registry);
+    WriteString(s, FaceName);
+    WriteLong(s, PointSize);
+    WriteLong(s, Bold ? BoldFlag : 0);
+    WriteLong(s, FontNumber);
+    WriteLong(s, ModelCode);
+    WriteLong(s, DownloadCode);
+}
+
+void NEBRAFont::CopyInto(PObject& dest, const PObject& source) const {
+    PNamedObject::CopyInto(dest, source);
+    auto* target = dynamic_cast<NEBRAFont*>(&dest);
+    const auto* font = dynamic_cast<const NEBRAFont*>(&source);
+    if (!target || !font)
+        return;
+    target->FaceName = font->FaceName;
+    target->PointSize = font->PointSize;
+    target->Bold = font->Bold;
+    target->FontNumber = font->FontNumber;
+}
+
+void registerFontClasses(ClassRegistry& registry) {
+    registry.RegisterClass<NEBRAFont>("NEBRAFont");
+}

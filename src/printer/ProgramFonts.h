@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class ClassRegistry;
+class Prompter;
+class TFontSet;
+
+inline const QString FontMapFileName = QStringLiteral("FONTMAP.DEF");
+
+// Loads the font map the program runs with: from the current folder, else
+// from the installation folder. Without fonts nothing can be drawn or
+// downloaded, so an empty set is reported to the user and false returned;
+// the caller then ends the program before its window is shown.
+bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter);

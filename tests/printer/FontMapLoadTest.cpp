@@ -1,0 +1,120 @@
+#include "FontTestSupport.h"
+
+#include <QFont>
+#include <QFontMetrics>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The capital height of a font as the screen realises it for a model.
+int capitalDots(const NEBRAFont& font, int fontDPI) {
+    const double points = std::nearbyint(font.PointSize * fontDPI / 96.0);
+    QFont face(QString::fromLatin1(font.FaceName));
+    face.setPixelSize(int(std::nearbyint(points * 96 / 72)));
+    face.setBold(font.Bold);
+    return QFontMetrics(face).capHeight();
+}
+
+} // namespace
+
+TEST(FontRecord, StoresInFontMapOrderAndOnlyFlagOneReadsBold) {
+    FontSetHarness h;
+    TMemoryStream s;
+    makeFont({4, 12, "Bold", 17, 0x1A3})->Store(s, h.registry);
+    s.SetPosition(0);
+    for (const char* expected : {"NEBRAFont", "Bold", "DejaVu Sans"})
+        EXPECT_EQ(ReadString(s), expected);
+    for (const int32_t expected : {17, 0, 12, 4, 0x1A3})
+        EXPECT_EQ(ReadLong(s), expected);
+
+    for (const auto& [flag, bold] : {std::pair{1, true}, {2, false}, {-1, false}}) {
+        s.SetPosition(s.Size() - 16);
+        WriteLong(s, flag);
+        s.SetPosition(0);
+        const auto loaded = h.registry.LoadRecord(s);
+        EXPECT_EQ(dynamic_cast<const NEBRAFont&>(*loaded).Bold, bold) << flag;
+        EXPECT_EQ(dynamic_cast<const NEBRAFont&>(*loaded).DownloadCode, 0x1A3);
+    }
+}
+
+TEST(FontRecord, CopyKeepsTheDestinationsModelAndDownloadCode) {
+    NEBRAFont dest;
+    dest.ModelCode = 2;
+    dest.DownloadCode = 55;
+    dest.Assign(*makeFont({4, 12, "Bold", 17, 9}));
+    EXPECT_EQ(
+        std::tie(dest.Name, dest.PointSize, dest.FontNumber, dest.ModelCode, dest.DownloadCode),
+        std::make_tuple("Bold", 17, 12, 2, 55));
+}
+
+TEST(FontMap, ShippedMapListsFourNamesWithRisingSizesThatFitEachHead) {
+    FontSetHarness h;
+    ASSERT_TRUE(h.fonts.LoadFontMap(QStringLiteral(TOLVANE_SHIPPED_FONTMAP), h.registry))
+        << h.fonts.LoadError().toStdString();
+    for (const auto& [model, head] : {std::pair{1, 2000}, {2, 128}, {4, 256}}) {
+        h.selectModel(model);
+        FontBox names;
+        FontBox sizes;
+        h.fonts.FillFontBoxes(names, sizes, -1);
+        EXPECT_EQ(names.items, QStringList({"Standard", "Bold", "Mono", "Serif"})) << model;
+        for (const QString& name : names.items) {
+            h.fonts.FillSizeBox({{}, 0, name}, sizes);
+            for (qsizetype i = 1; i < sizes.items.size(); ++i)
+                EXPECT_LT(sizes.items[i - 1].toInt(), sizes.items[i].toInt()) << model;
+        }
+        for (int i = 0, code = 1; i < h.fonts.Count(); ++i) {
+            const NEBRAFont& font = h.fonts.At(i);
+            if (font.ModelCode != model)
+                continue;
+            EXPECT_EQ(h.fonts.DownloadCodeOf(font.FontNumber), code++) << font.FontNumber;
+            EXPECT_LT(capitalDots(font, h.models.FontDPI()), head) << font.PointSize;
+        }
+    }
+}
+
+TEST(FontMap, HeaderOfAnyLengthIsSkippedAndCountZeroGivesNoFonts) {
+    FontSetHarness h;
+    for (const std::string& header : {std::string(), std::string(100000, 'x')}) {
+        ASSERT_TRUE(h.load(h.mapBytes(header, 1, {{2, 3, "Standard", 7, 11}})));
+        EXPECT_EQ(h.fonts.At(0).DownloadCode, 11);
+    }
+    EXPECT_TRUE(h.load(h.mapBytes("map", 0, {})));
+    EXPECT_TRUE(h.fonts.IsEmpty());
+}
+
+TEST(FontMap, DamagedFileIsRejectedWhole) {
+    FontSetHarness h;
+    const auto whole = h.mapBytes("map", 2, {{2, 1, "Standard", 7}, {4, 1, "Bold", 9}});
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+        EXPECT_FALSE(h.load({whole.begin(), whole.begin() + std::ptrdiff_t(cut)})) << cut;
+        EXPECT_TRUE(h.fonts.IsEmpty()) << cut;
+    }
+    for (const int32_t count : {-1, 3, 0x7FFFFFFF}) {
+        auto bytes = whole;
+        for (int k = 0; k < 4; ++k) // the count follows the 7 bytes of the header
+            bytes[std::size_t(7 + k)] = uint8_t(uint32_t(count) >> (8 * k));
+        EXPECT_FALSE(h.load(bytes)) << count;
+        EXPECT_TRUE(h.fonts.IsEmpty()) << count;
+    }
+}
+
+TEST(FontMap, RecordOfAnotherClassRejectsTheWholeFile) {
+    FontSetHarness h;
+    h.append({{2, 1, "Standard", 7}});
+    h.fonts.SelectFont("Standard", "7");
+    for (const char* foreign : {"PNamedObject", "TextItem"}) {
+        TMemoryStream s;
+        WriteString(s, "map");
+        WriteLong(s, 2);
+        makeFont({2, 1, "Standard", 7})->Store(s, h.registry);
+        WriteString(s, foreign);
+        WriteString(s, std::string(60, 'n'));
+        EXPECT_FALSE(h.load(s.bytes())) << foreign;
+        EXPECT_TRUE(h.fonts.IsEmpty()) << foreign;
+        EXPECT_EQ(h.fonts.CurrentFont(), nullptr);
+        EXPECT_FALSE(h.fonts.LoadError().isEmpty());
+    }
+}

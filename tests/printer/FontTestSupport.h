@@ -1,0 +1,76 @@
+#pragma once
+
+#include "FontMapBuilder.h"
+#include "persist/ClassRegistry.h"
+#include "persist/StreamHelpers.h"
+#include "persist/TMemoryStream.h"
+#include "printer/FontSetUnit.h"
+#include "printer/miprinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+struct FontSpec {
+    int model; // 1, 2 or 4
+    int number;
+    const char* name;
+    int size;
+    int code = 0;
+};
+
+inline std::unique_ptr<NEBRAFont> makeFont(const FontSpec& spec) {
+    auto font = std::make_unique<NEBRAFont>();
+    font->ModelCode = spec.model;
+    font->FontNumber = spec.number;
+    font->Name = spec.name;
+    font->FaceName = "DejaVu Sans";
+    font->PointSize = spec.size;
+    font->DownloadCode = spec.code;
+    return font;
+}
+
+// A font set on the built-in model list, a registry that knows fonts and a
+// private folder for the font maps a test writes.
+struct FontSetHarness {
+    FontSetHarness() {
+        registerPersistClasses(registry);
+        registerFontClasses(registry);
+    }
+    void selectModel(int code) { models.setSelectedIndex(TCoderList::indexForModelCode(code)); }
+    void append(std::initializer_list<FontSpec> specs) {
+        for (const FontSpec& spec : specs)
+            fonts.Append(makeFont(spec));
+    }
+    // A font map with the given header and count in front of the records.
+    std::vector<uint8_t> mapBytes(const std::string& header, int32_t count,
+                                  std::initializer_list<FontSpec> specs) const {
+        TMemoryStream s;
+        WriteString(s, header);
+        WriteLong(s, count);
+        for (const FontSpec& spec : specs)
+            makeFont(spec)->Store(s, registry);
+        return s.bytes();
+    }
+    // name: a file of the private folder, or an absolute path.
+    QString writeFile(const std::vector<uint8_t>& bytes, const QString& name = "map.def") const {
+        QFile file(QDir(dir.path()).filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        return file.fileName();
+    }
+    bool load(const std::vector<uint8_t>& bytes) {
+        return fonts.LoadFontMap(writeFile(bytes), registry);
+    }
+
+    ClassRegistry registry;
+    TCoderList models{nullptr};
+    TFontSet fonts{models};
+    QTemporaryDir dir;
+};
+
+// What a font box shows, as "Standard,Bold[1]=Bold".
+inline std::string shown(const FontBox& box) {
+    return box.items.join(u',').toStdString() + "[" + std::to_string(box.itemIndex) +
+           "]=" + box.text.toStdString();
+}
