@@ -1,0 +1,168 @@
+#include "document/ImageItems.h"
+
+#include "persist/IDL.h"
+#include "persist/StreamHelpers.h"
+#include "platform/TolvError.h"
+#include "printer/FontSetUnit.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <typeinfo>
+
+namespace {
+
+// Far beyond any image; a damaged file must not place an item where the
+// arithmetic of drawing it overflows.
+constexpr int32_t MaxStoredPosition = 1000000;
+
+uint8_t readQuarterValue(TStream& s, const char* what) {
+    const int32_t value = ReadLong(s);
+    if (value < 0 || value > 3)
+        throw TolvError(std::string("Invalid ") + what + " " + std::to_string(value) +
+                        " in item record");
+    return uint8_t(value);
+}
+
+int32_t readPosition(TStream& s) {
+    const int32_t stored = ReadLong(s);
+    if (std::abs(int64_t(stored)) > MaxStoredPosition)
+        throw TolvError("Invalid item position " + std::to_string(stored) + " in item record");
+    return stored + ImageItem::Margin;
+}
+
+int32_t withoutMargin(int32_t position) {
+    return int32_t(int64_t(position) - ImageItem::Margin);
+}
+
+} // namespace
+
+int ImageItem::TypeIndexOf(uint8_t typeCode) {
+    const auto at = std::find(TypeCodes.begin(), TypeCodes.end(), typeCode);
+    return at == TypeCodes.end() ? 0 : int(at - TypeCodes.begin());
+}
+
+std::unique_ptr<PObject> ImageItem::NewInstance() const {
+    return std::make_unique<ImageItem>();
+}
+
+void ImageItem::Load(TStream& s, const ClassRegistry& registry) {
+    PObject::Load(s, registry);
+    const int32_t fontNumber = ReadLong(s);
+    const int32_t x = readPosition(s);
+    const int32_t y = readPosition(s);
+    const int32_t width = ReadLong(s);
+    const int32_t height = ReadLong(s);
+    const uint8_t rotation = readQuarterValue(s, "rotation");
+    const uint8_t justification = readQuarterValue(s, "justification");
+    FontNumber = fontNumber;
+    X = x;
+    Y = y;
+    Width = width;
+    Height = height;
+    Rotation = rotation;
+    Justification = justification;
+    AllowedRotations = AllRotations;
+}
+
+void ImageItem::Store(TStream& s, const ClassRegistry& registry) const {
+    PObject::Store(s, registry);
+    WriteLong(s, FontNumber);
+    WriteLong(s, withoutMargin(X));
+    WriteLong(s, withoutMargin(Y));
+    WriteLong(s, Width);
+    WriteLong(s, Height);
+    WriteLong(s, Rotation);
+    WriteLong(s, Justification);
+}
+
+bool ImageItem::IsEqual(const PObject& other) const {
+    const auto* item = dynamic_cast<const ImageItem*>(&other);
+    return item && GetX() == item->GetX() && GetY() == item->GetY() && Rotation == item->Rotation &&
+           Justification == item->Justification;
+}
+
+bool ImageItem::IsLess(const PObject& other) const {
+    const auto* item = dynamic_cast<const ImageItem*>(&other);
+    return item && GetX() < item->GetX() && GetY() < item->GetY() && Rotation < item->Rotation &&
+           Justification < item->Justification;
+}
+
+bool ImageItem::IsGreater(const PObject& other) const {
+    const auto* item = dynamic_cast<const ImageItem*>(&other);
+    return item && GetX() > item->GetX() && GetY() > item->GetY() && Rotation > item->Rotation &&
+           Justification > item->Justification;
+}
+
+void ImageItem::CopyInto(PObject& dest, const PObject& source) const {
+    PObject::CopyInto(dest, source);
+    auto* to = dynamic_cast<ImageItem*>(&dest);
+    const auto* from = dynamic_cast<const ImageItem*>(&source);
+    if (!to || !from)
+        return;
+    to->FontBased = from->FontBased;
+    to->FontNumber = from->FontNumber;
+    to->X = from->X;
+    to->Y = from->Y;
+    to->Width = from->Width;
+    to->Height = from->Height;
+    to->Rotation = from->Rotation;
+    to->Justification = from->Justification;
+    to->AllowedRotations = from->AllowedRotations;
+}
+
+std::unique_ptr<ImageItem> ImageItem::CloneItem() const {
+    auto copy = Clone();
+    // Clone makes an object of this very class, so it is an item.
+    return std::unique_ptr<ImageItem>(static_cast<ImageItem*>(copy.release()));
+}
+
+std::unique_ptr<ImageItem> ImageItem::Create(int32_t currentFontNumber) const {
+    auto made = NewInstance();
+    // A kind without its own NewInstance would be created as a bare item.
+    const PObject& madeObject = *made;
+    auto* item = dynamic_cast<ImageItem*>(made.get());
+    if (!item || typeid(madeObject) != typeid(*this))
+        throw TolvError(std::string("Class \"") + ClassName() + "\" cannot make new items");
+    made.release();
+    std::unique_ptr<ImageItem> created(item);
+    created->InitDefaults(currentFontNumber);
+    return created;
+}
+
+void ImageItem::InitDefaults(int32_t currentFontNumber) {
+    AllowedRotations = AllRotations;
+    Rotation = 0;
+    Justification = 0;
+    FontBased = true;
+    FontNumber = currentFontNumber;
+}
+
+void ImageItem::SetPosition(QPoint p) {
+    SetX(p.x());
+    SetY(p.y());
+}
+
+void ImageItem::Compile(IDL& buffer, const CompileContext& context) const {
+    std::vector<uint8_t> record;
+    CompileRecord(record, context);
+    if (!record.empty())
+        buffer.AppendBytes(record.data(), int32_t(record.size()));
+}
+
+void ImageItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {
+    if (!context.KnownModel())
+        return;
+    const auto x = uint16_t(withoutMargin(GetX()));
+    const auto y = uint16_t(withoutMargin(GetY()));
+    record.insert(record.end(), {GetTypeCode(), uint8_t(context.fonts.DownloadCodeOf(FontNumber)),
+                                 uint8_t(x & 0xFF), uint8_t(x >> 8), uint8_t(y & 0xFF),
+                                 uint8_t(y >> 8), Rotation});
+}
+
+void ImageItem::Refresh(NebraDisplay&) {}
+
+void ImageItem::AddToListView(int index, std::vector<ListViewRow>& rows) const {
+    const std::string value = GetDataText();
+    rows.push_back({QString::number(index), GetKindName(),
+                    QString::fromLatin1(value.data(), qsizetype(value.size()))});
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "document/ImageItems.h"
+#include "persist/PLists.h"
+
+#include <QStringList>
+
+#include <bitset>
+
+class ClassRegistry;
+class NebraDisplay;
+class Prompter;
+
+// The items of one image, in image order, 1-based. It admits only items:
+// anything else is refused with the WrongObjectError message (shown through
+// the prompter, when there is one) and the list stays as it was.
+//
+// The open image keeps one list for its whole life; a new or opened image
+// empties it rather than replacing it.
+class ImagePList : public PList {
+public:
+    explicit ImagePList(Prompter* prompter = nullptr) : prompter_(prompter) {}
+
+    const char* ClassName() const override { return "ImagePList"; }
+    std::unique_ptr<PObject> NewInstance() const override;
+    void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
+
+    std::unique_ptr<PObject> Put(int32_t index, std::unique_ptr<PObject> element) override;
+    bool Append(std::unique_ptr<PObject> element) override;
+    bool InsertFirst(std::unique_ptr<PObject> element) override;
+
+    // The item at 1-based index; null outside 1 .. Count.
+    ImageItem* At(int32_t index) const;
+    // The TypeIndex of the item at index; -1 when there is none.
+    int TypeIndex(int32_t index) const;
+
+    void DrawAll(NebraDisplay& view);
+    // Of the items hit at the dot (x, y), the one whose anchor is nearest;
+    // the earlier item on a tie; null when none is hit.
+    ImageItem* FindNearestHit(NebraDisplay& view, int32_t x, int32_t y);
+    void CompileAll(IDL& buffer, const CompileContext& context) const;
+    void RefreshAll(NebraDisplay& view);
+    int CountGraphics() const;
+    std::vector<ListViewRow> ListViewRows() const;
+    // Whitens the whole picture (within the canvas's clip).
+    void EraseImage(NebraDisplay& view) const;
+    // For each item whose TypeIndex is in typeIndexes, a line "code  position
+    // code XPOS x YPOS y" with the position without the margin.
+    void StructureListing(std::bitset<16> typeIndexes, QStringList& lines) const;
+
+private:
+    bool admits(const PObject* element) const;
+
+    Prompter* prompter_;
+};
+
+// Registers ImageItem and ImagePList.
+void registerDocumentClasses(ClassRegistry& registry);

@@ -1,0 +1,6 @@
+#pragma once
+
+class ClassRegistry;
+
+// Registers the persistent classes of the item kinds.
+void registerItemClasses(ClassRegistry& registry);

@@ -1,0 +1,85 @@
+#include "items/TextItems.h"
+
+#include "document/ItemTypeNames.h"
+#include "persist/StreamHelpers.h"
+
+std::unique_ptr<PObject> TextItem::NewInstance() const {
+    return std::make_unique<TextItem>();
+}
+
+void TextItem::Load(TStream& s, const ClassRegistry& registry) {
+    ImageItem::Load(s, registry);
+    Text = ReadString(s);
+    OperatorRequest = ReadFlag(s);
+    Prompt = ReadString(s);
+    MaxChars = ReadLong(s);
+    FontBased = true;
+}
+
+void TextItem::Store(TStream& s, const ClassRegistry& registry) const {
+    ImageItem::Store(s, registry);
+    WriteString(s, Text);
+    WriteFlag(s, OperatorRequest);
+    WriteString(s, Prompt);
+    WriteLong(s, MaxChars);
+}
+
+bool TextItem::IsEqual(const PObject& other) const {
+    const auto* item = dynamic_cast<const TextItem*>(&other);
+    return item && ImageItem::IsEqual(other) && Text == item->Text &&
+           OperatorRequest == item->OperatorRequest;
+}
+
+bool TextItem::IsLess(const PObject& other) const {
+    const auto* item = dynamic_cast<const TextItem*>(&other);
+    return item && ImageItem::IsLess(other) && Text < item->Text &&
+           OperatorRequest < item->OperatorRequest;
+}
+
+bool TextItem::IsGreater(const PObject& other) const {
+    const auto* item = dynamic_cast<const TextItem*>(&other);
+    return item && ImageItem::IsGreater(other) && Text > item->Text &&
+           OperatorRequest > item->OperatorRequest;
+}
+
+void TextItem::CopyInto(PObject& dest, const PObject& source) const {
+    ImageItem::CopyInto(dest, source);
+    auto* to = dynamic_cast<TextItem*>(&dest);
+    const auto* from = dynamic_cast<const TextItem*>(&source);
+    if (!to || !from)
+        return;
+    to->Text = from->Text;
+    to->Prompt = from->Prompt;
+    to->MaxChars = from->MaxChars;
+    to->OperatorRequest = from->OperatorRequest;
+}
+
+QString TextItem::GetKindName() const {
+    return ItemTypeNames::program().TextItemType;
+}
+
+void TextItem::Draw(NebraDisplay& view) {
+    ImageItem::Draw(view);
+    DrawAnchoredText(view, Text);
+}
+
+EdgeRect TextItem::GetScreenRect(NebraDisplay& view) {
+    return AnchoredTextRect(view, Text);
+}
+
+void TextItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {
+    if (!context.KnownModel())
+        return;
+    ImageItem::CompileRecord(record, context);
+    record.insert(record.end(), Text.begin(), Text.end());
+    record.push_back(0x00);
+    record.push_back(OperatorRequest ? 1 : 0);
+    if (Prompt.empty()) {
+        record.push_back(0x00);
+    } else {
+        record.push_back(0x20);
+        record.insert(record.end(), Prompt.begin(), Prompt.end());
+    }
+    record.push_back(0x00);
+    record.push_back(uint8_t(MaxChars & 0xFF));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "document/ImageItems.h"
+
+#include <string>
+
+// One line of fixed text in a printer font. As an operator request, the
+// handheld asks its operator for the text at print time, showing Prompt and
+// taking at most MaxChars characters; Text is then the proposal.
+class TextItem : public ImageItem {
+public:
+    static constexpr uint8_t TypeCode = 0x01;
+
+    bool OperatorRequest = false;
+    std::string Prompt;
+    int32_t MaxChars = 0;
+    std::string Text;
+
+    TextItem() = default;
+
+    const char* ClassName() const override { return "TextItem"; }
+    std::unique_ptr<PObject> NewInstance() const override;
+
+    void Load(TStream& s, const ClassRegistry& registry) override;
+    void Store(TStream& s, const ClassRegistry& registry) const override;
+    // Equal items also have the same text and request flag.
+    bool IsEqual(const PObject& other) const override;
+    // Ordered when the item comparison holds and the text and request flag
+    // are ordered the same way.
+    bool IsLess(const PObject& other) const override;
+    bool IsGreater(const PObject& other) const override;
+    void CopyInto(PObject& dest, const PObject& source) const override;
+
+    uint8_t GetTypeCode() const override { return TypeCode; }
+    QString GetKindName() const override;
+    std::string GetDataText() const override { return Text; }
+
+    void Draw(NebraDisplay& view) override;
+    EdgeRect GetScreenRect(NebraDisplay& view) override;
+
+protected:
+    TextItem(const TextItem&) = default;
+    TextItem& operator=(const TextItem&) = default;
+
+    // After the header: the text, 0, the request flag, the prompt (a space
+    // before it) or a single 0, then 0 and the low byte of MaxChars.
+    void CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const override;
+};

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "printer/EdgeRect.h"
+#include "printer/FontRealizer.h"
+#include "printer/ItemMetrics.h"
+#include "printer/TextCellCache.h"
+
+#include <QImage>
+#include <QPoint>
+
+#include <cstdint>
+#include <memory>
+
+class Clock;
+class QPainter;
+class TCoderList;
+class TFontSet;
+
+// The area of an image in dots, margins included: its width is Right − Left.
+struct DotRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+    bool operator==(const DotRect&) const = default;
+};
+
+// The view of the open image as printer dots: its geometry (a margin around
+// the printable area, the restricted area, the model's font resolution), the
+// scale from dots to screen pixels, and the canvas items draw on. It measures
+// where the capitals of a realised font lie, so that items can anchor their
+// text at the bottom of the capitals as the print head does.
+//
+// The picture is a bitmap the display owns; drawing goes to the canvas, a
+// painter that the caller begins (CanvasPainter does it for the bitmap, with a
+// clip when only part of the picture is redrawn). Without a canvas, items
+// still answer their geometry but draw nothing.
+class NebraDisplay {
+public:
+    static constexpr int32_t StandardMargin = 50;
+
+    NebraDisplay(const TFontSet& fonts, const TCoderList& models);
+
+    void ResetGeometry(int32_t margin, int32_t fontDPI, int32_t height, int32_t width, int32_t top,
+                       int32_t left);
+    void SetGeometry(int32_t fontDPI, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // The restricted area changes when the user draws or types a new one.
+    void SetAreaRect(const DotRect& area) { area_ = area; }
+
+    int32_t Margin() const { return margin_; }
+    int32_t FontDPI() const { return fontDPI_; }
+    const DotRect& AreaRect() const { return area_; }
+    int32_t AreaLeft() const { return area_.Left; }
+    int32_t AreaTop() const { return area_.Top; }
+    int32_t AreaWidth() const { return area_.Right - area_.Left - 2 * margin_; }
+    int32_t AreaHeight() const { return area_.Bottom - area_.Top - 2 * margin_; }
+    int32_t DisplayWidth() const { return area_.Right - area_.Left; }
+    int32_t DisplayHeight() const { return area_.Bottom - area_.Top; }
+    int32_t WithMargins(int32_t length) const { return length + 2 * margin_; }
+    // 0 when an item of w × h dots fits the area; 1 when too wide, else 2
+    // when too high. A negative size is not checked.
+    int CheckFits(int32_t w, int32_t h) const;
+
+    float ScaleX() const { return scaleX_; }
+    float ScaleY() const { return scaleY_; }
+    // A scale that is not a positive number is ignored: everything on screen
+    // is divided by it.
+    void SetScaleX(float scale);
+    void SetScaleY(float scale);
+    QPoint DotsToScreen(int32_t x, int32_t y) const;
+    // The screen rectangle covering the dots of the restricted area.
+    EdgeRect AreaOnScreen() const;
+
+    // The realised font of a printer font number at a scale.
+    RealizedFont ItemFont(int32_t fontNumber, float scale) const;
+    // Fills in where the capitals lie for the cache's font number, rotation
+    // and the current vertical scale; returns the cache unchanged when the
+    // cell height is the one it holds and it has a measurement.
+    ItemMetrics MeasureCapitals(const ItemMetrics& cache) const;
+
+    const TFontSet& Fonts() const { return fonts_; }
+    const TCoderList& Models() const { return models_; }
+    const Clock& CurrentClock() const;
+    // Items that show the date or time ask this clock (default: the system's).
+    void SetClock(const Clock* clock) { clock_ = clock; }
+
+    // The bitmap holding the picture (white after a resize).
+    QImage& Bitmap() { return bitmap_; }
+    const QImage& Bitmap() const { return bitmap_; }
+    void ResizeBitmap(int width, int height);
+
+    QPainter* Canvas() const { return canvas_; }
+    void SetCanvas(QPainter* canvas) { canvas_ = canvas; }
+    // Canvas operations; each does nothing without a canvas.
+    void FillWhite(const EdgeRect& rect);
+    void FillWhole();
+    void Invert(const EdgeRect& rect);
+    void InvertOutline(const EdgeRect& rect);
+    // Writes text as DrawTextCell does.
+    void DrawText(const QFont& font, int rotation, QPoint cellOrigin, const QString& text);
+
+private:
+    const TFontSet& fonts_;
+    const TCoderList& models_;
+    const Clock* clock_ = nullptr;
+    FontRealizer realizer_;
+    TextCellCache pictures_;
+
+    int32_t margin_ = StandardMargin;
+    int32_t fontDPI_ = 0;
+    DotRect area_;
+    float scaleX_ = 1.0f;
+    float scaleY_ = 1.0f;
+
+    QImage bitmap_;
+    QPainter* canvas_ = nullptr;
+};
+
+// Paints on a display's bitmap for as long as it lives, optionally only
+// inside a clip rectangle; the display's previous canvas comes back after.
+class CanvasPainter {
+public:
+    explicit CanvasPainter(NebraDisplay& display);
+    CanvasPainter(NebraDisplay& display, const QRect& clip);
+    ~CanvasPainter();
+    CanvasPainter(const CanvasPainter&) = delete;
+    CanvasPainter& operator=(const CanvasPainter&) = delete;
+
+private:
+    NebraDisplay& display_;
+    QPainter* previous_;
+    std::unique_ptr<QPainter> painter_;
+};

@@ -1,0 +1,88 @@
+#include "RenderHarness.h"
+#include "ScriptedPrompter.h"
+#include "TestFolders.h"
+#include "app/SettingsFile.h"
+#include "document/ItemTypeNames.h"
+#include "persist/IDL.h"
+#include "persist/PNamedObjects.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands for the graphic kind: the list counts graphics by their type code.
+class FakeGraphic : public ImageItem {
+public:
+    uint8_t GetTypeCode() const override { return GraphicTypeCode; }
+    std::unique_ptr<PObject> NewInstance() const override {
+        return std::make_unique<FakeGraphic>();
+    }
+};
+
+} // namespace
+
+TEST(ImagePList, RefusesWhatIsNotAnItemWithAStopMessage) {
+    ScriptedPrompter prompter;
+    ImagePList list(&prompter);
+    ASSERT_TRUE(list.Append(textItemAt(SansFont, 60, 60)));
+    ImageItem* first = list.At(1);
+    EXPECT_FALSE(list.Append(std::make_unique<PNamedObject>()));
+    EXPECT_FALSE(list.InsertFirst(std::make_unique<PObject>()));
+    EXPECT_EQ(list.Put(1, std::make_unique<PList>()), nullptr);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.At(1), first);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[0].text, "Error - attempt to add wrong object to image list");
+    EXPECT_EQ(prompter.shown[2].icon, Prompter::Icon::Stop);
+}
+
+// Rectangles of items anchored at Y = 150 and 156 share rows 127 to 156; row
+// 153 is as far from both anchors.
+TEST(ImagePList, NearestHitPrefersTheNearestAnchorAndTheEarlierItemOnATie) {
+    RenderHarness h;
+    ImagePList list;
+    list.Append(textItemAt(SansFont, 100, 150));
+    list.Append(textItemAt(SansFont, 100, 156));
+    ImageItem* first = list.At(1);
+    ImageItem* second = list.At(2);
+    ASSERT_TRUE(first->HitTest(h.display, 120, 153) && second->HitTest(h.display, 120, 153));
+    EXPECT_EQ(list.FindNearestHit(h.display, 120, 153), first);
+    EXPECT_EQ(list.FindNearestHit(h.display, 120, 155), second);
+    EXPECT_EQ(list.FindNearestHit(h.display, 3000, 153), nullptr);
+    list.InsertFirst(list.Extract(2));
+    EXPECT_EQ(list.FindNearestHit(h.display, 120, 153), second);
+}
+
+TEST(ImagePList, CompilesCountsAndListsItsItemsInOrder) {
+    RenderHarness h(1);
+    ImagePList list;
+    list.Append(textItemAt(SansFont, 50, 60, 0, "A"));
+    list.Append(std::make_unique<FakeGraphic>());
+    EXPECT_EQ(list.CountGraphics(), 1);
+    EXPECT_EQ(list.TypeIndex(2), 5);
+    IDL buffer;
+    list.CompileAll(buffer, {h.fonts, 1});
+    EXPECT_EQ(std::vector<uint8_t>(buffer.Bytes.begin(), buffer.Bytes.begin() + buffer.Size),
+              (std::vector<uint8_t>{1,    21, 0,    0,    10,   0,    0, 'A', 0, 0, 0, 0, 0, //
+                                    0x20, 0,  0xCE, 0xFF, 0xCE, 0xFF, 0}));
+
+    EXPECT_EQ(list.ListViewRows()[0], (ListViewRow{"1", "Text", "A"}));
+    QStringList lines;
+    list.StructureListing(std::bitset<16>().set(0).set(5), lines);
+    EXPECT_EQ(lines, (QStringList{"1  1 1 XPOS 0 YPOS 10", "32  2 32 XPOS -50 YPOS -50"}));
+    lines.clear();
+    list.StructureListing(std::bitset<16>().set(5), lines);
+    EXPECT_EQ(lines.size(), 1);
+}
+
+TEST(ItemTypeNames, CaptionsComeFromTheLanguageTexts) {
+    ItemTypeNames names;
+    EXPECT_EQ(names.Caption(8), "EAN13");
+    EXPECT_EQ(names.Caption(15), "");
+    EXPECT_EQ(names.texts()[8].key, "EAN13temType");
+    TestFolders folders;
+    folders.writeIni("[ItemTypeNames]\nitfitemtype=Entrelac\xC3\xA9\n");
+    names.load(SettingsFile::open().get());
+    EXPECT_EQ(names.Caption(12), QStringLiteral("Entrelac\u00E9"));
+    EXPECT_EQ(names.Caption(0), "Text");
+}

@@ -1,0 +1,108 @@
+// What the picture shows, read from the pixels of the display's bitmap.
+#include "RenderHarness.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+// With the anchor at 150: the capitals end on row 149 (rotation 0) or column
+// 149 (rotation 1), just before the anchor; upside down (2) they start on row
+// 150 and at 270° (3) on column 150, the anchor's own line. The item is
+// turned in place, so each rotation must be measured afresh.
+TEST(Rendering, CapitalsMeetTheAnchorInEveryRotationAndZoom) {
+    RenderHarness h;
+    auto item = textItemAt(SerifFont, 150, 150);
+    for (const int zoom : {1, 2}) {
+        h.zoom(float(zoom));
+        for (int rotation = 0; rotation < 4; ++rotation) {
+            item->Rotation = uint8_t(rotation);
+            const QRect ink = inkBounds(h.render(*item));
+            const int edges[] = {ink.bottom(), ink.right(), ink.top(), ink.left()};
+            EXPECT_EQ(edges[rotation], 150 * zoom - (rotation < 2 ? 1 : 0))
+                << "rotation " << rotation << " zoom " << zoom;
+            ItemMetrics fresh{rotation, SerifFont, 0, item->Metrics.PointSize, 0, 0};
+            EXPECT_EQ(item->Metrics, h.display.MeasureCapitals(fresh));
+        }
+    }
+}
+
+TEST(Rendering, ZoomAndAnotherFontAreMeasuredAgain) {
+    RenderHarness h;
+    auto item = textItemAt(SansFont, 150, 150);
+    h.render(*item);
+    const ItemMetrics atOne = item->Metrics;
+    h.zoom(2.0f);
+    h.render(*item);
+    EXPECT_NEAR(item->Metrics.PointSize, 2 * atOne.PointSize, 1);
+    EXPECT_NEAR(double(item->Metrics.CellHeight) / atOne.CellHeight, 2.0, 0.2);
+
+    item->FontNumber = SerifFont;
+    EXPECT_EQ(inkBounds(h.render(*item)).bottom(), 299);
+    EXPECT_EQ(item->Metrics.FontNumber, SerifFont);
+}
+
+TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
+    RenderHarness h;
+    ImagePList items;
+    items.Append(textItemAt(SansFont, 60, 150, 0, "Anti-aliasing? Never."));
+    items.Append(textItemAt(BoldFont, 300, 250, 1, "Bold 90"));
+    items.Append(textItemAt(SerifFont, 700, 80, 2, "Serif \xC9t\xE9"));
+    for (const float zoom : {0.5f, 1.5f}) {
+        h.zoom(zoom);
+        h.render(items);
+        CanvasPainter painter(h.display);
+        items.At(2)->DrawHighlight(h.display);
+        items.At(3)->DrawOutline(h.display);
+        EXPECT_TRUE(blackAndWhiteOnly(h.display.Bitmap())) << zoom;
+    }
+}
+
+// Erase whitens the screen rectangle: any ink outside it would stay behind.
+TEST(Rendering, TheScreenRectangleHoldsAllTheInkSoEraseLeavesNothing) {
+    RenderHarness h;
+    h.zoom(1.5f);
+    for (int rotation = 0; rotation < 4; ++rotation) {
+        auto item = textItemAt(SerifFont, 200, 180, rotation, "Wgj|");
+        const QRect ink = inkBounds(h.render(*item));
+        EXPECT_TRUE(item->GetScreenRect(h.display).ToQRect().contains(ink)) << rotation;
+        CanvasPainter painter(h.display);
+        item->Erase(h.display);
+        EXPECT_TRUE(inkBounds(h.display.Bitmap()).isNull()) << rotation;
+    }
+}
+
+// Inverting twice restores the picture only when no pixel is inverted twice
+// in one go (the outline's corners).
+TEST(Rendering, HighlightAndOutlineUndoThemselves) {
+    RenderHarness h;
+    auto item = textItemAt(SansFont, 150, 150);
+    const QImage drawn = h.render(*item);
+    CanvasPainter painter(h.display);
+    item->DrawHighlight(h.display);
+    EXPECT_EQ(inkBounds(h.display.Bitmap()), item->GetScreenRect(h.display).ToQRect());
+    item->DrawHighlight(h.display);
+    EXPECT_EQ(h.display.Bitmap(), drawn);
+    item->DrawOutline(h.display);
+    EXPECT_NE(h.display.Bitmap(), drawn);
+    item->DrawOutline(h.display);
+    EXPECT_EQ(h.display.Bitmap(), drawn);
+}
+
+// Redraws copy the text from a kept picture; it must be the text Qt draws.
+TEST(Rendering, KeptPicturesOfTextGiveTheSamePixelsAsDrawing) {
+    RenderHarness h;
+    h.zoom(2.0f);
+    const QFont font = h.display.ItemFont(SerifFont, 2.0f).font;
+    QImage drawn(h.display.Bitmap().size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    CanvasPainter painter(h.display);
+    h.display.FillWhole();
+    QPainter direct(&drawn);
+    for (int rotation = 0; rotation < 4; ++rotation) {
+        const QPoint origin(200 + 300 * rotation, 300);
+        DrawTextCell(direct, font, rotation, origin, QStringLiteral("Wj|"));
+        for (int twice = 0; twice < 2; ++twice)
+            h.display.DrawText(font, rotation, origin, QStringLiteral("Wj|"));
+    }
+    EXPECT_EQ(h.display.Bitmap(), drawn);
+}

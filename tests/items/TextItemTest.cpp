@@ -1,0 +1,102 @@
+#include "RenderHarness.h"
+#include "items/ItemClasses.h"
+#include "items/TextItems.h"
+#include "persist/ClassRegistry.h"
+#include "persist/IDL.h"
+#include "persist/TMemoryStream.h"
+#include "platform/TolvError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+std::unique_ptr<TextItem> textItem(const std::string& text, bool request, const std::string& prompt,
+                                   int maxChars) {
+    auto item = std::make_unique<TextItem>();
+    item->SetPosition({50 + 3, 50 + 0x105});
+    item->FontNumber = SerifFont;
+    item->Rotation = 1;
+    item->Text = text;
+    item->OperatorRequest = request;
+    item->Prompt = prompt;
+    item->MaxChars = maxChars;
+    return item;
+}
+
+// The record after the common 7-byte header.
+Bytes ownPart(const Bytes& record) {
+    return record.size() < 7 ? Bytes() : Bytes(record.begin() + 7, record.end());
+}
+
+} // namespace
+
+TEST(TextItem, DownloadRecordFollowsTheHeader) {
+    RenderHarness h(1);
+    const Bytes plain = compiledRecord(*textItem("AB", false, "", 2), h.fonts, 1);
+    EXPECT_EQ(Bytes(plain.begin(), plain.begin() + 7), (Bytes{0x01, 23, 3, 0, 5, 1, 1}));
+    EXPECT_EQ(ownPart(plain), (Bytes{0x41, 0x42, 0x00, 0x00, 0x00, 0x00, 0x02}));
+    EXPECT_EQ(ownPart(compiledRecord(*textItem("AB", true, "Lot", 10), h.fonts, 1)),
+              (Bytes{0x41, 0x42, 0x00, 0x01, 0x20, 0x4C, 0x6F, 0x74, 0x00, 0x0A}));
+    EXPECT_EQ(ownPart(compiledRecord(*textItem("", false, "", 300), h.fonts, 1)).back(), 0x2C);
+    EXPECT_TRUE(compiledRecord(*textItem("AB", true, "Lot", 10), h.fonts, 3).empty());
+}
+
+TEST(TextItem, ARecordThatDoesNotFitLeavesTheBufferAsItWas) {
+    RenderHarness h(1);
+    IDL buffer;
+    const Bytes filler(IdlCapacity - 20, 0xAA);
+    buffer.AppendBytes(filler.data(), int32_t(filler.size()));
+    EXPECT_THROW(textItem(std::string(20, 'x'), false, "", 20)->Compile(buffer, {h.fonts, 1}),
+                 TolvError);
+    EXPECT_EQ(buffer.Size, IdlCapacity - 20);
+}
+
+TEST(TextItem, StoreThenLoadGivesAnEqualFontBasedItem) {
+    ClassRegistry registry;
+    registerDocumentClasses(registry);
+    registerItemClasses(registry);
+    const auto item = textItem("Best before", true, "Lot", 300);
+    TMemoryStream s;
+    item->Store(s, registry);
+    s.SetPosition(0);
+    const auto loaded = registry.LoadRecord(s);
+    const auto* back = dynamic_cast<const TextItem*>(loaded.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(back->IsEqual(*item));
+    EXPECT_EQ(std::make_tuple(back->Prompt, back->MaxChars, back->FontNumber, back->FontBased),
+              std::make_tuple(std::string("Lot"), 300, SerifFont, true));
+    TMemoryStream truncated(Bytes(s.bytes().begin(), s.bytes().end() - 1));
+    EXPECT_THROW(registry.LoadRecord(truncated), TolvError);
+}
+
+TEST(TextItem, ComparesTextAndRequestBesidesThePlacement) {
+    const auto a = textItem("AB", false, "one", 2);
+    const auto b = textItem("AB", false, "two", 9);
+    b->FontNumber = BoldFont;
+    EXPECT_TRUE(a->IsEqual(*b)); // prompt, length and font do not count
+    b->OperatorRequest = true;
+    EXPECT_FALSE(a->IsEqual(*b));
+
+    const auto smaller = textItem("AA", false, "", 0);
+    smaller->SetPosition({10, 10});
+    smaller->Rotation = 0;
+    const auto larger = textItem("ZZ", true, "", 0);
+    larger->Rotation = 2;
+    larger->Justification = 1;
+    EXPECT_TRUE(smaller->IsLess(*larger));
+    EXPECT_TRUE(larger->IsGreater(*smaller));
+    larger->Text = "A";
+    EXPECT_FALSE(smaller->IsLess(*larger));
+}
+
+TEST(TextItem, CloneIsAnIndependentCopy) {
+    const auto item = textItem("AB", true, "Lot", 10);
+    const auto copy = item->CloneItem();
+    auto& text = dynamic_cast<TextItem&>(*copy);
+    EXPECT_EQ(std::make_tuple(text.Text, text.Prompt, text.MaxChars, text.OperatorRequest),
+              std::make_tuple(item->Text, item->Prompt, item->MaxChars, true));
+    text.Text = "changed";
+    EXPECT_EQ(item->Text, "AB");
+}
