@@ -67,6 +67,7 @@ public:
     QString FileMenuImageDescriptions = QStringLiteral("Image Descriptions");
     QString FileMenuDownloadImage = QStringLiteral("Download");
     QString FileMenuPrint = QStringLiteral("Print");
+    QString FileMenuPrintSetup = QStringLiteral("Print Setup");
     QString FileMenuExit = QStringLiteral("&Exit");
     QString EditMenu = QStringLiteral("Edit");
     QString EditMenuCut = QStringLiteral("Cut");
@@ -76,6 +77,9 @@ public:
     QString FormatMenuLeftJustify = QStringLiteral("Left Justify");
     QString FormatMenuCentreJustify = QStringLiteral("Centre Justify");
     QString FormatMenuRightJustify = QStringLiteral("Right Justify");
+    QString FormatMenuTopJustify = QStringLiteral("Top Justify");
+    QString FormatMenuMiddleJustify = QStringLiteral("Middle Justify");
+    QString FormatMenuBottomJustify = QStringLiteral("Bottom Justify");
     QString ItemMenu = QStringLiteral("Item");
     QString ItemMenuSelectItem = QStringLiteral("Select Item");
     QString ItemMenuTextItem = QStringLiteral("Text Item");
@@ -98,6 +102,7 @@ public:
     QString HelpMenuAboutBox = QStringLiteral("About");
     QString ZoomMenu = QStringLiteral("Zoom");
     QString ZoomMenuAutoSize = QStringLiteral("Preview");
+    QString ZoomMenuZoom50 = QStringLiteral("50%");
     QString ZoomMenuZoom100 = QStringLiteral("100%");
     QString ZoomMenuZoom150 = QStringLiteral("150%");
     QString ZoomMenuZoom200 = QStringLiteral("200%");

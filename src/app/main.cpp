@@ -1,8 +1,48 @@
 // Start-up of the designer.
+#include "app/AppContext.h"
+#include "app/LanguageFiles.h"
+#include "app/Messages.h"
+#include "app/SettingsFile.h"
+#include "app/ui/MainForm.h"
+#include "app/wareHouse.h"
+#include "document/ImagePLists.h"
+#include "document/ItemTypeNames.h"
+#include "items/ItemClasses.h"
+#include "persist/ClassRegistry.h"
+#include "platform/Clock.h"
+#include "platform/ui/WidgetPrompter.h"
+#include "printer/FontSetUnit.h"
+#include "printer/ProgramFonts.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // The persistent classes are known before any file can be read; the
+    // message texts start with their built-in defaults.
+    ClassRegistry registry;
+    registerPersistClasses(registry);
+    registerFontClasses(registry);
+    registerDocumentClasses(registry);
+    registerItemClasses(registry);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    return 0;
+    WidgetPrompter prompter;
+
+    LanguageFiles::createSettingsIfMissing();
+    const std::unique_ptr<IniFile> settings = SettingsFile::open(&prompter);
+    Messages::program().load(settings.get());
+    ItemTypeNames::program().load(settings.get());
+
+    SystemClock clock;
+    TNEBRAData data(settings.get());
+    TFontSet fonts(data.printers());
+    if (!loadProgramFonts(fonts, registry, prompter))
+        return 1;
+
+    AppContext context{prompter, clock, data, registry, fonts};
+    TMainForm window(context);
+    prompter.setParent(&window);
+    window.show();
+    return QApplication::exec();
 }

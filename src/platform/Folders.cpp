@@ -18,7 +18,8 @@ QString withSeparator(const QString& dir) {
 QString settingsDir() {
     QString dir = qEnvironmentVariable("TOLV_CONFIG_DIR");
     if (dir.isEmpty()) {
-        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        const QString base =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         if (base.isEmpty())
             return {};
         dir = base + QStringLiteral("/Tolvane");

@@ -34,9 +34,13 @@ bool sameName(const QString& a, const QString& b) {
 
 } // namespace
 
-IniFile::IniFile(QString path) : path_(std::move(path)) { load(); }
+IniFile::IniFile(QString path) : path_(std::move(path)) {
+    load();
+}
 
-bool IniFile::exists() const { return QFileInfo::exists(path_); }
+bool IniFile::exists() const {
+    return QFileInfo::exists(path_);
+}
 
 void IniFile::load() {
     lines_.clear();

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include "QtPrinters.h"
+
 #include <deque>
 #include <functional>
 #include <vector>

@@ -31,7 +31,9 @@ TestFolders::~TestFolders() {
         qunsetenv("TOLVPATH");
 }
 
-void TestFolders::writeIni(const QByteArray& text) const { writeFile(iniPath(), text); }
+void TestFolders::writeIni(const QByteArray& text) const {
+    writeFile(iniPath(), text);
+}
 
 void TestFolders::writeInstallFile(const QString& name, const QByteArray& bytes) const {
     writeFile(installDir() + name, bytes);

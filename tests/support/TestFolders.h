@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "QtPrinters.h"
+
 // A private settings folder and installation folder for one test: sets
 // $TOLV_CONFIG_DIR and $TOLVPATH for its lifetime and restores them after.
 class TestFolders {

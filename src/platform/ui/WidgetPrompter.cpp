@@ -54,8 +54,8 @@ QStringList qtFileFilters(const QString& filter) {
 
 Prompter::Answer WidgetPrompter::message(const QString& text, const QString& caption, Icon icon,
                                          Buttons buttons) {
-    QMessageBox box(toQt(icon), caption.isEmpty() ? QApplication::applicationName() : caption,
-                    text, toQt(buttons), parent_);
+    QMessageBox box(toQt(icon), caption.isEmpty() ? QApplication::applicationName() : caption, text,
+                    toQt(buttons), parent_);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -96,6 +96,10 @@ Prompter::FileAnswer WidgetPrompter::saveFile(const FileRequest& request) {
     return runFileDialog(request, true);
 }
 
-void WidgetPrompter::beep() { QApplication::beep(); }
+void WidgetPrompter::beep() {
+    QApplication::beep();
+}
 
-int WidgetPrompter::runModal(QDialog& dialog) { return dialog.exec(); }
+int WidgetPrompter::runModal(QDialog& dialog) {
+    return dialog.exec();
+}

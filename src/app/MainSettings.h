@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class IniFile;
+
+// The settings the main window keeps in the settings file: file types of the
+// three printer models, the file dialogs' folders and filter, the window's
+// bounds, the item limits and the tool bar and ruler switches.
+struct MainSettings {
+    std::array<QString, 3> FileTypeCaption; // per model, as the file dialogs show it
+    std::array<QString, 3> FileExtension;   // per model, dot included
+    QString PrevLogDir;                     // initial folder of the open dialog
+    QString PrevSaveDir;                    // initial folder of the save dialog
+    int FileType = 0;                       // filter index of the open dialog
+    bool Maximised = false;
+    int Left = 0, Top = 0, Width = 640, Height = 400;
+    // Until the settings are read the limits are 0, so nothing can be placed.
+    std::uint32_t MaxItems = 0;
+    std::uint32_t MaxGraphicItems = 0;
+    std::uint32_t HandheldMaxSize = 0;
+    bool HideToolBar = false;
+    bool Rulers = true;
+
+    static constexpr std::uint32_t DefaultMaxItems = 10;
+    static constexpr std::uint32_t DefaultMaxGraphicItems = 2;
+    static constexpr std::uint32_t DefaultHandheldMaxSize = 32512;
+
+    // The start-up reads, in the settings table's order. Width and Height are
+    // read only when the window is not maximised. A negative or non-numeric
+    // limit takes its default. A null (absent) file reads nothing.
+    void read(const IniFile* settings);
+
+    // The exit writes, in this order: PrevLogDir, PrevSaveDir, FileType,
+    // Maximised, Left, Top, LastUsed, Width and Height unless maximised, then
+    // the tool bar and ruler switches.
+    void write(IniFile& settings, int selectedModelIndex) const;
+
+    // The open dialog's filter: "caption|*ext|caption|*ext|caption|*ext".
+    QString openDialogFilter() const;
+};

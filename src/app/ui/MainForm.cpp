@@ -1,0 +1,191 @@
+#include "app/ui/MainForm.h"
+
+#include "app/AppContext.h"
+#include "app/LanguageFiles.h"
+#include "app/Messages.h"
+#include "app/SettingsFile.h"
+#include "app/ui/GridFormUnit.h"
+#include "app/ui/LangFormUnit.h"
+#include "app/ui/Ruler.h"
+#include "app/ui/UnitsFormUnit.h"
+#include "app/wareHouse.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "printer/FontSetUnit.h"
+#include "printer/ui/FontBoxes.h"
+#include "printer/ui/SelectPrint.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolBar>
+
+TMainForm::TMainForm(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    Q_INIT_RESOURCE(icons); // the icons live in a static library
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tolvane.svg")));
+    lastRefresh_ = context_.clock.now();
+
+    const std::unique_ptr<IniFile> ini = SettingsFile::open(&context_.prompter);
+    texts_.load(ini.get());
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusLine();
+    createSurface();
+    ReadSettings(ini.get());
+
+    selectPrinter_ = new TSelectPrinter(ini.get(), this);
+    gridForm_ = new TGridTForm(ini.get(), this);
+    langForm_ = new TLangForm(this);
+    context_.data.showDiagnosticLabel = [this] { diagnosticLabel_->setVisible(true); };
+
+    minuteTimer_ = new QTimer(this);
+    minuteTimer_->setInterval(1000);
+    connect(minuteTimer_, &QTimer::timeout, this, &TMainForm::minuteTick);
+    minuteTimer_->start();
+}
+
+TMainForm::~TMainForm() {
+    context_.data.showDiagnosticLabel = nullptr;
+}
+
+void TMainForm::ReadSettings(const IniFile* settings) {
+    settings_.read(settings);
+    move(settings_.Left, settings_.Top);
+    if (!settings_.Maximised)
+        resize(settings_.Width, settings_.Height);
+    action(QStringLiteral("OptionsMenuHideToolBar"))->setChecked(settings_.HideToolBar);
+    action(QStringLiteral("OptionsMenuRulers"))->setChecked(settings_.Rulers);
+    showToolBar(settings_.HideToolBar);
+    showRulers(settings_.Rulers);
+}
+
+void TMainForm::WriteSettings() {
+    settings_.Maximised = isMaximized();
+    settings_.Left = pos().x();
+    settings_.Top = pos().y();
+    if (!settings_.Maximised) {
+        settings_.Width = width();
+        settings_.Height = height();
+    }
+    settings_.HideToolBar = action(QStringLiteral("OptionsMenuHideToolBar"))->isChecked();
+    settings_.Rulers = action(QStringLiteral("OptionsMenuRulers"))->isChecked();
+    if (const std::unique_ptr<IniFile> ini = SettingsFile::open(&context_.prompter))
+        settings_.write(*ini, context_.data.printers().selectedIndex());
+}
+
+QString TMainForm::caption() const {
+    return fileName_.isEmpty() ? MainFormTexts::Title : MainFormTexts::Title + u' ' + fileName_;
+}
+
+QAction* TMainForm::action(const QString& key) const {
+    return actions_.value(key.toLower());
+}
+
+void TMainForm::minuteTick() {
+    const QDateTime now = context_.clock.now();
+    diagnosticLabel_->setText(QString::number(now.time().msec()));
+    if (now.time().minute() == lastRefresh_.time().minute())
+        return;
+    lastRefresh_ = now;
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    applyModel();
+    setWindowTitle(MainFormTexts::Title);
+    fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
+    if (settings_.Maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    WriteSettings();
+    if (modified_) {
+        const Prompter::Answer answer =
+            context_.prompter.message(Messages::program().CloseConfirm, QString(),
+                                      Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
+        // A save that does not happen (cancelled or failed) keeps the window
+        // open, so the altered image is not lost.
+        if (answer == Prompter::Answer::Cancel || (answer == Prompter::Answer::Yes && !saveAs())) {
+            event->ignore();
+            return;
+        }
+    }
+    minuteTimer_->stop();
+    event->accept();
+}
+
+void TMainForm::applyModel() {
+    const TCoderList& printers = context_.data.printers();
+    const bool vertical = printers.Just() == 1;
+    const QStringList horizontalKeys = {QStringLiteral("FormatMenuLeftJustify"),
+                                        QStringLiteral("FormatMenuCentreJustify"),
+                                        QStringLiteral("FormatMenuRightJustify")};
+    const QStringList verticalKeys = {QStringLiteral("FormatMenuTopJustify"),
+                                      QStringLiteral("FormatMenuMiddleJustify"),
+                                      QStringLiteral("FormatMenuBottomJustify")};
+    for (const QString& key : horizontalKeys)
+        action(key)->setVisible(!vertical);
+    for (const QString& key : verticalKeys)
+        action(key)->setVisible(vertical);
+    const int model = printers.selectedIndex();
+    action(QStringLiteral("InkCostButtonHint"))->setVisible(model == 1 || model == 2);
+}
+
+void TMainForm::fontNameChosen() {
+    fillSizeCombo(context_.fonts, *fontNameBox_, *fontSizeBox_);
+    context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
+}
+
+void TMainForm::fontSizeChosen() {
+    context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
+}
+
+void TMainForm::showRulers(bool shown) {
+    hRuler_->setVisible(shown);
+    vRuler_->setVisible(shown);
+}
+
+void TMainForm::showToolBar(bool hidden) {
+    toolBar_->setVisible(!hidden);
+}
+
+void TMainForm::newImage() {
+    if (!selectPrinter_->execute(context_.prompter, context_.data.printers()))
+        return;
+    applyModel();
+    fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
+}
+
+void TMainForm::chooseDisplayUnits() {
+    TUnitsForm::execute(context_.prompter, context_.data, this);
+}
+
+void TMainForm::chooseGrid() {
+    gridForm_->execute(context_.prompter, context_.data);
+}
+
+void TMainForm::chooseLanguage() {
+    if (LanguageFiles::changeLanguage(*langForm_, context_.prompter, Messages::program()))
+        close();
+}
+
+void TMainForm::about() {
+    context_.prompter.message(
+        QStringLiteral("Tolvane %1\nDesigner of images for handheld ink-jet coders.")
+            .arg(QStringLiteral(TOLVANE_VERSION)),
+        MainFormTexts::Title, Prompter::Icon::Information, Prompter::Buttons::Ok);
+}
+
+bool TMainForm::saveAs() {
+    return false;
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/MainFormTexts.h"
+#include "app/MainSettings.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QMainWindow>
+
+#include <array>
+
+struct AppContext;
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QTimer;
+class QToolBar;
+class TLangForm;
+class TGridTForm;
+class TRuler;
+class TSelectPrinter;
+
+// The main window (component MainForm): menus, tool bar, status line and the
+// editing surface of the open image. It reads its settings when it is made
+// and writes them back when it closes.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(AppContext& context, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    const QString& FileName() const { return fileName_; }
+    bool Modified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    const MainSettings& settings() const { return settings_; }
+    const MainFormTexts& texts() const { return texts_; }
+    double ZoomX() const { return zoomX_; }
+    double ZoomY() const { return zoomY_; }
+
+    // The start-up reads of the main window; the exit writes (nothing when
+    // the settings file does not exist).
+    void ReadSettings(const IniFile* settings);
+    void WriteSettings();
+
+    // The window caption: the title, then a space and the file name when an
+    // image file is open.
+    QString caption() const;
+
+    // The action of a menu entry or tool button, by its text key (for
+    // example "FileMenuNew" or "ZoomInHint"); null for an unknown key.
+    QAction* action(const QString& key) const;
+
+    // Runs once a second: refreshes the items when the minute has changed.
+    void minuteTick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusLine();
+    void createSurface();
+    // An action captioned by the text of key, with an icon of the resource and
+    // the short and long hint of hintKey's text (when given).
+    QAction* makeAction(const QString& key, const QString& icon = {}, const QString& hintKey = {});
+    void addMenu(const QString& key, const QStringList& actionKeys);
+    void applyModel();
+    void showRulers(bool shown);
+    // The tool bar's font boxes: the user picked a name or a size.
+    void fontNameChosen();
+    void fontSizeChosen();
+    void showToolBar(bool hidden);
+
+    // Commands.
+    void newImage();
+    void chooseDisplayUnits();
+    void chooseGrid();
+    void chooseLanguage();
+    void about();
+    // Saving under a new name; true when the image was saved.
+    bool saveAs();
+
+    AppContext& context_;
+    MainFormTexts texts_;
+    MainSettings settings_;
+    QString fileName_;
+    bool modified_ = false;
+    QDateTime lastRefresh_;
+    double zoomX_ = 1.0, zoomY_ = 1.0;
+
+    QHash<QString, QAction*> actions_; // by text key, lower case
+    QActionGroup* justifyGroup_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QComboBox* fontNameBox_ = nullptr;
+    QComboBox* fontSizeBox_ = nullptr;
+    QLabel* diagnosticLabel_ = nullptr;
+    std::array<QLabel*, 4> statusPanels_{};
+    TRuler* hRuler_ = nullptr;
+    TRuler* vRuler_ = nullptr;
+    QScrollArea* imageScrollBox_ = nullptr;
+    QLabel* clientImage_ = nullptr;
+    QTimer* minuteTimer_ = nullptr;
+
+    TSelectPrinter* selectPrinter_ = nullptr;
+    TGridTForm* gridForm_ = nullptr;
+    TLangForm* langForm_ = nullptr;
+};

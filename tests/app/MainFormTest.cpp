@@ -1,0 +1,205 @@
+#include "app/ui/MainForm.h"
+
+#include "app/AppContext.h"
+#include "app/Messages.h"
+#include "app/SettingsFile.h"
+#include "app/ui/LangFormUnit.h"
+#include "app/ui/RadioGroupDialog.h"
+#include "app/wareHouse.h"
+#include "persist/ClassRegistry.h"
+#include "platform/Clock.h"
+#include "printer/FontSetUnit.h"
+
+#include "ScriptedPrompter.h"
+#include "TestFolders.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A main window over its own settings and installation folders.
+class MainFormTest : public ::testing::Test {
+protected:
+    void start(const QByteArray& ini) {
+        folders.writeIni(ini);
+        data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
+        fonts = std::make_unique<TFontSet>(data->printers());
+        context =
+            std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
+        window = std::make_unique<TMainForm>(*context);
+    }
+    void TearDown() override {
+        window.reset();
+        Messages::program() = Messages();
+    }
+
+    TestFolders folders;
+    ScriptedPrompter prompter;
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
+    ClassRegistry registry;
+    std::unique_ptr<TNEBRAData> data;
+    std::unique_ptr<TFontSet> fonts;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<TMainForm> window;
+};
+
+TEST_F(MainFormTest, OpensWithItsMenusToolButtonsAndStatusLine) {
+    start("[MainForm]\nFileMenu=Fichier\nNewHint=Nouveau|Nouvelle image\n");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->windowTitle(), "Tolvane");
+
+    QStringList menus;
+    for (QAction* a : window->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"Fichier", "Edit", "Format", "Item", "Options", "Zoom",
+                                  "HandHeld", "Help"}));
+    QAction* newAction = window->action("FileMenuNew");
+    EXPECT_EQ(newAction->text(), "&New");
+    EXPECT_EQ(newAction->toolTip(), "Nouveau");
+    EXPECT_EQ(newAction->statusTip(), "Nouvelle image");
+
+    auto* toolBar = window->findChild<QToolBar*>("ToolBar");
+    ASSERT_TRUE(toolBar);
+    int shownButtons = 0;
+    for (QAction* a : toolBar->actions()) {
+        if (a->isSeparator() || !a->isVisible() || a->icon().isNull())
+            continue;
+        ++shownButtons;
+        EXPECT_FALSE(a->icon().pixmap(20, 20).isNull()) << a->objectName().toStdString();
+    }
+    EXPECT_GE(shownButtons, 20);
+    // Model 0 justifies left/centre/right and has no ink-cost button.
+    EXPECT_TRUE(window->action("FormatMenuLeftJustify")->isVisible());
+    EXPECT_FALSE(window->action("FormatMenuTopJustify")->isVisible());
+    EXPECT_FALSE(window->action("InkCostButtonHint")->isVisible());
+
+    QStringList panels;
+    for (int i = 0; i < 4; ++i)
+        panels << window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
+    EXPECT_EQ(panels, (QStringList{"X: ", "Y: ", "Area: ", "Description: "}));
+}
+
+TEST_F(MainFormTest, ClosingWritesTheSettingsBackWithoutAskingWhenUnaltered) {
+    start("[MainForm]\nLeft=30\nTop=40\nWidth=800\nHeight=500\n[SelectPrinter]\nLastUsed=2\n");
+    window->show();
+    EXPECT_TRUE(window->action("FormatMenuTopJustify")->isVisible());
+    EXPECT_TRUE(window->action("InkCostButtonHint")->isVisible());
+    window->action("OptionsMenuRulers")->trigger();
+    EXPECT_FALSE(window->findChild<QWidget*>("HRuler1")->isVisible());
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompter.shown.empty());
+    const std::unique_ptr<IniFile> ini = SettingsFile::open();
+    EXPECT_EQ(ini->readInteger("SelectPrinter", "LastUsed", -1), 2);
+    EXPECT_EQ(ini->readInteger("Rulers", "Checked", -1), 0);
+    EXPECT_EQ(ini->readInteger("MainForm", "Width", 0), window->width());
+    EXPECT_TRUE(ini->hasKey("FileName", "PrevSaveDir"));
+}
+
+TEST_F(MainFormTest, CancellingTheSaveQuestionKeepsTheWindowButStillWritesSettings) {
+    start("[Errors]\nCloseConfirm=Save the image?\n");
+    Messages::program().load(SettingsFile::open().get());
+    window->show();
+    window->setModified(true);
+    prompter.answers = {Prompter::Answer::Cancel};
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Save the image?");
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Question);
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
+    EXPECT_TRUE(SettingsFile::open()->hasKey("MainForm", "Maximised"));
+
+    // Yes whose save does not happen keeps the image on screen; No discards it.
+    prompter.answers = {Prompter::Answer::Yes};
+    EXPECT_FALSE(window->close());
+    prompter.answers = {Prompter::Answer::No};
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainFormTest, WithoutASettingsFileNothingIsWrittenAndNothingCanBePlaced) {
+    folders.writeIni("");
+    QFile::remove(folders.iniPath());
+    data = std::make_unique<TNEBRAData>(nullptr);
+    fonts = std::make_unique<TFontSet>(data->printers());
+    context = std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
+    window = std::make_unique<TMainForm>(*context);
+    EXPECT_EQ(window->settings().MaxItems, 0u);
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(QFile::exists(folders.iniPath()));
+}
+
+TEST_F(MainFormTest, ChoosingAnotherLanguageClosesTheWindow) {
+    start("[LangForm]\nLanguage=0\n");
+    folders.writeInstallFile("French.ini",
+                             "[LangForm]\nLanguage=1\n[MainForm]\nFileMenu=Fichier\n");
+    window->show();
+    prompter.dialogScripts.push_back([](QDialog& d) {
+        static_cast<TLangForm&>(d).setItemIndex(1);
+        return int(QDialog::Accepted);
+    });
+    prompter.answers = {Prompter::Answer::Yes};
+    window->action("OptionsMenuLanguage")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    const std::unique_ptr<IniFile> ini = SettingsFile::open();
+    EXPECT_EQ(ini->readString("MainForm", "FileMenu", ""), "Fichier");
+    EXPECT_EQ(ini->readInteger("LangForm", "Language", -1), 1);
+}
+
+TEST_F(MainFormTest, NewImageAppliesTheChosenModel) {
+    start("");
+    window->show();
+    prompter.dialogScripts.push_back([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "SelectPrinter");
+        static_cast<RadioGroupDialog&>(d).setItemIndex(2);
+        return int(QDialog::Accepted);
+    });
+    window->action("FileMenuNew")->trigger();
+    EXPECT_EQ(data->printers().selectedIndex(), 2);
+    EXPECT_TRUE(window->action("FormatMenuBottomJustify")->isVisible());
+    EXPECT_TRUE(window->action("InkCostButtonHint")->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+std::unique_ptr<NEBRAFont> font(int model, int number, const char* name, int size) {
+    auto f = std::make_unique<NEBRAFont>();
+    f->ModelCode = model;
+    f->FontNumber = number;
+    f->Name = name;
+    f->FaceName = "DejaVu Sans";
+    f->PointSize = size;
+    return f;
+}
+
+TEST_F(MainFormTest, ToolBarFontBoxesListTheModelsFontsAndChooseTheCurrentFont) {
+    start("");
+    fonts->Append(font(1, 1, "Standard", 7));
+    fonts->Append(font(1, 2, "Standard", 9));
+    fonts->Append(font(1, 3, "Bold", 12));
+    fonts->Append(font(2, 1, "Other model", 5));
+    window->show();
+    auto* names = window->findChild<QComboBox*>("FontNameBox");
+    auto* sizes = window->findChild<QComboBox*>("FontSizeBox");
+    ASSERT_TRUE(names && sizes);
+    EXPECT_EQ(names->count(), 2);
+    EXPECT_EQ(names->currentText(), "Standard");
+    EXPECT_EQ(sizes->count(), 2);
+
+    names->setCurrentIndex(1);
+    emit names->activated(1);
+    EXPECT_EQ(sizes->currentText(), "12");
+    EXPECT_EQ(fonts->CurrentFontNumber(), 3);
+}
+
+} // namespace

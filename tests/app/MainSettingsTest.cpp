@@ -1,0 +1,58 @@
+#include "app/MainSettings.h"
+
+#include "app/SettingsFile.h"
+
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+TEST(MainSettings, DefaultsBuildTheOpenFilterAndMissingFileLeavesLimitsAtZero) {
+    TestFolders folders;
+    MainSettings absent;
+    absent.read(SettingsFile::open().get());
+    EXPECT_EQ(absent.MaxItems, 0u);
+    EXPECT_EQ(absent.HandheldMaxSize, 0u);
+
+    folders.writeIni("[MainForm]\nMaxItemsPerLabel=-4\nMaxGraphicItemsPerLabel=x\n");
+    MainSettings s;
+    s.read(SettingsFile::open().get());
+    EXPECT_EQ(s.openDialogFilter(), "ox100 (*.100)|*.G4E|ox400 (*.400)|*.G1A|ox410 (*.410)|*.G3C");
+    EXPECT_EQ(s.FileType, 0);
+    EXPECT_EQ(s.MaxItems, 10u);
+    EXPECT_EQ(s.MaxGraphicItems, 2u);
+    EXPECT_EQ(s.HandheldMaxSize, 32512u);
+    EXPECT_TRUE(s.Rulers);
+    EXPECT_FALSE(s.HideToolBar);
+}
+
+TEST(MainSettings, MaximisedKeepsTheStoredSizeUnreadAndUnwritten) {
+    TestFolders folders;
+    folders.writeIni("[MainForm]\nMaximised=1\nWidth=900\nHeight=700\n");
+    MainSettings s;
+    s.read(SettingsFile::open().get());
+    EXPECT_EQ(s.Width, 640);
+    s.Width = 1;
+    s.write(*SettingsFile::open(), 2);
+    const std::unique_ptr<IniFile> ini = SettingsFile::open();
+    EXPECT_EQ(ini->readInteger("MainForm", "Width", 0), 900);
+    EXPECT_EQ(ini->readInteger("MainForm", "Height", 0), 700);
+}
+
+TEST(MainSettings, ExitWritesFollowTheirOrder) {
+    TestFolders folders;
+    folders.writeIni("");
+    MainSettings s;
+    s.PrevLogDir = "/img";
+    s.PrevSaveDir = "/out";
+    s.FileType = 2;
+    s.Left = 5;
+    s.Top = 6;
+    s.Width = 700;
+    s.Height = 500;
+    s.HideToolBar = true;
+    s.write(*SettingsFile::open(), 0x82);
+    EXPECT_EQ(folders.readIni(), "[FileName]\nPrevLogDir=/img\nPrevSaveDir=/out\nFileType=2\n\n"
+                                 "[MainForm]\nMaximised=0\nLeft=5\nTop=6\nWidth=700\nHeight=500\n\n"
+                                 "[SelectPrinter]\nLastUsed=2\n\n"
+                                 "[HideToolBar]\nChecked=1\n\n[Rulers]\nChecked=1\n");
+}
