@@ -1,0 +1,246 @@
+#include "cli/CliCommands.h"
+
+#include "cli/CliHelp.h"
+#include "cli/CliSession.h"
+#include "cli/ImageJson.h"
+#include "cli/ItemJson.h"
+#include "document/ImageDocument.h"
+#include "platform/Clock.h"
+#include "platform/Folders.h"
+#include "platform/TolvError.h"
+#include "printer/FontRealizer.h"
+#include "printer/FontSetUnit.h"
+#include "printer/ProgramFonts.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace {
+
+constexpr qint64 MaxJsonSize = 64 * 1024 * 1024;
+constexpr double MinZoom = 0.1;
+constexpr double MaxZoom = 8.0;
+constexpr int MaxPictureSide = 32767; // the painter's limit
+
+[[noreturn]] void fail(const QString& message) {
+    throw TolvError(message.toStdString());
+}
+
+QString quoted(const QString& path) {
+    return u'"' + QDir::toNativeSeparators(path) + u'"';
+}
+
+// A message about a file, from an error that does not name it.
+[[noreturn]] void failWith(const QString& what, const QString& path, const TolvError& e) {
+    fail(what + u' ' + quoted(path) + QStringLiteral(": ") + QString::fromStdString(e.what()));
+}
+
+struct CommandLine {
+    QStringList files;
+    QString output;
+    QString zoom;
+    QString now;
+    bool modelExtension = false;
+};
+
+// Parses the arguments after the subcommand's name; answers false for --help.
+bool parse(const QString& command, const QStringList& args, CommandLine& line) {
+    const bool dumping = command == QLatin1String("dump");
+    const bool rendering = command == QLatin1String("render");
+    QCommandLineParser p;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                    QStringLiteral("file"));
+    const QCommandLineOption zoom(QStringLiteral("zoom"), QString(), QStringLiteral("z"));
+    const QCommandLineOption now(QStringLiteral("now"), QString(), QStringLiteral("moment"));
+    const QCommandLineOption modelExtension(QStringLiteral("model-extension"), QString());
+    p.addOption(help);
+    if (!dumping)
+        p.addOption(output);
+    if (rendering)
+        p.addOptions({zoom, now});
+    else if (!dumping)
+        p.addOption(modelExtension);
+    if (!p.parse(QStringList{QStringLiteral("tolvane-cli")} + args))
+        fail(command + QStringLiteral(": ") + p.errorText() + QStringLiteral(" (see --help)"));
+    if (p.isSet(help))
+        return false;
+    line.files = p.positionalArguments();
+    if (line.files.size() != 1)
+        fail(command + QStringLiteral(": expected one input file (see --help)"));
+    if (dumping)
+        return true;
+    line.output = p.value(output);
+    if (line.output.isEmpty())
+        fail(command + QStringLiteral(": the output file is missing: -o FILE (see --help)"));
+    if (rendering) {
+        line.zoom = p.value(zoom);
+        line.now = p.value(now);
+    } else {
+        line.modelExtension = p.isSet(modelExtension);
+    }
+    return true;
+}
+
+QByteArray dump(const CommandLine& line, CliSession& session) {
+    const QString& path = line.files.front();
+    const ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    try {
+        const QJsonObject json =
+            ImageJson::ToJson(contents, ItemJsonConverters::Standard(), session.Registry());
+        return QJsonDocument(json).toJson(QJsonDocument::Indented);
+    } catch (const TolvError& e) {
+        failWith(QStringLiteral("Cannot dump"), path, e);
+    }
+}
+
+QJsonObject readJson(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("Cannot read ") + quoted(path) + QStringLiteral(": ") +
+             file.errorString());
+    if (file.size() > MaxJsonSize)
+        fail(QStringLiteral("Cannot read ") + quoted(path) + QStringLiteral(": too large"));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (document.isNull())
+        fail(QStringLiteral("Cannot read ") + quoted(path) +
+             QStringLiteral(": %1 at offset %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        fail(QStringLiteral("Cannot read ") + quoted(path) +
+             QStringLiteral(": expected a JSON object"));
+    return document.object();
+}
+
+void build(const CommandLine& line, CliSession& session) {
+    const QString& source = line.files.front();
+    ImageFileContents contents;
+    try {
+        contents = ImageJson::FromJson(readJson(source), ItemJsonConverters::Standard(),
+                                       session.Registry());
+    } catch (const TolvError& e) {
+        failWith(QStringLiteral("Cannot build from"), source, e);
+    }
+    QString target = line.output;
+    if (line.modelExtension) {
+        const int model = contents.Header.ModelIndex().value_or(session.Models().selectedIndex());
+        target = ImageDocument::ForceExtension(target, session.FileExtension(model));
+    }
+    ImageFile::Write(target, contents.Header, *contents.Items, session.Registry());
+}
+
+float zoomOf(const QString& text) {
+    if (text.isEmpty())
+        return 1.0f;
+    bool ok = false;
+    const double zoom = text.toDouble(&ok);
+    if (!ok || !(zoom >= MinZoom && zoom <= MaxZoom))
+        fail(QStringLiteral("render: --zoom must be a number from 0.1 to 8, not \"%1\"").arg(text));
+    return float(zoom);
+}
+
+std::unique_ptr<FixedClock> clockOf(const QString& text) {
+    if (text.isEmpty())
+        return nullptr;
+    const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm"));
+    if (!moment.isValid())
+        fail(QStringLiteral("render: --now must be \"YYYY-MM-DD hh:mm\", not \"%1\"").arg(text));
+    return std::make_unique<FixedClock>(moment);
+}
+
+void loadFonts(TFontSet& fonts, const ClassRegistry& registry) {
+    const QString path = Folders::findDataFile(FontMapFileName);
+    if (path.isEmpty())
+        fail(QStringLiteral("Cannot render: the font map %1 is neither in the current folder nor "
+                            "in the installation folder %2")
+                 .arg(FontMapFileName, quoted(Folders::installDataDir())));
+    if (!fonts.LoadFontMap(path, registry) || fonts.IsEmpty())
+        fail(QStringLiteral("Cannot render with the font map ") + quoted(path) +
+             QStringLiteral(": ") +
+             (fonts.LoadError().isEmpty() ? QStringLiteral("no fonts in it") : fonts.LoadError()));
+}
+
+void sizePicture(NebraDisplay& display, float zoom, const QString& path) {
+    const int width = RoundHalfEven(display.DisplayWidth() * double(zoom));
+    const int height = RoundHalfEven(display.DisplayHeight() * double(zoom));
+    if (width > MaxPictureSide || height > MaxPictureSide)
+        fail(QStringLiteral("Cannot render ") + quoted(path) +
+             QStringLiteral(": a picture of %1 x %2 pixels is too large").arg(width).arg(height));
+    display.ResizeBitmap(width, height);
+    display.SetScaleX(zoom);
+    display.SetScaleY(zoom);
+}
+
+void savePicture(const QImage& picture, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+        fail(QStringLiteral("Cannot save ") + quoted(path) + QStringLiteral(": ") +
+             file.errorString());
+}
+
+void render(const CommandLine& line, CliSession& session) {
+    const float zoom = zoomOf(line.zoom);
+    const std::unique_ptr<FixedClock> clock = clockOf(line.now);
+    const QString& path = line.files.front();
+    ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    TFontSet fonts(session.Models());
+    loadFonts(fonts, session.Registry());
+    NebraDisplay display(fonts, session.Models());
+    ImageDocument::ApplyGeometry(contents.Header, session.Models(), display);
+    display.SetClock(clock.get());
+    sizePicture(display, zoom, path);
+    {
+        CanvasPainter painter(display);
+        contents.Items->EraseImage(display);
+        contents.Items->DrawAll(display);
+    }
+    savePicture(display.Bitmap(), line.output);
+}
+
+QByteArray runCommand(const QString& command, const QStringList& args) {
+    CommandLine line;
+    if (!parse(command, args, line))
+        return CliHelp::ForCommand(command).toUtf8();
+    CliSession session;
+    if (command == QLatin1String("dump"))
+        return dump(line, session);
+    if (command == QLatin1String("build"))
+        build(line, session);
+    else
+        render(line, session);
+    return {};
+}
+
+QByteArray errorLine(const char* message) {
+    QByteArray text = QByteArray("tolvane-cli: ") + message;
+    text.replace('\n', ' ').replace('\r', ' ');
+    return text + '\n';
+}
+
+} // namespace
+
+namespace CliCommands {
+
+QString SubcommandOf(const QStringList& args) {
+    return args.isEmpty() ? QString() : args.front();
+}
+
+Outcome Run(const QStringList& args) {
+    const QString command = SubcommandOf(args);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h"))
+        return {0, CliHelp::Overview().toUtf8(), {}};
+    if (!CliHelp::IsCommand(command))
+        return {1, {}, errorLine(CliHelp::UnknownCommand(command).toUtf8().constData())};
+    try {
+        return {0, runCommand(command, args.mid(1)), {}};
+    } catch (const TolvError& e) {
+        return {1, {}, errorLine(e.what())};
+    } catch (const std::exception& e) {
+        return {1, {}, errorLine(e.what())};
+    }
+}
+
+} // namespace CliCommands

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// The subcommands of tolvane-cli: dump, build and render.
+namespace CliCommands {
+
+// What a run printed and how it ended.
+struct Outcome {
+    int status = 0; // 0 success, 1 failure
+    QByteArray out;
+    QByteArray err; // one line on failure
+};
+
+// The subcommand that the arguments (without the program name) ask for.
+QString SubcommandOf(const QStringList& args);
+
+// Runs one command line. Needs a QCoreApplication, and for render a
+// QGuiApplication.
+Outcome Run(const QStringList& args);
+
+} // namespace CliCommands

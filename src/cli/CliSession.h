@@ -1,0 +1,29 @@
+#pragma once
+
+#include "persist/ClassRegistry.h"
+#include "platform/IniFile.h"
+#include "printer/miprinters.h"
+
+#include <QString>
+
+#include <memory>
+
+// The program-wide objects a command of the command line needs, made as the
+// designer makes them: the settings file (read, never written), the message
+// texts of its language, the persistent classes and the printer models.
+class CliSession {
+public:
+    CliSession();
+
+    const IniFile* Settings() const { return settings_.get(); }
+    const ClassRegistry& Registry() const { return registry_; }
+    TCoderList& Models() { return models_; }
+
+    // The file extension the designer gives images of model index 0..2.
+    QString FileExtension(int modelIndex) const;
+
+private:
+    std::unique_ptr<IniFile> settings_;
+    ClassRegistry registry_;
+    TCoderList models_;
+};

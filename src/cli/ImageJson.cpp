@@ -1,0 +1,195 @@
+#include "cli/ImageJson.h"
+
+#include "cli/ItemJson.h"
+#include "cli/JsonReader.h"
+#include "persist/ClassRegistry.h"
+#include "persist/StreamHelpers.h"
+#include "persist/TMemoryStream.h"
+#include "platform/TolvError.h"
+
+#include <QJsonArray>
+
+namespace {
+
+const ItemJsonConverter& converterOf(const ItemJsonConverters& converters,
+                                     const std::string& className, const QString& place) {
+    const ItemJsonConverter* converter = converters.Find(className);
+    if (!converter)
+        JsonReader::Fail(place, QStringLiteral("no JSON form for items of class ") +
+                                    QString::fromStdString(className));
+    return *converter;
+}
+
+// ---- file to JSON
+
+QJsonObject areaToJson(const DotRect& a) {
+    return {{"Left", a.Left}, {"Top", a.Top}, {"Right", a.Right}, {"Bottom", a.Bottom}};
+}
+
+QJsonArray shiftsToJson(const ShiftTable& shifts) {
+    QJsonArray entries;
+    for (int i = 1; i <= ShiftTable::SlotCount; ++i) {
+        const ShiftSlot& s = shifts.Slot(i);
+        entries.append(
+            QJsonObject{{"Day", s.Day}, {"Start", s.Start}, {"Code", BytesToJson(s.Code)}});
+    }
+    return entries;
+}
+
+// The item's own record is what the file holds, so it is the source.
+QJsonObject itemToJson(const ImageItem& item, const ItemJsonConverters& converters,
+                       const ClassRegistry& registry, const QString& place) {
+    TMemoryStream record;
+    item.Store(record, registry);
+    record.SetPosition(0);
+    const std::string className = ReadString(record);
+    QJsonObject json{{"Class", BytesToJson(className)}};
+    converterOf(converters, className, place).toJson(record, json);
+    if (record.Position() != record.Size())
+        JsonReader::Fail(place, QStringLiteral("the record has fields its JSON form lacks"));
+    return json;
+}
+
+QJsonObject headerToJson(const ImageFileHeader& h) {
+    QJsonObject json{{"version", QString::fromStdString(ImageFile::VersionText(h.Version))},
+                     {"LongName", BytesToJson(h.LongName)},
+                     {"ShortName", BytesToJson(h.ShortName)},
+                     {"Area", areaToJson(h.Area)},
+                     {"MonthLanguageName", BytesToJson(h.MonthLanguageName)},
+                     {"MonthStrings", BytesToJson(h.MonthStrings)},
+                     {"Shifts", shiftsToJson(h.Shifts)}};
+    if (h.TypeCode)
+        json[QStringLiteral("TypeCode")] = *h.TypeCode;
+    if (h.ExtraTypeInts)
+        json[QStringLiteral("ExtraTypeInts")] =
+            QJsonArray{(*h.ExtraTypeInts)[0], (*h.ExtraTypeInts)[1]};
+    return json;
+}
+
+// ---- JSON to file
+
+std::string optionalBytes(JsonReader& json, const char* key) {
+    return json.Has(key) ? json.Bytes(key) : std::string();
+}
+
+ImageFileVersion versionFromJson(JsonReader& json) {
+    if (!json.Has("version"))
+        return ImageFileVersion::V3_1X000;
+    const auto version = ImageFile::VersionOf(json.Bytes("version"));
+    if (!version)
+        JsonReader::Fail(json.PlaceOf("version"), QStringLiteral("not a known file version"));
+    return *version;
+}
+
+DotRect areaFromJson(JsonReader& parent) {
+    JsonReader json(parent.Object("Area"), parent.PlaceOf("Area"));
+    DotRect a{json.Int("Left"), json.Int("Top"), json.Int("Right"), json.Int("Bottom")};
+    json.Finish();
+    return a;
+}
+
+std::array<int32_t, 2> extraIntsFromJson(JsonReader& json) {
+    const QJsonArray values = json.Array("ExtraTypeInts");
+    if (values.size() != 2)
+        JsonReader::Fail(json.PlaceOf("ExtraTypeInts"), QStringLiteral("expected two numbers"));
+    return {JsonReader::ToInt(values[0], json.PlaceOf("ExtraTypeInts", 0)),
+            JsonReader::ToInt(values[1], json.PlaceOf("ExtraTypeInts", 1))};
+}
+
+ShiftTable shiftsFromJson(JsonReader& parent) {
+    ShiftTable shifts;
+    if (!parent.Has("Shifts"))
+        return shifts;
+    const QJsonArray entries = parent.Array("Shifts");
+    if (entries.size() > ShiftTable::SlotCount)
+        JsonReader::Fail(parent.PlaceOf("Shifts"), QStringLiteral("more than 25 entries"));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString place = parent.PlaceOf("Shifts", i);
+        JsonReader json(JsonReader::ToObject(entries[i], place), place);
+        const int32_t day = json.Int("Day");
+        if (day < 0 || day > ShiftSlot::EmptyDay)
+            JsonReader::Fail(json.PlaceOf("Day"), QStringLiteral("expected 0 to 7"));
+        shifts.SetSlot(int(i) + 1, {uint8_t(day), json.Real("Start"), json.Bytes("Code")});
+        json.Finish();
+    }
+    return shifts;
+}
+
+// The record is assembled from the JSON and read back by the class itself,
+// so an item is built exactly as loading a file would build it.
+std::unique_ptr<PObject> itemFromJson(JsonReader& json, const ItemJsonConverters& converters,
+                                      const ClassRegistry& registry, const QString& place) {
+    const std::string className = json.Bytes("Class");
+    TMemoryStream record;
+    WriteString(record, className);
+    converterOf(converters, className, place).fromJson(json, record);
+    json.Finish();
+    record.SetPosition(0);
+    std::unique_ptr<PObject> item;
+    try {
+        item = registry.LoadRecord(record);
+    } catch (const TolvError& e) {
+        JsonReader::Fail(place, QString::fromStdString(e.what()));
+    }
+    if (!dynamic_cast<ImageItem*>(item.get()))
+        JsonReader::Fail(place, QStringLiteral("not an image item"));
+    return item;
+}
+
+std::unique_ptr<ImagePList> itemsFromJson(JsonReader& parent, const ItemJsonConverters& converters,
+                                          const ClassRegistry& registry) {
+    auto items = std::make_unique<ImagePList>();
+    if (!parent.Has("Items"))
+        return items;
+    const QJsonArray array = parent.Array("Items");
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QString place = parent.PlaceOf("Items", i);
+        JsonReader json(JsonReader::ToObject(array[i], place), place);
+        items->Append(itemFromJson(json, converters, registry, place));
+    }
+    return items;
+}
+
+ImageFileHeader headerFromJson(JsonReader& json) {
+    ImageFileHeader h;
+    h.Version = versionFromJson(json);
+    h.LongName = optionalBytes(json, "LongName");
+    h.ShortName = optionalBytes(json, "ShortName");
+    if (h.Version != ImageFileVersion::V1_0X008 || json.Has("TypeCode"))
+        h.TypeCode = json.Int("TypeCode");
+    if (json.Has("ExtraTypeInts"))
+        h.ExtraTypeInts = extraIntsFromJson(json);
+    h.Area = areaFromJson(json);
+    h.MonthLanguageName = optionalBytes(json, "MonthLanguageName");
+    h.MonthStrings = optionalBytes(json, "MonthStrings");
+    h.Shifts = shiftsFromJson(json);
+    return h;
+}
+
+} // namespace
+
+namespace ImageJson {
+
+QJsonObject ToJson(const ImageFileContents& contents, const ItemJsonConverters& converters,
+                   const ClassRegistry& registry) {
+    QJsonObject json = headerToJson(contents.Header);
+    QJsonArray items;
+    const ImagePList* list = contents.Items.get();
+    for (int32_t i = 1; list && i <= list->Count(); ++i)
+        items.append(
+            itemToJson(*list->At(i), converters, registry, QStringLiteral("Items[%1]").arg(i - 1)));
+    json[QStringLiteral("Items")] = items;
+    return json;
+}
+
+ImageFileContents FromJson(const QJsonObject& object, const ItemJsonConverters& converters,
+                           const ClassRegistry& registry) {
+    JsonReader json(object, QString());
+    ImageFileContents contents;
+    contents.Header = headerFromJson(json);
+    contents.Items = itemsFromJson(json, converters, registry);
+    json.Finish();
+    return contents;
+}
+
+} // namespace ImageJson

@@ -1,0 +1,80 @@
+#include "document/ImageDocument.h"
+
+#include "app/Messages.h"
+#include "app/wareHouse.h"
+#include "printer/NebraDisplays.h"
+
+#include <QFileInfo>
+
+namespace ImageDocument {
+
+QString ForceExtension(const QString& name, const QString& extension) {
+    if (extension.isEmpty())
+        return name;
+    const QString dotted = extension.startsWith(u'.') ? extension : u'.' + extension;
+    const qsizetype folderEnd = name.lastIndexOf(u'/');
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return (dot > folderEnd ? name.left(dot) : name) + dotted;
+}
+
+ImageFileHeader HeaderForSave(const TNEBRAData& data, const DotRect& area,
+                              const ShiftTable& shifts) {
+    ImageFileHeader h;
+    h.LongName = data.LongName();
+    h.ShortName = data.ShortName();
+    h.TypeCode = data.printers().SelectedModelBit();
+    h.Area = area;
+    h.MonthLanguageName = data.MonthLanguageName();
+    h.MonthStrings = data.MonthStrings();
+    h.Shifts = shifts;
+    return h;
+}
+
+void ApplyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDisplay& display) {
+    if (const auto index = header.ModelIndex())
+        models.setSelectedIndex(*index);
+    const DotRect& a = header.Area;
+    display.SetGeometry(models.FontDPI(), a.Left, a.Top, a.Right, a.Bottom);
+    // Reading checked the area, so the width is a sound model width.
+    models.SetWidth(int(header.ImageWidth()));
+}
+
+void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable& shifts,
+                      ImagePList& openItems, NebraDisplay& display) {
+    const ImageFileHeader& h = contents.Header;
+    data.SetLongName(h.LongName);
+    data.SetShortName(h.ShortName);
+    ApplyGeometry(h, data.printers(), display);
+    data.SetMonthLanguageName(h.MonthLanguageName);
+    data.SetMonthStrings(h.MonthStrings);
+    shifts = h.Shifts;
+    openItems.FreeAll();
+    if (!contents.Items)
+        return;
+    while (contents.Items->Count() > 0)
+        openItems.Append(contents.Items->Extract(1));
+}
+
+QString AskSaveFileName(Prompter& prompter, Prompter::FileRequest request,
+                        const QString& extension) {
+    for (;;) {
+        const Prompter::FileAnswer answer = prompter.saveFile(request);
+        if (!answer.accepted)
+            return {};
+        const QString name = ForceExtension(answer.fileName, extension);
+        if (!QFileInfo::exists(name))
+            return name;
+        switch (prompter.message(Messages::program().OverwriteFileWarning, QString(),
+                                 Prompter::Icon::Exclamation, Prompter::Buttons::YesNoCancel)) {
+        case Prompter::Answer::Yes:
+            return name;
+        case Prompter::Answer::No:
+            request.fileName.clear();
+            break;
+        default:
+            return {};
+        }
+    }
+}
+
+} // namespace ImageDocument

@@ -1,0 +1,231 @@
+#include "document/ImageFile.h"
+
+#include "app/Messages.h"
+#include "persist/BinaryFileStream.h"
+#include "persist/ClassRegistry.h"
+#include "persist/StreamHelpers.h"
+#include "persist/TMemoryStream.h"
+#include "platform/TolvError.h"
+#include "printer/miprinters.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr std::array<const char*, 5> VersionTexts = {
+    "nebra V1.0X008", "nebra V2.0X000", "nebra V2.0X001", "nebra V2.1X000", "nebra V3.1X000"};
+constexpr int32_t VersionLength = 14;
+constexpr int32_t TypeCodeWithExtras = 3;
+constexpr int32_t BothMargins = 2 * ImageItem::Margin;
+
+std::string shownPath(const QString& path) {
+    return "\"" + QDir::toNativeSeparators(path).toStdString() + "\"";
+}
+
+std::string invalidFileText() {
+    return Messages::program().InvalidFileError.toStdString();
+}
+
+// Every accepted version string has the same length, so a first string of
+// another length is refused before its bytes are read. A file too short to
+// hold a version is no image file either.
+ImageFileVersion readVersion(TStream& s) {
+    std::optional<ImageFileVersion> version;
+    try {
+        if (ReadLong(s) == VersionLength) {
+            std::string text(VersionLength, '\0');
+            ReadExactly(s, text.data(), VersionLength);
+            version = ImageFile::VersionOf(text);
+        }
+    } catch (const TolvError&) {
+    }
+    if (!version)
+        throw TolvError(invalidFileText());
+    return *version;
+}
+
+void checkArea(const DotRect& a) {
+    const int64_t height = int64_t(a.Bottom) - a.Top - BothMargins;
+    const int64_t width = int64_t(a.Right) - a.Left - BothMargins;
+    const auto inRange = [](int64_t v) { return v >= 0 && v <= ImageFileHeader::MaxImageLength; };
+    if (!inRange(a.Left) || !inRange(a.Top) || !inRange(width - 1) || !inRange(height - 1))
+        throw TolvError("Invalid image area (" + std::to_string(a.Left) + ", " +
+                        std::to_string(a.Top) + ", " + std::to_string(a.Right) + ", " +
+                        std::to_string(a.Bottom) + ")");
+}
+
+void checkTypeFields(const ImageFileHeader& h) {
+    if (h.Version == ImageFileVersion::V1_0X008) {
+        if (h.TypeCode)
+            throw TolvError("A " + ImageFile::VersionText(h.Version) + " file has no type code");
+    } else if (!h.TypeCode) {
+        throw TolvError("A " + ImageFile::VersionText(h.Version) + " file needs a type code");
+    }
+    if (h.StoresExtraTypeInts() != h.ExtraTypeInts.has_value())
+        throw TolvError(h.ExtraTypeInts ? "Extra type values where the file has none"
+                                        : "Type code 3 needs its two extra values");
+}
+
+void readTypeFields(TStream& s, ImageFileHeader& h) {
+    if (h.Version == ImageFileVersion::V1_0X008)
+        return;
+    h.TypeCode = ReadLong(s);
+    if (h.StoresExtraTypeInts()) {
+        const int32_t first = ReadLong(s);
+        h.ExtraTypeInts = std::array<int32_t, 2>{first, ReadLong(s)};
+    }
+}
+
+DotRect readArea(TStream& s) {
+    DotRect area;
+    area.Left = ReadLong(s);
+    area.Top = ReadLong(s);
+    area.Right = ReadLong(s);
+    area.Bottom = ReadLong(s);
+    checkArea(area);
+    return area;
+}
+
+ImageFileHeader readHeader(TStream& s) {
+    ImageFileHeader h;
+    h.Version = readVersion(s);
+    h.LongName = ReadString(s);
+    h.ShortName = ReadString(s);
+    readTypeFields(s, h);
+    h.Area = readArea(s);
+    h.MonthLanguageName = ReadString(s);
+    h.MonthStrings = ReadString(s);
+    h.Shifts.Load(s);
+    return h;
+}
+
+// Every record takes at least the four bytes of its class name's length.
+void checkItemCount(TStream& s, int32_t count) {
+    const int32_t left = s.Size() - s.Position();
+    if (count < 0 || count > left / 4)
+        throw TolvError("Invalid number of items " + std::to_string(count));
+}
+
+std::unique_ptr<ImagePList> readItems(TStream& s, const ClassRegistry& registry) {
+    ReadString(s); // the list's class name says nothing the reader needs
+    const int32_t count = ReadLong(s);
+    checkItemCount(s, count);
+    auto items = std::make_unique<ImagePList>();
+    for (int32_t i = 0; i < count; ++i) {
+        std::unique_ptr<PObject> record = registry.LoadRecord(s);
+        if (!dynamic_cast<ImageItem*>(record.get()))
+            throw TolvError(std::string("A record of class ") + record->ClassName() +
+                            " where an image item was expected");
+        items->Append(std::move(record));
+    }
+    return items;
+}
+
+void writeHeader(TStream& s, const ImageFileHeader& h) {
+    WriteString(s, ImageFile::VersionText(h.Version));
+    WriteString(s, h.LongName);
+    WriteString(s, h.ShortName);
+    if (h.TypeCode)
+        WriteLong(s, *h.TypeCode);
+    if (h.ExtraTypeInts)
+        for (const int32_t value : *h.ExtraTypeInts)
+            WriteLong(s, value);
+    for (const int32_t edge : {h.Area.Left, h.Area.Top, h.Area.Right, h.Area.Bottom})
+        WriteLong(s, edge);
+    WriteString(s, h.MonthLanguageName);
+    WriteString(s, h.MonthStrings);
+    h.Shifts.Store(s);
+}
+
+void writeItems(TStream& s, const ImagePList& items, const ClassRegistry& registry) {
+    WriteString(s, "ImagePList");
+    WriteLong(s, items.Count());
+    for (int32_t i = 1; i <= items.Count(); ++i)
+        items.At(i)->Store(s, registry);
+}
+
+void saveBytes(const QString& path, const std::vector<uint8_t>& bytes) {
+    QSaveFile file(path);
+    const auto size = qint64(bytes.size());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
+        throw TolvError(file.errorString().toStdString());
+}
+
+} // namespace
+
+std::optional<int> ImageFileHeader::ModelIndex() const {
+    if (!TypeCode)
+        return std::nullopt;
+    return TCoderList::indexForModelCode(*TypeCode);
+}
+
+int64_t ImageFileHeader::ImageWidth() const {
+    return int64_t(Area.Right) - (BothMargins + int64_t(Area.Left));
+}
+
+bool ImageFileHeader::StoresExtraTypeInts() const {
+    const bool versionHasThem =
+        Version == ImageFileVersion::V2_1X000 || Version == ImageFileVersion::V3_1X000;
+    return versionHasThem && TypeCode == TypeCodeWithExtras;
+}
+
+namespace ImageFile {
+
+std::string VersionText(ImageFileVersion version) {
+    return VersionTexts.at(size_t(version));
+}
+
+std::optional<ImageFileVersion> VersionOf(const std::string& text) {
+    for (size_t i = 0; i < VersionTexts.size(); ++i)
+        if (text == VersionTexts[i])
+            return ImageFileVersion(i);
+    return std::nullopt;
+}
+
+ImageFileContents Read(TStream& s, const ClassRegistry& registry) {
+    ImageFileContents contents;
+    contents.Header = readHeader(s);
+    contents.Items = readItems(s, registry);
+    return contents;
+}
+
+ImageFileContents Read(const QString& path, const ClassRegistry& registry) {
+    const QFileInfo info(path);
+    const std::string prefix = "Cannot open image file " + shownPath(path) + ": ";
+    if (!info.exists())
+        throw TolvError(prefix + "no such file");
+    if (info.isDir())
+        throw TolvError(prefix + "it is a folder");
+    try {
+        TBinaryFileStream s(path, TFileStream::OpenRead);
+        return Read(s, registry);
+    } catch (const TolvError& e) {
+        throw TolvError(prefix + e.what());
+    }
+}
+
+void Write(TStream& s, const ImageFileHeader& header, const ImagePList& items,
+           const ClassRegistry& registry) {
+    checkTypeFields(header);
+    checkArea(header.Area);
+    writeHeader(s, header);
+    writeItems(s, items, registry);
+}
+
+void Write(const QString& path, const ImageFileHeader& header, const ImagePList& items,
+           const ClassRegistry& registry) {
+    try {
+        // Assembled in memory first: a record that cannot be stored fails
+        // before the file system is touched.
+        TMemoryStream memory;
+        Write(memory, header, items, registry);
+        saveBytes(path, memory.bytes());
+    } catch (const TolvError& e) {
+        throw TolvError("Cannot save image file " + shownPath(path) + ": " + e.what());
+    }
+}
+
+} // namespace ImageFile

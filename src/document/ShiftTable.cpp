@@ -1,0 +1,212 @@
+#include "document/ShiftTable.h"
+
+#include "app/Messages.h"
+#include "persist/StreamHelpers.h"
+#include "platform/TolvError.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int32_t DayMs = 24 * 60 * 60 * 1000;
+constexpr uint8_t LastWeekday = 6;
+
+std::string slotError(const char* what, const std::string& value, int slot) {
+    return std::string("Invalid shift ") + what + " " + value + " in slot " + std::to_string(slot);
+}
+
+void checkDay(int32_t day, int number) {
+    if (day < 0 || day > ShiftSlot::EmptyDay)
+        throw TolvError(slotError("day", std::to_string(day), number));
+}
+
+void checkStart(double start, int number) {
+    if (!std::isfinite(start))
+        throw TolvError(slotError("start", std::to_string(start), number));
+}
+
+ShiftSlot readSlot(TStream& s, int number) {
+    ShiftSlot slot;
+    const int32_t day = ReadLong(s);
+    checkDay(day, number);
+    slot.Day = uint8_t(day);
+    slot.Start = ReadReal(s);
+    checkStart(slot.Start, number);
+    slot.Code = ReadString(s);
+    return slot;
+}
+
+} // namespace
+
+int32_t ShiftTable::TimeOfDayMs(double start) {
+    // As date-time values decode: the fraction's size in whole milliseconds.
+    const double fraction = std::abs(start - std::trunc(start));
+    const auto ms = std::llround(fraction * DayMs);
+    return int32_t(std::min<long long>(ms, DayMs - 1));
+}
+
+int ShiftTable::Count() const {
+    const auto firstEmpty =
+        std::find_if(slots_.begin(), slots_.end(), [](const ShiftSlot& s) { return !s.Used(); });
+    return int(firstEmpty - slots_.begin());
+}
+
+ShiftTable::Refusal ShiftTable::check(uint8_t day, double start, const std::string& code) const {
+    if (day > LastWeekday)
+        return Refusal::NoSuchShift;
+    if (code.size() != 1)
+        return Refusal::InvalidShiftcode;
+    return clashes(day, start, code);
+}
+
+ShiftTable::Refusal ShiftTable::clashes(uint8_t day, double start, const std::string& code) const {
+    const int32_t time = TimeOfDayMs(start);
+    const auto sameDay = [day](const ShiftSlot& s) { return s.Used() && s.Day == day; };
+    if (std::any_of(slots_.begin(), slots_.end(),
+                    [&](const ShiftSlot& s) { return sameDay(s) && TimeOfDayMs(s.Start) == time; }))
+        return Refusal::Duplicate;
+    if (std::any_of(slots_.begin(), slots_.end(),
+                    [&](const ShiftSlot& s) { return sameDay(s) && s.Code == code; }))
+        return Refusal::SameCodeSameDay;
+    return Refusal::None;
+}
+
+void ShiftTable::sort() {
+    std::stable_sort(slots_.begin(), slots_.end(), [](const ShiftSlot& a, const ShiftSlot& b) {
+        if (a.Used() != b.Used())
+            return a.Used();
+        if (a.Day != b.Day)
+            return a.Day < b.Day;
+        return TimeOfDayMs(a.Start) < TimeOfDayMs(b.Start);
+    });
+}
+
+ShiftTable::Refusal ShiftTable::Add(uint8_t day, double start, const std::string& code) {
+    const auto empty =
+        std::find_if(slots_.begin(), slots_.end(), [](const ShiftSlot& s) { return !s.Used(); });
+    if (empty == slots_.end())
+        return Refusal::TooManyShifts;
+    const Refusal refusal = check(day, start, code);
+    if (refusal != Refusal::None)
+        return refusal;
+    *empty = {day, start, code};
+    sort();
+    return Refusal::None;
+}
+
+ShiftTable::Refusal ShiftTable::Replace(int number, uint8_t day, double start,
+                                        const std::string& code) {
+    if (!inUse(number))
+        return Refusal::NoSuchShift;
+    const Refusal refusal = check(day, start, code);
+    if (refusal != Refusal::None)
+        return refusal;
+    slots_[size_t(number - 1)] = {day, start, code};
+    sort();
+    return Refusal::None;
+}
+
+ShiftTable::Refusal ShiftTable::ChangeDay(int number, uint8_t day) {
+    if (!inUse(number))
+        return Refusal::NoSuchShift;
+    if (day > LastWeekday)
+        return Refusal::NoSuchShift;
+    ShiftSlot& slot = slots_[size_t(number - 1)];
+    const Refusal refusal = clashes(day, slot.Start, slot.Code);
+    if (refusal != Refusal::None)
+        return refusal;
+    slot.Day = day;
+    return Refusal::None;
+}
+
+void ShiftTable::Delete(int number) {
+    if (number < 1 || number > SlotCount)
+        return;
+    std::move(slots_.begin() + number, slots_.end(), slots_.begin() + (number - 1));
+    slots_.back() = ShiftSlot{};
+}
+
+int ShiftTable::Find(uint8_t day, double start, const std::string& code) const {
+    const int32_t time = TimeOfDayMs(start);
+    for (int i = 0; i < SlotCount; ++i) {
+        const ShiftSlot& s = slots_[size_t(i)];
+        if (s.Used() && s.Day == day && TimeOfDayMs(s.Start) == time && s.Code == code)
+            return i + 1;
+    }
+    return 0;
+}
+
+QString ShiftTable::MessageFor(Refusal refusal) {
+    const Messages& m = Messages::program();
+    switch (refusal) {
+    case Refusal::TooManyShifts:
+        return m.TooManyShiftsError;
+    case Refusal::InvalidShiftcode:
+        return m.InvalidShiftcodeError;
+    case Refusal::Duplicate:
+        return m.DuplicateShiftError;
+    case Refusal::SameCodeSameDay:
+        return m.DifferentShiftWithSameCodeError;
+    default:
+        return {};
+    }
+}
+
+std::string ShiftTable::CurrentShiftCode(const QDateTime& moment) const {
+    // Everything is measured from the start of the moment's week (Sunday).
+    const int64_t now =
+        int64_t(moment.date().dayOfWeek() % 7) * DayMs + moment.time().msecsSinceStartOfDay();
+    int64_t best = INT64_MAX;
+    const ShiftSlot* chosen = nullptr;
+    for (const ShiftSlot& s : slots_) {
+        if (!s.Used())
+            continue;
+        const int64_t started = int64_t(s.Day) * DayMs + TimeOfDayMs(s.Start);
+        if (now >= started && now - started < best) {
+            best = now - started;
+            chosen = &s;
+        }
+    }
+    if (chosen)
+        return chosen->Code;
+    // Before the week's first start the first slot's shift is still running.
+    const bool anyUsed =
+        std::any_of(slots_.begin(), slots_.end(), [](auto& s) { return s.Used(); });
+    return anyUsed ? slots_[0].Code : std::string();
+}
+
+std::vector<uint8_t> ShiftTable::CompiledBlock() const {
+    std::vector<uint8_t> block{0};
+    for (const ShiftSlot& s : slots_) {
+        if (!s.Used())
+            continue;
+        const int32_t minutes = TimeOfDayMs(s.Start) / 60000;
+        block.push_back(s.Day);
+        block.push_back(uint8_t(minutes / 60));
+        block.push_back(uint8_t(minutes % 60));
+        block.push_back(s.Code.empty() ? 0 : uint8_t(s.Code[0]));
+        ++block[0];
+    }
+    return block;
+}
+
+void ShiftTable::Load(TStream& s) {
+    std::array<ShiftSlot, SlotCount> read{};
+    for (int i = 0; i < SlotCount; ++i)
+        read[size_t(i)] = readSlot(s, i + 1);
+    slots_ = std::move(read);
+}
+
+void ShiftTable::Store(TStream& s) const {
+    // A table that Load would refuse is never written.
+    for (int i = 0; i < SlotCount; ++i) {
+        checkDay(slots_[size_t(i)].Day, i + 1);
+        checkStart(slots_[size_t(i)].Start, i + 1);
+    }
+    for (const ShiftSlot& slot : slots_) {
+        WriteLong(s, slot.Day);
+        WriteReal(s, slot.Start);
+        WriteString(s, slot.Code);
+    }
+}

@@ -1,0 +1,152 @@
+#include "document/ui/NamesFmUnit.h"
+
+#include "app/Messages.h"
+#include "app/SettingsFile.h"
+#include "app/ui/DialogButtons.h"
+#include "app/wareHouse.h"
+#include "platform/Prompter.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString Section = QStringLiteral("NamesFm");
+
+template <typename Widget> Widget* named(QWidget* parent, const char* name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QString text(const IniFile* settings, const char* key, const char* builtIn) {
+    return SettingsFile::text(settings, Section, QLatin1String(key), QLatin1String(builtIn));
+}
+
+// A limit below one character would leave no name at all.
+int readLimit(const IniFile& settings, const char* key, int builtIn) {
+    const int value = settings.readInteger(Section, QLatin1String(key), builtIn);
+    return value >= 1 ? value : builtIn;
+}
+
+bool isLatin1(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+QString shown(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
+
+std::string stored(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+} // namespace
+
+TNamesFm::TNamesFm(const IniFile* settings, QWidget* parent)
+    : QDialog(parent), shortNameLabel_(named<QLabel>(this, "ShortNameLabel")),
+      longNameLabel_(named<QLabel>(this, "LongNameLabel")),
+      shortNameEdit_(named<QLineEdit>(this, "ShortNameEdit")),
+      longNameEdit_(named<QLineEdit>(this, "LongNameEdit")) {
+    setObjectName(Section);
+    shortNameLabel_->setBuddy(shortNameEdit_);
+    longNameLabel_->setBuddy(longNameEdit_);
+    auto* fields = new QGridLayout;
+    fields->addWidget(shortNameLabel_, 0, 0);
+    fields->addWidget(shortNameEdit_, 0, 1);
+    fields->addWidget(longNameLabel_, 1, 0);
+    fields->addWidget(longNameEdit_, 1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    const DialogButtons buttons = DialogButtons::addTo(*this, *layout);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    // Only typing is limited: names shown from a file stay whole.
+    connect(shortNameEdit_, &QLineEdit::textEdited, this,
+            [this] { cutToLimit(shortNameEdit_, shortNameLength_); });
+    connect(longNameEdit_, &QLineEdit::textEdited, this,
+            [this] { cutToLimit(longNameEdit_, longNameLength_); });
+    readSettings(settings);
+}
+
+void TNamesFm::readSettings(const IniFile* settings) {
+    setWindowTitle(text(settings, "Caption", "Image descriptions"));
+    shortNameLabel_->setText(text(settings, "ShortNameLabel", "Short Name"));
+    longNameLabel_->setText(text(settings, "LongNameLabel", "Long Name"));
+    okButton_->setText(text(settings, "OK", "OK"));
+    cancelButton_->setText(text(settings, "Cancel", "Cancel"));
+    notLatin1Error_ = text(settings, "NotLatin1Error",
+                           "Error - a description can only hold Western European (Latin-1) "
+                           "characters.");
+    if (!settings)
+        return;
+    move(settings->readInteger(Section, QStringLiteral("Left"), 0),
+         settings->readInteger(Section, QStringLiteral("Top"), 0));
+    shortNameLength_ = readLimit(*settings, "ShortNameLength", DefaultShortNameLength);
+    longNameLength_ = readLimit(*settings, "LongNameLength", DefaultLongNameLength);
+}
+
+void TNamesFm::writePosition() const {
+    const auto settings = SettingsFile::open();
+    if (!settings)
+        return;
+    settings->writeInteger(Section, QStringLiteral("Left"), pos().x());
+    settings->writeInteger(Section, QStringLiteral("Top"), pos().y());
+}
+
+void TNamesFm::cutToLimit(QLineEdit* edit, int limit) {
+    if (edit->text().size() <= limit)
+        return;
+    edit->setText(edit->text().left(limit));
+    update();
+}
+
+bool TNamesFm::execute(Prompter& prompter, TNEBRAData& data) {
+    shownShortName_ = shown(data.ShortName());
+    shownLongName_ = shown(data.LongName());
+    shortNameEdit_->setText(shownShortName_);
+    longNameEdit_->setText(shownLongName_);
+    prompter_ = &prompter;
+    const bool ok = prompter.runModal(*this) == QDialog::Accepted;
+    prompter_ = nullptr;
+    writePosition();
+    if (!ok)
+        return false;
+    data.SetShortName(stored(shortNameEdit_->text()));
+    data.SetLongName(stored(longNameEdit_->text()));
+    return true;
+}
+
+bool TNamesFm::confirmNames(Prompter& prompter, TNEBRAData& data) {
+    if (!data.ShortName().empty() && !data.LongName().empty())
+        return true;
+    if (prompter.message(Messages::program().NoLabelDescriptionWarning, QString(),
+                         Prompter::Icon::Exclamation,
+                         Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return false;
+    return execute(prompter, data);
+}
+
+bool TNamesFm::namesAreLatin1() const {
+    return isLatin1(shortNameEdit_->text()) && isLatin1(longNameEdit_->text());
+}
+
+void TNamesFm::accept() {
+    if (!namesAreLatin1()) {
+        if (prompter_)
+            prompter_->inform(notLatin1Error_, Prompter::Icon::Stop);
+        return;
+    }
+    QDialog::accept();
+}
+
+void TNamesFm::reject() {
+    shortNameEdit_->setText(shownShortName_);
+    longNameEdit_->setText(shownLongName_);
+    QDialog::reject();
+}

@@ -1,0 +1,27 @@
+#include "CliRunner.h"
+
+#include <QFile>
+#include <QProcess>
+
+CliRunner::CliRunner() {
+    QFile::copy(QStringLiteral(TOLVANE_BUILT_FONTMAP), fontMap());
+}
+
+CliRunner::Result CliRunner::run(const QStringList& args) const {
+    QProcess process;
+    process.setWorkingDirectory(work_.path());
+    process.start(QStringLiteral(TOLVANE_CLI), args);
+    if (!process.waitForFinished(60000))
+        return {};
+    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {status, process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+bool isOneLineNaming(const QByteArray& text, const QStringList& parts) {
+    if (text.count('\n') != 1 || !text.endsWith('\n'))
+        return false;
+    for (const QString& part : parts)
+        if (!text.contains(part.toUtf8()))
+            return false;
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "TestFolders.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Runs the real tolvane-cli in a private working folder, with private
+// settings and installation folders that hold the built font map.
+class CliRunner {
+public:
+    struct Result {
+        int status = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+
+    CliRunner();
+
+    Result run(const QStringList& args) const;
+    // A path in the working folder.
+    QString path(const QString& name) const { return work_.filePath(name); }
+    // The font map the commands find.
+    QString fontMap() const { return folders_.installDir() + QStringLiteral("FONTMAP.DEF"); }
+    const TestFolders& folders() const { return folders_; }
+
+private:
+    TestFolders folders_;
+    QTemporaryDir work_;
+};
+
+// Whether text is exactly one line that holds every one of parts.
+bool isOneLineNaming(const QByteArray& text, const QStringList& parts);

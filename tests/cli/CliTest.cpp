@@ -1,0 +1,165 @@
+#include "CliRunner.h"
+#include "ImageBytes.h"
+#include "document/ImageFile.h"
+#include "items/TextItems.h"
+#include "printer/FontRealizer.h"
+#include "printer/FontSetUnit.h"
+#include "printer/miprinters.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An image of the second model as the designer saves it.
+void writeImage(const QString& path) {
+    ImageFileHeader h;
+    h.LongName = "Caf\xE9 line \x01";
+    h.ShortName = "Lot";
+    h.TypeCode = 2;
+    h.Area = {0, 0, 900, 228};
+    h.MonthLanguageName = "English";
+    h.MonthStrings = "JanFebMar";
+    h.Shifts.Add(1, 14.0 / 24.0, "B");
+    h.Shifts.Add(1, 1.0 / 3.0, "A");
+    ImagePList items;
+    items.Append(storedTextItem(3, {60, 100}, "Tolvane 123"));
+    items.Append(storedTextItem(5, {400, 200}, "\xC5r", 1));
+    auto request = storedTextItem(2, {200, 160}, "Lot");
+    request->OperatorRequest = true;
+    request->Prompt = "Lot number?";
+    request->MaxChars = 8;
+    items.Append(std::move(request));
+    ImageFile::Write(path, h, items, imageFileRegistry());
+}
+
+// The picture the editing view draws of the image at zoom.
+QImage drawnInProcess(const QString& image, const QString& fontMap, float zoom) {
+    const ImageFileContents c = ImageFile::Read(image, imageFileRegistry());
+    TCoderList models(nullptr);
+    models.setSelectedIndex(*c.Header.ModelIndex());
+    TFontSet fonts(models);
+    EXPECT_TRUE(fonts.LoadFontMap(fontMap, imageFileRegistry()));
+    NebraDisplay display(fonts, models);
+    const DotRect& a = c.Header.Area;
+    display.SetGeometry(models.FontDPI(), a.Left, a.Top, a.Right, a.Bottom);
+    display.ResizeBitmap(RoundHalfEven(display.DisplayWidth() * double(zoom)),
+                         RoundHalfEven(display.DisplayHeight() * double(zoom)));
+    display.SetScaleX(zoom);
+    display.SetScaleY(zoom);
+    {
+        CanvasPainter painter(display);
+        c.Items->EraseImage(display);
+        c.Items->DrawAll(display);
+    }
+    return display.Bitmap().convertToFormat(QImage::Format_RGB32);
+}
+
+bool hasInk(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != 0xFFFFFFFFu)
+                return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Cli, DumpThenBuildWritesTheSameBytes) {
+    const CliRunner cli;
+    const QString image = cli.path("label.G1A");
+    writeImage(image);
+    CliRunner::Result dump = cli.run({"dump", image});
+    ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
+    EXPECT_TRUE(dump.err.isEmpty());
+    ImageBytes{dump.out}.writeTo(cli.path("label.json"));
+
+    const CliRunner::Result build = cli.run({"build", cli.path("label.json"), "-o", "copy.G1A"});
+    ASSERT_EQ(build.status, 0) << build.err.toStdString();
+    EXPECT_EQ(fileBytes(cli.path("copy.G1A")), fileBytes(image));
+}
+
+TEST(Cli, OlderVersionsAreBuiltBackAsTheyWere) {
+    const CliRunner cli;
+    for (const QByteArray& original :
+         {ImageBytes::smallImage("nebra V1.0X008", std::nullopt, false),
+          ImageBytes::smallImage("nebra V2.1X000", 3, true),
+          ImageBytes::smallImage("nebra V2.0X000", 3, false)}) {
+        ImageBytes{original}.writeTo(cli.path("old.G1A"));
+        const CliRunner::Result dump = cli.run({"dump", "old.G1A"});
+        ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
+        ImageBytes{dump.out}.writeTo(cli.path("old.json"));
+        ASSERT_EQ(cli.run({"build", "old.json", "--output", "new.G1A"}).status, 0);
+        EXPECT_EQ(fileBytes(cli.path("new.G1A")), original) << dump.out.toStdString();
+    }
+}
+
+TEST(Cli, FailuresEndWithOneLineNamingTheFile) {
+    const CliRunner cli;
+    writeImage(cli.path("good.G1A"));
+    const QByteArray good = fileBytes(cli.path("good.G1A"));
+    ImageBytes{good.left(good.size() - 9)}.writeTo(cli.path("cut.G1A"));
+    ImageBytes{"{\"TypeCode\": 2}"}.writeTo(cli.path("noarea.json"));
+    ImageBytes{cli.run({"dump", "good.G1A"}).out}.writeTo(cli.path("good.json"));
+
+    const struct {
+        QStringList args;
+        QStringList named;
+    } cases[] = {
+        {{"dump", "cut.G1A"}, {"cut.G1A", "Unexpected end of file"}},
+        {{"dump", "missing.G1A"}, {"missing.G1A", "no such file"}},
+        {{"build", "noarea.json", "-o", "x.G1A"}, {"noarea.json", "Area: missing"}},
+        {{"build", "good.json", "-o", "no/folder/x.G1A"}, {"no/folder/x.G1A"}},
+        {{"render", "cut.G1A", "-o", "x.png"}, {"cut.G1A"}},
+        {{"render", "good.G1A", "-o", "x.png", "--zoom", "0"}, {"--zoom"}},
+        {{"build", "good.json"}, {"-o FILE"}},
+        {{"frobnicate"}, {"unknown command \"frobnicate\""}},
+        {{"dump", "--colour", "good.G1A"}, {"colour"}},
+    };
+    for (const auto& c : cases) {
+        const CliRunner::Result r = cli.run(c.args);
+        EXPECT_EQ(r.status, 1) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(isOneLineNaming(r.err, c.named)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(cli.path("x.G1A")));
+}
+
+TEST(Cli, EveryCommandExplainsItself) {
+    const CliRunner cli;
+    for (const char* command : {"dump", "build", "render"}) {
+        const CliRunner::Result r = cli.run({command, "--help"});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: tolvane-cli ") + command));
+    }
+    EXPECT_TRUE(cli.run({"dump", "--help"}).out.contains("Latin-1"));
+    EXPECT_EQ(cli.run({"--help"}).status, 0);
+}
+
+TEST(Cli, RenderDrawsWhatTheEditingViewDraws) {
+    const CliRunner cli;
+    const QString image = cli.path("label.G1A");
+    writeImage(image);
+    for (const char* zoom : {"1", "1.5"}) {
+        const CliRunner::Result r = cli.run(
+            {"render", image, "-o", "label.png", "--zoom", zoom, "--now", "2024-01-01 14:30"});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QImage rendered = QImage(cli.path("label.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage expected = drawnInProcess(image, cli.fontMap(), QByteArray(zoom).toFloat());
+        EXPECT_EQ(rendered.size(), expected.size());
+        EXPECT_TRUE(rendered == expected) << "zoom " << zoom;
+        EXPECT_TRUE(hasInk(expected));
+    }
+}
+
+TEST(Cli, BuildCanGiveTheModelsExtension) {
+    const CliRunner cli;
+    writeImage(cli.path("label.G1A"));
+    ImageBytes{cli.run({"dump", "label.G1A"}).out}.writeTo(cli.path("label.json"));
+    EXPECT_EQ(cli.run({"build", "label.json", "-o", "out.txt", "--model-extension"}).status, 0);
+    EXPECT_TRUE(QFile::exists(cli.path("out.G1A")));
+    cli.folders().writeIni("[FileName]\nox400FX=.lbl\n");
+    EXPECT_EQ(cli.run({"build", "label.json", "-o", "out", "--model-extension"}).status, 0);
+    EXPECT_TRUE(QFile::exists(cli.path("out.lbl")));
+}

@@ -1,0 +1,199 @@
+#include "document/ImageFile.h"
+#include "ImageBytes.h"
+#include "TestFolders.h"
+#include "persist/TMemoryStream.h"
+#include "platform/TolvError.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+ImageFileHeader sampleHeader() {
+    ImageFileHeader h;
+    h.LongName = "Long name";
+    h.ShortName = "Short";
+    h.TypeCode = 2;
+    h.Area = {0, 0, 4100, 228};
+    h.MonthLanguageName = "English";
+    h.MonthStrings = "JanFeb";
+    h.Shifts.SetSlot(1, {1, 0.25, "A"});
+    return h;
+}
+
+// A V3.1X000 file of sampleHeader() with one text item "HEH" at (60, 70).
+ImageBytes sampleBytes() {
+    ImageBytes b;
+    b.str("nebra V3.1X000").str("Long name").str("Short").i32(2).area(0, 0, 4100, 228);
+    b.str("English").str("JanFeb").i32(1).f64(0.25).str("A").emptyShifts(24);
+    b.str("ImagePList").i32(1).textItem(1, 10, 20, "HEH");
+    return b;
+}
+
+ImageFileContents readBytes(const QByteArray& bytes) {
+    TMemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    return ImageFile::Read(s, imageFileRegistry());
+}
+
+std::string readError(const QString& path) {
+    try {
+        ImageFile::Read(path, imageFileRegistry());
+    } catch (const TolvError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+} // namespace
+
+TEST(ImageFile, SavedFileHasTheLayoutByteForByteAndReadsBack) {
+    QTemporaryDir dir;
+    ImagePList items;
+    items.Append(storedTextItem(1, {60, 70}, "HEH"));
+    const QString path = dir.filePath(QStringLiteral("label.G1A"));
+    ImageFile::Write(path, sampleHeader(), items, imageFileRegistry());
+    EXPECT_EQ(fileBytes(path), sampleBytes().bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"label.G1A"}); // no leftovers
+
+    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry());
+    EXPECT_EQ(c.Header.LongName, "Long name");
+    EXPECT_EQ(c.Header.ModelIndex(), 1);
+    EXPECT_EQ(c.Header.ImageWidth(), 4000);
+    EXPECT_EQ(c.Header.Shifts, sampleHeader().Shifts);
+    ASSERT_EQ(c.Items->Count(), 1);
+    EXPECT_EQ(c.Items->At(1)->GetPosition(), QPoint(60, 70));
+    EXPECT_EQ(c.Items->At(1)->GetDataText(), "HEH");
+}
+
+TEST(ImageFile, ReadsTheFiveVersionsWithTheirDifferences) {
+    struct Row {
+        const char* version;
+        std::optional<int32_t> code;
+        bool extras;
+        std::optional<int> model;
+    };
+    for (const Row& r : {Row{"nebra V1.0X008", std::nullopt, false, std::nullopt},
+                         Row{"nebra V2.0X000", 3, false, 1}, Row{"nebra V2.0X001", 4, false, 2},
+                         Row{"nebra V2.1X000", 3, true, 1}, Row{"nebra V2.1X000", 1, false, 0},
+                         Row{"nebra V3.1X000", 3, true, 1}, Row{"nebra V3.1X000", 2, false, 1},
+                         Row{"nebra V3.1X000", 9, false, 1}}) {
+        SCOPED_TRACE(r.version);
+        const ImageFileContents c = readBytes(ImageBytes::smallImage(r.version, r.code, r.extras));
+        EXPECT_EQ(ImageFile::VersionText(c.Header.Version), r.version);
+        EXPECT_EQ(c.Header.TypeCode, r.code);
+        EXPECT_EQ(c.Header.ModelIndex(), r.model);
+        EXPECT_EQ(c.Header.ExtraTypeInts.has_value(), r.extras);
+        EXPECT_EQ(c.Header.Area, (DotRect{0, 0, 484, 2100}));
+        ASSERT_EQ(c.Items->Count(), 1);
+        EXPECT_EQ(c.Items->At(1)->GetPosition(), QPoint(55, 56));
+    }
+}
+
+TEST(ImageFile, RefusesToWriteAHeaderItCouldNotReadBack) {
+    ImagePList none;
+    TMemoryStream s;
+    ImageFileHeader h = sampleHeader();
+    h.TypeCode = 3; // the current version stores two more values after it
+    EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
+    h = sampleHeader();
+    h.Version = ImageFileVersion::V1_0X008; // which has no type code
+    EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
+    h = sampleHeader();
+    h.Area = {0, 0, 90, 228};
+    EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
+    h = sampleHeader();
+    h.Shifts.SetSlot(2, {8, 0.5, "B"});
+    EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
+}
+
+TEST(ImageFile, EveryCutOfAFileIsAnErrorNeverACrash) {
+    const QByteArray whole = sampleBytes().bytes;
+    for (qsizetype n = 0; n < whole.size(); ++n)
+        EXPECT_THROW(readBytes(whole.left(n)), TolvError) << "cut at " << n;
+}
+
+TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
+    QTemporaryDir dir;
+    const auto fileOf = [&](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QLatin1String(name));
+        ImageBytes{bytes}.writeTo(path);
+        return path;
+    };
+    const QByteArray good = sampleBytes().bytes;
+    QByteArray barcode = good;
+    barcode.replace("\x08\0\0\0TextItem", 12, "\x0B\0\0\0BarcodeItem", 15);
+    QByteArray notAnItem = good;
+    notAnItem.replace("\x08\0\0\0TextItem", 12, "\x07\0\0\0PObject", 11);
+    QByteArray badDay = good;
+    badDay.replace("\x01\0\0\0\0\0\0\0\0\0\xD0\x3F", 12, "\x08\0\0\0\0\0\0\0\0\0\xD0\x3F", 12);
+    QByteArray badArea = good;
+    badArea.replace("\x04\x10\0\0", 4, "\x10\0\0\0", 4); // right 16: a negative width
+
+    const struct {
+        QString path;
+        const char* problem;
+    } cases[] = {
+        {fileOf("cut.G1A", good.left(good.size() - 3)), "Unexpected end of file"},
+        {fileOf("barcode.G1A", barcode), "Unknown object type \"BarcodeItem\""},
+        {fileOf("object.G1A", notAnItem), "A record of class PObject where an image item"},
+        {fileOf("day.G1A", badDay), "Invalid shift day 8 in slot 1"},
+        {fileOf("area.G1A", badArea), "Invalid image area (0, 0, 16, 228)"},
+        {fileOf("other.G1A", ImageBytes().str("nebra V3.1X001").bytes), "Not an OX250 image file"},
+        {fileOf("empty.G1A", {}), "Not an OX250 image file"},
+        {dir.filePath(QStringLiteral("missing.G1A")), "no such file"},
+        {dir.path(), "it is a folder"},
+    };
+    for (const auto& c : cases) {
+        const std::string message = readError(c.path);
+        EXPECT_NE(message.find(QDir::toNativeSeparators(c.path).toStdString()), std::string::npos)
+            << message;
+        EXPECT_NE(message.find(c.problem), std::string::npos) << message;
+    }
+}
+
+TEST(ImageFile, AFailedSaveLeavesThePreviousFileIntact) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("label.G1A"));
+    ASSERT_TRUE(sampleBytes().writeTo(path));
+
+    // An item of a class no file may hold fails before the disk is touched.
+    class Unregistered : public ImageItem {
+        const char* ClassName() const override { return "Unregistered"; }
+    };
+    ImagePList items;
+    items.Append(storedTextItem(1, {60, 70}, "new"));
+    items.Append(std::make_unique<Unregistered>());
+    EXPECT_THROW(ImageFile::Write(path, sampleHeader(), items, imageFileRegistry()), TolvError);
+    EXPECT_EQ(fileBytes(path), sampleBytes().bytes);
+
+    // A folder that refuses new files (permissions do not stop the superuser).
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        items.Extract(2);
+        EXPECT_THROW(ImageFile::Write(path, sampleHeader(), items, imageFileRegistry()), TolvError);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        EXPECT_EQ(fileBytes(path), sampleBytes().bytes);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"label.G1A"});
+}
+
+TEST(ImageFile, ASaveThatCannotBePutInPlaceNamesTheFile) {
+    QTemporaryDir dir;
+    ImagePList items;
+    for (const QString& path :
+         {dir.filePath(QStringLiteral("no/such/folder/label.G1A")), dir.path()}) {
+        try {
+            ImageFile::Write(path, sampleHeader(), items, imageFileRegistry());
+            ADD_FAILURE() << "saved to " << path.toStdString();
+        } catch (const TolvError& e) {
+            EXPECT_NE(std::string(e.what()).find("Cannot save image file \"" + path.toStdString()),
+                      std::string::npos)
+                << e.what();
+        }
+    }
+}
