@@ -1,9 +1,12 @@
 // A full redraw of the widest image (4000 × 256 dots) holding ten text items
-// of mixed fonts and rotations, next to a bare fill of the same bitmap. The
-// redraw's counter "per_fill" is its time divided by the bare fill's, both
-// measured in the same run.
+// of mixed fonts and rotations, and one step of dragging one of them (moved
+// by a dot, the picture redrawn as the editing surface does it), next to a
+// bare fill of the same bitmap. The counter "per_fill" is a step's time
+// divided by the bare fill's, both measured in the same run.
 #include "document/ImagePLists.h"
+#include "editor/ImageEditor.h"
 #include "items/TextItems.h"
+#include "platform/Prompter.h"
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
 #include "printer/miprinters.h"
@@ -29,17 +32,24 @@ constexpr Face Faces[] = {
     {"DejaVu Sans Mono", 10, false},
 };
 
+// Nothing here asks the user anything.
+class SilentPrompter final : public Prompter {
+public:
+    Answer message(const QString&, const QString&, Icon, Buttons) override { return Answer::Ok; }
+    FileAnswer openFile(const FileRequest&) override { return {}; }
+    FileAnswer saveFile(const FileRequest&) override { return {}; }
+    void beep() override {}
+    int runModal(QDialog&) override { return 0; }
+};
+
 class RedrawScene {
 public:
     explicit RedrawScene(float zoom) {
         models.setSelectedIndex(WidestModel);
         addFonts();
-        display.ResetGeometry(NebraDisplay::StandardMargin, models.FontDPI(), models.Height(),
-                              models.Width(), 0, 0);
-        display.SetScaleX(zoom);
-        display.SetScaleY(zoom);
-        display.ResizeBitmap(RoundHalfEven(display.DisplayWidth() * double(zoom)),
-                             RoundHalfEven(display.DisplayHeight() * double(zoom)));
+        editor.NewImage();
+        editor.SetPictureSize({RoundHalfEven(editor.ImageWidth() * double(zoom)),
+                               RoundHalfEven(editor.ImageHeight() * double(zoom))});
         addItems();
     }
 
@@ -51,6 +61,12 @@ public:
         CanvasPainter painter(display);
         items.EraseImage(display);
         items.DrawAll(display);
+    }
+    // One move of a drag, to and fro by a dot.
+    void dragStep() {
+        ImageItem& item = *items.At(5);
+        step_ = -step_;
+        editor.MoveWithinArea(item, item.GetPosition() + QPoint(step_, 0));
     }
 
 private:
@@ -80,10 +96,13 @@ private:
 
     TCoderList models{nullptr};
     TFontSet fonts{models};
+    SilentPrompter prompter;
+    ImageEditor editor{fonts, models, prompter};
+    int step_ = 1;
 
 public:
-    NebraDisplay display{fonts, models};
-    ImagePList items;
+    NebraDisplay& display = editor.Display();
+    ImagePList& items = editor.Items();
 };
 
 template <typename Action> double secondsFor(int64_t times, Action action) {
@@ -99,17 +118,27 @@ void BM_BareFill(benchmark::State& state) {
         scene.fill();
 }
 
-void BM_FullRedraw(benchmark::State& state) {
+// Times a step against the bare fill, both run as often in the same run.
+template <typename Step> void compareWithFill(benchmark::State& state, Step step) {
     RedrawScene scene(float(state.range(0)));
     scene.redraw(); // fonts realised and capitals measured once, as in the editor
-    double redrawSeconds = 0;
+    double stepSeconds = 0;
     for (auto _ : state)
-        redrawSeconds += secondsFor(1, [&] { scene.redraw(); });
+        stepSeconds += secondsFor(1, [&] { step(scene); });
     const double fillSeconds = secondsFor(state.iterations(), [&] { scene.fill(); });
-    state.counters["per_fill"] = redrawSeconds / fillSeconds;
+    state.counters["per_fill"] = stepSeconds / fillSeconds;
+}
+
+void BM_FullRedraw(benchmark::State& state) {
+    compareWithFill(state, [](RedrawScene& scene) { scene.redraw(); });
+}
+
+void BM_DragStep(benchmark::State& state) {
+    compareWithFill(state, [](RedrawScene& scene) { scene.dragStep(); });
 }
 
 } // namespace
 
 BENCHMARK(BM_BareFill)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragStep)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -9,9 +9,6 @@ const QString MainFormSection = QStringLiteral("MainForm");
 
 const std::array<const char*, 3> CaptionKeys = {"ox100FN", "ox400FN", "ox410FN"};
 const std::array<const char*, 3> ExtensionKeys = {"ox100FX", "ox400FX", "ox410FX"};
-const std::array<const char*, 3> DefaultCaptions = {"ox100 (*.100)", "ox400 (*.400)",
-                                                    "ox410 (*.410)"};
-const std::array<const char*, 3> DefaultExtensions = {".G4E", ".G1A", ".G3C"};
 
 std::uint32_t readLimit(const IniFile& ini, const char* key, std::uint32_t def) {
     const int value = ini.readInteger(MainFormSection, QLatin1String(key), -1);
@@ -25,11 +22,11 @@ void MainSettings::read(const IniFile* settings) {
         return;
     const IniFile& ini = *settings;
     for (std::size_t i = 0; i < 3; ++i)
-        FileTypeCaption[i] = ini.readString(FileNameSection, QLatin1String(CaptionKeys[i]),
-                                            QLatin1String(DefaultCaptions[i]));
+        FileTypeCaption[i] =
+            ini.readString(FileNameSection, QLatin1String(CaptionKeys[i]), FileTypeCaption[i]);
     for (std::size_t i = 0; i < 3; ++i)
-        FileExtension[i] = ini.readString(FileNameSection, QLatin1String(ExtensionKeys[i]),
-                                          QLatin1String(DefaultExtensions[i]));
+        FileExtension[i] =
+            ini.readString(FileNameSection, QLatin1String(ExtensionKeys[i]), FileExtension[i]);
     PrevLogDir = ini.readString(FileNameSection, QStringLiteral("PrevLogDir"), QString());
     FileType = ini.readInteger(FileNameSection, QStringLiteral("FileType"), 0);
     Maximised = ini.readBool(MainFormSection, QStringLiteral("Maximised"), false);

@@ -11,11 +11,17 @@ class IniFile;
 // three printer models, the file dialogs' folders and filter, the window's
 // bounds, the item limits and the tool bar and ruler switches.
 struct MainSettings {
-    std::array<QString, 3> FileTypeCaption; // per model, as the file dialogs show it
-    std::array<QString, 3> FileExtension;   // per model, dot included
-    QString PrevLogDir;                     // initial folder of the open dialog
-    QString PrevSaveDir;                    // initial folder of the save dialog
-    int FileType = 0;                       // filter index of the open dialog
+    // Per model, as the file dialogs show them and as image files end; the
+    // built-in values hold when there is no settings file, so images saved
+    // then still get their model's extension.
+    std::array<QString, 3> FileTypeCaption{QStringLiteral("ox100 (*.100)"),
+                                           QStringLiteral("ox400 (*.400)"),
+                                           QStringLiteral("ox410 (*.410)")};
+    std::array<QString, 3> FileExtension{QStringLiteral(".G4E"), QStringLiteral(".G1A"),
+                                         QStringLiteral(".G3C")};
+    QString PrevLogDir;  // initial folder of the open dialog
+    QString PrevSaveDir; // initial folder of the save dialog
+    int FileType = 0;    // filter index of the open dialog
     bool Maximised = false;
     int Left = 0, Top = 0, Width = 640, Height = 400;
     // Until the settings are read the limits are 0, so nothing can be placed.

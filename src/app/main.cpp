@@ -2,12 +2,11 @@
 #include "app/AppContext.h"
 #include "app/LanguageFiles.h"
 #include "app/Messages.h"
+#include "app/ProgramClasses.h"
 #include "app/SettingsFile.h"
 #include "app/ui/MainForm.h"
 #include "app/wareHouse.h"
-#include "document/ImagePLists.h"
 #include "document/ItemTypeNames.h"
-#include "items/ItemClasses.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
@@ -20,10 +19,7 @@ int main(int argc, char** argv) {
     // The persistent classes are known before any file can be read; the
     // message texts start with their built-in defaults.
     ClassRegistry registry;
-    registerPersistClasses(registry);
-    registerFontClasses(registry);
-    registerDocumentClasses(registry);
-    registerItemClasses(registry);
+    registerProgramClasses(registry);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));

@@ -12,6 +12,7 @@ TEST(MainSettings, DefaultsBuildTheOpenFilterAndMissingFileLeavesLimitsAtZero) {
     absent.read(SettingsFile::open().get());
     EXPECT_EQ(absent.MaxItems, 0u);
     EXPECT_EQ(absent.HandheldMaxSize, 0u);
+    EXPECT_EQ(absent.FileExtension[1], ".G1A"); // saved images still get their extension
 
     folders.writeIni("[MainForm]\nMaxItemsPerLabel=-4\nMaxGraphicItemsPerLabel=x\n");
     MainSettings s;

@@ -6,9 +6,10 @@
 #include "app/SettingsFile.h"
 #include "app/ui/GridFormUnit.h"
 #include "app/ui/LangFormUnit.h"
-#include "app/ui/Ruler.h"
 #include "app/ui/UnitsFormUnit.h"
 #include "app/wareHouse.h"
+#include "editor/ui/EditingSurface.h"
+#include "editor/ui/PropertyForms.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "printer/FontSetUnit.h"
@@ -18,9 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QTimer>
 #include <QToolBar>
 
@@ -34,10 +33,11 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
     const std::unique_ptr<IniFile> ini = SettingsFile::open(&context_.prompter);
     texts_.load(ini.get());
     createActions();
+    createEditActions(ini.get());
     createMenus();
     createToolBar();
     createStatusLine();
-    createSurface();
+    createSurface(ini.get());
     ReadSettings(ini.get());
 
     selectPrinter_ = new TSelectPrinter(ini.get(), this);
@@ -49,6 +49,7 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
     minuteTimer_->setInterval(1000);
     connect(minuteTimer_, &QTimer::timeout, this, &TMainForm::minuteTick);
     minuteTimer_->start();
+    connectEditing();
 }
 
 TMainForm::~TMainForm() {
@@ -64,6 +65,7 @@ void TMainForm::ReadSettings(const IniFile* settings) {
     action(QStringLiteral("OptionsMenuRulers"))->setChecked(settings_.Rulers);
     showToolBar(settings_.HideToolBar);
     showRulers(settings_.Rulers);
+    surface_->SetItemLimits({settings_.MaxItems, settings_.MaxGraphicItems});
 }
 
 void TMainForm::WriteSettings() {
@@ -94,6 +96,7 @@ void TMainForm::minuteTick() {
     if (now.time().minute() == lastRefresh_.time().minute())
         return;
     lastRefresh_ = now;
+    surface_->Editor().RefreshItems();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -109,19 +112,22 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     WriteSettings();
-    if (modified_) {
-        const Prompter::Answer answer =
-            context_.prompter.message(Messages::program().CloseConfirm, QString(),
-                                      Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
-        // A save that does not happen (cancelled or failed) keeps the window
-        // open, so the altered image is not lost.
-        if (answer == Prompter::Answer::Cancel || (answer == Prompter::Answer::Yes && !saveAs())) {
-            event->ignore();
-            return;
-        }
+    if (!mayDropImage(Messages::program().CloseConfirm)) {
+        event->ignore();
+        return;
     }
     minuteTimer_->stop();
     event->accept();
+}
+
+bool TMainForm::mayDropImage(const QString& question) {
+    if (!Modified())
+        return true;
+    const Prompter::Answer answer = context_.prompter.message(
+        question, QString(), Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
+    // A save that does not happen (cancelled or failed) keeps the altered
+    // image, so it is not lost.
+    return answer == Prompter::Answer::No || (answer == Prompter::Answer::Yes && saveAs());
 }
 
 void TMainForm::applyModel() {
@@ -139,20 +145,21 @@ void TMainForm::applyModel() {
         action(key)->setVisible(vertical);
     const int model = printers.selectedIndex();
     action(QStringLiteral("InkCostButtonHint"))->setVisible(model == 1 || model == 2);
+    surface_->PropertyForms().setJustificationCaptions(justificationCaptions());
 }
 
 void TMainForm::fontNameChosen() {
     fillSizeCombo(context_.fonts, *fontNameBox_, *fontSizeBox_);
-    context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
+    fontSizeChosen();
 }
 
 void TMainForm::fontSizeChosen() {
     context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
+    surface_->Editor().SetFontNumber(context_.fonts.CurrentFontNumber());
 }
 
 void TMainForm::showRulers(bool shown) {
-    hRuler_->setVisible(shown);
-    vRuler_->setVisible(shown);
+    surface_->ShowRulers(shown);
 }
 
 void TMainForm::showToolBar(bool hidden) {
@@ -160,18 +167,24 @@ void TMainForm::showToolBar(bool hidden) {
 }
 
 void TMainForm::newImage() {
+    if (!mayDropImage(Messages::program().FileNewConfirm))
+        return;
     if (!selectPrinter_->execute(context_.prompter, context_.data.printers()))
         return;
+    surface_->Editor().NewImage();
     applyModel();
     fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
+    surface_->ImageReset();
 }
 
 void TMainForm::chooseDisplayUnits() {
     TUnitsForm::execute(context_.prompter, context_.data, this);
+    surface_->ViewSettingsChanged();
 }
 
 void TMainForm::chooseGrid() {
     gridForm_->execute(context_.prompter, context_.data);
+    surface_->ViewSettingsChanged();
 }
 
 void TMainForm::chooseLanguage() {

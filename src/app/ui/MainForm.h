@@ -14,13 +14,13 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
-class QScrollArea;
 class QTimer;
 class QToolBar;
 class TLangForm;
 class TGridTForm;
-class TRuler;
+class TEditingSurface;
 class TSelectPrinter;
+class IniFile;
 
 // The main window (component MainForm): menus, tool bar, status line and the
 // editing surface of the open image. It reads its settings when it is made
@@ -32,12 +32,16 @@ public:
     ~TMainForm() override;
 
     const QString& FileName() const { return fileName_; }
-    bool Modified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    // The image differs from its file. False also takes the current point of
+    // the undo history as the saved one.
+    bool Modified() const;
+    void setModified(bool modified);
     const MainSettings& settings() const { return settings_; }
     const MainFormTexts& texts() const { return texts_; }
-    double ZoomX() const { return zoomX_; }
-    double ZoomY() const { return zoomY_; }
+    double ZoomX() const;
+    double ZoomY() const;
+    // The image being edited, its picture and the editor states.
+    TEditingSurface& surface() const { return *surface_; }
 
     // The start-up reads of the main window; the exit writes (nothing when
     // the settings file does not exist).
@@ -64,7 +68,20 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusLine();
-    void createSurface();
+    void createSurface(const IniFile* settings);
+    // MainForm_Edit.cpp: the editing commands and what follows the editor.
+    void createEditActions(const IniFile* settings);
+    void connectEditing();
+    void connectClipboard(); // with undo and redo
+    void connectFormat();    // nudges, justification, fonts
+    void connectSurface();   // area dialogs, status line, minute timer
+    void connectItemStates();
+    void connectZoom();
+    void showSelection();
+    void showZoom(int level, bool preview);
+    void justificationChosen(int justification, bool down);
+    void showJustification(int justification);
+    QStringList justificationCaptions() const;
     // An action captioned by the text of key, with an icon of the resource and
     // the short and long hint of hintKey's text (when given).
     QAction* makeAction(const QString& key, const QString& icon = {}, const QString& hintKey = {});
@@ -84,14 +101,14 @@ private:
     void about();
     // Saving under a new name; true when the image was saved.
     bool saveAs();
+    // Asks whether to save an altered image first; false when it must stay.
+    bool mayDropImage(const QString& question);
 
     AppContext& context_;
     MainFormTexts texts_;
     MainSettings settings_;
     QString fileName_;
-    bool modified_ = false;
     QDateTime lastRefresh_;
-    double zoomX_ = 1.0, zoomY_ = 1.0;
 
     QHash<QString, QAction*> actions_; // by text key, lower case
     QActionGroup* justifyGroup_ = nullptr;
@@ -100,10 +117,7 @@ private:
     QComboBox* fontSizeBox_ = nullptr;
     QLabel* diagnosticLabel_ = nullptr;
     std::array<QLabel*, 4> statusPanels_{};
-    TRuler* hRuler_ = nullptr;
-    TRuler* vRuler_ = nullptr;
-    QScrollArea* imageScrollBox_ = nullptr;
-    QLabel* clientImage_ = nullptr;
+    TEditingSurface* surface_ = nullptr;
     QTimer* minuteTimer_ = nullptr;
 
     TSelectPrinter* selectPrinter_ = nullptr;

@@ -1,15 +1,13 @@
 // The main window's menus, tool bar, status line and surface layout.
 #include "app/ui/MainForm.h"
 
-#include "app/ui/Ruler.h"
+#include "editor/ui/EditingSurface.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -17,7 +15,8 @@ namespace {
 
 // A command of the main window: the text key of its menu entry (or, for a
 // tool button without one, of its hint), its icon, the key of its tool-button
-// hint, and whether it works yet.
+// hint, and whether it works yet (the item buttons work once their kind has
+// an editor state, and the clipboard commands follow the selection).
 struct Command {
     const char* key;
     const char* icon;
@@ -44,12 +43,12 @@ const Command Commands[] = {
     {"EditMenuCut", "cut", "CutHint", QKeySequence::Cut, false},
     {"EditMenuCopy", "copy", "CopyHint", QKeySequence::Copy, false},
     {"EditMenuPaste", "paste", "PasteHint", QKeySequence::Paste, false},
-    {"FormatMenuLeftJustify", "justleft", "LeftJustifyButtonHint", NoKey, false},
-    {"FormatMenuCentreJustify", "justcentre", "CentreJustifyButtonHint", NoKey, false},
-    {"FormatMenuRightJustify", "justright", "RightJustifyButtonHint", NoKey, false},
-    {"FormatMenuTopJustify", "justtop", "TopJustifyButtonHint", NoKey, false},
-    {"FormatMenuMiddleJustify", "justmiddle", "MiddleJustifyButtonHint", NoKey, false},
-    {"FormatMenuBottomJustify", "justbottom", "BottomJustifyButtonHint", NoKey, false},
+    {"FormatMenuLeftJustify", "justleft", "LeftJustifyButtonHint", NoKey, true},
+    {"FormatMenuCentreJustify", "justcentre", "CentreJustifyButtonHint", NoKey, true},
+    {"FormatMenuRightJustify", "justright", "RightJustifyButtonHint", NoKey, true},
+    {"FormatMenuTopJustify", "justtop", "TopJustifyButtonHint", NoKey, true},
+    {"FormatMenuMiddleJustify", "justmiddle", "MiddleJustifyButtonHint", NoKey, true},
+    {"FormatMenuBottomJustify", "justbottom", "BottomJustifyButtonHint", NoKey, true},
     {"ItemMenuSelectItem", "select", "SelectHint", NoKey, false},
     {"ItemMenuTextItem", "text", "TextHint", NoKey, false},
     {"ItemMenuDateItem", "date", "DateHint", NoKey, false},
@@ -60,7 +59,7 @@ const Command Commands[] = {
     {"ItemMenuGraphicItem", "graphic", "GraphicHint", NoKey, false},
     {"ItemMenuMultipleLineTextItem", "multilinetext", "MultiLineTextHint", NoKey, false},
     {"FieldHint", "field", "FieldHint", NoKey, false},
-    {"DefineRestrictHint", "restrictdefine", "DefineRestrictHint", NoKey, false},
+    {"DefineRestrictHint", "restrictdefine", "DefineRestrictHint", NoKey, true},
     {"DrawRestrictHint", "restrictdraw", "DrawRestrictHint", NoKey, false},
     {"OptionsMenuSerialPort", "", "", NoKey, false},
     {"OptionsMenuDisplayUnits", "", "", NoKey, true},
@@ -69,13 +68,13 @@ const Command Commands[] = {
     {"OptionsMenuGrid", "grid", "", NoKey, true},
     {"OptionsMenuRulers", "rulers", "", NoKey, true},
     {"OptionsMenuLanguage", "", "", NoKey, true},
-    {"ZoomMenuAutoSize", "preview", "", NoKey, false},
-    {"ZoomMenuZoom50", "", "", NoKey, false},
-    {"ZoomMenuZoom100", "", "", NoKey, false},
-    {"ZoomMenuZoom150", "", "", NoKey, false},
-    {"ZoomMenuZoom200", "", "", NoKey, false},
-    {"ZoomInHint", "zoomin", "ZoomInHint", QKeySequence::ZoomIn, false},
-    {"ZoomOutHint", "zoomout", "ZoomOutHint", QKeySequence::ZoomOut, false},
+    {"ZoomMenuAutoSize", "preview", "", NoKey, true},
+    {"ZoomMenuZoom50", "", "", NoKey, true},
+    {"ZoomMenuZoom100", "", "", NoKey, true},
+    {"ZoomMenuZoom150", "", "", NoKey, true},
+    {"ZoomMenuZoom200", "", "", NoKey, true},
+    {"ZoomInHint", "zoomin", "ZoomInHint", QKeySequence::ZoomIn, true},
+    {"ZoomOutHint", "zoomout", "ZoomOutHint", QKeySequence::ZoomOut, true},
     {"InkCostButtonHint", "inkcost", "InkCostButtonHint", NoKey, false},
     {"HandView", "handheld", "", NoKey, false},
     {"HandErase", "", "", NoKey, false},
@@ -170,7 +169,8 @@ void TMainForm::createMenus() {
         keys({"FileMenuNew", "FileMenuLoad", "FileMenuSave", "FileMenuSaveAs", "",
               "FileMenuRenameFile", "FileMenuDefineMonthStrings", "FileMenuImageDescriptions", "",
               "FileMenuDownloadImage", "FileMenuPrint", "FileMenuPrintSetup", "", "FileMenuExit"}));
-    addMenu(QStringLiteral("EditMenu"), keys({"EditMenuCut", "EditMenuCopy", "EditMenuPaste"}));
+    addMenu(QStringLiteral("EditMenu"), keys({"EditMenuUndo", "EditMenuRedo", "", "EditMenuCut",
+                                              "EditMenuCopy", "EditMenuPaste"}));
     addMenu(QStringLiteral("FormatMenu"),
             keys({"FormatMenuLeftJustify", "FormatMenuCentreJustify", "FormatMenuRightJustify",
                   "FormatMenuTopJustify", "FormatMenuMiddleJustify", "FormatMenuBottomJustify"}));
@@ -204,6 +204,7 @@ void TMainForm::createToolBar() {
                                       "EditMenuPaste",
                                       "",
                                       "DefineRestrictHint",
+                                      "ItemListHint",
                                       "DrawRestrictHint",
                                       "ItemMenuSelectItem",
                                       "ItemMenuTextItem",
@@ -258,24 +259,7 @@ void TMainForm::createStatusLine() {
     }
 }
 
-void TMainForm::createSurface() {
-    auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
-    hRuler_ = new TRuler(Qt::Horizontal, central);
-    hRuler_->setObjectName(QStringLiteral("HRuler1"));
-    vRuler_ = new TRuler(Qt::Vertical, central);
-    vRuler_->setObjectName(QStringLiteral("VRuler1"));
-    imageScrollBox_ = new QScrollArea(central);
-    imageScrollBox_->setObjectName(QStringLiteral("ImageScrollBox"));
-    imageScrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imageScrollBox_->setBackgroundRole(QPalette::Dark);
-    clientImage_ = new QLabel;
-    clientImage_->setObjectName(QStringLiteral("ClientImage"));
-    imageScrollBox_->setWidget(clientImage_);
-    grid->addWidget(hRuler_, 0, 1);
-    grid->addWidget(vRuler_, 1, 0);
-    grid->addWidget(imageScrollBox_, 1, 1);
-    setCentralWidget(central);
+void TMainForm::createSurface(const IniFile* settings) {
+    surface_ = new TEditingSurface(context_, settings, this);
+    setCentralWidget(surface_);
 }

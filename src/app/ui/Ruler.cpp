@@ -4,6 +4,18 @@
 
 #include <cmath>
 
+namespace {
+
+constexpr int MinLabelSpacing = 60; // pixels between numbered ticks
+constexpr int MinTickSpacing = 4;   // pixels between any two ticks
+
+// Decimals that show a multiple of step exactly.
+int decimalsFor(double step) {
+    return step >= 1.0 ? 0 : int(std::ceil(-std::log10(step) - 1e-9));
+}
+
+} // namespace
+
 TRuler::TRuler(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent), orientation_(orientation) {
     setSizePolicy(orientation == Qt::Horizontal
@@ -28,39 +40,75 @@ void TRuler::setMargin(int dots) {
     update();
 }
 
+void TRuler::setDotsPerUnit(double dots) {
+    dotsPerUnit_ = dots > 0 ? dots : 1.0;
+    update();
+}
+
 QSize TRuler::sizeHint() const {
     const int thickness = fontMetrics().height() + 8;
-    return orientation_ == Qt::Horizontal ? QSize(100, thickness) : QSize(thickness + 12, 100);
+    return orientation_ == Qt::Horizontal ? QSize(100, thickness) : QSize(thickness + 16, 100);
+}
+
+double TRuler::labelStep() const {
+    const double pixelsPerUnit = scale_ * dotsPerUnit_;
+    double power = std::pow(10.0, std::floor(std::log10(MinLabelSpacing / pixelsPerUnit)));
+    for (;; power *= 10)
+        for (const double factor : {1.0, 2.0, 5.0})
+            if (factor * power * pixelsPerUnit >= MinLabelSpacing)
+                return factor * power;
+}
+
+int TRuler::pixelOf(double units) const {
+    return origin_ + int(std::lround((margin_ + units * dotsPerUnit_) * scale_));
+}
+
+int TRuler::subdivisions(double step) const {
+    const double pixels = step * dotsPerUnit_ * scale_;
+    for (const int parts : {10, 5, 2})
+        if (pixels / parts >= MinTickSpacing)
+            return parts;
+    return 1;
 }
 
 void TRuler::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setPen(palette().color(QPalette::WindowText));
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
     const bool horizontal = orientation_ == Qt::Horizontal;
     const int length = horizontal ? width() : height();
     const int thickness = horizontal ? height() : width();
-    // Small ticks every 10 dots, or every 50 when they would crowd.
-    const int step = scale_ * 10 < 4 ? 50 : 10;
-    const int first = int(std::floor((-origin_) / scale_)) - margin_;
-    const int firstTick = (first / step) * step;
-    for (int dot = firstTick;; dot += step) {
-        const int pos = origin_ + int(std::lround((dot + margin_) * scale_));
-        if (pos > length)
+    const double step = labelStep();
+    const int parts = subdivisions(step);
+    const double tick = step / parts;
+    // From the first tick at or before the ruler's start to its end.
+    const double startUnits = ((0 - origin_) / scale_ - margin_) / dotsPerUnit_;
+    for (long long i = std::llround(std::floor(startUnits / step)) * parts;; ++i) {
+        const int pixel = pixelOf(double(i) * tick);
+        if (pixel > length)
             break;
-        const bool major = dot % 100 == 0;
-        const int tick = major ? thickness / 2 : thickness / 5;
-        if (horizontal)
-            p.drawLine(pos, thickness - tick, pos, thickness);
-        else
-            p.drawLine(thickness - tick, pos, thickness, pos);
-        if (major && pos >= 0) {
-            const QString label = QString::number(dot);
-            if (horizontal)
-                p.drawText(pos + 2, fontMetrics().ascent() + 1, label);
-            else
-                p.drawText(2, pos + fontMetrics().ascent() + 1, label);
-        }
+        const bool labelled = i % parts == 0;
+        const bool half = parts % 2 == 0 && i % (parts / 2) == 0;
+        paintTick(painter, pixel, labelled ? thickness / 2 : half ? thickness / 3 : thickness / 5);
+        if (labelled)
+            paintLabel(painter, pixel, double(i) * tick, step);
     }
-    p.drawLine(horizontal ? QLine(0, thickness - 1, length, thickness - 1)
-                          : QLine(thickness - 1, 0, thickness - 1, length));
+    painter.drawLine(horizontal ? QLine(0, thickness - 1, length, thickness - 1)
+                                : QLine(thickness - 1, 0, thickness - 1, length));
+}
+
+void TRuler::paintTick(QPainter& painter, int pixel, int length) const {
+    const int thickness = orientation_ == Qt::Horizontal ? height() : width();
+    if (orientation_ == Qt::Horizontal)
+        painter.drawLine(pixel, thickness - length, pixel, thickness);
+    else
+        painter.drawLine(thickness - length, pixel, thickness, pixel);
+}
+
+void TRuler::paintLabel(QPainter& painter, int pixel, double value, double step) const {
+    const QString text = QString::number(value, 'f', decimalsFor(step));
+    const int ascent = painter.fontMetrics().ascent();
+    if (orientation_ == Qt::Horizontal)
+        painter.drawText(pixel + 2, ascent + 1, text);
+    else
+        painter.drawText(2, pixel + ascent + 1, text);
 }

@@ -1,0 +1,13 @@
+#include "app/ProgramClasses.h"
+
+#include "document/ImagePLists.h"
+#include "items/ItemClasses.h"
+#include "persist/ClassRegistry.h"
+#include "printer/NEBRAFonts.h"
+
+void registerProgramClasses(ClassRegistry& registry) {
+    registerPersistClasses(registry);
+    registerFontClasses(registry);
+    registerDocumentClasses(registry);
+    registerItemClasses(registry);
+}

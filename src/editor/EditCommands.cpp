@@ -1,0 +1,58 @@
+#include "editor/EditCommands.h"
+
+#include "editor/ImageEditor.h"
+
+ItemChangeCommand::ItemChangeCommand(ImageEditor& editor, ImageItem& item,
+                                     std::unique_ptr<ImageItem> before,
+                                     std::unique_ptr<ImageItem> after, const QString& text)
+    : QUndoCommand(text), editor_(editor), item_(item), before_(std::move(before)),
+      after_(std::move(after)) {}
+
+ItemChangeCommand::~ItemChangeCommand() = default;
+
+void ItemChangeCommand::undo() {
+    item_.Assign(*before_);
+    editor_.RefreshImage();
+}
+
+void ItemChangeCommand::redo() {
+    item_.Assign(*after_);
+    editor_.RefreshImage();
+}
+
+ListChangeCommand::ListChangeCommand(ImageEditor& editor, ImageItem& item, int32_t index,
+                                     std::unique_ptr<ImageItem>&& held, const QString& text)
+    : QUndoCommand(text), editor_(editor), item_(item), index_(index), held_(std::move(held)) {}
+
+ListChangeCommand::~ListChangeCommand() = default;
+
+void ListChangeCommand::PutIn() {
+    editor_.InsertItem(index_, std::move(held_));
+    editor_.RefreshImage();
+}
+
+void ListChangeCommand::TakeOut() {
+    held_ = editor_.TakeItem(item_);
+    editor_.RefreshImage();
+}
+
+InsertItemCommand::InsertItemCommand(ImageEditor& editor, std::unique_ptr<ImageItem> item,
+                                     int32_t index, const QString& text)
+    : ListChangeCommand(editor, *item, index, std::move(item), text) {}
+
+RemoveItemCommand::RemoveItemCommand(ImageEditor& editor, ImageItem& item, const QString& text)
+    : ListChangeCommand(editor, item, editor.Items().IndexOf(&item), nullptr, text) {}
+
+AreaCommand::AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after)
+    : QUndoCommand(QStringLiteral("Restricted area")), editor_(editor), before_(before),
+      after_(after) {}
+
+void AreaCommand::undo() {
+    editor_.SetAreaRect(before_);
+    editor_.RefreshImage();
+}
+
+void AreaCommand::redo() {
+    editor_.SetAreaRect(after_);
+    editor_.RefreshImage();
+}

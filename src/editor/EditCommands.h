@@ -1,0 +1,84 @@
+#pragma once
+
+#include "printer/NebraDisplays.h"
+
+#include <QUndoCommand>
+
+#include <cstdint>
+#include <memory>
+
+class ImageEditor;
+class ImageItem;
+
+// The undoable edits of an image. Each is pushed after (or as) the change is
+// made, so its first redo finds the image already in the state it sets.
+//
+// Commands refer to items by address: an item taken out of the list lives on
+// in the command that took it, and undo and redo run in strict stack order,
+// so every address a command holds is alive whenever the command runs.
+
+// Any change of one item's own fields (move, properties, justification,
+// font): the item's fields before and after.
+class ItemChangeCommand : public QUndoCommand {
+public:
+    ItemChangeCommand(ImageEditor& editor, ImageItem& item, std::unique_ptr<ImageItem> before,
+                      std::unique_ptr<ImageItem> after, const QString& text);
+    ~ItemChangeCommand() override;
+
+    void undo() override;
+    void redo() override;
+
+private:
+    ImageEditor& editor_;
+    ImageItem& item_;
+    std::unique_ptr<ImageItem> before_;
+    std::unique_ptr<ImageItem> after_;
+};
+
+// An item going into or out of the list: the command holds it while it is
+// out. Placing and pasting put it in on redo; cutting takes it out.
+class ListChangeCommand : public QUndoCommand {
+public:
+    ~ListChangeCommand() override;
+
+protected:
+    ListChangeCommand(ImageEditor& editor, ImageItem& item, int32_t index,
+                      std::unique_ptr<ImageItem>&& held, const QString& text);
+    void PutIn();
+    void TakeOut();
+
+private:
+    ImageEditor& editor_;
+    ImageItem& item_;
+    int32_t index_;
+    std::unique_ptr<ImageItem> held_;
+};
+
+class InsertItemCommand : public ListChangeCommand {
+public:
+    InsertItemCommand(ImageEditor& editor, std::unique_ptr<ImageItem> item, int32_t index,
+                      const QString& text);
+    void undo() override { TakeOut(); }
+    void redo() override { PutIn(); }
+};
+
+class RemoveItemCommand : public ListChangeCommand {
+public:
+    RemoveItemCommand(ImageEditor& editor, ImageItem& item, const QString& text);
+    void undo() override { PutIn(); }
+    void redo() override { TakeOut(); }
+};
+
+// A new restricted area.
+class AreaCommand : public QUndoCommand {
+public:
+    AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    ImageEditor& editor_;
+    DotRect before_;
+    DotRect after_;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPoint>
+
+#include <cstdint>
+
+class ImageEditor;
+class ImageItem;
+class TNEBRAData;
+
+// How many items an image may hold: those that are not graphics, and
+// graphics, counted apart. Both come from the settings file; without one
+// they stay 0, so nothing can be placed.
+struct ItemLimits {
+    std::uint32_t MaxItems = 0;
+    std::uint32_t MaxGraphicItems = 0;
+};
+
+// What an editor state sees of the window it works in: the image being
+// edited and the few things only the window can do (the status line, the
+// mouse pointer, the property dialogs, the minute timer). States never see
+// the main window itself, so they can be driven by a test's own environment.
+class EditorEnvironment {
+public:
+    virtual ~EditorEnvironment() = default;
+
+    virtual ImageEditor& Editor() = 0;
+    // The grid settings and the display units.
+    virtual const TNEBRAData& Data() const = 0;
+    virtual ItemLimits Limits() const = 0;
+    // The whole image is fitted into the window; positions do not snap then.
+    virtual bool Preview() const = 0;
+
+    // Shows an image position (dots, margin included) in the status line.
+    virtual void ShowPosition(std::int32_t x, std::int32_t y) = 0;
+    // Puts the mouse pointer onto an image position.
+    virtual void MovePointerTo(QPoint imageDot) = 0;
+    // Runs the property dialog of the item's kind; itemNumber is the item's
+    // 1-based position, or the count + 1 for a new item. Answers
+    // QDialog::Accepted (1) when the edit was confirmed.
+    virtual int EditItem(ImageItem& item, int itemNumber) = 0;
+    // The label structure dialog: the item the user picked to edit, or null.
+    virtual ImageItem* PickFromLabelStructure() = 0;
+    // The minute refresh pauses while the restricted area is being drawn.
+    virtual void SetUpdateTimerRunning(bool running) = 0;
+};

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "document/ImagePLists.h"
+#include "printer/NebraDisplays.h"
+
+#include <QObject>
+#include <QRect>
+#include <QUndoStack>
+
+#include <memory>
+
+class Prompter;
+class TCoderList;
+class TFontSet;
+
+// The open image as the editor changes it: its items, the display they are
+// drawn on, the selection, the internal clipboard item, the undo history and
+// whether the image differs from its file.
+//
+// Every change of the image goes through an undoable command on UndoStack();
+// every change of the picture is announced with the screen rectangle that
+// changed, so a view repaints no more than that. The picture (the display's
+// bitmap) holds the items only: selection, grid and area are for the view to
+// paint over it.
+class ImageEditor : public QObject {
+    Q_OBJECT
+public:
+    ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter);
+    ~ImageEditor() override;
+
+    ImagePList& Items() { return items_; }
+    const ImagePList& Items() const { return items_; }
+    NebraDisplay& Display() { return display_; }
+    const TFontSet& Fonts() const { return display_.Fonts(); }
+    Prompter& prompter() const { return prompter_; }
+    QUndoStack& UndoStack() { return undo_; }
+
+    // Frees every item, the clipboard item and the history, and sets the
+    // display up for the selected printer model: the whole image is the
+    // restricted area. The picture keeps its size until the view sets it.
+    void NewImage();
+    // A new image holding the items of a loaded one (taken out of `loaded`),
+    // on the display as NewImage sets it up.
+    void ReplaceImage(ImagePList& loaded);
+    // The whole image in dots, both margins included.
+    int32_t ImageWidth() const;
+    int32_t ImageHeight() const;
+
+    bool Modified() const { return forcedModified_ || !undo_.isClean(); }
+    // False also marks the current point of the history as the saved one.
+    void SetModified(bool modified);
+
+    ImageItem* SelectedItem() const { return selected_; }
+    void Select(ImageItem* item);
+    const ImageItem* ClipboardItem() const { return clipboard_.get(); }
+
+    // The picture: its size in pixels (the scales follow from it), the
+    // conversions between its pixels and image dots (to nearest, ties to
+    // even), and its redrawing.
+    void SetPictureSize(QSize pixels);
+    QSize PictureSize() const { return display_.Bitmap().size(); }
+    QPoint ScreenToImage(QPoint pixel) const;
+    QPoint ImageToScreen(QPoint dot) const;
+    void RefreshImage();
+    // Erases the rectangle (a little more, for ink beyond an item's cell) and
+    // redraws the items that reach into it.
+    void RedrawRect(const EdgeRect& rect);
+    // Brings the time-dependent items up to date (the minute refresh).
+    void RefreshItems();
+
+    // Placement rules. An item is inside when its rectangle (for text, the
+    // band of its capitals) lies within the restricted area without its
+    // margins, edges included.
+    bool IsInsideArea(ImageItem& item);
+    // Every item would be inside this area.
+    bool AllItemsInside(const DotRect& area);
+    // The area lies within the image, margins included, with no negative size.
+    bool LiesWithinImage(const DotRect& area) const;
+    // Moves an item that lies outside the area back in; an item that fits
+    // ends inside.
+    void PullIntoArea(ImageItem& item);
+
+    // Edits of the image. Each refusal is reported to the user and leaves the
+    // image as it was; each change that happens is one undoable command.
+    //
+    // Takes a new item into the image unless it cannot be made to fit.
+    bool PlaceItem(std::unique_ptr<ImageItem> item);
+    // Moves an item and redraws what changed, pulling it back inside when the
+    // move would take it out; true when it had to be pulled. Not recorded:
+    // a drag records its whole move once, with RecordChange.
+    bool MoveWithinArea(ImageItem& item, QPoint position);
+    // Moves the selected item by a few dots, as a drag would; false when
+    // nothing moved.
+    bool Nudge(int dx, int dy);
+    // Records a change already made to an item (before: a copy from before).
+    void RecordChange(ImageItem& item, const ImageItem& before, const QString& text);
+    // Keeps a change made to an item when the item can be made to lie inside
+    // the area; otherwise restores it and reports the refusal.
+    bool CommitItemChange(ImageItem& item, const ImageItem& before, const QString& text);
+    void Cut();
+    void Copy();
+    bool Paste();
+    void SetJustification(int justification);
+    void SetFontNumber(int fontNumber);
+    // Keeps the area drawn since `before` when every item lies inside it;
+    // otherwise restores `before` and reports the refusal.
+    bool CommitArea(const DotRect& before);
+    // A new area given by numbers.
+    bool DefineArea(const DotRect& area);
+
+    // Unrecorded changes: what the commands replay, and the area while the
+    // user draws it.
+    void InsertItem(int32_t index, std::unique_ptr<ImageItem> item);
+    std::unique_ptr<ImageItem> TakeItem(ImageItem& item);
+    void SetAreaRect(const DotRect& area);
+
+signals:
+    // The picture changed within these pixels; a null rectangle: all of it.
+    void pictureChanged(const QRect& pixels);
+    void selectionChanged();
+    void clipboardChanged();
+    void areaChanged();
+    void modifiedChanged(bool modified);
+
+private:
+    // The rectangle that must lie inside the area: for text, the band of its
+    // capitals.
+    EdgeRect PlacementBox(ImageItem& item);
+    // The restricted area without its margins, on screen.
+    EdgeRect PlacementRegion() const;
+    // Moves an item so that its box starts at that dot.
+    void AlignBoxWith(ImageItem& item, QPoint dot);
+    bool MadeToFit(ImageItem& item);
+    // Appends a new item when it can be made to fit; otherwise reports it.
+    bool AddIfItFits(std::unique_ptr<ImageItem> item, const QString& text);
+    void Refuse(const QString& message);
+    void NoteModified();
+
+    ImagePList items_;
+    NebraDisplay display_;
+    Prompter& prompter_;
+    QUndoStack undo_;
+    ImageItem* selected_ = nullptr;
+    std::unique_ptr<ImageItem> clipboard_;
+    bool forcedModified_ = false;
+    bool shownModified_ = false;
+};

@@ -1,0 +1,122 @@
+// The placement rules of ImageEditor: what lies inside the restricted area,
+// and pulling what does not back in.
+#include "editor/ImageEditor.h"
+
+#include "printer/FontRealizer.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Sets the display's area for as long as it lives; items measure their
+// rectangles against the display's area.
+class AreaTrial {
+public:
+    AreaTrial(NebraDisplay& display, const DotRect& area)
+        : display_(display), previous_(display.AreaRect()) {
+        display_.SetAreaRect(area);
+    }
+    ~AreaTrial() { display_.SetAreaRect(previous_); }
+    AreaTrial(const AreaTrial&) = delete;
+    AreaTrial& operator=(const AreaTrial&) = delete;
+
+private:
+    NebraDisplay& display_;
+    DotRect previous_;
+};
+
+// The pixels an extent [low, high] must move by to lie within [from, to].
+// One that does not fit at all is put against one edge: its far edge
+// (`towardsFar`, as across the image) or its near edge (as down it).
+int shiftInto(int low, int high, int from, int to, bool towardsFar) {
+    if (high - low > to - from)
+        return towardsFar ? to - high : from - low;
+    if (low < from)
+        return from - low;
+    if (high > to)
+        return to - high;
+    return 0;
+}
+
+// Whole dots that move a rectangle by at least that many pixels.
+int dotsFor(int pixels, float scale) {
+    if (pixels == 0)
+        return 0;
+    const int dots = std::max(1, int(std::ceil(std::abs(pixels) / double(scale) - 1e-9)));
+    return pixels > 0 ? dots : -dots;
+}
+
+// Rounding at a zoom can leave an item a pixel short; a few more tries
+// settle it.
+constexpr int PullTries = 4;
+
+} // namespace
+
+EdgeRect ImageEditor::PlacementBox(ImageItem& item) {
+    return item.FontBased ? item.CapitalInkBox(display_) : item.GetScreenRect(display_);
+}
+
+EdgeRect ImageEditor::PlacementRegion() const {
+    // Its right and bottom edges are the last pixels before the margin, as
+    // an item's rectangle ends with its own last pixels.
+    const DotRect& a = display_.AreaRect();
+    const int32_t m = display_.Margin();
+    const QPoint topLeft = display_.DotsToScreen(a.Left + m, a.Top + m);
+    const QPoint end = display_.DotsToScreen(a.Right - m, a.Bottom - m);
+    return {topLeft.x(), topLeft.y(), end.x() - 1, end.y() - 1};
+}
+
+bool ImageEditor::IsInsideArea(ImageItem& item) {
+    const EdgeRect box = PlacementBox(item);
+    const EdgeRect region = PlacementRegion();
+    return box.Left >= region.Left && box.Right <= region.Right && box.Top >= region.Top &&
+           box.Bottom <= region.Bottom;
+}
+
+bool ImageEditor::AllItemsInside(const DotRect& area) {
+    const AreaTrial trial(display_, area);
+    for (int32_t i = 1; i <= items_.Count(); ++i)
+        if (!IsInsideArea(*items_.At(i)))
+            return false;
+    return true;
+}
+
+bool ImageEditor::LiesWithinImage(const DotRect& area) const {
+    const int32_t margins = 2 * display_.Margin();
+    return area.Left >= 0 && area.Top >= 0 && area.Right <= ImageWidth() &&
+           area.Bottom <= ImageHeight() && area.Right - area.Left >= margins &&
+           area.Bottom - area.Top >= margins;
+}
+
+void ImageEditor::PullIntoArea(ImageItem& item) {
+    for (int i = 0; i < PullTries; ++i) {
+        const EdgeRect box = PlacementBox(item);
+        const EdgeRect region = PlacementRegion();
+        const int dx = shiftInto(box.Left, box.Right, region.Left, region.Right, true);
+        const int dy = shiftInto(box.Top, box.Bottom, region.Top, region.Bottom, false);
+        if (dx == 0 && dy == 0)
+            return;
+        const QPoint at = item.GetPosition();
+        item.SetPosition(
+            {at.x() + dotsFor(dx, display_.ScaleX()), at.y() + dotsFor(dy, display_.ScaleY())});
+    }
+}
+
+void ImageEditor::AlignBoxWith(ImageItem& item, QPoint dot) {
+    // The anchor sits at the bottom of a text's capitals, not at a corner:
+    // the box is measured where the item is and the anchor moved by the
+    // difference.
+    const EdgeRect box = PlacementBox(item);
+    const QPoint want = display_.DotsToScreen(dot.x(), dot.y());
+    const QPoint at = item.GetPosition();
+    item.SetPosition({at.x() + RoundHalfEven((want.x() - box.Left) / double(display_.ScaleX())),
+                      at.y() + RoundHalfEven((want.y() - box.Top) / double(display_.ScaleY()))});
+}
+
+bool ImageEditor::MadeToFit(ImageItem& item) {
+    if (IsInsideArea(item))
+        return true;
+    PullIntoArea(item);
+    return IsInsideArea(item);
+}

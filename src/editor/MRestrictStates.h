@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editor/MStates.h"
+
+#include <QPoint>
+
+// Drawing the restricted area: the button goes down on one corner of its
+// printable part and comes up on the opposite one. The area is kept when
+// every item lies inside it; otherwise the previous area comes back. The
+// minute refresh pauses meanwhile.
+class MRestrictState : public MState {
+public:
+    using MState::MState;
+    // An area left half-drawn (the state replaced before the button came
+    // up) is given back, and the refresh resumes.
+    ~MRestrictState() override;
+
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+                   int32_t y) override;
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+                 int32_t y) override;
+    void MouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y) override;
+
+    bool Dragging() const { return dragging_; }
+
+private:
+    // The printable part of the image holds both corners.
+    QPoint Corner(int32_t x, int32_t y) const;
+    // The area whose printable part spans from the first corner to this one.
+    DotRect AreaTo(QPoint corner) const;
+
+    DotRect saved_; // the area before this drawing
+    QPoint origin_;
+    bool dragging_ = false;
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "document/ImageItems.h"
+#include "editor/EditorEnvironment.h"
+#include "editor/ImageEditor.h"
+#include "printer/FontSetUnit.h"
+
+#include <Qt>
+
+#include <cstdint>
+#include <memory>
+
+// The modal result of a confirmed property dialog.
+constexpr int EditAccepted = 1;
+
+// An editor state: what a mouse event on the image means. The surface turns
+// every event into image coordinates (dots, margin included) and hands it to
+// the current state; only the left and right buttons reach a state. One
+// state is current at a time, and after every mouse-up the surface goes back
+// to the select state.
+class MState {
+public:
+    explicit MState(EditorEnvironment& env) : env_(env) {}
+    virtual ~MState() = default;
+    MState(const MState&) = delete;
+    MState& operator=(const MState&) = delete;
+
+    // The base shows the position in the status line.
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+                           int32_t y);
+    virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    virtual void MouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    // Runs the property dialog of the item's kind; EditAccepted on OK.
+    virtual int Edit(ImageItem& item, int itemNumber);
+
+protected:
+    EditorEnvironment& env() const { return env_; }
+    ImageEditor& editor() const { return env_.Editor(); }
+
+private:
+    EditorEnvironment& env_;
+};
+
+// A state that places one new item of its kind where the left button goes
+// down, after the user confirmed the item's properties.
+class MCreateItemState : public MState {
+public:
+    using MState::MState;
+
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+                   int32_t y) override;
+    // A new item of the state's kind with its anchor at (x, y).
+    virtual std::unique_ptr<ImageItem> CreateItem(int32_t x, int32_t y) = 0;
+
+protected:
+    // The type code of the items made here: graphics count against a limit
+    // of their own, everything else against the item limit.
+    virtual uint8_t CreatedTypeCode() const = 0;
+    // Reports when the image holds as many items of this sort as allowed.
+    bool WithinLimits() const;
+};
+
+// The placing state of one item kind; each kind that can be placed names
+// one (see MItemStates.h).
+template <class Kind> class MItemState final : public MCreateItemState {
+public:
+    using MCreateItemState::MCreateItemState;
+
+    std::unique_ptr<ImageItem> CreateItem(int32_t x, int32_t y) override {
+        std::unique_ptr<ImageItem> item =
+            ImageItem::CreateNew<Kind>(editor().Fonts().CurrentFontNumber());
+        item->SetX(x);
+        item->SetY(y);
+        return item;
+    }
+
+protected:
+    uint8_t CreatedTypeCode() const override { return Kind::TypeCode; }
+};

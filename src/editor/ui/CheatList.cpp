@@ -1,0 +1,124 @@
+#include "editor/ui/CheatList.h"
+
+#include "app/ui/DialogButtons.h"
+#include "document/ImagePLists.h"
+#include "editor/ui/DialogSupport.h"
+#include "platform/Prompter.h"
+
+#include <QAction>
+#include <QFile>
+#include <QIcon>
+#include <QPushButton>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+const QString kSection = QStringLiteral("cheatlist");
+
+// By type index: the kind button's name and the kind's icon.
+struct KindLook {
+    const char* button;
+    const char* icon;
+};
+constexpr std::array<KindLook, ImageItem::TypeCodes.size()> kKinds{{
+    {"TEXTBUTTON", "text"},
+    {"DATEBUTTON", "date"},
+    {"NUMBERBUTTON", "number"},
+    {"TIMEBUTTON", "time"},
+    {"SHIFTBUTTON", "shiftcode"},
+    {"GRAPHICBUTTON", "graphic"},
+    {"BARCBUTTON", "barcode"},
+    {"MULTIBUTTON", "multilinetext"},
+    {"FIELDBUTTON", "field"},
+    {"GLYPHBUTTON", ""},
+}};
+
+QIcon kindIcon(int typeIndex) {
+    const QString path =
+        QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kKinds[typeIndex].icon));
+    return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+
+} // namespace
+
+Tcheatlist::Tcheatlist(const IniFile* settings, QWidget* parent)
+    : QDialog(parent), layout_(new QVBoxLayout(this)),
+      listView_(namedWidget<QTreeWidget>(this, "ListView")) {
+    Q_INIT_RESOURCE(icons); // the icons live in a static library
+    setObjectName(kSection);
+    listView_->setRootIsDecorated(false);
+    listView_->setColumnCount(2);
+    layout_->addWidget(listView_);
+    const DialogButtons buttons = DialogButtons::addTo(*this, *layout_, false);
+    buttons.ok->setText(dialogText(settings, kSection, "OK", "OK"));
+    readTexts(settings);
+    restoreDialogPosition(*this, settings);
+}
+
+void Tcheatlist::readTexts(const IniFile* settings) {
+    const auto text = [settings](const char* key, const char* builtIn) {
+        return dialogText(settings, kSection, key, builtIn);
+    };
+    setWindowTitle(text("Caption", "Image Item cheat list "));
+    listView_->setHeaderLabels(
+        {text("ItemTypeHeading", "Item type"), text("ItemValueHeading", "Value")});
+}
+
+void Tcheatlist::execute(Prompter& prompter, const ImagePList& items) {
+    items_ = &items;
+    buildKindButtons();
+    fillList();
+    prompter.runModal(*this);
+    storeDialogPosition(*this, &prompter);
+    items_ = nullptr;
+    listView_->clear();
+}
+
+// One button per kind in the image, all down, so that the list starts full.
+// The bar is made anew: a tool bar deletes the buttons of removed actions
+// only later, and the old ones must not linger beside the new.
+void Tcheatlist::buildKindButtons() {
+    delete kindBar_;
+    kindButtons_.clear();
+    kindBar_ = namedWidget<QToolBar>(this, "KindToolBar");
+    layout_->insertWidget(0, kindBar_);
+    for (int32_t i = 1; i <= items_->Count(); ++i) {
+        const ImageItem* item = items_->At(i);
+        const int typeIndex = item->TypeIndex();
+        if (kindButtons_.count(typeIndex))
+            continue;
+        auto* button = new QAction(kindIcon(typeIndex), item->GetKindName(), kindBar_);
+        button->setObjectName(QLatin1String(kKinds[typeIndex].button));
+        button->setCheckable(true);
+        button->setChecked(true);
+        connect(button, &QAction::toggled, this, &Tcheatlist::fillList);
+        kindButtons_[typeIndex] = button;
+    }
+    for (const auto& [typeIndex, button] : kindButtons_) {
+        kindBar_->addAction(button);
+        if (QWidget* shown = kindBar_->widgetForAction(button))
+            shown->setObjectName(button->objectName());
+    }
+}
+
+void Tcheatlist::fillList() {
+    listView_->clear();
+    if (!items_)
+        return;
+    for (int32_t i = 1; i <= items_->Count(); ++i) {
+        const ImageItem* item = items_->At(i);
+        const auto button = kindButtons_.find(item->TypeIndex());
+        if (button == kindButtons_.end() || !button->second->isChecked())
+            continue;
+        std::vector<ListViewRow> rows;
+        item->AddToListView(i, rows);
+        for (const ListViewRow& row : rows) {
+            auto* line = new QTreeWidgetItem(listView_, {row.kind, row.value});
+            line->setIcon(0, kindIcon(item->TypeIndex()));
+        }
+    }
+}

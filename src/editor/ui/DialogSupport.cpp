@@ -1,0 +1,26 @@
+#include "editor/ui/DialogSupport.h"
+
+#include "app/SettingsFile.h"
+
+#include <QWidget>
+
+void restoreDialogPosition(QWidget& dialog, const IniFile* settings) {
+    if (!settings)
+        return;
+    const QString section = dialog.objectName();
+    dialog.move(settings->readInteger(section, QStringLiteral("Left"), dialog.x()),
+                settings->readInteger(section, QStringLiteral("Top"), dialog.y()));
+}
+
+void storeDialogPosition(const QWidget& dialog, Prompter* prompter) {
+    const auto settings = SettingsFile::open(prompter);
+    if (!settings)
+        return;
+    settings->writeInteger(dialog.objectName(), QStringLiteral("Left"), dialog.x());
+    settings->writeInteger(dialog.objectName(), QStringLiteral("Top"), dialog.y());
+}
+
+QString dialogText(const IniFile* settings, const QString& section, const char* key,
+                   const char* builtIn) {
+    return SettingsFile::text(settings, section, QLatin1String(key), QString::fromUtf8(builtIn));
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+// What the editor's and the items' dialogs share: named controls, texts and
+// the position kept in the settings file.
+
+#include <QString>
+#include <QWidget>
+
+class IniFile;
+class Prompter;
+
+// Dialogs keep their screen position in the settings file, keys Left and Top
+// of the section named after the dialog's component (object) name.
+void restoreDialogPosition(QWidget& dialog, const IniFile* settings);
+// Writes the position back when the settings file exists.
+void storeDialogPosition(const QWidget& dialog, Prompter* prompter);
+
+// A text of a dialog's section in the settings file, with its built-in default.
+QString dialogText(const IniFile* settings, const QString& section, const char* key,
+                   const char* builtIn);
+
+// A new control of the dialog, named as the texts and tests know it.
+template <typename Widget> Widget* namedWidget(QWidget* parent, const char* name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}

@@ -1,0 +1,140 @@
+#include "editor/ui/EditingSurface.h"
+
+#include "app/AppContext.h"
+#include "app/ui/Ruler.h"
+#include "app/wareHouse.h"
+#include "editor/MSelectStates.h"
+#include "editor/ui/CheatList.h"
+#include "editor/ui/ClientImage.h"
+#include "editor/ui/PropertyForms.h"
+#include "editor/ui/RestrictedAreaForm.h"
+#include "platform/Prompter.h"
+
+#include <QCursor>
+#include <QGridLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+
+TEditingSurface::TEditingSurface(AppContext& context, const IniFile* settings, QWidget* parent)
+    : QWidget(parent), context_(context),
+      editor_(
+          std::make_unique<ImageEditor>(context.fonts, context.data.printers(), context.prompter)),
+      state_(std::make_unique<MSelectState>(static_cast<EditorEnvironment&>(*this))) {
+    setObjectName(QStringLiteral("EditingSurface"));
+    movePointer = [](QPoint global) { QCursor::setPos(global); };
+    BuildWidgets();
+    ConnectEditor();
+    propertyForms_ = new TPropertyForms(context.prompter, context.data, context.fonts, this);
+    areaForm_ = new TRestrictedAreaForm(settings, this);
+    itemList_ = new Tcheatlist(settings, this);
+    ApplyZoomLevel(1);
+}
+
+TEditingSurface::~TEditingSurface() {
+    // States may hold on to the image; they go first.
+    state_.reset();
+}
+
+void TEditingSurface::BuildWidgets() {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    hRuler_ = new TRuler(Qt::Horizontal, this);
+    hRuler_->setObjectName(QStringLiteral("HRuler1"));
+    vRuler_ = new TRuler(Qt::Vertical, this);
+    vRuler_->setObjectName(QStringLiteral("VRuler1"));
+    scrollBox_ = new QScrollArea(this);
+    scrollBox_->setObjectName(QStringLiteral("ImageScrollBox"));
+    scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollBox_->setBackgroundRole(QPalette::Dark);
+    clientImage_ = new TClientImage(*editor_);
+    clientImage_->setOverlaySource([this] { return Overlay(); });
+    scrollBox_->setWidget(clientImage_);
+    scrollBox_->viewport()->installEventFilter(this);
+    grid->addWidget(hRuler_, 0, 1);
+    grid->addWidget(vRuler_, 1, 0);
+    grid->addWidget(scrollBox_, 1, 1);
+    for (QScrollBar* bar : {scrollBox_->horizontalScrollBar(), scrollBox_->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &TEditingSurface::LayOutRulers);
+    connect(clientImage_, &TClientImage::mouseDown, this, &TEditingSurface::onMouseDown);
+    connect(clientImage_, &TClientImage::mouseMoved, this, &TEditingSurface::onMouseMoved);
+    connect(clientImage_, &TClientImage::mouseUp, this, &TEditingSurface::onMouseUp);
+}
+
+void TEditingSurface::ConnectEditor() {
+    connect(editor_.get(), &ImageEditor::pictureChanged, this, &TEditingSurface::RepaintPicture);
+    connect(editor_.get(), &ImageEditor::selectionChanged, clientImage_,
+            qOverload<>(&QWidget::update));
+    connect(editor_.get(), &ImageEditor::areaChanged, this, [this] {
+        clientImage_->update();
+        ShowAreaText();
+    });
+}
+
+const TNEBRAData& TEditingSurface::Data() const {
+    return context_.data;
+}
+
+void TEditingSurface::onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                  QPoint pixel) {
+    const QPoint at = editor_->ScreenToImage(pixel);
+    state_->MouseDown(button, shift, at.x(), at.y());
+}
+
+void TEditingSurface::onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel) {
+    const QPoint at = editor_->ScreenToImage(pixel);
+    state_->MouseMove(shift, at.x(), at.y());
+}
+
+void TEditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel) {
+    const QPoint at = editor_->ScreenToImage(pixel);
+    state_->MouseUp(button, shift, at.x(), at.y());
+    // Placing an item or drawing the area is a one-shot action.
+    SelectState<MSelectState>();
+    emit returnedToSelect();
+}
+
+void TEditingSurface::ShowPosition(int32_t x, int32_t y) {
+    const TCoderList& model = context_.data.printers();
+    const int32_t margin = editor_->Display().Margin();
+    const int32_t across = std::clamp(x - margin, 0, std::max(model.Width(), 0));
+    const int32_t down = std::clamp(y - margin, 0, std::max(model.Height(), 0));
+    emit positionShown(context_.data.DotsToText(across, model.PrinterDPI()),
+                       context_.data.DotsToText(down, model.FontDPI()));
+}
+
+void TEditingSurface::MovePointerTo(QPoint imageDot) {
+    if (movePointer && clientImage_->isVisible())
+        movePointer(clientImage_->mapToGlobal(editor_->ImageToScreen(imageDot)));
+}
+
+int TEditingSurface::EditItem(ImageItem& item, int itemNumber) {
+    return propertyForms_->edit(item, editor_->Display(), itemNumber);
+}
+
+ImageItem* TEditingSurface::PickFromLabelStructure() {
+    return labelStructureDialog ? labelStructureDialog() : nullptr;
+}
+
+void TEditingSurface::SetUpdateTimerRunning(bool running) {
+    emit updateTimerWanted(running);
+}
+
+void TEditingSurface::ImageReset() {
+    SelectState<MSelectState>();
+    ApplyZoomLevel(1);
+    ShowAreaText();
+}
+
+void TEditingSurface::DefineAreaByNumbers() {
+    const std::optional<DotRect> area =
+        areaForm_->execute(context_.prompter, context_.data, editor_->Display().AreaRect());
+    if (area)
+        editor_->DefineArea(*area);
+}
+
+void TEditingSurface::ShowItemList() {
+    itemList_->execute(context_.prompter, editor_->Items());
+}

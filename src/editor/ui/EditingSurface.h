@@ -1,0 +1,135 @@
+#pragma once
+
+#include "editor/EditorEnvironment.h"
+#include "editor/MStates.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <typeinfo>
+
+struct AppContext;
+class IniFile;
+class QScrollArea;
+class Tcheatlist;
+class TClientImage;
+class TPropertyForms;
+class TRestrictedAreaForm;
+class TRuler;
+struct SurfaceOverlay;
+
+// The editing surface of the main window: the picture of the image
+// (ClientImage) in its scroll box (ImageScrollBox) between two rulers
+// (HRuler1, VRuler1). It owns the image being edited and the current editor
+// state, turns mouse events into image coordinates for the state, and keeps
+// the zoom. It is the environment the editor states work in.
+//
+// What the main window shows of it (status line, buttons) leaves it as
+// signals; the main window's editing commands call it.
+class TEditingSurface : public QWidget, public EditorEnvironment {
+    Q_OBJECT
+public:
+    static constexpr int MaxZoomLevel = 3;
+    // The factor of each zoom level: 50 %, 100 %, 150 %, 200 %.
+    static double ZoomFactor(int level);
+
+    // settings: the open settings file (dialog positions and texts), or null.
+    TEditingSurface(AppContext& context, const IniFile* settings, QWidget* parent = nullptr);
+    ~TEditingSurface() override;
+
+    MState& State() const { return *state_; }
+    // Installs a fresh state of class S unless the current one is of that
+    // very class.
+    template <class S> void SelectState() {
+        const MState& current = *state_;
+        if (typeid(current) != typeid(S))
+            state_ = std::make_unique<S>(static_cast<EditorEnvironment&>(*this));
+    }
+    void SetItemLimits(ItemLimits limits) { limits_ = limits; }
+    TPropertyForms& PropertyForms() const { return *propertyForms_; }
+
+    // Zoom: a level (0 … 3), one level in or out (nothing beyond the ends),
+    // or the whole image fitted into the scroll box for as long as Preview
+    // stays chosen.
+    void ApplyZoomLevel(int level);
+    void ZoomIn();
+    void ZoomOut();
+    void ShowPreview();
+    int ZoomLevel() const { return zoomLevel_; }
+    double ZoomX() const { return zoomX_; }
+    double ZoomY() const { return zoomY_; }
+
+    // After a new image: 100 %, select state, the area shown.
+    void ImageReset();
+    // The grid settings or the display units changed.
+    void ViewSettingsChanged();
+    void ShowRulers(bool shown);
+
+    // The restricted area typed in its dialog, and the item list dialog.
+    void DefineAreaByNumbers();
+    void ShowItemList();
+
+    // The label structure dialog, once it exists: the item the user picked
+    // to edit, or null. Until it is set a right click beside every item
+    // shows nothing.
+    std::function<ImageItem*()> labelStructureDialog;
+    // Puts the mouse pointer onto a screen position (tests replace it).
+    std::function<void(QPoint global)> movePointer;
+
+    // EditorEnvironment
+    ImageEditor& Editor() override { return *editor_; }
+    const TNEBRAData& Data() const override;
+    ItemLimits Limits() const override { return limits_; }
+    bool Preview() const override { return preview_; }
+    void ShowPosition(int32_t x, int32_t y) override;
+    void MovePointerTo(QPoint imageDot) override;
+    int EditItem(ImageItem& item, int itemNumber) override;
+    ImageItem* PickFromLabelStructure() override;
+    void SetUpdateTimerRunning(bool running) override;
+
+signals:
+    // The status line: the pointer's position and the restricted area, in
+    // the display unit (the main window puts the captions before them).
+    void positionShown(const QString& x, const QString& y);
+    void areaShown(const QString& area);
+    void updateTimerWanted(bool running);
+    // A mouse-up put the select state back.
+    void returnedToSelect();
+    // The zoom changed: the level, or Preview.
+    void zoomShown(int level, bool preview);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildWidgets();
+    void ConnectEditor();
+    void onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+    void onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel);
+    void onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+
+    // EditingSurface_View.cpp
+    void SetPicture(double zoomX, double zoomY);
+    void FitPreview();
+    void LayOutRulers();
+    SurfaceOverlay Overlay() const;
+    void RepaintPicture(const QRect& pixels);
+    void ShowAreaText();
+
+    AppContext& context_;
+    std::unique_ptr<ImageEditor> editor_;
+    std::unique_ptr<MState> state_;
+    ItemLimits limits_;
+    int zoomLevel_ = 1;
+    bool preview_ = false;
+    double zoomX_ = 1.0, zoomY_ = 1.0;
+
+    TRuler* hRuler_ = nullptr;
+    TRuler* vRuler_ = nullptr;
+    QScrollArea* scrollBox_ = nullptr;
+    TClientImage* clientImage_ = nullptr;
+    TPropertyForms* propertyForms_ = nullptr;
+    TRestrictedAreaForm* areaForm_ = nullptr;
+    Tcheatlist* itemList_ = nullptr;
+};

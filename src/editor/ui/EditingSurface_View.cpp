@@ -1,0 +1,159 @@
+// The view side of the editing surface: zoom, preview, rulers, what is
+// painted over the picture, and the area's text in the status line.
+#include "editor/ui/EditingSurface.h"
+
+#include "app/AppContext.h"
+#include "app/ui/Ruler.h"
+#include "app/wareHouse.h"
+#include "editor/ui/ClientImage.h"
+#include "printer/FontRealizer.h"
+
+#include <QEvent>
+#include <QScrollArea>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Dots of a model's resolution in one display unit.
+double dotsPerUnit(int unit, int dpi) {
+    switch (unit) {
+    case TNEBRAData::Millimetres:
+        return dpi / 25.4;
+    case TNEBRAData::Inches:
+        return dpi;
+    case TNEBRAData::Points:
+        return dpi / 72.0;
+    default:
+        return 1.0;
+    }
+}
+
+} // namespace
+
+double TEditingSurface::ZoomFactor(int level) {
+    constexpr double factors[MaxZoomLevel + 1] = {0.5, 1.0, 1.5, 2.0};
+    return factors[std::clamp(level, 0, MaxZoomLevel)];
+}
+
+void TEditingSurface::ApplyZoomLevel(int level) {
+    zoomLevel_ = std::clamp(level, 0, MaxZoomLevel);
+    preview_ = false;
+    SetPicture(ZoomFactor(zoomLevel_), ZoomFactor(zoomLevel_));
+    emit zoomShown(zoomLevel_, false);
+}
+
+// From the preview, the level nearest in that direction comes back even at
+// an end of the scale.
+void TEditingSurface::ZoomIn() {
+    if (zoomLevel_ < MaxZoomLevel || preview_)
+        ApplyZoomLevel(std::min(zoomLevel_ + 1, MaxZoomLevel));
+}
+
+void TEditingSurface::ZoomOut() {
+    if (zoomLevel_ > 0 || preview_)
+        ApplyZoomLevel(std::max(zoomLevel_ - 1, 0));
+}
+
+void TEditingSurface::ShowPreview() {
+    preview_ = true;
+    FitPreview();
+    emit zoomShown(zoomLevel_, true);
+}
+
+void TEditingSurface::FitPreview() {
+    // The size without scroll bars, and rounded down, so that the fitted
+    // picture never calls for a scroll bar that would shrink the room again.
+    const QSize room = scrollBox_->maximumViewportSize();
+    const double factor = std::min(double(room.width()) / editor_->ImageWidth(),
+                                   double(room.height()) / editor_->ImageHeight());
+    if (factor > 0)
+        SetPicture(factor, factor);
+}
+
+void TEditingSurface::SetPicture(double zoomX, double zoomY) {
+    zoomX_ = zoomX;
+    zoomY_ = zoomY;
+    const auto pixels = [this](int32_t dots, double zoom) {
+        return preview_ ? int(dots * zoom) : RoundHalfEven(dots * zoom);
+    };
+    editor_->SetPictureSize(
+        {pixels(editor_->ImageWidth(), zoomX), pixels(editor_->ImageHeight(), zoomY)});
+    clientImage_->setFixedSize(editor_->PictureSize());
+    LayOutRulers();
+}
+
+bool TEditingSurface::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollBox_->viewport() && event->type() == QEvent::Resize) {
+        if (preview_)
+            FitPreview();
+        LayOutRulers();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TEditingSurface::LayOutRulers() {
+    const TCoderList& model = context_.data.printers();
+    const int unit = context_.data.DisplayUnits();
+    const QPoint origin = scrollBox_->viewport()->geometry().topLeft() + clientImage_->pos();
+    const QSize picture = editor_->PictureSize();
+    const int32_t margin = editor_->Display().Margin();
+    hRuler_->setScale(double(picture.width()) / editor_->ImageWidth());
+    hRuler_->setOrigin(origin.x());
+    hRuler_->setMargin(margin);
+    hRuler_->setDotsPerUnit(dotsPerUnit(unit, model.PrinterDPI()));
+    vRuler_->setScale(double(picture.height()) / editor_->ImageHeight());
+    vRuler_->setOrigin(origin.y());
+    vRuler_->setMargin(margin);
+    vRuler_->setDotsPerUnit(dotsPerUnit(unit, model.FontDPI()));
+}
+
+void TEditingSurface::ShowRulers(bool shown) {
+    hRuler_->setVisible(shown);
+    vRuler_->setVisible(shown);
+}
+
+void TEditingSurface::ViewSettingsChanged() {
+    LayOutRulers();
+    ShowAreaText();
+    clientImage_->update();
+}
+
+SurfaceOverlay TEditingSurface::Overlay() const {
+    SurfaceOverlay overlay;
+    const TNEBRAData& data = context_.data;
+    if (data.GridOn() && !preview_)
+        overlay.gridPitch = data.Pitch();
+    NebraDisplay& view = editor_->Display();
+    const DotRect& area = view.AreaRect();
+    const int32_t m = view.Margin();
+    overlay.area = QRect(editor_->ImageToScreen({area.Left + m, area.Top + m}),
+                         editor_->ImageToScreen({area.Right - m, area.Bottom - m}));
+    if (ImageItem* selected = editor_->SelectedItem()) {
+        const EdgeRect r = selected->GetScreenRect(view);
+        if (!r.IsEmpty())
+            overlay.highlight = r.ToQRect();
+    }
+    return overlay;
+}
+
+void TEditingSurface::RepaintPicture(const QRect& pixels) {
+    if (pixels.isNull())
+        clientImage_->update();
+    else
+        clientImage_->update(pixels);
+}
+
+void TEditingSurface::ShowAreaText() {
+    // Lengths across the image at the model's print resolution, lengths
+    // down it at its font resolution, as the position display has them.
+    const TNEBRAData& data = context_.data;
+    const TCoderList& model = data.printers();
+    const NebraDisplay& view = editor_->Display();
+    const QStringList parts = {data.DotsToText(view.AreaLeft(), model.PrinterDPI()),
+                               data.DotsToText(view.AreaTop(), model.FontDPI()),
+                               data.DotsToText(view.AreaWidth(), model.PrinterDPI()),
+                               data.DotsToText(view.AreaHeight(), model.FontDPI())};
+    emit areaShown(parts.join(u'/') + u' ' + data.UnitName());
+}

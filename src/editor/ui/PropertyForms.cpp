@@ -1,0 +1,39 @@
+#include "editor/ui/PropertyForms.h"
+
+#include "document/ImageItems.h"
+#include "editor/ui/PropertyFormUnit.h"
+#include "items/TextItems.h"
+#include "items/ui/TextItemForm.h"
+
+TPropertyForms::TPropertyForms(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+                               QWidget* parent)
+    : QObject(parent), common_(std::make_unique<TPropertyForm>(prompter, data, fonts, parent)) {
+    connect(common_.get(), &TPropertyForm::fontChosen, this, &TPropertyForms::fontChosen);
+    addKindForm(TextItem::TypeCode,
+                std::make_unique<TTxtIPropEdForm>(prompter, data, fonts, parent));
+}
+
+TPropertyForms::~TPropertyForms() = default;
+
+void TPropertyForms::addKindForm(int typeCode, std::unique_ptr<TPropertyForm> form) {
+    connect(form.get(), &TPropertyForm::fontChosen, this, &TPropertyForms::fontChosen);
+    if (!justificationCaptions_.isEmpty())
+        form->setJustificationCaptions(justificationCaptions_);
+    kindForms_[typeCode] = std::move(form);
+}
+
+void TPropertyForms::setJustificationCaptions(const QStringList& leftCentreRight) {
+    justificationCaptions_ = leftCentreRight;
+    common_->setJustificationCaptions(leftCentreRight);
+    for (const auto& [code, form] : kindForms_)
+        form->setJustificationCaptions(leftCentreRight);
+}
+
+int TPropertyForms::edit(ImageItem& item, NebraDisplay& view, int itemNumber) {
+    return formFor(item.GetTypeCode()).EditItem(item, view, itemNumber);
+}
+
+TPropertyForm& TPropertyForms::formFor(int typeCode) {
+    const auto found = kindForms_.find(typeCode);
+    return found != kindForms_.end() ? *found->second : *common_;
+}

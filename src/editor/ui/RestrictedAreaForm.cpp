@@ -1,0 +1,154 @@
+#include "editor/ui/RestrictedAreaForm.h"
+
+#include "app/ui/DialogButtons.h"
+#include "app/wareHouse.h"
+#include "editor/ui/DialogSupport.h"
+#include "platform/Prompter.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+
+const QString kSection = QStringLiteral("RestrictedAreaForm");
+
+// The margin on both sides of each axis.
+constexpr int kMargins = 2 * NebraDisplay::StandardMargin;
+
+struct FieldNames {
+    const char* edit;
+    const char* label;
+    const char* caption;
+};
+constexpr FieldNames kFields[] = {{"XEdit", "XLabel", "X"},
+                                  {"YEdit", "YLabel", "Y"},
+                                  {"WEdit", "WLabel", "W"},
+                                  {"HEdit", "HLabel", "H"}};
+
+} // namespace
+
+TRestrictedAreaForm::TRestrictedAreaForm(const IniFile* settings, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(kSection);
+    buildControls();
+    readTexts(settings);
+    restoreDialogPosition(*this, settings);
+}
+
+void TRestrictedAreaForm::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    positionGroupBox_ = buildGroup("PositionGroupBox", X);
+    sizeGroupBox_ = buildGroup("SizeGroupBox", W);
+    layout->addWidget(positionGroupBox_);
+    layout->addWidget(sizeGroupBox_);
+    const DialogButtons buttons = DialogButtons::addTo(*this, *layout);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+}
+
+// A group of two fields, first and the one after it, with the unit beside them.
+QGroupBox* TRestrictedAreaForm::buildGroup(const char* name, Field first) {
+    auto* group = namedWidget<QGroupBox>(this, name);
+    auto* grid = new QGridLayout(group);
+    for (int row = 0; row < 2; ++row) {
+        const int f = first + row;
+        labels_[f] = namedWidget<QLabel>(group, kFields[f].label);
+        edits_[f] = namedWidget<QLineEdit>(group, kFields[f].edit);
+        labels_[f]->setBuddy(edits_[f]);
+        grid->addWidget(labels_[f], row, 0);
+        grid->addWidget(edits_[f], row, 1);
+    }
+    QLabel*& unit = unitLabels_[first == X ? 0 : 1];
+    unit = namedWidget<QLabel>(group, first == X ? "PositionUnitLabel" : "SizeUnitLabel");
+    grid->addWidget(unit, 0, 2, 2, 1);
+    return group;
+}
+
+void TRestrictedAreaForm::readTexts(const IniFile* settings) {
+    const auto text = [settings](const char* key, const char* builtIn) {
+        return dialogText(settings, kSection, key, builtIn);
+    };
+    setWindowTitle(text("Caption", "Size of restricted area"));
+    positionGroupBox_->setTitle(text("PositionGroupBox", "Position"));
+    sizeGroupBox_->setTitle(text("SizeGroupBox", "Size"));
+    for (int f = 0; f < FieldCount; ++f)
+        labels_[f]->setText(text(kFields[f].label, kFields[f].caption));
+    okButton_->setText(text("OK", "OK"));
+    cancelButton_->setText(text("Cancel", "Cancel"));
+    invalidValueError_ = text("InvalidValueError", "Error - \"%1\" is not a valid value for %2.");
+}
+
+std::optional<DotRect> TRestrictedAreaForm::execute(Prompter& prompter, const TNEBRAData& data,
+                                                    const DotRect& current) {
+    prompter_ = &prompter;
+    data_ = &data;
+    current_ = {current.Left, current.Top, current.Right - current.Left - kMargins,
+                current.Bottom - current.Top - kMargins};
+    showArea();
+    std::optional<DotRect> area;
+    if (prompter.runModal(*this) == QDialog::Accepted)
+        area = typedArea();
+    storeDialogPosition(*this, &prompter);
+    prompter_ = nullptr;
+    data_ = nullptr;
+    return area;
+}
+
+void TRestrictedAreaForm::showArea() {
+    const int dpi = data_->printers().PrinterDPI();
+    for (int f = 0; f < FieldCount; ++f) {
+        shown_[f] = data_->DotsToText(current_[f], dpi);
+        edits_[f]->setText(shown_[f]);
+    }
+    for (QLabel* unit : unitLabels_)
+        unit->setText(data_->UnitName());
+}
+
+void TRestrictedAreaForm::accept() {
+    if (!prompter_ || typedArea())
+        QDialog::accept();
+}
+
+std::optional<DotRect> TRestrictedAreaForm::typedArea() {
+    std::array<qint64, FieldCount> v{};
+    for (int f = 0; f < FieldCount; ++f) {
+        const std::optional<int> value = typedValue(Field(f));
+        if (!value)
+            return std::nullopt;
+        v[f] = *value;
+    }
+    const qint64 right = v[X] + v[W] + kMargins;
+    const qint64 bottom = v[Y] + v[H] + kMargins;
+    // Far outside any image, and the caller's fit check could not add to it.
+    constexpr qint64 limit = std::numeric_limits<int32_t>::max();
+    if (right > limit || bottom > limit) {
+        reportInvalid(right > limit ? W : H);
+        return std::nullopt;
+    }
+    return DotRect{int32_t(v[X]), int32_t(v[Y]), int32_t(right), int32_t(bottom)};
+}
+
+// A field left as shown keeps the exact value, which converting the rounded
+// display text back to dots could miss. A length is never negative.
+std::optional<int> TRestrictedAreaForm::typedValue(Field field) {
+    QLineEdit* edit = edits_[field];
+    if (edit->text() == shown_[field])
+        return current_[field];
+    const std::optional<int> dots = data_->TextToDots(edit->text(), data_->printers().PrinterDPI());
+    if (dots && *dots >= 0)
+        return dots;
+    reportInvalid(field);
+    return std::nullopt;
+}
+
+void TRestrictedAreaForm::reportInvalid(Field field) {
+    prompter_->inform(invalidValueError_.arg(edits_[field]->text(), labels_[field]->text()),
+                      Prompter::Icon::Stop);
+    edits_[field]->setFocus();
+}

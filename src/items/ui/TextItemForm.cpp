@@ -1,0 +1,174 @@
+#include "items/ui/TextItemForm.h"
+
+#include "app/Messages.h"
+#include "app/SettingsFile.h"
+#include "app/TextHelpers.h"
+#include "app/wareHouse.h"
+#include "editor/ui/DialogSupport.h"
+#include "items/TextItems.h"
+#include "items/ui/Latin1Text.h"
+#include "platform/Prompter.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+const QString kSection = QStringLiteral("TxtIPropEdForm");
+
+} // namespace
+
+TTxtIPropEdForm::TTxtIPropEdForm(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+                                 QWidget* parent)
+    : TPropertyForm(kSection, prompter, data, fonts, parent) {
+    buildControls();
+    readTexts(SettingsFile::open(&prompter).get());
+}
+
+void TTxtIPropEdForm::buildControls() {
+    page_ = namedWidget<QWidget>(this, "TextPage");
+    textLabel_ = namedWidget<QLabel>(page_, "TextEditLabel");
+    textEdit_ = namedWidget<QLineEdit>(page_, "TextEdit");
+    operatorRequestCheckBox_ = namedWidget<QCheckBox>(page_, "OperatorRequestCheckBox");
+    promptLabel_ = namedWidget<QLabel>(page_, "PromptLabel");
+    promptEdit_ = namedWidget<QLineEdit>(page_, "PromptEdit");
+    maxCharsLabel_ = namedWidget<QLabel>(page_, "MaxCharsLabel");
+    maxCharsEdit_ = namedWidget<QLineEdit>(page_, "MaxCharsEdit");
+    maxCharsEdit_->setText(QStringLiteral("10"));
+    textLabel_->setBuddy(textEdit_);
+    promptLabel_->setBuddy(promptEdit_);
+    maxCharsLabel_->setBuddy(maxCharsEdit_);
+    auto* grid = new QGridLayout(page_);
+    grid->addWidget(textLabel_, 0, 0);
+    grid->addWidget(textEdit_, 0, 1, 1, 3);
+    grid->addWidget(operatorRequestCheckBox_, 1, 0, 1, 4);
+    grid->addWidget(promptLabel_, 2, 0);
+    grid->addWidget(promptEdit_, 2, 1);
+    grid->addWidget(maxCharsLabel_, 2, 2);
+    grid->addWidget(maxCharsEdit_, 2, 3);
+    ownControls().addWidget(page_);
+    connect(operatorRequestCheckBox_, &QCheckBox::clicked, this,
+            &TTxtIPropEdForm::operatorRequestClicked);
+    connect(textEdit_, &QLineEdit::textEdited, this, &TTxtIPropEdForm::textEdited);
+    connect(promptEdit_, &QLineEdit::textEdited, this, &TTxtIPropEdForm::promptEdited);
+    connect(maxCharsEdit_, &QLineEdit::textEdited, this, &TTxtIPropEdForm::maxCharsEdited);
+    connect(maxCharsEdit_, &QLineEdit::editingFinished, this,
+            &TTxtIPropEdForm::raiseMaxCharsToTextLength);
+}
+
+void TTxtIPropEdForm::readTexts(const IniFile* settings) {
+    const auto text = [settings](const char* key, const char* builtIn) {
+        return dialogText(settings, kSection, key, builtIn);
+    };
+    const QString caption = text("Caption", "Edit Text Item Properites");
+    setTitle(caption);
+    setWindowTitle(caption);
+    textLabel_->setText(text("TextEditCaption", "Text"));
+    operatorRequestCheckBox_->setText(text("Op_request", "Operator request"));
+    promptLabel_->setText(text("PromptLabel", "Prompt"));
+    maxCharsLabel_->setText(text("MaxCharsLabel", "Max Chars"));
+    foreignCharacterError_ =
+        text("ForeignCharacterError", "Error - \"%1\" is not a character the printer can print.");
+}
+
+TextItem* TTxtIPropEdForm::textItem() const {
+    return dynamic_cast<TextItem*>(edited());
+}
+
+void TTxtIPropEdForm::showOwnFields() {
+    const TextItem* item = textItem();
+    // Given another kind, the dialog edits only what all items share.
+    page_->setEnabled(item != nullptr);
+    if (!item)
+        return;
+    textEdit_->setText(Latin1Text::fromBytes(item->Text));
+    promptEdit_->setText(Latin1Text::fromBytes(item->Prompt));
+    operatorRequestCheckBox_->setChecked(item->OperatorRequest);
+    maxCharsEdit_->setText(QString::number(item->MaxChars));
+    textEdit_->setFocus();
+    operatorRequestClicked();
+}
+
+void TTxtIPropEdForm::operatorRequestClicked() {
+    const bool request = operatorRequestCheckBox_->isChecked();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{promptLabel_, promptEdit_, maxCharsLabel_, maxCharsEdit_})
+        w->setEnabled(request);
+    if (TextItem* item = textItem())
+        item->OperatorRequest = request;
+    if (maxCharsEdit_->text().toInt() < textEdit_->text().size())
+        showMaxChars(int(textEdit_->text().size()));
+}
+
+void TTxtIPropEdForm::textEdited() {
+    showMaxChars(int(textEdit_->text().size()));
+}
+
+void TTxtIPropEdForm::promptEdited() {
+    if (promptEdit_->text() == DiagnosticAccessCode)
+        data().switchOnDiagnostic();
+}
+
+// A number is checked as it is typed; the lower limit, the text's length,
+// waits until the typing ends, as every number would otherwise start with
+// the digit typed first.
+void TTxtIPropEdForm::maxCharsEdited() {
+    const QString typed = maxCharsEdit_->text().trimmed();
+    if (!typed.isEmpty() && !TextHelpers::isInteger(typed)) {
+        prompter().message(Messages::program().InvalidIntegerError, QString(), Prompter::Icon::Stop,
+                           Prompter::Buttons::Ok);
+        maxCharsEdit_->setText(QStringLiteral("1"));
+    }
+    if (TextItem* item = textItem())
+        item->MaxChars = std::max(0, maxCharsEdit_->text().trimmed().toInt());
+}
+
+void TTxtIPropEdForm::raiseMaxCharsToTextLength() {
+    const int length = int(textEdit_->text().size());
+    showMaxChars(std::max(length, maxCharsEdit_->text().trimmed().toInt()));
+}
+
+void TTxtIPropEdForm::showMaxChars(int maxChars) {
+    maxCharsEdit_->setText(QString::number(maxChars));
+    if (TextItem* item = textItem())
+        item->MaxChars = std::max(0, maxChars);
+}
+
+void TTxtIPropEdForm::accept() {
+    TextItem* item = textItem();
+    if (!item) {
+        TPropertyForm::accept();
+        return;
+    }
+    if (textEdit_->text().isEmpty()) {
+        reject();
+        return;
+    }
+    if (!takeTexts(*item))
+        return;
+    raiseMaxCharsToTextLength();
+    TPropertyForm::accept();
+}
+
+bool TTxtIPropEdForm::takeTexts(TextItem& item) {
+    if (refusesForeignCharacters(*textEdit_) || refusesForeignCharacters(*promptEdit_))
+        return false;
+    item.Text = Latin1Text::toBytes(textEdit_->text());
+    item.Prompt = Latin1Text::toBytes(promptEdit_->text());
+    return true;
+}
+
+bool TTxtIPropEdForm::refusesForeignCharacters(QLineEdit& edit) {
+    const QString foreign = Latin1Text::firstForeignCharacter(edit.text());
+    if (foreign.isEmpty())
+        return false;
+    prompter().inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);
+    edit.setFocus();
+    return true;
+}

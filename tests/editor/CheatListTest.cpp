@@ -1,0 +1,63 @@
+#include "editor/ui/CheatList.h"
+#include "DialogTestSupport.h"
+#include "document/ImagePLists.h"
+
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+// A second kind of item, so that the list has something to filter.
+class DateLikeItem : public ImageItem {
+public:
+    const char* ClassName() const override { return "DateLikeItem"; }
+    std::unique_ptr<PObject> NewInstance() const override {
+        return std::make_unique<DateLikeItem>();
+    }
+    uint8_t GetTypeCode() const override { return 0x02; }
+    QString GetKindName() const override { return QStringLiteral("Date"); }
+    std::string GetDataText() const override { return "31/12"; }
+};
+
+QStringList listed(const QDialog& dialog) {
+    QStringList rows;
+    const auto* view = control<QTreeWidget>(dialog, "ListView");
+    for (int i = 0; i < view->topLevelItemCount(); ++i)
+        rows << view->topLevelItem(i)->text(0) + u':' + view->topLevelItem(i)->text(1);
+    return rows;
+}
+
+} // namespace
+
+TEST(CheatList, KindButtonsFilterTheListedItems) {
+    DialogHarness h;
+    ImagePList items;
+    items.Append(textItemAt(SansFont, 60, 60, 0, "AB"));
+    items.Append(std::make_unique<DateLikeItem>());
+    items.Append(textItemAt(SansFont, 70, 70, 0, "CD"));
+    Tcheatlist dialog(nullptr);
+    h.prompter.dialogScripts.push_back(script([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Image Item cheat list ");
+        EXPECT_EQ(listed(d), QStringList({"Text:AB", "Date:31/12", "Text:CD"}));
+        EXPECT_EQ(d.findChild<QToolButton*>("NUMBERBUTTON"), nullptr);
+        auto* text = control<QToolButton>(d, "TEXTBUTTON");
+        EXPECT_TRUE(text->isChecked());
+        EXPECT_FALSE(text->icon().isNull());
+        QTest::mouseClick(text, Qt::LeftButton);
+        EXPECT_EQ(listed(d), QStringList({"Date:31/12"}));
+        QTest::mouseClick(control<QToolButton>(d, "DATEBUTTON"), Qt::LeftButton);
+        EXPECT_EQ(listed(d), QStringList());
+        QTest::mouseClick(text, Qt::LeftButton);
+        EXPECT_EQ(listed(d), QStringList({"Text:AB", "Text:CD"}));
+        click(d, "OKButton");
+    }));
+    dialog.execute(h.prompter, items);
+
+    // Shown again for another image: only that image's kinds, all down.
+    items.Extract(2);
+    h.prompter.dialogScripts.push_back(script([](QDialog& d) {
+        EXPECT_TRUE(d.findChildren<QToolButton*>("DATEBUTTON").isEmpty());
+        EXPECT_EQ(listed(d), QStringList({"Text:AB", "Text:CD"}));
+    }));
+    dialog.execute(h.prompter, items);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "RenderHarness.h"
+#include "ScriptedPrompter.h"
+#include "app/wareHouse.h"
+#include "editor/EditorEnvironment.h"
+#include "editor/ImageEditor.h"
+#include "editor/MStates.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A stand-in for the graphic kind: a plain rectangle of Width × Height dots
+// from its anchor, counted against the graphic limit.
+class TestGraphic : public ImageItem {
+public:
+    static constexpr uint8_t TypeCode = ImageItem::GraphicTypeCode;
+
+    TestGraphic() = default;
+    const char* ClassName() const override { return "TestGraphic"; }
+    std::unique_ptr<PObject> NewInstance() const override;
+    uint8_t GetTypeCode() const override { return TypeCode; }
+    EdgeRect GetScreenRect(NebraDisplay& view) override;
+
+protected:
+    void InitDefaults(int32_t currentFontNumber) override;
+};
+
+// The window around the editor states, as a test sees it: it records what
+// the states ask of it and answers the property dialog with a script.
+class FakeEnvironment : public EditorEnvironment {
+public:
+    FakeEnvironment(ImageEditor& editor, TNEBRAData& data) : editor_(editor), data_(data) {}
+
+    ImageEditor& Editor() override { return editor_; }
+    const TNEBRAData& Data() const override { return data_; }
+    ItemLimits Limits() const override { return limits; }
+    bool Preview() const override { return preview; }
+    void ShowPosition(int32_t x, int32_t y) override { positions.push_back({x, y}); }
+    void MovePointerTo(QPoint imageDot) override { pointer.push_back(imageDot); }
+    int EditItem(ImageItem& item, int itemNumber) override;
+    ImageItem* PickFromLabelStructure() override;
+    void SetUpdateTimerRunning(bool running) override { timerRunning = running; }
+
+    ItemLimits limits{10, 2};
+    bool preview = false;
+    // The property dialog: changes the item and answers its result (OK
+    // when unset).
+    std::function<int(ImageItem&)> edit;
+    ImageItem* picked = nullptr; // what the label structure dialog answers
+
+    std::vector<QPoint> positions;
+    std::vector<QPoint> pointer;
+    std::vector<int> editedNumbers;
+    int labelStructureRuns = 0;
+    bool timerRunning = true;
+
+private:
+    ImageEditor& editor_;
+    TNEBRAData& data_;
+};
+
+// Copies of an image's items, to compare the list with later.
+using ItemSnapshot = std::vector<std::unique_ptr<ImageItem>>;
+ItemSnapshot snapshotOf(const ImagePList& items);
+// Same kinds in the same order, equal (IsEqual) with the same anchors,
+// fonts and sizes.
+::testing::AssertionResult sameItems(const ItemSnapshot& expected, const ImagePList& items);
+
+// An editor on the widest model (4000 × 256 dots) with the test fonts, its
+// picture at zoom 1, a fake window around it, and a scripted prompter.
+class EditorTest : public ::testing::Test {
+protected:
+    EditorTest();
+
+    void zoom(double factor);
+    // Items put straight into the list, as an opened file would.
+    ImageItem& addText(int x, int y, int rotation = 0, const char* text = "HEH");
+    ImageItem& addGraphic(int x, int y, int width, int height);
+    // Mouse events to a state, in image dots.
+    static void click(MState& state, Qt::MouseButton button, QPoint at);
+    static void drag(MState& state, QPoint from, QPoint to);
+
+    RenderHarness harness{2};
+    ScriptedPrompter prompter;
+    ImageEditor editor{harness.fonts, harness.models, prompter};
+    TNEBRAData data{nullptr};
+    FakeEnvironment env{editor, data};
+};

@@ -1,0 +1,210 @@
+// The editor states driven through a fake window: placing, selecting,
+// dragging, editing and drawing the restricted area.
+#include "EditorTestSupport.h"
+
+#include "app/Messages.h"
+#include "editor/MItemStates.h"
+#include "editor/MRestrictStates.h"
+#include "editor/MSelectStates.h"
+#include "items/TextItems.h"
+
+namespace {
+
+using MTestGraphicState = MItemState<TestGraphic>;
+
+// A dot well inside an item's picture.
+QPoint inside(ImageEditor& editor, ImageItem& item) {
+    const EdgeRect r = item.GetScreenRect(editor.Display());
+    return editor.ScreenToImage({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+}
+
+TEST(GridSnap, PutsCoordinatesOnTheGridThatStartsAtTheMargin) {
+    EXPECT_EQ(SnapToGrid(61, 8), 58); // 61 − 5 + 2
+    EXPECT_EQ(SnapToGrid(63, 8), 58);
+    EXPECT_EQ(SnapToGrid(64, 8), 64); // a multiple of the pitch stays
+    EXPECT_EQ(SnapToGrid(61, 0), 61);
+}
+
+class CreateStateTest : public EditorTest {};
+
+TEST_F(CreateStateTest, PlacesTheConfirmedItemAtTheClickAndTellsItsNumber) {
+    addText(300, 150);
+    MTextItemState state(env);
+    env.edit = [](ImageItem& item) {
+        static_cast<TextItem&>(item).Text = "NEW";
+        return EditAccepted;
+    };
+    click(state, Qt::LeftButton, {1000, 200});
+    ASSERT_EQ(editor.Items().Count(), 2);
+    const ImageItem& placed = *editor.Items().At(2);
+    EXPECT_EQ(placed.GetPosition(), QPoint(1000, 200));
+    EXPECT_EQ(static_cast<const TextItem&>(placed).Text, "NEW");
+    EXPECT_EQ(env.editedNumbers, std::vector<int>{2});
+    EXPECT_TRUE(editor.Modified());
+
+    env.edit = [](ImageItem&) { return 0; }; // Cancel
+    click(state, Qt::LeftButton, {2000, 200});
+    EXPECT_EQ(editor.Items().Count(), 2);
+}
+
+TEST_F(CreateStateTest, ARightClickCreatesNothing) {
+    MTextItemState state(env);
+    click(state, Qt::RightButton, {1000, 200});
+    EXPECT_EQ(editor.Items().Count(), 0);
+    EXPECT_TRUE(env.editedNumbers.empty());
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_FALSE(editor.Modified());
+}
+
+TEST_F(CreateStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApart) {
+    env.limits = {2, 1};
+    addText(300, 150);
+    addGraphic(600, 100, 20, 20);
+    MTextItemState text(env);
+    click(text, Qt::LeftButton, {1000, 200}); // N − G = 1: allowed
+    EXPECT_EQ(editor.Items().Count(), 3);
+
+    click(text, Qt::LeftButton, {1500, 200}); // N − G = 2: the limit
+    EXPECT_EQ(editor.Items().Count(), 3);
+    ASSERT_EQ(prompter.texts(), QStringList{"Error - no more than 2 items allowed per label"});
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Stop);
+    EXPECT_EQ(prompter.shown[0].caption, "");
+    EXPECT_EQ(env.editedNumbers.size(), 1u); // no dialog for the refused one
+
+    MTestGraphicState graphic(env);
+    click(graphic, Qt::LeftButton, {2000, 200}); // G = 1: the graphic limit
+    EXPECT_EQ(prompter.texts().last(), "Error - no more than 1 graphic items allowed per label");
+    env.limits = {2, 2};
+    click(graphic, Qt::LeftButton, {2000, 200}); // graphics do not count as items
+    EXPECT_EQ(editor.Items().Count(), 4);
+}
+
+TEST_F(CreateStateTest, AnItemPlacedAcrossTheEdgeIsPulledInOrRefused) {
+    MTestGraphicState state(env);
+    click(state, Qt::LeftButton, {4040, 340}); // 20 × 20 over the right and bottom edges
+    ASSERT_EQ(editor.Items().Count(), 1);
+    EXPECT_TRUE(editor.IsInsideArea(*editor.Items().At(1)));
+    EXPECT_EQ(editor.Items().At(1)->GetPosition(), QPoint(4030, 286));
+
+    env.edit = [](ImageItem& item) {
+        item.SetHeight(300); // taller than the 256 dots of the area
+        return EditAccepted;
+    };
+    click(state, Qt::LeftButton, {1000, 100});
+    EXPECT_EQ(editor.Items().Count(), 1);
+    EXPECT_EQ(prompter.texts(), QStringList{"Error - cannot place object here."});
+}
+
+class SelectStateTest : public EditorTest {};
+
+TEST_F(SelectStateTest, DraggingMovesTheAnchorToTheSnappedPointerAsOneStep) {
+    ImageItem& item = addText(300, 150);
+    data.SetPitch(8);
+    data.SetSnapOn(true);
+    MSelectState state(env);
+    const QPoint grip = inside(editor, item);
+    state.MouseDown(Qt::LeftButton, Qt::NoModifier, grip.x(), grip.y());
+    EXPECT_TRUE(state.DragActive());
+    state.MouseMove(Qt::NoModifier, 400, 180);
+    state.MouseMove(Qt::NoModifier, 61, 163);
+    EXPECT_EQ(item.GetPosition(), QPoint(58, 162));
+    EXPECT_EQ(env.positions.back(), QPoint(58, 162)); // the snapped position is shown
+    state.MouseMove(Qt::NoModifier, 64, 160);
+    state.MouseUp(Qt::LeftButton, Qt::NoModifier, 64, 160);
+    EXPECT_EQ(item.GetPosition(), QPoint(64, 160));
+    EXPECT_FALSE(state.DragActive());
+    EXPECT_EQ(editor.UndoStack().count(), 1);
+    editor.UndoStack().undo();
+    EXPECT_EQ(item.GetPosition(), QPoint(300, 150));
+
+    env.preview = true; // no snapping in the preview
+    drag(state, inside(editor, item), {61, 150});
+    EXPECT_EQ(item.GetX(), 61);
+}
+
+TEST_F(SelectStateTest, DraggingAgainstTheAreaEdgeRefusesTheMove) {
+    ImageItem& item = addText(3900, 150);
+    MSelectState state(env);
+    const QPoint grip = inside(editor, item);
+    state.MouseDown(Qt::LeftButton, Qt::NoModifier, grip.x(), grip.y());
+    state.MouseMove(Qt::NoModifier, 4090, 150);
+    EXPECT_TRUE(editor.IsInsideArea(item));
+    EXPECT_LT(item.GetX(), 4090);
+    EXPECT_EQ(env.pointer.back(), item.GetPosition()); // the pointer stays on the item
+    state.MouseMove(Qt::NoModifier, 3950, 500);        // below the image
+    EXPECT_TRUE(editor.IsInsideArea(item));
+    EXPECT_LE(item.GetY(), 306);
+    state.MouseUp(Qt::LeftButton, Qt::NoModifier, 3950, 500);
+    EXPECT_TRUE(editor.IsInsideArea(item));
+}
+
+TEST_F(SelectStateTest, TheRightButtonEditsAndAChangeThatCannotFitIsUndone) {
+    addText(300, 150);
+    ImageItem& box = addGraphic(1000, 100, 20, 20);
+    MSelectState state(env);
+    env.edit = [](ImageItem& item) {
+        item.SetX(4070); // across the right edge: pulled back in
+        return EditAccepted;
+    };
+    click(state, Qt::RightButton, inside(editor, box));
+    EXPECT_EQ(env.editedNumbers, std::vector<int>{2});
+    EXPECT_EQ(box.GetX(), 4030);
+    EXPECT_TRUE(editor.Modified());
+    editor.SetModified(false);
+
+    env.edit = [](ImageItem& item) {
+        item.SetWidth(5000); // wider than the area: no pull helps
+        return EditAccepted;
+    };
+    click(state, Qt::RightButton, inside(editor, box));
+    EXPECT_EQ(prompter.texts(), QStringList{"Error - change would place object outside area."});
+    EXPECT_EQ(box.GetWidth(), 20);
+    EXPECT_EQ(box.GetX(), 4030);
+    EXPECT_FALSE(editor.Modified());
+}
+
+TEST_F(SelectStateTest, ARightClickBesideEveryItemEditsWhatTheLabelStructurePicks) {
+    ImageItem& item = addText(300, 150);
+    MSelectState state(env);
+    click(state, Qt::RightButton, {3000, 300});
+    EXPECT_EQ(env.labelStructureRuns, 1);
+    EXPECT_TRUE(env.editedNumbers.empty());
+    env.picked = &item;
+    click(state, Qt::RightButton, {3000, 300});
+    EXPECT_EQ(editor.SelectedItem(), &item);
+    EXPECT_EQ(env.editedNumbers, std::vector<int>{1});
+}
+
+class RestrictStateTest : public EditorTest {};
+
+TEST_F(RestrictStateTest, AnAreaThatWouldLeaveAnItemOutsideIsRestored) {
+    addText(1000, 150);
+    const DotRect whole = editor.Display().AreaRect();
+    {
+        MRestrictState state(env);
+        state.MouseDown(Qt::LeftButton, Qt::NoModifier, 60, 60);
+        EXPECT_FALSE(env.timerRunning);
+        state.MouseMove(Qt::NoModifier, 500, 200);
+        EXPECT_EQ(editor.Display().AreaRect(), (DotRect{10, 10, 550, 250}));
+        state.MouseUp(Qt::LeftButton, Qt::NoModifier, 500, 200);
+    }
+    EXPECT_EQ(prompter.texts(), QStringList{"Error - there would be objects outside the area."});
+    EXPECT_EQ(editor.Display().AreaRect(), whole);
+    EXPECT_TRUE(env.timerRunning);
+    EXPECT_FALSE(editor.Modified());
+
+    MRestrictState state(env);
+    drag(state, {2000, 200}, {60, 60}); // drawn towards the top left
+    EXPECT_EQ(editor.Display().AreaRect(), (DotRect{10, 10, 2050, 250}));
+    EXPECT_TRUE(editor.Modified());
+    editor.UndoStack().undo();
+    EXPECT_EQ(editor.Display().AreaRect(), whole);
+}
+
+TEST_F(RestrictStateTest, TheAreaStaysWithinThePrintableImage) {
+    MRestrictState state(env);
+    drag(state, {-20, 10}, {9000, 900});
+    EXPECT_EQ(editor.Display().AreaRect(), (DotRect{0, 0, 4100, 356}));
+}
+
+} // namespace
