@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliHandheld.h"
 #include "cli/CliHelp.h"
 #include "cli/CliSession.h"
 #include "cli/ImageJson.h"
@@ -151,18 +152,6 @@ std::unique_ptr<FixedClock> clockOf(const QString& text) {
     return std::make_unique<FixedClock>(moment);
 }
 
-void loadFonts(TFontSet& fonts, const ClassRegistry& registry) {
-    const QString path = Folders::findDataFile(FontMapFileName);
-    if (path.isEmpty())
-        fail(QStringLiteral("Cannot render: the font map %1 is neither in the current folder nor "
-                            "in the installation folder %2")
-                 .arg(FontMapFileName, quoted(Folders::installDataDir())));
-    if (!fonts.LoadFontMap(path, registry) || fonts.IsEmpty())
-        fail(QStringLiteral("Cannot render with the font map ") + quoted(path) +
-             QStringLiteral(": ") +
-             (fonts.LoadError().isEmpty() ? QStringLiteral("no fonts in it") : fonts.LoadError()));
-}
-
 void sizePicture(NebraDisplay& display, float zoom, const QString& path) {
     const int width = RoundHalfEven(display.DisplayWidth() * double(zoom));
     const int height = RoundHalfEven(display.DisplayHeight() * double(zoom));
@@ -187,7 +176,7 @@ void render(const CommandLine& line, CliSession& session) {
     const QString& path = line.files.front();
     ImageFileContents contents = ImageFile::Read(path, session.Registry());
     TFontSet fonts(session.Models());
-    loadFonts(fonts, session.Registry());
+    session.LoadFontMap(fonts, QStringLiteral("render"));
     NebraDisplay display(fonts, session.Models());
     ImageDocument::ApplyGeometry(contents.Header, session.Models(), display);
     display.SetClock(clock.get());
@@ -214,15 +203,14 @@ QByteArray runCommand(const QString& command, const QStringList& args) {
     return {};
 }
 
-QByteArray errorLine(const char* message) {
-    QByteArray text = QByteArray("tolvane-cli: ") + message;
-    text.replace('\n', ' ').replace('\r', ' ');
-    return text + '\n';
-}
-
 } // namespace
 
 namespace CliCommands {
+
+QByteArray ErrorLine(QByteArray message) {
+    message.replace('\n', ' ').replace('\r', ' ');
+    return QByteArray("tolvane-cli: ") + message + '\n';
+}
 
 QString SubcommandOf(const QStringList& args) {
     return args.isEmpty() ? QString() : args.front();
@@ -232,14 +220,16 @@ Outcome Run(const QStringList& args) {
     const QString command = SubcommandOf(args);
     if (command == QLatin1String("--help") || command == QLatin1String("-h"))
         return {0, CliHelp::Overview().toUtf8(), {}};
+    if (CliHandheld::IsCommand(command))
+        return CliHandheld::Run(command, args.mid(1));
     if (!CliHelp::IsCommand(command))
-        return {1, {}, errorLine(CliHelp::UnknownCommand(command).toUtf8().constData())};
+        return {1, {}, ErrorLine(CliHelp::UnknownCommand(command).toUtf8())};
     try {
         return {0, runCommand(command, args.mid(1)), {}};
     } catch (const TolvError& e) {
-        return {1, {}, errorLine(e.what())};
+        return {1, {}, ErrorLine(e.what())};
     } catch (const std::exception& e) {
-        return {1, {}, errorLine(e.what())};
+        return {1, {}, ErrorLine(e.what())};
     }
 }
 

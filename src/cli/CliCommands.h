@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
-// The subcommands of tolvane-cli: dump, build and render.
+// The subcommands of tolvane-cli: dump, build and render here, the handheld's
+// in CliHandheld.
 namespace CliCommands {
 
 // What a run printed and how it ended.
@@ -12,6 +13,10 @@ struct Outcome {
     QByteArray out;
     QByteArray err; // one line on failure
 };
+
+// The line a failure prints on standard error: the program's name and the
+// message on one line.
+QByteArray ErrorLine(QByteArray message);
 
 // The subcommand that the arguments (without the program name) ask for.
 QString SubcommandOf(const QStringList& args);

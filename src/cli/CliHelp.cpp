@@ -6,12 +6,17 @@ namespace {
 
 const char* const OverviewText = R"(Usage: tolvane-cli COMMAND [OPTIONS]
 
-Image files of the designer, without its window.
+Image files of the designer and the handheld, without the designer's window.
 
 Commands:
   dump IMAGE                print an image file as JSON
   build JSON -o IMAGE       write an image file from such JSON
   render IMAGE -o OUT.png   draw an image as the designer's view shows it
+  compile IMAGE -o OUT.bin  compile an image into the bytes the handheld takes
+  download IMAGE --port DEVICE [--replace N]
+                            send an image to the handheld
+  list --port DEVICE        list the images the handheld stores
+  erase --port DEVICE       erase the images the handheld stores
 
 "tolvane-cli COMMAND --help" describes a command. The commands use the
 designer's settings file (tolv.ini) and installation folder. The exit status
@@ -77,8 +82,66 @@ Options:
                         (default: the current time)
 )";
 
-const QStringList Commands = {QStringLiteral("dump"), QStringLiteral("build"),
-                              QStringLiteral("render")};
+const char* const CompileText =
+    R"(Usage: tolvane-cli compile IMAGE -o OUT.bin [--now "YYYY-MM-DD hh:mm"]
+
+Compiles the image file IMAGE into the bytes that a download sends to the
+handheld, after the designer's checks: both names present, at least one item,
+and a size below HandheldMaxSize (section MainForm of tolv.ini, default
+32512; without a settings file every image is refused). Each failed check is
+one line on standard error. The short name is padded or cut to
+ShortNameLength (section NamesFm, default 10); missing month strings are
+taken from the first month language. Font download codes come from the font
+map FONTMAP.DEF (current folder, then the installation folder).
+
+Options:
+  -o, --output OUT.bin  the file to write: exactly the compiled bytes
+  --now "YYYY-MM-DD hh:mm"
+                        the moment that time-dependent items are compiled for
+                        (default: the current time)
+)";
+
+const char* const PortNote =
+    R"(DEVICE is the serial device (e.g. /dev/ttyUSB0), or COM1 to COM4 as the
+designer's port settings map them (section CommsPortForm of tolv.ini). The
+line runs at 9600 baud, 8 data bits, no parity, 1 stop bit.
+
+Options:
+  --port DEVICE         the serial device of the handheld
+  --log                 print the packet log on standard output, also when
+                        the command fails
+)";
+
+const char* const DownloadText =
+    R"(Usage: tolvane-cli download IMAGE --port DEVICE [--replace N] [--log]
+
+Compiles IMAGE as "compile" does and sends it to the handheld as the
+designer's download dialog does: the status request, the list of stored
+images (an empty handheld is erased first), the names packet, the image in
+128-byte packets paced by PacketInterval (section DownloadForm, default 500
+ms), the end packet and the list of stored images, which is printed, one
+name a line. On a terminal a line on standard error reports each packet.
+  --replace N           when the handheld reports a full memory, overwrite
+                        its stored image N (1-based; 0 stores the image as a
+                        new one); without it a full handheld is a failure
+)";
+
+const char* const ListText = R"(Usage: tolvane-cli list --port DEVICE [--log]
+
+Prints the names of the images the handheld stores, one a line, in the order
+the handheld sends them; nothing when it stores none.
+)";
+
+const char* const EraseText = R"(Usage: tolvane-cli erase --port DEVICE [--log]
+
+Erases every image the handheld stores and prints "Completed" once the
+handheld has acknowledged it.
+)";
+
+const QStringList Commands = {QStringLiteral("dump"),     QStringLiteral("build"),
+                              QStringLiteral("render"),   QStringLiteral("compile"),
+                              QStringLiteral("download"), QStringLiteral("list"),
+                              QStringLiteral("erase")};
 
 } // namespace
 
@@ -97,7 +160,14 @@ QString ForCommand(const QString& name) {
         return QString::fromUtf8(DumpText) + QString::fromUtf8(TextsNote);
     if (name == QLatin1String("build"))
         return QString::fromUtf8(BuildText) + QString::fromUtf8(TextsNote);
-    return QString::fromUtf8(RenderText);
+    if (name == QLatin1String("render"))
+        return QString::fromUtf8(RenderText);
+    if (name == QLatin1String("compile"))
+        return QString::fromUtf8(CompileText);
+    if (name == QLatin1String("download"))
+        return QString::fromUtf8(DownloadText) + u'\n' + QString::fromUtf8(PortNote);
+    return QString::fromUtf8(name == QLatin1String("list") ? ListText : EraseText) + u'\n' +
+           QString::fromUtf8(PortNote);
 }
 
 QString UnknownCommand(const QString& name) {

@@ -2,17 +2,18 @@
 
 #include "app/MainSettings.h"
 #include "app/Messages.h"
+#include "app/ProgramClasses.h"
 #include "app/SettingsFile.h"
-#include "document/ImagePLists.h"
 #include "document/ItemTypeNames.h"
-#include "items/ItemClasses.h"
-#include "printer/NEBRAFonts.h"
+#include "platform/Folders.h"
+#include "platform/TolvError.h"
+#include "printer/FontSetUnit.h"
+#include "printer/ProgramFonts.h"
+
+#include <QDir>
 
 CliSession::CliSession() : settings_(SettingsFile::open()), models_(settings_.get()) {
-    registerPersistClasses(registry_);
-    registerFontClasses(registry_);
-    registerDocumentClasses(registry_);
-    registerItemClasses(registry_);
+    registerProgramClasses(registry_);
     Messages::program().load(settings_.get());
     ItemTypeNames::program().load(settings_.get());
 }
@@ -27,4 +28,22 @@ QString CliSession::FileExtension(int modelIndex) const {
     MainSettings main;
     main.read(settings_.get());
     return main.FileExtension.at(size_t(modelIndex));
+}
+
+void CliSession::LoadFontMap(TFontSet& fonts, const QString& command) const {
+    const QString path = Folders::findDataFile(FontMapFileName);
+    const QString cannot = QStringLiteral("Cannot ") + command;
+    if (path.isEmpty())
+        throw TolvError((cannot + QStringLiteral(": the font map %1 is neither in the current "
+                                                 "folder nor in the installation folder \"%2\"")
+                                      .arg(FontMapFileName,
+                                           QDir::toNativeSeparators(Folders::installDataDir())))
+                            .toStdString());
+    if (!fonts.LoadFontMap(path, registry_) || fonts.IsEmpty())
+        throw TolvError(
+            (cannot + QStringLiteral(" with the font map \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(path),
+                               fonts.LoadError().isEmpty() ? QStringLiteral("no fonts in it")
+                                                           : fonts.LoadError()))
+                .toStdString());
 }

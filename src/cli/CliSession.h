@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class TFontSet;
+
 // The program-wide objects a command of the command line needs, made as the
 // designer makes them: the settings file (read, never written), the message
 // texts of its language, the persistent classes and the printer models.
@@ -18,6 +20,11 @@ public:
     const IniFile* Settings() const { return settings_.get(); }
     const ClassRegistry& Registry() const { return registry_; }
     TCoderList& Models() { return models_; }
+
+    // Fills fonts from the font map FONTMAP.DEF of the current folder or the
+    // installation folder; raises TolvError, naming the command, when there is
+    // none or it cannot be read.
+    void LoadFontMap(TFontSet& fonts, const QString& command) const;
 
     // The file extension the designer gives images of model index 0..2.
     QString FileExtension(int modelIndex) const;

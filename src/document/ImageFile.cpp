@@ -21,7 +21,7 @@ constexpr int32_t TypeCodeWithExtras = 3;
 constexpr int32_t BothMargins = 2 * ImageItem::Margin;
 
 std::string shownPath(const QString& path) {
-    return "\"" + QDir::toNativeSeparators(path).toStdString() + "\"";
+    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path)).toStdString();
 }
 
 std::string invalidFileText() {

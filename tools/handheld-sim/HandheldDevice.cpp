@@ -187,9 +187,11 @@ void HandheldDevice::transmit(Packet out) {
     trace_("-> " +
            describe(out.command(), out.number(), out.control1(), out.header[7], out.count()) +
            (corrupt ? " corrupted" : ""));
-    std::vector<std::uint8_t> wire{LeadByte};
-    wire.insert(wire.end(), out.header.begin(), out.header.end());
+    std::vector<std::uint8_t> wire(1 + out.header.size() +
+                                   (out.command() == 'S' ? out.data.size() : 0));
+    wire[0] = LeadByte;
+    const auto afterHeader = std::copy(out.header.begin(), out.header.end(), wire.begin() + 1);
     if (out.command() == 'S')
-        wire.insert(wire.end(), out.data.begin(), out.data.end());
+        std::copy(out.data.begin(), out.data.end(), afterHeader);
     output_(wire);
 }

@@ -1,0 +1,340 @@
+#include "cli/CliHandheld.h"
+
+#include "app/SettingsFile.h"
+#include "cli/CliHelp.h"
+#include "cli/CliPrompter.h"
+#include "cli/CliSession.h"
+#include "comms/CommsPort.h"
+#include "comms/DownloadCompiler.h"
+#include "comms/DownloadEngine.h"
+#include "comms/HandheldLister.h"
+#include "comms/SerialLink.h"
+#include "document/ImageFile.h"
+#include "platform/TolvError.h"
+#include "printer/FontSetUnit.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QSaveFile>
+#include <QThread>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const QStringList Commands = {QStringLiteral("compile"), QStringLiteral("download"),
+                              QStringLiteral("list"), QStringLiteral("erase")};
+
+[[noreturn]] void fail(const QString& message) {
+    throw TolvError(message.toStdString());
+}
+
+struct CommandLine {
+    QString command;
+    QString image;
+    QString output;
+    QString port;
+    int replace = -1; // -1: not given
+    bool log = false;
+};
+
+QCommandLineOption valued(const char* name, const char* valueName) {
+    return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
+}
+
+int replaceNumber(const QString& command, const QString& text) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 0 || n > 255)
+        fail(command +
+             QStringLiteral(": --replace needs a number from 0 to 255, not \"%1\"").arg(text));
+    return n;
+}
+
+void validateNow(const QString& text) {
+    if (!text.isEmpty() &&
+        !QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm")).isValid())
+        fail(QStringLiteral("compile: --now must be \"YYYY-MM-DD hh:mm\", not \"%1\"").arg(text));
+}
+
+bool compiling(const QString& command) {
+    return command == QLatin1String("compile");
+}
+
+bool downloading(const QString& command) {
+    return command == QLatin1String("download");
+}
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QString()};
+    QCommandLineOption output{
+        {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("file")};
+    QCommandLineOption now = valued("now", "moment");
+    QCommandLineOption port = valued("port", "device");
+    QCommandLineOption replace = valued("replace", "n");
+    QCommandLineOption log{QStringLiteral("log"), QString()};
+
+    // The options the command takes.
+    void addTo(QCommandLineParser& p, const QString& command) const {
+        p.addOption(help);
+        if (compiling(command))
+            p.addOptions({output, now});
+        else
+            p.addOptions({port, log});
+        if (downloading(command))
+            p.addOption(replace);
+    }
+};
+
+void readImage(const QCommandLineParser& p, CommandLine& line) {
+    const bool withImage = compiling(line.command) || downloading(line.command);
+    const QStringList files = p.positionalArguments();
+    if (files.size() == (withImage ? 1 : 0)) {
+        line.image = files.value(0);
+        return;
+    }
+    fail(line.command +
+         (withImage
+              ? QStringLiteral(": expected one image file (see --help)")
+              : QStringLiteral(": unexpected argument \"%1\" (see --help)").arg(files.value(0))));
+}
+
+void readCompileOptions(const QCommandLineParser& p, const Options& o, CommandLine& line) {
+    line.output = p.value(o.output);
+    if (line.output.isEmpty())
+        fail(QStringLiteral("compile: the output file is missing: -o FILE (see --help)"));
+    validateNow(p.value(o.now));
+}
+
+void readPortOptions(const QCommandLineParser& p, const Options& o, CommandLine& line) {
+    line.port = p.value(o.port);
+    if (line.port.isEmpty())
+        fail(line.command + QStringLiteral(": the port is missing: --port DEVICE (see --help)"));
+    line.log = p.isSet(o.log);
+    if (p.isSet(o.replace))
+        line.replace = replaceNumber(line.command, p.value(o.replace));
+}
+
+// Parses the arguments after the subcommand's name; false for --help.
+bool parse(const QString& command, const QStringList& args, CommandLine& line) {
+    const Options o;
+    QCommandLineParser p;
+    o.addTo(p, command);
+    if (!p.parse(QStringList{QStringLiteral("tolvane-cli")} + args))
+        fail(command + QStringLiteral(": ") + p.errorText() + QStringLiteral(" (see --help)"));
+    if (p.isSet(o.help))
+        return false;
+    line.command = command;
+    readImage(p, line);
+    if (compiling(command))
+        readCompileOptions(p, o, line);
+    else
+        readPortOptions(p, o, line);
+    return true;
+}
+
+// An image file compiled as the designer compiles the open image.
+struct Compiled {
+    std::vector<std::uint8_t> bytes;
+    std::string shortName;
+    std::string longName;
+};
+
+std::string firstMonthStrings(const IniFile* settings) {
+    const QString strings = SettingsFile::text(settings, QStringLiteral("TOLVOptions"),
+                                               QStringLiteral("MonthLanguage1"), QString());
+    return strings.toLatin1().toStdString();
+}
+
+Compiled compile(const QString& path, CliSession& session) {
+    const ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    const ImageFileHeader& h = contents.Header;
+    session.Models().setSelectedIndex(h.ModelIndex().value_or(session.Models().selectedIndex()));
+    TFontSet fonts(session.Models());
+    session.LoadFontMap(fonts, QStringLiteral("compile"));
+    const bool ownMonths = !h.MonthStrings.empty() && !h.MonthLanguageName.empty();
+    const DownloadSource source{h.ShortName,
+                                h.LongName,
+                                ownMonths ? h.MonthStrings : firstMonthStrings(session.Settings()),
+                                h.Shifts,
+                                *contents.Items,
+                                fonts,
+                                session.Models().selectedIndex()};
+    const DownloadCompiler::Result result =
+        DownloadCompiler::Compile(source, DownloadLimits::read(session.Settings()));
+    if (result.refusal != DownloadCompiler::Refusal::None)
+        fail(DownloadCompiler::MessageFor(result.refusal) +
+             QStringLiteral(" (\"%1\")").arg(QDir::toNativeSeparators(path)));
+    const IDL& image = *result.image;
+    return {{image.Bytes.begin(), image.Bytes.begin() + image.Size}, h.ShortName, h.LongName};
+}
+
+void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
+    QSaveFile file(path);
+    const auto size = qint64(bytes.size());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
+        fail(QStringLiteral("Cannot write \"%1\": %2")
+                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+// One conversation with the handheld over a port named on the command line:
+// a device path, or COM1 … COM4 as the settings file maps them.
+class HandheldLine {
+public:
+    HandheldLine(const CommandLine& line, const IniFile* settings)
+        : line_(line), texts_(DownloadTexts::read(settings)), link_(reply_) {
+        link_.setLogSink([this](const QString& text) { log_ += text.toUtf8() + '\n'; });
+    }
+
+    void open() {
+        const bool opened = CommsPort::indexOfName(line_.port) >= 0
+                                ? link_.OpenPort(line_.port, prompter_)
+                                : link_.OpenDevice(line_.port, prompter_);
+        if (!opened)
+            failWith(prompter_.messages() + QStringLiteral(" \"%1\"").arg(line_.port));
+    }
+    [[noreturn]] void failWith(const QString& text) {
+        link_.ClosePort();
+        fail(line_.command + QStringLiteral(": ") + text);
+    }
+    QByteArray log() const { return line_.log ? log_ : QByteArray(); }
+    SerialLink& link() { return link_; }
+    const DownloadTexts& texts() const { return texts_; }
+
+private:
+    const CommandLine& line_;
+    DownloadTexts texts_;
+    IRPacket reply_;
+    SerialLink link_;
+    CliPrompter prompter_;
+    QByteArray log_;
+};
+
+QByteArray lines(const QStringList& names) {
+    QByteArray text;
+    for (const QString& name : names)
+        text += name.toUtf8() + '\n';
+    return text;
+}
+
+QStringList listImages(HandheldLine& line) {
+    HandheldLister lister(line.link());
+    for (;;) {
+        switch (lister.next()) {
+        case HandheldLister::Step::Receiving:
+        case HandheldLister::Step::Name:
+            continue;
+        case HandheldLister::Step::Ended:
+        case HandheldLister::Step::Empty:
+            return lister.names();
+        default:
+            line.failWith(line.texts().error(line.texts().CommsError));
+        }
+    }
+}
+
+QByteArray erase(HandheldLine& line) {
+    if (!line.link().SendAndLog(IRPacket::request(PacketCommand::Erase)))
+        line.failWith(line.texts().spacedError(line.texts().CommsError));
+    return line.texts().Completed.toUtf8() + '\n';
+}
+
+void showProgress(int sequence, int packets) {
+    static const bool terminal = isatty(STDERR_FILENO) == 1;
+    if (terminal)
+        std::fprintf(stderr, "packet %d of %d\n", sequence, packets);
+}
+
+// Where the dialog would ask the user, the command line has its answer
+// already: overwrite only with --replace, and "Done" at once.
+int decide(DownloadEngine& engine, HandheldLine& line, int replace) {
+    using Phase = DownloadEngine::Phase;
+    switch (engine.phase()) {
+    case Phase::Full:
+        if (replace < 0)
+            line.failWith(QStringLiteral("the handheld is full: give --replace N to overwrite "
+                                         "stored image N (0 stores it as a new one)"));
+        return engine.overwrite();
+    case Phase::ChoosingReplace:
+        if (replace > engine.listedNames().size())
+            line.failWith(QStringLiteral("--replace %1: the handheld stores %2 images")
+                              .arg(replace)
+                              .arg(engine.listedNames().size()));
+        return engine.replace(replace);
+    case Phase::Sent:
+        return engine.finish();
+    case Phase::Failed:
+        line.failWith(engine.failureText(line.texts()));
+    case Phase::Ready:
+        line.failWith(QStringLiteral("the handheld did not acknowledge the status request"));
+    default:
+        return -1;
+    }
+}
+
+QStringList download(HandheldLine& line, const Compiled& image, int replace,
+                     const IniFile* settings) {
+    DownloadEngine engine(line.link(), image.bytes, image.shortName, image.longName,
+                          DownloadPacing::read(settings));
+    engine.setObserver({{}, {}, [&engine](int n) { showProgress(n, engine.packetCount()); }});
+    int delay = engine.start();
+    while (engine.phase() != DownloadEngine::Phase::Finished) {
+        if (delay < 0) {
+            delay = decide(engine, line, replace);
+            continue;
+        }
+        QThread::msleep(static_cast<unsigned long>(delay));
+        delay = engine.step();
+    }
+    return engine.listedNames();
+}
+
+CliCommands::Outcome runOnHandheld(const CommandLine& line, CliSession& session) {
+    const Compiled image = downloading(line.command) ? compile(line.image, session) : Compiled{};
+    HandheldLine handheld(line, session.Settings());
+    try {
+        handheld.open();
+        QByteArray out;
+        if (line.command == QLatin1String("list"))
+            out = lines(listImages(handheld));
+        else if (downloading(line.command))
+            out = lines(download(handheld, image, line.replace, session.Settings()));
+        else
+            out = erase(handheld);
+        return {0, handheld.log() + out, {}};
+    } catch (const TolvError& e) {
+        return {1, handheld.log(), CliCommands::ErrorLine(e.what())};
+    }
+}
+
+CliCommands::Outcome runCommand(const QString& command, const QStringList& args) {
+    CommandLine line;
+    if (!parse(command, args, line))
+        return {0, CliHelp::ForCommand(command).toUtf8(), {}};
+    CliSession session;
+    if (!compiling(command))
+        return runOnHandheld(line, session);
+    writeFile(line.output, compile(line.image, session).bytes);
+    return {};
+}
+
+} // namespace
+
+namespace CliHandheld {
+
+bool IsCommand(const QString& name) {
+    return Commands.contains(name);
+}
+
+CliCommands::Outcome Run(const QString& command, const QStringList& args) {
+    try {
+        return runCommand(command, args);
+    } catch (const std::exception& e) {
+        return {1, {}, CliCommands::ErrorLine(e.what())};
+    }
+}
+
+} // namespace CliHandheld

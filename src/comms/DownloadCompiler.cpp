@@ -1,0 +1,150 @@
+#include "comms/DownloadCompiler.h"
+
+#include "app/MainSettings.h"
+#include "app/Messages.h"
+#include "document/ImagePLists.h"
+#include "document/ShiftTable.h"
+#include "platform/IniFile.h"
+#include "platform/TolvError.h"
+
+#include <QSaveFile>
+
+#include <vector>
+
+namespace {
+
+constexpr std::uint8_t ShiftCodeTypeCode = 0x10;
+
+// Appends to a buffer only what fits, and remembers when something did not.
+class CheckedAppender {
+public:
+    explicit CheckedAppender(IDL& buffer) : buffer_(buffer) {}
+
+    void append(const std::uint8_t* bytes, std::int32_t count) {
+        if (!fits_ || count > IdlCapacity - buffer_.Size) {
+            fits_ = false;
+            return;
+        }
+        buffer_.AppendBytes(bytes, count);
+    }
+    void append(const std::string& bytes) {
+        if (bytes.size() > std::size_t(IdlCapacity)) {
+            fits_ = false;
+            return;
+        }
+        append(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::int32_t(bytes.size()));
+    }
+    void append(const std::vector<std::uint8_t>& bytes) {
+        append(bytes.data(), std::int32_t(bytes.size()));
+    }
+    void append(const IDL& other) { append(other.Bytes.data(), other.Size); }
+    bool fits() const { return fits_; }
+
+private:
+    IDL& buffer_;
+    bool fits_ = true;
+};
+
+std::string withTerminator(const std::string& text) {
+    return text + '\0';
+}
+
+// The first shift code item decides whether the table goes with the image.
+std::vector<std::uint8_t> shiftBlock(const DownloadSource& source) {
+    for (std::int32_t i = 1; i <= source.Items.Count(); ++i)
+        if (source.Items.At(i)->GetTypeCode() == ShiftCodeTypeCode)
+            return source.Shifts.CompiledBlock();
+    return {0};
+}
+
+// Each record is compiled on its own first, so that one that would not fit
+// is never appended in part.
+bool appendItems(const DownloadSource& source, CheckedAppender& image) {
+    const CompileContext context{source.Fonts, source.ModelIndex};
+    auto items = std::make_unique<IDL>();
+    auto record = std::make_unique<IDL>();
+    CheckedAppender itemBuffer(*items);
+    for (std::int32_t i = 1; i <= source.Items.Count() && itemBuffer.fits(); ++i) {
+        record->Clear();
+        try {
+            source.Items.At(i)->Compile(*record, context);
+        } catch (const TolvError&) {
+            return false; // a record larger than the whole buffer
+        }
+        itemBuffer.append(*record);
+    }
+    if (!itemBuffer.fits())
+        return false;
+    image.append(*items);
+    return image.fits();
+}
+
+} // namespace
+
+DownloadLimits DownloadLimits::read(const IniFile* settings) {
+    DownloadLimits limits;
+    MainSettings main;
+    main.read(settings);
+    limits.HandheldMaxSize = main.HandheldMaxSize;
+    if (settings) {
+        const int length = settings->readInteger(
+            QStringLiteral("NamesFm"), QStringLiteral("ShortNameLength"), DefaultShortNameLength);
+        limits.ShortNameLength = length >= 1 ? length : DefaultShortNameLength;
+    }
+    return limits;
+}
+
+namespace DownloadCompiler {
+
+std::string ShortNameBlock(const std::string& shortName, int length) {
+    std::string block = shortName.substr(0, std::size_t(std::max(length, 0)));
+    block.resize(std::size_t(std::max(length, 0)), ' ');
+    return withTerminator(block);
+}
+
+Result Compile(const DownloadSource& source, const DownloadLimits& limits) {
+    if (source.ShortName.empty() || source.LongName.empty())
+        return {Refusal::NoLabelDescription, nullptr};
+    if (source.Items.Count() == 0)
+        return {Refusal::NoItems, nullptr};
+    if (std::size_t(limits.ShortNameLength) > std::size_t(IdlCapacity))
+        return {Refusal::TooBig, nullptr};
+    auto image = std::make_unique<IDL>();
+    CheckedAppender out(*image);
+    out.append(ShortNameBlock(source.ShortName, limits.ShortNameLength));
+    out.append(withTerminator(source.LongName));
+    out.append(std::vector<std::uint8_t>{std::uint8_t(source.Items.Count() & 0xFF)});
+    out.append(withTerminator(source.MonthStrings));
+    out.append(shiftBlock(source));
+    if (!out.fits() || !appendItems(source, out) ||
+        std::uint32_t(image->Size) >= limits.HandheldMaxSize)
+        return {Refusal::TooBig, nullptr};
+    return {Refusal::None, std::move(image)};
+}
+
+QString MessageFor(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::NoLabelDescription:
+        return Messages::program().CannotDownloadNoLabelDescription;
+    case Refusal::NoItems:
+        return Messages::NoItemsDefinedError;
+    case Refusal::TooBig:
+        return Messages::program().ImageTooBigError;
+    case Refusal::None:
+        break;
+    }
+    return {};
+}
+
+bool SaveWholeArray(const IDL& image, const QString& path, QString* error) {
+    QSaveFile file(path);
+    const auto* bytes = reinterpret_cast<const char*>(image.Bytes.data());
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes, IdlArraySize) == IdlArraySize &&
+        file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+} // namespace DownloadCompiler

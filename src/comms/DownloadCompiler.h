@@ -1,0 +1,73 @@
+#pragma once
+
+#include "persist/IDL.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class ImagePList;
+class IniFile;
+class ShiftTable;
+class TFontSet;
+
+// The parts of the open image that its download image is made of.
+struct DownloadSource {
+    std::string ShortName;
+    std::string LongName;
+    // Already replaced by the first month language when either was empty.
+    std::string MonthStrings;
+    const ShiftTable& Shifts;
+    const ImagePList& Items;
+    const TFontSet& Fonts;
+    int ModelIndex = 0;
+};
+
+// The settings that bound a download image.
+struct DownloadLimits {
+    static constexpr int DefaultShortNameLength = 10;
+
+    // The short name is cut or padded to exactly this many characters.
+    int ShortNameLength = DefaultShortNameLength;
+    // Images of this size or more are refused; 0 refuses every image.
+    std::uint32_t HandheldMaxSize = 0;
+
+    // ShortNameLength of section "NamesFm" and HandheldMaxSize of section
+    // "MainForm"; without a settings file the maximum size stays 0.
+    static DownloadLimits read(const IniFile* settings);
+};
+
+// Compiles an image into the byte image the handheld interprets: the header
+// (short name, long name, item count, month strings, shift table) and then
+// every item's record in list order. Nothing here talks to the user; the
+// callers show the refusal's message.
+namespace DownloadCompiler {
+
+enum class Refusal {
+    None,
+    NoLabelDescription, // a name is missing
+    NoItems,
+    TooBig, // at or over HandheldMaxSize, or beyond what the buffer holds
+};
+
+struct Result {
+    Refusal refusal = Refusal::None;
+    std::unique_ptr<IDL> image; // set when refusal is None
+};
+
+Result Compile(const DownloadSource& source, const DownloadLimits& limits);
+
+// The message of the settings file's error table for a refusal.
+QString MessageFor(Refusal refusal);
+
+// The short name block: the name cut or padded with spaces to length, then 0.
+std::string ShortNameBlock(const std::string& shortName, int length);
+
+// Writes the whole buffer array, 65,537 bytes, whatever the image's size;
+// the file is replaced only when all of it was written. False with the
+// reason in *error otherwise.
+bool SaveWholeArray(const IDL& image, const QString& path, QString* error);
+
+} // namespace DownloadCompiler

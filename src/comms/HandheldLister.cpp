@@ -1,0 +1,35 @@
+#include "comms/HandheldLister.h"
+
+#include "comms/IRPackets.h"
+#include "comms/SerialLink.h"
+
+void HandheldLister::restart() {
+    names_.clear();
+    requested_ = false;
+    packets_ = 0;
+}
+
+HandheldLister::Step HandheldLister::next() {
+    return requested_ ? receive() : request();
+}
+
+HandheldLister::Step HandheldLister::request() {
+    requested_ = true;
+    if (link_.SendAndLog(IRPacket::request(PacketCommand::List)))
+        return Step::Receiving;
+    return link_.ReplyPacket().Command == PacketCommand::Refuse ? Step::Empty : Step::RequestFailed;
+}
+
+HandheldLister::Step HandheldLister::receive() {
+    IRPacket packet;
+    if (++packets_ > MaxPackets || !link_.ReceiveAndLog(packet))
+        return Step::ReceiveFailed;
+    if (packet.Command == PacketCommand::End)
+        return Step::Ended;
+    if (packet.Command == PacketCommand::Data) {
+        const std::string name = packet.DataText();
+        names_ << QString::fromLatin1(name.data(), qsizetype(name.size()));
+        return Step::Name;
+    }
+    return Step::Receiving; // not part of the list; wait for the next
+}

@@ -1,0 +1,82 @@
+#include "comms/ui/DownloadCommands.h"
+
+#include "app/SettingsFile.h"
+#include "app/wareHouse.h"
+#include "comms/DownloadCompiler.h"
+#include "comms/ui/DownloadUnit.h"
+#include "comms/ui/HandheldUnit.h"
+#include "document/ImagePLists.h"
+
+namespace {
+
+const QString SaveQuestion = QStringLiteral("Save to file ?");
+
+void stop(Prompter& prompter, const QString& text) {
+    prompter.message(text, QString(), Prompter::Icon::Stop, Prompter::Buttons::Ok);
+}
+
+DownloadCompiler::Result compile(const DownloadImageContext& image, const IniFile* settings) {
+    TNEBRAData& data = image.data;
+    // The month strings are replaced only on the way to compiling.
+    const bool compiling =
+        !data.ShortName().empty() && !data.LongName().empty() && image.items.Count() > 0;
+    if (compiling && (data.MonthStrings().empty() || data.MonthLanguageName().empty()))
+        data.resetMonthLanguage();
+    DownloadLimits limits = DownloadLimits::read(settings);
+    limits.HandheldMaxSize = image.handheldMaxSize;
+    const DownloadSource source{data.ShortName(),
+                                data.LongName(),
+                                data.MonthStrings(),
+                                image.shifts,
+                                image.items,
+                                image.fonts,
+                                data.printers().selectedIndex()};
+    return DownloadCompiler::Compile(source, limits);
+}
+
+// In diagnostic mode the compiled bytes may go to a file instead of the
+// handheld; true when they did and the download is off.
+bool savedInstead(Prompter& prompter, const DownloadImageContext& image, const IDL& compiled) {
+    if (!image.data.diagnostic() ||
+        prompter.message(SaveQuestion, QString(), Prompter::Icon::Question,
+                         Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return false;
+    const Prompter::FileAnswer file = prompter.saveFile(image.saveRequest);
+    if (!file.accepted || file.fileName.isEmpty())
+        return false;
+    QString error;
+    if (!DownloadCompiler::SaveWholeArray(compiled, file.fileName, &error))
+        stop(prompter, file.fileName + QStringLiteral(": ") + error);
+    return true;
+}
+
+} // namespace
+
+void runDownload(const HandheldCommandContext& handheld, const DownloadImageContext& image) {
+    const auto settings = SettingsFile::open(&handheld.prompter);
+    const DownloadCompiler::Result result = compile(image, settings.get());
+    if (result.refusal != DownloadCompiler::Refusal::None)
+        return stop(handheld.prompter, DownloadCompiler::MessageFor(result.refusal));
+    if (savedInstead(handheld.prompter, image, *result.image))
+        return;
+    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.timeouts, handheld.parent);
+    form.Run(handheld.prompter, handheld.commsPort, *result.image, image.data.ShortName(),
+             image.data.LongName());
+}
+
+THandHeldForm* viewHandheld(const HandheldCommandContext& handheld) {
+    const auto settings = SettingsFile::open(&handheld.prompter);
+    auto* form =
+        new THandHeldForm(settings.get(), handheld.replyPacket, handheld.timeouts, handheld.parent);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    if (form->View(handheld.prompter, handheld.commsPort))
+        return form;
+    delete form;
+    return nullptr;
+}
+
+void eraseHandheld(const HandheldCommandContext& handheld) {
+    const auto settings = SettingsFile::open(&handheld.prompter);
+    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.timeouts, handheld.parent);
+    form.RunErase(handheld.prompter, handheld.commsPort);
+}

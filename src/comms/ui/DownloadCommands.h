@@ -1,0 +1,48 @@
+#pragma once
+
+#include "comms/SerialLink.h"
+#include "platform/Prompter.h"
+
+#include <cstdint>
+
+class ImagePList;
+class IRPacket;
+class QWidget;
+class ShiftTable;
+class TFontSet;
+class THandHeldForm;
+class TNEBRAData;
+
+// What the handheld commands of the main window need of it.
+struct HandheldCommandContext {
+    Prompter& prompter;
+    IRPacket& replyPacket; // the program's reply packet
+    int commsPort = 0;     // the port dialog's choice, 0..3
+    QWidget* parent = nullptr;
+    LinkTimeouts timeouts{};
+};
+
+// The open image as the download takes it.
+struct DownloadImageContext {
+    TNEBRAData& data; // names, month strings, selected model, diagnostic mode
+    const ImagePList& items;
+    const ShiftTable& shifts;
+    const TFontSet& fonts;
+    std::uint32_t handheldMaxSize = 0; // the main window's HandheldMaxSize
+    // The save dialog offered in diagnostic mode.
+    Prompter::FileRequest saveRequest{};
+};
+
+// File > Download Image: checks and compiles the open image (each refusal
+// is a message), offers in diagnostic mode to save the compiled bytes to a
+// file instead, and otherwise runs the download dialog on the chosen port.
+// The caller shows the image at 100 % before and redraws it after.
+void runDownload(const HandheldCommandContext& handheld, const DownloadImageContext& image);
+
+// Handheld > View: lists the stored images in a dialog that stays open
+// after the command returns and deletes itself when closed. Null when the
+// port did not open.
+THandHeldForm* viewHandheld(const HandheldCommandContext& handheld);
+
+// Handheld > Erase: the erase page of the download dialog, modally.
+void eraseHandheld(const HandheldCommandContext& handheld);

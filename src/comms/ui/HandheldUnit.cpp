@@ -1,0 +1,166 @@
+#include "comms/ui/HandheldUnit.h"
+
+#include "app/SettingsFile.h"
+#include "comms/ui/ActivityIndicator.h"
+#include "platform/IniFile.h"
+#include "platform/Prompter.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Section = QStringLiteral("HandHeldForm");
+
+template <typename Widget> Widget* named(QWidget* parent, const char* name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton* closingButton(QDialog* dialog, QWidget* parent, const char* name,
+                           const char* caption) {
+    auto* b = named<QPushButton>(parent, name);
+    b->setText(QLatin1String(caption));
+    QObject::connect(b, &QPushButton::clicked, dialog, &QDialog::accept);
+    return b;
+}
+
+QHBoxLayout* buttonRow(QPushButton* button) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    return row;
+}
+
+} // namespace
+
+THandHeldForm::THandHeldForm(const IniFile* settings, IRPacket& replyPacket, LinkTimeouts timeouts,
+                             QWidget* parent)
+    : QDialog(parent), texts_(DownloadTexts::read(settings)), link_(replyPacket, timeouts),
+      lister_(link_), pages_(named<QStackedWidget>(this, "PageControl")),
+      listTimer_(named<QTimer>(this, "ListTimer")) {
+    setObjectName(Section);
+    pages_->addWidget(makeViewPage());
+    pages_->addWidget(named<QWidget>(nullptr, "ImageDelete"));
+    pages_->addWidget(makeErrorPage());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    listTimer_->setSingleShot(true);
+    connect(listTimer_, &QTimer::timeout, this, &THandHeldForm::listStep);
+    readTexts(settings);
+    if (settings)
+        move(settings->readInteger(Section, QStringLiteral("Left"), 0),
+             settings->readInteger(Section, QStringLiteral("Top"), 0));
+}
+
+THandHeldForm::~THandHeldForm() = default;
+
+QWidget* THandHeldForm::makeViewPage() {
+    auto* page = named<QWidget>(nullptr, "ImageView");
+    listBox1_ = named<QListWidget>(page, "ListBox1");
+    copyAnimation_ = named<ActivityIndicator>(page, "CopyAnimation");
+    okButton_ = closingButton(this, page, "OKButton", "OK");
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(listBox1_);
+    layout->addWidget(copyAnimation_);
+    layout->addLayout(buttonRow(okButton_));
+    return page;
+}
+
+QWidget* THandHeldForm::makeErrorPage() {
+    auto* page = named<QWidget>(nullptr, "ErrorPage");
+    errorLabel_ = named<QLabel>(page, "ErrorLabel");
+    continueButton_ = closingButton(this, page, "ContinueButton", "Continue");
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(errorLabel_);
+    layout->addStretch();
+    layout->addLayout(buttonRow(continueButton_));
+    return page;
+}
+
+void THandHeldForm::readTexts(const IniFile* settings) {
+    setWindowTitle(SettingsFile::text(settings, Section, QStringLiteral("Caption"),
+                                      QStringLiteral("Handheld")));
+    okButton_->setText(
+        SettingsFile::text(settings, Section, QStringLiteral("OK"), okButton_->text()));
+    continueButton_->setText(
+        SettingsFile::text(settings, Section, QStringLiteral("Continue"), continueButton_->text()));
+}
+
+THandHeldForm::Page THandHeldForm::currentPage() const {
+    return Page(pages_->currentIndex());
+}
+
+QStringList THandHeldForm::imageNames() const {
+    QStringList names;
+    for (int row = 0; row < listBox1_->count(); ++row)
+        names << listBox1_->item(row)->text();
+    return names;
+}
+
+bool THandHeldForm::listing() const {
+    return link_.isOpen();
+}
+
+bool THandHeldForm::View(Prompter& prompter, int commsPort) {
+    if (!link_.OpenCommsPort(commsPort, prompter))
+        return false;
+    prompter_ = &prompter;
+    lister_.restart();
+    listBox1_->clear();
+    pages_->setCurrentIndex(ImageView);
+    copyAnimation_->start();
+    okButton_->hide();
+    show();
+    repaint();
+    listTimer_->start(0);
+    return true;
+}
+
+// One packet per turn of the event loop, so the dialog stays responsive.
+void THandHeldForm::listStep() {
+    switch (lister_.next()) {
+    case HandheldLister::Step::Receiving:
+        break;
+    case HandheldLister::Step::Name:
+        listBox1_->addItem(lister_.names().back());
+        break;
+    case HandheldLister::Step::Ended:
+        return listEnded();
+    case HandheldLister::Step::Empty:
+        return listFailed(texts_.error(texts_.HandHeldEmpty));
+    default:
+        return listFailed(texts_.error(texts_.CommsError));
+    }
+    listTimer_->start(0);
+}
+
+void THandHeldForm::listEnded() {
+    link_.ClosePort();
+    copyAnimation_->stop();
+    okButton_->show();
+    pages_->setCurrentIndex(ImageView);
+    listBox1_->setFocus();
+}
+
+void THandHeldForm::listFailed(const QString& text) {
+    link_.ClosePort();
+    copyAnimation_->stop();
+    hide();
+    errorLabel_->setText(text);
+    pages_->setCurrentIndex(ErrorPage);
+    if (prompter_)
+        prompter_->runModal(*this);
+}
+
+void THandHeldForm::done(int result) {
+    listTimer_->stop();
+    link_.ClosePort();
+    QDialog::done(result);
+}

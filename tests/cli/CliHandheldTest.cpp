@@ -1,0 +1,152 @@
+// The handheld's commands of tolvane-cli, run as a program against the
+// handheld simulator on a pseudo-terminal.
+#include "CliRunner.h"
+#include "HandheldSimProcess.h"
+#include "ImageBytes.h"
+#include "comms/DownloadCompiler.h"
+#include "document/ImageFile.h"
+#include "printer/FontSetUnit.h"
+#include "printer/miprinters.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An image of the second model, as the designer saves it.
+void writeImage(const QString& path, const std::string& shortName, bool withItems = true) {
+    ImageFileHeader h;
+    h.ShortName = shortName;
+    h.LongName = "PRODUCT";
+    h.TypeCode = 2;
+    h.Area = {0, 0, 900, 228};
+    h.MonthLanguageName = "English";
+    h.MonthStrings = "JanFeb";
+    ImagePList items;
+    if (withItems) {
+        items.Append(storedTextItem(3, {60, 100}, "Tolvane 123"));
+        items.Append(storedTextItem(5, {400, 200}, "Lot"));
+    }
+    ImageFile::Write(path, h, items, imageFileRegistry());
+}
+
+// The image compiled in this process, with the same font map.
+QByteArray compiledHere(const QString& path, const QString& fontMap) {
+    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry());
+    TCoderList models(nullptr);
+    models.setSelectedIndex(*c.Header.ModelIndex());
+    TFontSet fonts(models);
+    EXPECT_TRUE(fonts.LoadFontMap(fontMap, imageFileRegistry()));
+    EXPECT_NE(fonts.DownloadCodeOf(3), 0); // so a compile without fonts would differ
+    const DownloadSource source{c.Header.ShortName,    c.Header.LongName, c.Header.MonthStrings,
+                                c.Header.Shifts,       *c.Items,          fonts,
+                                models.selectedIndex()};
+    const auto result = DownloadCompiler::Compile(source, {10, 32512});
+    EXPECT_NE(result.image, nullptr);
+    return result.image ? QByteArray(reinterpret_cast<const char*>(result.image->Bytes.data()),
+                                     result.image->Size)
+                        : QByteArray();
+}
+
+class CliHandheld : public ::testing::Test {
+protected:
+    CliHandheld() {
+        cli.folders().writeIni("[DownloadForm]\nPacketInterval=0\n");
+        writeImage(image, "AB");
+    }
+    void startSim(const QStringList& options) {
+        sim = std::make_unique<HandheldSimProcess>(options);
+        ASSERT_TRUE(sim->started());
+    }
+    CliRunner::Result run(QStringList args) {
+        args << "--port" << sim->devicePath();
+        return cli.run(args);
+    }
+
+    CliRunner cli;
+    const QString image = cli.path("label.G1A");
+    std::unique_ptr<HandheldSimProcess> sim;
+};
+
+} // namespace
+
+TEST_F(CliHandheld, CompileWritesExactlyTheCompiledBytes) {
+    const CliRunner::Result r = cli.run({"compile", image, "-o", "label.bin"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(fileBytes(cli.path("label.bin")), compiledHere(image, cli.fontMap()));
+}
+
+TEST_F(CliHandheld, EachFailedCheckIsOneLineAndNoFile) {
+    writeImage(cli.path("nameless.G1A"), "");
+    writeImage(cli.path("empty.G1A"), "AB", false);
+    const struct {
+        QStringList args;
+        QStringList named;
+    } cases[] = {
+        {{"compile", "nameless.G1A", "-o", "x.bin"}, {"No Label Description - Cannot Download"}},
+        {{"compile", "empty.G1A", "-o", "x.bin"}, {"No Items Defined - Cannot Download"}},
+        {{"compile", "label.G1A", "-o", "x.bin", "--now", "noon"}, {"--now"}},
+        {{"compile", "label.G1A"}, {"-o FILE"}},
+        {{"download", "label.G1A"}, {"--port"}},
+    };
+    for (const auto& c : cases) {
+        const CliRunner::Result r = cli.run(c.args);
+        EXPECT_EQ(r.status, 1) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(isOneLineNaming(r.err, c.named)) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(cli.path("x.bin")));
+    }
+    // Without a settings file the handheld's size limit is 0.
+    QFile::remove(cli.folders().iniPath());
+    const CliRunner::Result r = cli.run({"compile", "label.G1A", "-o", "x.bin"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(isOneLineNaming(r.err, {"image too large for the handheld"}))
+        << r.err.toStdString();
+}
+
+TEST_F(CliHandheld, DownloadStoresTheCompiledBytesAndListsTheImages) {
+    QTemporaryDir store;
+    startSim({"--preload", "OLD", "--store", store.path()});
+    ASSERT_EQ(cli.run({"compile", image, "-o", "label.bin"}).status, 0);
+    const CliRunner::Result r = run({"download", image, "--log"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith("\nOLD\nAB PRODUCT\n"));
+    EXPECT_TRUE(r.out.startsWith("--------------------------Packet sent"));
+    EXPECT_TRUE(r.err.isEmpty()); // no progress lines off a terminal
+    EXPECT_EQ(fileBytes(QDir(store.path()).filePath("2.bin")), fileBytes(cli.path("label.bin")));
+}
+
+TEST_F(CliHandheld, AFullHandheldNeedsTheImageToReplace) {
+    startSim({"--full", "--preload", "A", "--preload", "B"});
+    CliRunner::Result r = run({"download", image});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(isOneLineNaming(r.err, {"full", "--replace"})) << r.err.toStdString();
+    r = run({"download", image, "--replace", "3"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(isOneLineNaming(r.err, {"--replace 3", "2 images"})) << r.err.toStdString();
+    r = run({"download", image, "--replace", "2"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QByteArray("A\nAB PRODUCT\n"));
+}
+
+TEST_F(CliHandheld, ListAndEraseTheStoredImages) {
+    startSim({"--preload", "ONE", "--preload", "TWO", "--preload", "THREE"});
+    CliRunner::Result r = run({"list"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QByteArray("ONE\nTWO\nTHREE\n"));
+    r = run({"erase"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QByteArray("Completed\n"));
+    r = run({"list"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty()); // an empty handheld lists nothing
+}
+
+TEST_F(CliHandheld, APortThatWillNotOpenIsOneLine) {
+    const CliRunner::Result r = cli.run({"erase", "--port", "/nonexistent/tty"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(isOneLineNaming(r.err, {"Could not open communications port", "/nonexistent/tty"}))
+        << r.err.toStdString();
+}

@@ -1,0 +1,127 @@
+// The download image: the checks before compiling, the header and the limits.
+#include "DownloadTestSupport.h"
+#include "TestFolders.h"
+#include "app/Messages.h"
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+Bytes slice(const Bytes& bytes, std::size_t from, std::size_t count) {
+    return Bytes(bytes.begin() + long(from), bytes.begin() + long(from + count));
+}
+
+} // namespace
+
+TEST(DownloadCompiler, HeaderHoldsNamesCountMonthsAndShiftBlockInOrder) {
+    ImageFixture f;
+    f.months = "JanFeb";
+    f.items.Append(textItem({50, 50}, "A"));
+    f.items.Append(textItem({306, 50}, "B"));
+    const Bytes b = f.bytes();
+    EXPECT_EQ(slice(b, 0, 11),
+              (Bytes{0x41, 0x42, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x00}));
+    EXPECT_EQ(slice(b, 11, 8), (Bytes{'P', 'R', 'O', 'D', 'U', 'C', 'T', 0}));
+    EXPECT_EQ(b[19], 2); // item count
+    EXPECT_EQ(slice(b, 20, 7), (Bytes{'J', 'a', 'n', 'F', 'e', 'b', 0}));
+    EXPECT_EQ(b[27], 0x00); // no shift code item: no shift table
+    // The records follow in list order; their position bytes drop the margin.
+    EXPECT_EQ(slice(b, 28, 7), (Bytes{0x01, 0, 0x00, 0x00, 0x00, 0x00, 0}));
+    EXPECT_EQ(slice(b, 28 + 13 + 2, 4), (Bytes{0x00, 0x01, 0x00, 0x00})); // (306, 50)
+    EXPECT_EQ(b.size(), 28u + 2 * 13);
+}
+
+TEST(DownloadCompiler, ShiftTimesWithoutAShiftCodeItemStayOut) {
+    ImageFixture f;
+    f.shifts.Add(1, 0.25, "A");
+    f.items.Append(textItem({50, 50}, "A"));
+    EXPECT_EQ(f.bytes().at(ImageFixture::HeaderSize - 1), 0x00);
+}
+
+TEST(DownloadCompiler, ShortNameIsPaddedOrCutToItsLength) {
+    EXPECT_EQ(DownloadCompiler::ShortNameBlock("AB", 10), std::string("AB        \0", 11));
+    EXPECT_EQ(DownloadCompiler::ShortNameBlock("ABCDEFGHIJKL", 10),
+              std::string("ABCDEFGHIJ\0", 11));
+    ImageFixture f;
+    f.limits.ShortNameLength = 3;
+    f.shortName = "LONGNAME";
+    f.items.Append(textItem({50, 50}, "A"));
+    EXPECT_EQ(slice(f.bytes(), 0, 4), (Bytes{'L', 'O', 'N', 0}));
+}
+
+TEST(DownloadCompiler, RefusesMissingNamesAndEmptyImagesInThatOrder) {
+    ImageFixture f;
+    f.longName.clear();
+    EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::NoLabelDescription);
+    f.longName = "PRODUCT";
+    EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::NoItems);
+    f.shortName.clear();
+    EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::NoLabelDescription);
+    EXPECT_EQ(DownloadCompiler::MessageFor(DownloadCompiler::Refusal::NoItems),
+              QStringLiteral("No Items Defined - Cannot Download"));
+    EXPECT_EQ(DownloadCompiler::MessageFor(DownloadCompiler::Refusal::TooBig),
+              Messages::program().ImageTooBigError);
+}
+
+TEST(DownloadCompiler, TheDefaultLimitTakes32511BytesAndRefuses32512) {
+    ImageFixture fits;
+    fits.fillTo(32511);
+    EXPECT_EQ(fits.bytes().size(), 32511u);
+    ImageFixture over;
+    over.fillTo(32512);
+    const DownloadCompiler::Result r = over.compile();
+    EXPECT_EQ(r.refusal, DownloadCompiler::Refusal::TooBig);
+    EXPECT_EQ(r.image, nullptr);
+    // Without a settings file the limit is 0: nothing can be downloaded.
+    fits.limits = DownloadLimits::read(nullptr);
+    EXPECT_EQ(fits.compile().refusal, DownloadCompiler::Refusal::TooBig);
+}
+
+TEST(DownloadCompiler, RecordsBeyondTheBufferAreRefusedNotAppended) {
+    ImageFixture f;
+    f.limits.HandheldMaxSize = 0xFFFFFFFFu; // no limit of the settings
+    f.items.Append(textItem({50, 50}, std::string(40000, 'x')));
+    f.items.Append(textItem({50, 50}, std::string(40000, 'y')));
+    EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::TooBig);
+    f.items.FreeAll();
+    f.items.Append(textItem({50, 50}, std::string(70000, 'x'))); // one record too large
+    EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::TooBig);
+    f.items.FreeAll();
+    f.items.Append(textItem({50, 50}, "A"));
+    f.limits.ShortNameLength = 1 << 30; // a garbled setting
+    EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::TooBig);
+}
+
+TEST(DownloadCompiler, LimitsComeFromTheSettingsFile) {
+    TestFolders folders;
+    folders.writeIni("[NamesFm]\nShortNameLength=0\n");
+    IniFile ini(folders.iniPath());
+    DownloadLimits limits = DownloadLimits::read(&ini);
+    EXPECT_EQ(limits.ShortNameLength, 10); // a length that leaves no name takes the default
+    EXPECT_EQ(limits.HandheldMaxSize, 32512u);
+    folders.writeIni("[NamesFm]\nShortNameLength=6\n[MainForm]\nHandheldMaxSize=100\n");
+    IniFile changed(folders.iniPath());
+    limits = DownloadLimits::read(&changed);
+    EXPECT_EQ(limits.ShortNameLength, 6);
+    EXPECT_EQ(limits.HandheldMaxSize, 100u);
+}
+
+TEST(DownloadCompiler, TheDiagnosticCopyIsTheWholeBufferArray) {
+    ImageFixture f;
+    f.items.Append(textItem({50, 50}, "A"));
+    const DownloadCompiler::Result r = f.compile();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("image.bin"));
+    ASSERT_TRUE(DownloadCompiler::SaveWholeArray(*r.image, path, nullptr));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    ASSERT_EQ(written.size(), 65537);
+    EXPECT_EQ(Bytes(written.begin(), written.begin() + r.image->Size), f.bytes());
+    EXPECT_EQ(written.mid(r.image->Size), QByteArray(65537 - r.image->Size, '\0'));
+    QString error;
+    EXPECT_FALSE(DownloadCompiler::SaveWholeArray(*r.image, dir.filePath("no/such/dir"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}

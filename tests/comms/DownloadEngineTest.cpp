@@ -1,0 +1,187 @@
+// The download procedure over a real pseudo-terminal against the handheld
+// simulator, driven as the command line drives it: no pauses, "Done" at once.
+#include "comms/DownloadEngine.h"
+#include "DownloadTestSupport.h"
+#include "HandheldSimProcess.h"
+#include "ScriptedPrompter.h"
+#include "comms/SerialLink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+using Phase = DownloadEngine::Phase;
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+QByteArray asBytes(const Bytes& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+class EngineOverPty : public ::testing::Test {
+protected:
+    // The wait for a reply is generous where one is expected; tests of
+    // silence shorten it.
+    void connect(const QStringList& options, int replyWaitMs = 3000) {
+        sim = std::make_unique<HandheldSimProcess>(options);
+        ASSERT_TRUE(sim->started());
+        link = std::make_unique<SerialLink>(
+            reply, LinkTimeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5});
+        ASSERT_TRUE(link->OpenDevice(sim->devicePath(), prompter));
+    }
+    void makeEngine(const Bytes& image) {
+        engine =
+            std::make_unique<DownloadEngine>(*link, image, "AB", "PRODUCT", DownloadPacing{0, 0});
+    }
+    // To the end: overwrite image replaceSlot when the handheld is full.
+    Phase run(int replaceSlot = 0) {
+        int delay = engine->start();
+        for (int guard = 0; guard < 10000; ++guard) {
+            if (delay >= 0) {
+                delay = engine->step();
+                continue;
+            }
+            if (engine->phase() == Phase::Full)
+                delay = engine->overwrite();
+            else if (engine->phase() == Phase::ChoosingReplace)
+                delay = engine->replace(replaceSlot);
+            else if (engine->phase() == Phase::Sent)
+                delay = engine->finish();
+            else
+                break;
+        }
+        return engine->phase();
+    }
+
+    ScriptedPrompter prompter;
+    std::unique_ptr<HandheldSimProcess> sim; // outlives the link, which closes first
+    IRPacket reply;
+    std::unique_ptr<SerialLink> link;
+    std::unique_ptr<DownloadEngine> engine;
+};
+
+} // namespace
+
+TEST(DownloadPackets, NamesPacketCarriesBothNamesAndTheReplaceSlot) {
+    IRPacket reply;
+    SerialLink link(reply);
+    DownloadEngine engine(link, Bytes(10, 7), "AB", "PRODUCT");
+    const IRPacket names = engine.packet(1);
+    EXPECT_EQ(names.ByteCount, 11);
+    EXPECT_EQ(Bytes(names.Data.begin(), names.Data.begin() + 11),
+              (Bytes{0x41, 0x42, 0x20, 0x50, 0x52, 0x4F, 0x44, 0x55, 0x43, 0x54, 0x00}));
+    EXPECT_EQ(names.PacketNumber, 1);
+    // Names longer than a packet holds are cut, keeping the closing 0.
+    DownloadEngine longNames(link, Bytes(10, 7), std::string(100, 'S'), std::string(100, 'L'));
+    const IRPacket cut = longNames.packet(1);
+    EXPECT_EQ(cut.ByteCount, 128);
+    EXPECT_EQ(cut.Data[127], 0);
+    EXPECT_TRUE(cut.ChecksumMatches());
+}
+
+// A packet count is the names packet plus one data packet per 128 image
+// bytes begun: the progress bar's maximum.
+TEST(DownloadPackets, CountIsTheNamesPacketAndOnePer128Bytes) {
+    EXPECT_EQ(DownloadEngine::packetCountFor(1), 2);
+    EXPECT_EQ(DownloadEngine::packetCountFor(128), 2);
+    EXPECT_EQ(DownloadEngine::packetCountFor(129), 3);
+    EXPECT_EQ(DownloadEngine::packetCountFor(32511), 255);
+}
+
+TEST_F(EngineOverPty, StoredBytesEqualTheCompiledImage) {
+    QTemporaryDir store;
+    connect({"--preload", "OLD", "--store", store.path()});
+    ImageFixture f;
+    f.items.Append(textItem({306, 50}, "Tolvane"));
+    f.items.Append(textItem({60, 70}, std::string(300, 'z')));
+    const Bytes image = f.bytes();
+    makeEngine(image);
+    ASSERT_EQ(run(), Phase::Finished);
+    EXPECT_EQ(engine->listedNames(), QStringList({"OLD", "AB PRODUCT"}));
+    EXPECT_EQ(fileBytes(QDir(store.path()).filePath("2.bin")), asBytes(image));
+    EXPECT_EQ(fileBytes(QDir(store.path()).filePath("2.names")), QByteArray("AB PRODUCT\0", 11));
+}
+
+TEST_F(EngineOverPty, ImagesOf128And129BytesTakeTwoAndThreePackets) {
+    for (const int size : {128, 129}) {
+        connect({"--preload", "OLD"});
+        makeEngine(Bytes(std::size_t(size), 0x5A));
+        ASSERT_EQ(run(), Phase::Finished) << size;
+        const auto packets = receivedDataPackets(sim->trace());
+        ASSERT_EQ(int(packets.size()), size == 128 ? 2 : 3) << size;
+        EXPECT_EQ(packets[0].count, 11);
+        EXPECT_EQ(packets[1].count, 128);
+        EXPECT_EQ(packets.back().number, int(packets.size()));
+        EXPECT_EQ(packets.back().count, size == 129 ? 1 : 128);
+        link.reset();
+        sim.reset();
+    }
+}
+
+TEST_F(EngineOverPty, AnEmptyHandheldIsErasedBeforeTheImageGoes) {
+    connect({});
+    makeEngine(Bytes(5, 1));
+    ASSERT_EQ(run(), Phase::Finished);
+    EXPECT_TRUE(sim->received(5).startsWith(QStringLiteral("PTZSS")));
+    EXPECT_EQ(engine->listedNames(), QStringList({"AB PRODUCT"}));
+}
+
+TEST_F(EngineOverPty, ReplaceSlotGoesInTheFirstPacketOnly) {
+    connect({"--full", "--preload", "A", "--preload", "B"});
+    makeEngine(Bytes(200, 3));
+    ASSERT_EQ(run(2), Phase::Finished);
+    const auto packets = receivedDataPackets(sim->trace());
+    ASSERT_EQ(packets.size(), 3u);
+    EXPECT_EQ(packets[0].control1, 2);
+    EXPECT_EQ(packets[1].control1, 0);
+    EXPECT_EQ(packets[2].control1, 0);
+    EXPECT_EQ(engine->listedNames(), QStringList({"A", "AB PRODUCT"}));
+}
+
+TEST_F(EngineOverPty, LowBatteryOutranksSramFaultWhichOutranksFullMemory) {
+    const struct {
+        QStringList options;
+        Phase phase;
+        QString text;
+    } cases[] = {
+        {{"--low-battery", "--sram-fault", "--full"}, Phase::Failed, "Error: Low battery"},
+        {{"--sram-fault", "--full"}, Phase::Failed, "Error: SRAM fault"},
+        {{"--full"}, Phase::Full, ""},
+    };
+    for (const auto& c : cases) {
+        connect(c.options);
+        makeEngine(Bytes(5, 1));
+        engine->start();
+        EXPECT_EQ(engine->step(), -1);
+        EXPECT_EQ(engine->phase(), c.phase) << c.text.toStdString();
+        EXPECT_EQ(engine->failureText(DownloadTexts{}), c.text);
+        EXPECT_EQ(sim->received(1), QStringLiteral("P")); // nothing after the status
+        link.reset();
+        sim.reset();
+    }
+}
+
+TEST_F(EngineOverPty, APulledCableEndsOnCommsErrorWithThePortClosed) {
+    // P, T, the acknowledgements of one name and of the list's end, the
+    // names packet: then the line goes dead under the first data packet.
+    connect({"--preload", "OLD", "--hang-after", "5"}, 150);
+    makeEngine(Bytes(300, 9));
+    EXPECT_EQ(run(), Phase::Failed);
+    EXPECT_EQ(engine->failure(), DownloadEngine::Failure::Comms);
+    EXPECT_EQ(engine->failureText(DownloadTexts{}), QStringLiteral("Error:Comms error"));
+    EXPECT_EQ(engine->sequenceNumber(), 2);
+    EXPECT_FALSE(link->isOpen());
+}
+
+TEST_F(EngineOverPty, NoAnswerToTheStatusRequestIsASpacedCommsError) {
+    connect({"--silent"}, 100);
+    makeEngine(Bytes(5, 1));
+    EXPECT_EQ(run(), Phase::Failed);
+    EXPECT_EQ(engine->failureText(DownloadTexts{}), QStringLiteral("Error: Comms error"));
+    EXPECT_EQ(sim->received(5), QStringLiteral("PPPPP"));
+}

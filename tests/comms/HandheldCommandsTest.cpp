@@ -1,0 +1,123 @@
+// Viewing and erasing the handheld's images, driven as a user would.
+#include "DialogDriving.h"
+#include "HandheldSimProcess.h"
+#include "TestFolders.h"
+#include "app/Messages.h"
+#include "comms/ui/DownloadCommands.h"
+#include "comms/ui/DownloadUnit.h"
+#include "comms/ui/HandheldUnit.h"
+#include "platform/IniFile.h"
+
+#include <QPointer>
+
+namespace {
+
+class HandheldCommand : public ::testing::Test {
+protected:
+    // The simulator behind COM2.
+    void startSim(const QStringList& options) {
+        sim = std::make_unique<HandheldSimProcess>(options);
+        ASSERT_TRUE(sim->started());
+        folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() + "\n");
+    }
+    HandheldCommandContext context(int replyWaitMs = 3000) {
+        return {prompter, reply, 1, nullptr,
+                LinkTimeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5}};
+    }
+    // Views, expecting the error page with text.
+    void viewFails(const QString& text, int replyWaitMs) {
+        prompter.dialogScripts.push_back(drive([text](QDialog& d) {
+            EXPECT_EQ(static_cast<THandHeldForm&>(d).currentPage(), THandHeldForm::ErrorPage);
+            EXPECT_EQ(labelText(d, "ErrorLabel"), text);
+            click(d, "ContinueButton");
+        }));
+        const QPointer<THandHeldForm> form = viewHandheld(context(replyWaitMs));
+        ASSERT_TRUE(form);
+        EXPECT_TRUE(eventually([&] { return form.isNull(); })); // closed and gone
+        EXPECT_EQ(prompter.dialogsRun, QStringList{"HandHeldForm"});
+    }
+
+    TestFolders folders;
+    ScriptedPrompter prompter;
+    std::unique_ptr<HandheldSimProcess> sim;
+    IRPacket reply;
+};
+
+} // namespace
+
+TEST_F(HandheldCommand, ViewListsTheStoredImagesInOrder) {
+    startSim({"--preload", "ONE", "--preload", "TWO", "--preload", "THREE"});
+    const QPointer<THandHeldForm> form = viewHandheld(context());
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_TRUE(eventually([&] { return shown(*form, "OKButton"); }));
+    EXPECT_EQ(form->imageNames(), QStringList({"ONE", "TWO", "THREE"}));
+    EXPECT_EQ(form->currentPage(), THandHeldForm::ImageView);
+    EXPECT_FALSE(form->listing());              // the port is let go
+    EXPECT_TRUE(prompter.dialogsRun.isEmpty()); // shown, not run modally
+    click(*form, "OKButton");
+    EXPECT_TRUE(eventually([&] { return form.isNull(); }));
+}
+
+TEST_F(HandheldCommand, ViewOfAnEmptyHandheldSaysSo) {
+    startSim({});
+    viewFails(QStringLiteral("Error:Hand Held Empty"), 3000);
+}
+
+TEST_F(HandheldCommand, ViewWithoutAnAnswerIsACommsError) {
+    startSim({"--silent"});
+    viewFails(QStringLiteral("Error:Comms error"), 100);
+}
+
+TEST_F(HandheldCommand, ViewOnAPortThatWillNotOpenOnlyTellsSo) {
+    folders.writeIni("[CommsPortForm]\nCOM2Device=/nonexistent/tty\n");
+    EXPECT_EQ(viewHandheld(context()), nullptr);
+    EXPECT_EQ(prompter.texts(), QStringList{Messages::program().CouldNotOpenPortError});
+}
+
+TEST_F(HandheldCommand, EraseOnAPortThatWillNotOpenShowsOnlyThePortMessage) {
+    folders.writeIni("[CommsPortForm]\nCOM2Device=/nonexistent/tty\n");
+    prompter.dialogScripts.push_back(drive([this](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Erase Image"));
+        click(d, "EraseProceedButton");
+        EXPECT_EQ(prompter.texts(), QStringList{Messages::program().CouldNotOpenPortError});
+        EXPECT_FALSE(shown(d, "CompletedLabel"));
+        EXPECT_TRUE(shown(d, "EraseProceedButton")); // the user may try again or cancel
+        click(d, "EraseCancelButton");
+    }));
+    eraseHandheld(context());
+    EXPECT_EQ(prompter.dialogsRun, QStringList{"DownloadForm"});
+}
+
+TEST_F(HandheldCommand, AnAcknowledgedEraseIsCompleted) {
+    startSim({"--preload", "OLD"});
+    const IniFile ini(folders.iniPath());
+    TDownloadForm form(&ini, reply);
+    form.setPacing({0, 0});
+    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+        EXPECT_EQ(static_cast<TDownloadForm&>(d).currentPage(), TDownloadForm::EraseHandsetPage);
+        click(d, "EraseProceedButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "CompletedLabel"); }));
+        EXPECT_TRUE(shown(d, "EraseOKButton"));
+        EXPECT_FALSE(shown(d, "EraseCancelButton"));
+        click(d, "EraseOKButton");
+    }));
+    form.RunErase(prompter, 1);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("DownLoad Iaaamage"));
+    EXPECT_TRUE(sim->trace().contains(QStringLiteral("erased")));
+    EXPECT_EQ(sim->received(1), QStringLiteral("Z"));
+}
+
+TEST_F(HandheldCommand, AnUnansweredEraseIsNotCompleted) {
+    startSim({"--silent"});
+    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+        click(d, "EraseProceedButton");
+        ASSERT_TRUE(eventually([&] {
+            return static_cast<TDownloadForm&>(d).currentPage() == TDownloadForm::ErrorPage;
+        }));
+        EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Error: Comms error"));
+        EXPECT_FALSE(shown(d, "CompletedLabel"));
+        click(d, "ContinueButton");
+    }));
+    eraseHandheld(context(100));
+}
