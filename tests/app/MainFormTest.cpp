@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -117,8 +118,9 @@ TEST_F(MainFormTest, CancellingTheSaveQuestionKeepsTheWindowButStillWritesSettin
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
     EXPECT_TRUE(SettingsFile::open()->hasKey("MainForm", "Maximised"));
 
-    // Yes whose save does not happen keeps the image on screen; No discards it.
-    prompter.answers = {Prompter::Answer::Yes};
+    // Yes whose save does not happen (the names question declined) keeps the
+    // image on screen; No discards it.
+    prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::No};
     EXPECT_FALSE(window->close());
     prompter.answers = {Prompter::Answer::No};
     EXPECT_TRUE(window->close());
@@ -200,6 +202,33 @@ TEST_F(MainFormTest, ToolBarFontBoxesListTheModelsFontsAndChooseTheCurrentFont) 
     emit names->activated(1);
     EXPECT_EQ(sizes->currentText(), "12");
     EXPECT_EQ(fonts->CurrentFontNumber(), 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, HandheldCommandsAreWiredToTheDownloadAndPortDialogs) {
+    start("[CommsPortForm]\nCommsPort=7\n");
+    window->show();
+    window->action("FileMenuDownloadImage")->trigger();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "No Label Description - Cannot Download");
+
+    prompter.dialogScripts.push_back([](QDialog& d) {
+        d.findChild<QPushButton*>("EraseProceedButton")->click();
+        return int(QDialog::Rejected);
+    });
+    window->action("HandErase")->trigger();
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[1].text, "Invalid communications port number");
+
+    prompter.dialogScripts.push_back([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "CommsPortForm");
+        return int(QDialog::Rejected);
+    });
+    window->action("OptionsMenuSerialPort")->trigger();
+    EXPECT_EQ(prompter.dialogsRun.back(), "CommsPortForm");
 }
 
 } // namespace

@@ -43,6 +43,8 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
     selectPrinter_ = new TSelectPrinter(ini.get(), this);
     gridForm_ = new TGridTForm(ini.get(), this);
     langForm_ = new TLangForm(this);
+    connectFileCommands(ini.get());
+    connectDownloadCommands(ini.get());
     context_.data.showDiagnosticLabel = [this] { diagnosticLabel_->setVisible(true); };
 
     minuteTimer_ = new QTimer(this);
@@ -120,16 +122,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TMainForm::mayDropImage(const QString& question) {
-    if (!Modified())
-        return true;
-    const Prompter::Answer answer = context_.prompter.message(
-        question, QString(), Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
-    // A save that does not happen (cancelled or failed) keeps the altered
-    // image, so it is not lost.
-    return answer == Prompter::Answer::No || (answer == Prompter::Answer::Yes && saveAs());
-}
-
 void TMainForm::applyModel() {
     const TCoderList& printers = context_.data.printers();
     const bool vertical = printers.Just() == 1;
@@ -166,17 +158,6 @@ void TMainForm::showToolBar(bool hidden) {
     toolBar_->setVisible(!hidden);
 }
 
-void TMainForm::newImage() {
-    if (!mayDropImage(Messages::program().FileNewConfirm))
-        return;
-    if (!selectPrinter_->execute(context_.prompter, context_.data.printers()))
-        return;
-    surface_->Editor().NewImage();
-    applyModel();
-    fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
-    surface_->ImageReset();
-}
-
 void TMainForm::chooseDisplayUnits() {
     TUnitsForm::execute(context_.prompter, context_.data, this);
     surface_->ViewSettingsChanged();
@@ -197,8 +178,4 @@ void TMainForm::about() {
         QStringLiteral("Tolvane %1\nDesigner of images for handheld ink-jet coders.")
             .arg(QStringLiteral(TOLVANE_VERSION)),
         MainFormTexts::Title, Prompter::Icon::Information, Prompter::Buttons::Ok);
-}
-
-bool TMainForm::saveAs() {
-    return false;
 }

@@ -2,6 +2,8 @@
 
 #include "app/MainFormTexts.h"
 #include "app/MainSettings.h"
+#include "comms/IRPackets.h"
+#include "document/ShiftTable.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -20,6 +22,10 @@ class TLangForm;
 class TGridTForm;
 class TEditingSurface;
 class TSelectPrinter;
+class TCommsPortForm;
+struct HandheldCommandContext;
+class TNamesFm;
+class TLabelStructureForm;
 class IniFile;
 
 // The main window (component MainForm): menus, tool bar, status line and the
@@ -42,6 +48,10 @@ public:
     double ZoomY() const;
     // The image being edited, its picture and the editor states.
     TEditingSurface& surface() const { return *surface_; }
+    // The shift table of the open image: Open loads it and Save writes it;
+    // a new image keeps it, as it belongs to the program, not to one file.
+    ShiftTable& shiftTable() { return shifts_; }
+    const ShiftTable& shiftTable() const { return shifts_; }
 
     // The start-up reads of the main window; the exit writes (nothing when
     // the settings file does not exist).
@@ -94,15 +104,42 @@ private:
     void showToolBar(bool hidden);
 
     // Commands.
-    void newImage();
     void chooseDisplayUnits();
     void chooseGrid();
     void chooseLanguage();
     void about();
-    // Saving under a new name; true when the image was saved.
+
+    // MainForm_File.cpp: the document commands (New, Open, Save, Save As,
+    // Image Descriptions) and the label structure dialog.
+    void connectFileCommands(const IniFile* settings);
+
+    // Download and the handheld (MainForm_Download.cpp).
+    void connectDownloadCommands(const IniFile* settings);
+    HandheldCommandContext handheldContext();
+    void downloadImage();
+    void choosePort();
+    void viewHandheld();
+    void eraseHandheld();
+    void newImage();
+    void resetForNewImage();
+    void openImage();
+    // After the open dialog: while the image is still altered, asks again
+    // (Yes saves under a new name); false when the user cancelled.
+    bool mayDiscardImage();
+    bool loadImage(const QString& path);
+    void showLoadedImage(const QString& path);
+    // Save proposes the current file name, Save As none; both show the save
+    // dialog and answer true only when the file was written.
+    bool save();
     bool saveAs();
-    // Asks whether to save an altered image first; false when it must stay.
-    bool mayDropImage(const QString& question);
+    bool saveUnder(const QString& proposal);
+    bool writeImage(const QString& path);
+    void editDescriptions();
+    void showDescription();
+    void showCaption();
+    // Asks whether to save an altered image first, saving with `save` on
+    // Yes; false when the image must stay (cancelled, or not saved).
+    bool mayDropImage(const QString& question, bool (TMainForm::*save)() = &TMainForm::saveAs);
 
     AppContext& context_;
     MainFormTexts texts_;
@@ -123,4 +160,9 @@ private:
     TSelectPrinter* selectPrinter_ = nullptr;
     TGridTForm* gridForm_ = nullptr;
     TLangForm* langForm_ = nullptr;
+    TNamesFm* namesFm_ = nullptr;
+    TLabelStructureForm* labelStructureForm_ = nullptr;
+    ShiftTable shifts_;
+    IRPacket replyPacket_; // the program's reply packet: the handheld's last answer
+    TCommsPortForm* commsPortForm_ = nullptr;
 };

@@ -1,0 +1,55 @@
+// The main window's handheld commands: download, the serial port, and the
+// handheld's contents.
+#include "app/AppContext.h"
+#include "app/wareHouse.h"
+#include "app/ui/MainForm.h"
+#include "comms/CommsPort.h"
+#include "comms/ui/CommsPortFormUnit.h"
+#include "comms/ui/DownloadCommands.h"
+#include "editor/ImageEditor.h"
+#include "editor/ui/EditingSurface.h"
+
+#include <QAction>
+
+void TMainForm::connectDownloadCommands(const IniFile* settings) {
+    commsPortForm_ = new TCommsPortForm(settings, this);
+    const auto connectEntry = [this](const char* key, void (TMainForm::*command)()) {
+        QAction* entry = action(QLatin1String(key));
+        entry->setEnabled(true);
+        connect(entry, &QAction::triggered, this, command);
+    };
+    connectEntry("FileMenuDownloadImage", &TMainForm::downloadImage);
+    connectEntry("OptionsMenuSerialPort", &TMainForm::choosePort);
+    connectEntry("HandView", &TMainForm::viewHandheld);
+    connectEntry("HandErase", &TMainForm::eraseHandheld);
+}
+
+HandheldCommandContext TMainForm::handheldContext() {
+    return {context_.prompter, replyPacket_, commsPortForm_->commsPort(), this, {}};
+}
+
+void TMainForm::downloadImage() {
+    // The handheld's image is compiled from positions at full size.
+    if (surface_->Preview() || surface_->ZoomLevel() != 1)
+        surface_->ApplyZoomLevel(1);
+    ImageEditor& editor = surface_->Editor();
+    DownloadImageContext image{
+        context_.data, editor.Items(), shifts_, context_.fonts, settings_.HandheldMaxSize, {}};
+    const auto model = std::size_t(context_.data.printers().selectedIndex());
+    image.saveRequest.filter = settings_.FileTypeCaption.at(model) + QStringLiteral("|*.bin");
+    image.saveRequest.initialDir = settings_.PrevSaveDir;
+    runDownload(handheldContext(), image);
+    editor.RefreshImage();
+}
+
+void TMainForm::choosePort() {
+    commsPortForm_->execute(context_.prompter);
+}
+
+void TMainForm::viewHandheld() {
+    ::viewHandheld(handheldContext());
+}
+
+void TMainForm::eraseHandheld() {
+    ::eraseHandheld(handheldContext());
+}

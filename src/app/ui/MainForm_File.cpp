@@ -1,0 +1,224 @@
+// The main window's document commands: New, Open, Save, Save As, the image
+// descriptions and the label structure dialog.
+#include "app/ui/MainForm.h"
+
+#include "app/AppContext.h"
+#include "app/Messages.h"
+#include "app/wareHouse.h"
+#include "document/ImageDocument.h"
+#include "document/ImageFile.h"
+#include "document/ui/LabelStructureUnit.h"
+#include "document/ui/NamesFmUnit.h"
+#include "editor/ui/EditingSurface.h"
+#include "platform/Prompter.h"
+#include "platform/TolvError.h"
+#include "printer/ui/FontBoxes.h"
+#include "printer/ui/SelectPrint.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+
+#include <optional>
+
+namespace {
+
+QString shown(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
+
+QString folderOf(const QString& path) {
+    return QFileInfo(path).absolutePath();
+}
+
+// The whole file is read before anything of the open image changes, so a
+// bad file costs the user nothing but the message.
+std::optional<ImageFileContents> readImageFile(const QString& path, const ClassRegistry& registry,
+                                               Prompter& prompter) {
+    try {
+        return ImageFile::Read(path, registry);
+    } catch (const TolvError& e) {
+        prompter.inform(QString::fromStdString(e.what()), Prompter::Icon::Stop);
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void TMainForm::connectFileCommands(const IniFile* settings) {
+    namesFm_ = new TNamesFm(settings, this);
+    labelStructureForm_ = new TLabelStructureForm(settings, this);
+    for (const char* key :
+         {"FileMenuLoad", "FileMenuSave", "FileMenuSaveAs", "FileMenuImageDescriptions"})
+        action(QLatin1String(key))->setEnabled(true);
+    connect(action(QStringLiteral("FileMenuLoad")), &QAction::triggered, this,
+            &TMainForm::openImage);
+    connect(action(QStringLiteral("FileMenuSave")), &QAction::triggered, this, [this] { save(); });
+    connect(action(QStringLiteral("FileMenuSaveAs")), &QAction::triggered, this,
+            [this] { saveAs(); });
+    connect(action(QStringLiteral("FileMenuImageDescriptions")), &QAction::triggered, this,
+            &TMainForm::editDescriptions);
+    surface_->labelStructureDialog = [this] {
+        return labelStructureForm_->execute(context_.prompter, surface_->Editor().Items());
+    };
+}
+
+bool TMainForm::mayDropImage(const QString& question, bool (TMainForm::*save)()) {
+    if (!Modified())
+        return true;
+    const Prompter::Answer answer = context_.prompter.message(
+        question, QString(), Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
+    // A save that does not happen (cancelled or failed) keeps the altered
+    // image, so it is not lost.
+    return answer == Prompter::Answer::No || (answer == Prompter::Answer::Yes && (this->*save)());
+}
+
+void TMainForm::newImage() {
+    if (!mayDropImage(Messages::program().FileNewConfirm, &TMainForm::save))
+        return;
+    if (!selectPrinter_->execute(context_.prompter, context_.data.printers()))
+        return;
+    surface_->Editor().NewImage();
+    resetForNewImage();
+}
+
+void TMainForm::resetForNewImage() {
+    TNEBRAData& data = context_.data;
+    applyModel();
+    fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
+    surface_->ImageReset();
+    data.SetShortName({});
+    data.SetLongName({});
+    showDescription();
+    fileName_.clear();
+    showCaption();
+    data.resetMonthLanguage();
+}
+
+void TMainForm::openImage() {
+    // Cancel ends the command here, as it does for New.
+    if (!mayDropImage(Messages::program().FileNewConfirm, &TMainForm::save))
+        return;
+    Prompter::FileRequest request;
+    request.filter = settings_.openDialogFilter();
+    request.filterIndex = context_.data.printers().selectedIndex(); // the model's own entry
+    request.initialDir = settings_.PrevLogDir;
+    const Prompter::FileAnswer answer = context_.prompter.openFile(request);
+    if (!answer.accepted)
+        return;
+    // The settings file keeps the entry counted from 1.
+    settings_.FileType = answer.filterIndex + 1;
+    surface_->Editor().Select(nullptr);
+    if (!QFileInfo::exists(answer.fileName) || !mayDiscardImage())
+        return;
+    loadImage(answer.fileName);
+}
+
+bool TMainForm::mayDiscardImage() {
+    while (Modified()) {
+        switch (context_.prompter.message(Messages::program().FileNewConfirm, QString(),
+                                          Prompter::Icon::Exclamation,
+                                          Prompter::Buttons::YesNoCancel)) {
+        case Prompter::Answer::Yes:
+            saveAs();
+            break;
+        case Prompter::Answer::No:
+            return true;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TMainForm::loadImage(const QString& path) {
+    std::optional<ImageFileContents> contents =
+        readImageFile(path, context_.registry, context_.prompter);
+    if (!contents)
+        return false;
+    ImageEditor& editor = surface_->Editor();
+    ImagePList loaded;
+    ImageDocument::ApplyLoadedImage(*contents, context_.data, shifts_, loaded, editor.Display());
+    // The display is set up again for the file's model and width, with the
+    // whole image as the area.
+    editor.ReplaceImage(loaded);
+    showLoadedImage(path);
+    return true;
+}
+
+void TMainForm::showLoadedImage(const QString& path) {
+    applyModel();
+    fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
+    surface_->ImageReset();
+    showDescription();
+    setModified(false);
+    fileName_ = path;
+    showCaption();
+    settings_.PrevLogDir = folderOf(path);
+}
+
+bool TMainForm::save() {
+    return saveUnder(fileName_);
+}
+
+bool TMainForm::saveAs() {
+    return saveUnder(QString());
+}
+
+bool TMainForm::saveUnder(const QString& proposal) {
+    TNEBRAData& data = context_.data;
+    Prompter& prompter = context_.prompter;
+    if (!namesFm_->confirmNames(prompter, data))
+        return false;
+    showDescription();
+    const auto model = std::size_t(data.printers().selectedIndex());
+    const QString& extension = settings_.FileExtension.at(model);
+    Prompter::FileRequest request;
+    request.filter = settings_.FileTypeCaption.at(model) + QStringLiteral("|*") + extension;
+    request.initialDir = settings_.PrevSaveDir;
+    request.fileName = proposal;
+    if (data.MonthStrings().empty() || data.MonthLanguageName().empty())
+        data.resetMonthLanguage();
+    const QString path = ImageDocument::AskSaveFileName(prompter, request, extension);
+    if (path.isEmpty() || !writeImage(path))
+        return false;
+    setModified(false);
+    fileName_ = path;
+    showCaption();
+    settings_.PrevSaveDir = folderOf(path);
+    return true;
+}
+
+bool TMainForm::writeImage(const QString& path) {
+    ImageEditor& editor = surface_->Editor();
+    // The file keeps the restricted area; opening it again brings the area's
+    // width back as the image width, so an area drawn from the image's start
+    // sets the length of the message.
+    const DotRect area = editor.Display().AreaRect();
+    try {
+        ImageFile::Write(path, ImageDocument::HeaderForSave(context_.data, area, shifts_),
+                         editor.Items(), context_.registry);
+        return true;
+    } catch (const TolvError& e) {
+        context_.prompter.inform(QString::fromStdString(e.what()), Prompter::Icon::Stop);
+        return false;
+    }
+}
+
+void TMainForm::editDescriptions() {
+    if (!namesFm_->execute(context_.prompter, context_.data))
+        return;
+    showDescription();
+    setModified(true);
+}
+
+void TMainForm::showDescription() {
+    const TNEBRAData& data = context_.data;
+    statusPanels_[3]->setText(texts_.DescriptionPanel + QStringLiteral(": ") +
+                              shown(data.ShortName()) + u'[' + shown(data.LongName()) + u']');
+}
+
+void TMainForm::showCaption() {
+    // A new image shows the title and a space.
+    setWindowTitle(MainFormTexts::Title + u' ' + fileName_);
+}
