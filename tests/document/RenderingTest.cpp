@@ -1,8 +1,6 @@
 // What the picture shows, read from the pixels of the display's bitmap.
 #include "RenderHarness.h"
 
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 // With the anchor at 150: the capitals end on row 149 (rotation 0) or column
@@ -55,54 +53,4 @@ TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
         items.At(3)->DrawOutline(h.display);
         EXPECT_TRUE(blackAndWhiteOnly(h.display.Bitmap())) << zoom;
     }
-}
-
-// Erase whitens the screen rectangle: any ink outside it would stay behind.
-TEST(Rendering, TheScreenRectangleHoldsAllTheInkSoEraseLeavesNothing) {
-    RenderHarness h;
-    h.zoom(1.5f);
-    for (int rotation = 0; rotation < 4; ++rotation) {
-        auto item = textItemAt(SerifFont, 200, 180, rotation, "Wgj|");
-        const QRect ink = inkBounds(h.render(*item));
-        EXPECT_TRUE(item->GetScreenRect(h.display).ToQRect().contains(ink)) << rotation;
-        CanvasPainter painter(h.display);
-        item->Erase(h.display);
-        EXPECT_TRUE(inkBounds(h.display.Bitmap()).isNull()) << rotation;
-    }
-}
-
-// Inverting twice restores the picture only when no pixel is inverted twice
-// in one go (the outline's corners).
-TEST(Rendering, HighlightAndOutlineUndoThemselves) {
-    RenderHarness h;
-    auto item = textItemAt(SansFont, 150, 150);
-    const QImage drawn = h.render(*item);
-    CanvasPainter painter(h.display);
-    item->DrawHighlight(h.display);
-    EXPECT_EQ(inkBounds(h.display.Bitmap()), item->GetScreenRect(h.display).ToQRect());
-    item->DrawHighlight(h.display);
-    EXPECT_EQ(h.display.Bitmap(), drawn);
-    item->DrawOutline(h.display);
-    EXPECT_NE(h.display.Bitmap(), drawn);
-    item->DrawOutline(h.display);
-    EXPECT_EQ(h.display.Bitmap(), drawn);
-}
-
-// Redraws copy the text from a kept picture; it must be the text Qt draws.
-TEST(Rendering, KeptPicturesOfTextGiveTheSamePixelsAsDrawing) {
-    RenderHarness h;
-    h.zoom(2.0f);
-    const QFont font = h.display.ItemFont(SerifFont, 2.0f).font;
-    QImage drawn(h.display.Bitmap().size(), QImage::Format_RGB32);
-    drawn.fill(Qt::white);
-    CanvasPainter painter(h.display);
-    h.display.FillWhole();
-    QPainter direct(&drawn);
-    for (int rotation = 0; rotation < 4; ++rotation) {
-        const QPoint origin(200 + 300 * rotation, 300);
-        DrawTextCell(direct, font, rotation, origin, QStringLiteral("Wj|"));
-        for (int twice = 0; twice < 2; ++twice)
-            h.display.DrawText(font, rotation, origin, QStringLiteral("Wj|"));
-    }
-    EXPECT_EQ(h.display.Bitmap(), drawn);
 }

@@ -38,24 +38,20 @@ public:
     ImageEditor& Editor() override { return editor_; }
     const TNEBRAData& Data() const override { return data_; }
     ItemLimits Limits() const override { return limits; }
-    bool Preview() const override { return preview; }
-    void ShowPosition(int32_t x, int32_t y) override { positions.push_back({x, y}); }
+    bool Preview() const override { return false; }
+    void ShowPosition(int32_t, int32_t) override {}
     void MovePointerTo(QPoint imageDot) override { pointer.push_back(imageDot); }
     int EditItem(ImageItem& item, int itemNumber) override;
     ImageItem* PickFromLabelStructure() override;
     void SetUpdateTimerRunning(bool running) override { timerRunning = running; }
 
     ItemLimits limits{10, 2};
-    bool preview = false;
     // The property dialog: changes the item and answers its result (OK
     // when unset).
     std::function<int(ImageItem&)> edit;
-    ImageItem* picked = nullptr; // what the label structure dialog answers
 
-    std::vector<QPoint> positions;
     std::vector<QPoint> pointer;
     std::vector<int> editedNumbers;
-    int labelStructureRuns = 0;
     bool timerRunning = true;
 
 private:

@@ -71,32 +71,11 @@ TEST(TextItem, StoreThenLoadGivesAnEqualFontBasedItem) {
     EXPECT_THROW(registry.LoadRecord(truncated), TolvError);
 }
 
-TEST(TextItem, ComparesTextAndRequestBesidesThePlacement) {
+TEST(TextItem, EqualityIsTextAndRequestBesidesThePlacement) {
     const auto a = textItem("AB", false, "one", 2);
     const auto b = textItem("AB", false, "two", 9);
     b->FontNumber = BoldFont;
     EXPECT_TRUE(a->IsEqual(*b)); // prompt, length and font do not count
     b->OperatorRequest = true;
     EXPECT_FALSE(a->IsEqual(*b));
-
-    const auto smaller = textItem("AA", false, "", 0);
-    smaller->SetPosition({10, 10});
-    smaller->Rotation = 0;
-    const auto larger = textItem("ZZ", true, "", 0);
-    larger->Rotation = 2;
-    larger->Justification = 1;
-    EXPECT_TRUE(smaller->IsLess(*larger));
-    EXPECT_TRUE(larger->IsGreater(*smaller));
-    larger->Text = "A";
-    EXPECT_FALSE(smaller->IsLess(*larger));
-}
-
-TEST(TextItem, CloneIsAnIndependentCopy) {
-    const auto item = textItem("AB", true, "Lot", 10);
-    const auto copy = item->CloneItem();
-    auto& text = dynamic_cast<TextItem&>(*copy);
-    EXPECT_EQ(std::make_tuple(text.Text, text.Prompt, text.MaxChars, text.OperatorRequest),
-              std::make_tuple(item->Text, item->Prompt, item->MaxChars, true));
-    text.Text = "changed";
-    EXPECT_EQ(item->Text, "AB");
 }

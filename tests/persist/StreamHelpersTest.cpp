@@ -49,10 +49,4 @@ TEST(StreamHelpersTest, ValueCutShortByTheEndOfDataIsAnError) {
     EXPECT_EQ(errorOf([&] { ReadString(negative); }), "Invalid text length -1 in file");
 }
 
-TEST(StreamHelpersTest, WritesTheMediumRefusesAreErrors) {
-    RefusingStream s;
-    EXPECT_EQ(errorOf([&] { WriteLong(s, 1); }), "Write error");
-    EXPECT_EQ(errorOf([&] { WriteString(s, ""); }), "Write error");
-}
-
 } // namespace

@@ -37,36 +37,11 @@ TEST(CoderList, ThreeModelsWithTheirDefaultsWhateverTheFileLacksOrGarbles) {
                                "Dot400=nan\n"));
 }
 
-TEST(CoderList, ReadsTheModelKeysOfSectionSelectPrinter) {
-    const TCoderList list = listFromIni("[SelectPrinter]\nox400=Wide head\nFontDPI400=300\n"
-                                        "PrinterDPI400=150\nox400Height=96\nox400Width=5000\n"
-                                        "Dot400=62.5\nJust400=1\n");
-    EXPECT_EQ(fields(list.coder(1)), std::make_tuple("Wide head", 300, 150, 96, 5000, 62.5, 1));
-    EXPECT_EQ(list.coder(2).Width, 4000);
-}
-
 TEST(CoderList, LastUsedSelectsAModelWithinTheList) {
     for (auto [value, index] : {std::pair{"2", 2}, {"7", 2}, {"-1", 0}, {"x", 0}})
         EXPECT_EQ(listFromIni(QByteArray("[SelectPrinter]\nLastUsed=") + value).selectedIndex(),
                   index)
             << value;
-}
-
-TEST(CoderList, SelectedModelAnswersGeometryAndModelCode) {
-    TCoderList list(nullptr);
-    list.setSelectedIndex(2);
-    list.setSelectedIndex(3);
-    list.setSelectedIndex(-1);
-    EXPECT_EQ(std::make_tuple(list.FontDPI(), list.PrinterDPI(), list.Height(), list.Dot(),
-                              int(list.Just()), list.SelectedModelBit()),
-              std::make_tuple(185, 185, 256, 80.0, 1, 4));
-    list.SetWidth(1234);
-    EXPECT_EQ(list.Width(), 1234);
-    EXPECT_EQ(list.coder(1).Width, 4000);
-    list.setSelectedIndex(0);
-    EXPECT_EQ(list.SelectedModelBit(), 1);
-    list.setSelectedIndex(1);
-    EXPECT_EQ(list.SelectedModelBit(), 2);
 }
 
 TEST(CoderList, FileTypeCodesSelectAModel) {

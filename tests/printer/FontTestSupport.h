@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FontMapBuilder.h"
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
 #include "persist/TMemoryStream.h"
@@ -11,7 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-struct FontSpec {
+struct FontEntry {
     int model; // 1, 2 or 4
     int number;
     const char* name;
@@ -19,14 +18,14 @@ struct FontSpec {
     int code = 0;
 };
 
-inline std::unique_ptr<NEBRAFont> makeFont(const FontSpec& spec) {
+inline std::unique_ptr<NEBRAFont> makeFont(const FontEntry& entry) {
     auto font = std::make_unique<NEBRAFont>();
-    font->ModelCode = spec.model;
-    font->FontNumber = spec.number;
-    font->Name = spec.name;
+    font->ModelCode = entry.model;
+    font->FontNumber = entry.number;
+    font->Name = entry.name;
     font->FaceName = "DejaVu Sans";
-    font->PointSize = spec.size;
-    font->DownloadCode = spec.code;
+    font->PointSize = entry.size;
+    font->DownloadCode = entry.code;
     return font;
 }
 
@@ -38,18 +37,18 @@ struct FontSetHarness {
         registerFontClasses(registry);
     }
     void selectModel(int code) { models.setSelectedIndex(TCoderList::indexForModelCode(code)); }
-    void append(std::initializer_list<FontSpec> specs) {
-        for (const FontSpec& spec : specs)
-            fonts.Append(makeFont(spec));
+    void append(std::initializer_list<FontEntry> entries) {
+        for (const FontEntry& entry : entries)
+            fonts.Append(makeFont(entry));
     }
     // A font map with the given header and count in front of the records.
     std::vector<uint8_t> mapBytes(const std::string& header, int32_t count,
-                                  std::initializer_list<FontSpec> specs) const {
+                                  std::initializer_list<FontEntry> entries) const {
         TMemoryStream s;
         WriteString(s, header);
         WriteLong(s, count);
-        for (const FontSpec& spec : specs)
-            makeFont(spec)->Store(s, registry);
+        for (const FontEntry& entry : entries)
+            makeFont(entry)->Store(s, registry);
         return s.bytes();
     }
     // name: a file of the private folder, or an absolute path.
