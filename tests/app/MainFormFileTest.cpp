@@ -16,8 +16,7 @@
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
 
-#include "ScriptedPrompter.h"
-#include "TestFolders.h"
+#include "MainWindowFixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -66,25 +65,17 @@ ScriptedPrompter::DialogScript names(const QString& shortName, const QString& lo
 
 // The main window on the middle model (4000 × 128 dots, files ".G1A"), with
 // a folder for its image files.
-class MainFormFileTest : public ::testing::Test {
+class MainFormFileTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         folders.writeIni("[SelectPrinter]\nLastUsed=1\n");
         registerProgramClasses(registry);
-        data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
-        fonts = std::make_unique<TFontSet>(data->printers());
+        makeModel();
         for (const int model : {1, 2, 4})
             fonts->Append(testFont(model));
-        context =
-            std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
-        window = std::make_unique<TMainForm>(*context);
+        makeWindow();
         window->show();
     }
-    void TearDown() override {
-        window->setModified(false);
-        window.reset();
-    }
-
     static std::unique_ptr<NEBRAFont> testFont(int model) {
         auto font = std::make_unique<NEBRAFont>();
         font->ModelCode = model;
@@ -135,15 +126,7 @@ protected:
         return texts;
     }
 
-    TestFolders folders;
     QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
-    ClassRegistry registry;
-    std::unique_ptr<TNEBRAData> data;
-    std::unique_ptr<TFontSet> fonts;
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<TMainForm> window;
 };
 
 TEST_F(MainFormFileTest, SavingWithoutNamesAsksForThemAndNoWritesNothing) {

@@ -10,8 +10,7 @@
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
 
-#include "ScriptedPrompter.h"
-#include "TestFolders.h"
+#include "MainWindowFixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -26,30 +25,17 @@
 
 namespace {
 
-// A main window over its own settings and installation folders.
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public MainWindowFixture {
 protected:
     void start(const QByteArray& ini) {
         folders.writeIni(ini);
-        data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
-        fonts = std::make_unique<TFontSet>(data->printers());
-        context =
-            std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
-        window = std::make_unique<TMainForm>(*context);
+        makeModel();
+        makeWindow();
     }
     void TearDown() override {
-        window.reset();
+        MainWindowFixture::TearDown();
         Messages::program() = Messages();
     }
-
-    TestFolders folders;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
-    ClassRegistry registry;
-    std::unique_ptr<TNEBRAData> data;
-    std::unique_ptr<TFontSet> fonts;
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<TMainForm> window;
 };
 
 TEST_F(MainFormTest, OpensWithItsMenusToolButtonsAndStatusLine) {
@@ -127,12 +113,8 @@ TEST_F(MainFormTest, CancellingTheSaveQuestionKeepsTheWindowButStillWritesSettin
 }
 
 TEST_F(MainFormTest, WithoutASettingsFileNothingIsWrittenAndNothingCanBePlaced) {
-    folders.writeIni("");
-    QFile::remove(folders.iniPath());
-    data = std::make_unique<TNEBRAData>(nullptr);
-    fonts = std::make_unique<TFontSet>(data->printers());
-    context = std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
-    window = std::make_unique<TMainForm>(*context);
+    makeModel();
+    makeWindow();
     EXPECT_EQ(window->settings().MaxItems, 0u);
     window->show();
     EXPECT_TRUE(window->close());

@@ -13,6 +13,7 @@
 
 #include "DialogTestSupport.h"
 #include "EditorTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -41,17 +42,14 @@ void addTestFonts(TFontSet& fonts) {
 
 // The main window on the widest model (4000 × 256 dots), at most three
 // items besides graphics.
-class MainFormEditTest : public ::testing::Test {
+class MainFormEditTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         folders.writeIni("[MainForm]\nMaxItemsPerLabel=3\nWidth=900\nHeight=600\n"
                          "[SelectPrinter]\nLastUsed=2\n");
-        data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
-        fonts = std::make_unique<TFontSet>(data->printers());
+        makeModel();
         addTestFonts(*fonts);
-        context =
-            std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
-        window = std::make_unique<TMainForm>(*context);
+        makeWindow();
         window->surface().movePointer = [this](QPoint global) { pointer.push_back(global); };
         window->show();
         window->activateWindow();
@@ -59,11 +57,6 @@ protected:
         image = window->findChild<TClientImage*>("ClientImage");
         ASSERT_NE(image, nullptr);
     }
-    void TearDown() override {
-        window->setModified(false);
-        window.reset();
-    }
-
     ImageEditor& editor() { return window->surface().Editor(); }
     QString panel(int i) const {
         return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
@@ -87,14 +80,6 @@ protected:
         QTest::keyClick(window.get(), k, mods);
     }
 
-    TestFolders folders;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
-    ClassRegistry registry;
-    std::unique_ptr<TNEBRAData> data;
-    std::unique_ptr<TFontSet> fonts;
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<TMainForm> window;
     TClientImage* image = nullptr;
     std::vector<QPoint> pointer;
 };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/SettingsFile.h"
+#include "app/ui/MainForm.h"
+#include "app/wareHouse.h"
+#include "persist/ClassRegistry.h"
+#include "platform/Clock.h"
+#include "printer/FontSetUnit.h"
+
+#include "ScriptedPrompter.h"
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window over its own settings and installation folders, made in two
+// steps so a test can add fonts (or drop the settings file) in between:
+// write the settings, makeModel(), then makeWindow().
+class MainWindowFixture : public ::testing::Test {
+protected:
+    // The data store and an empty font set, from the settings file as it is
+    // now (none when it does not exist).
+    void makeModel() {
+        data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
+        fonts = std::make_unique<TFontSet>(data->printers());
+    }
+    void makeWindow() {
+        context =
+            std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
+        window = std::make_unique<TMainForm>(*context);
+    }
+    // Closing an altered image would ask whether to save it.
+    void TearDown() override {
+        if (window)
+            window->setModified(false);
+        window.reset();
+    }
+
+    TestFolders folders;
+    ScriptedPrompter prompter;
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
+    ClassRegistry registry;
+    std::unique_ptr<TNEBRAData> data;
+    std::unique_ptr<TFontSet> fonts;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<TMainForm> window;
+};
