@@ -19,7 +19,8 @@ public:
     // Waits until at least count bytes are waiting; false when timeoutMs
     // passes first or the line fails.
     virtual bool waitForBytes(int count, int timeoutMs) = 0;
-    // Throws away everything received and not read, and everything not sent.
+    // Throws away everything received and not read. Bytes already written
+    // still go out: they end the last exchange.
     virtual void purge() = 0;
     virtual void close() = 0;
 };

@@ -79,9 +79,12 @@ bool QtSerialBytePort::waitForBytes(int count, int timeoutMs) {
 void QtSerialBytePort::purge() {
     if (!port_->isOpen())
         return;
-    // What the device holds joins Qt's buffer first, so that both go.
+    // What the device holds joins Qt's buffer first, so that both go. Output
+    // already handed to the driver is left to leave: it is the end of the
+    // last exchange (typically the final acknowledge), and discarding it
+    // would leave the handheld waiting in the middle of a packet.
     port_->waitForReadyRead(0);
-    port_->clear(QSerialPort::AllDirections);
+    port_->clear(QSerialPort::Input);
 }
 
 void QtSerialBytePort::close() {

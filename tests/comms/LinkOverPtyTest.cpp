@@ -68,3 +68,16 @@ TEST_F(LinkOverPty, ThePortIsHeldExclusivelyUntilClosed) {
     ASSERT_TRUE(other.OpenDevice(sim->devicePath(), prompter));
     EXPECT_TRUE(other.SendWithRetry(IRPacket::request('P')));
 }
+
+// Closing the port must not swallow the last packet sent: the final
+// acknowledge of a listing would otherwise never reach the handheld, and it
+// would read the next command out of step.
+TEST_F(LinkOverPty, ThePacketSentLastReachesTheHandheldAfterTheClose) {
+    connect({QStringLiteral("--silent")});
+    for (int i = 0; i < 20; ++i) {
+        link->SendPacket(IRPacket::request('A'));
+        link->ClosePort();
+        ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
+    }
+    EXPECT_EQ(sim->received(20), QString(20, u'A'));
+}
