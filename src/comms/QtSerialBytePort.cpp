@@ -35,7 +35,10 @@ std::unique_ptr<QtSerialBytePort> QtSerialBytePort::open(const QString& devicePa
         port->close();
         return nullptr;
     }
-    port->clear(QSerialPort::AllDirections);
+    // Stale input from before is dropped; output is left alone, as on a
+    // terminal the output queue still holds what the last user of the port
+    // sent and the other end has not read yet.
+    port->clear(QSerialPort::Input);
     return std::unique_ptr<QtSerialBytePort>(new QtSerialBytePort(std::move(port), writeTimeoutMs));
 }
 
