@@ -38,24 +38,30 @@ QString installDataDir() {
     const QString fromEnv = qEnvironmentVariable("TOLVPATH");
     if (!fromEnv.isEmpty())
         return withSeparator(fromEnv);
+    // An installation, else the build tree, which the build fills with the
+    // language files and the font map made from its readable table.
     QStringList candidates;
     if (QCoreApplication::instance()) {
         const QString exeDir = QCoreApplication::applicationDirPath();
         candidates << exeDir + QStringLiteral("/../" TOLVANE_DATA_INSTALL_DIR);
     }
-    candidates << QStringLiteral(TOLVANE_BUILD_DATA_DIR) << QStringLiteral(TOLVANE_SOURCE_DATA_DIR);
-    for (const QString& c : candidates) {
-        if (QFileInfo(c + QStringLiteral("/English.ini")).exists())
-            return withSeparator(QDir(c).absolutePath());
-    }
-    return withSeparator(QStringLiteral(TOLVANE_SOURCE_DATA_DIR));
+    candidates << QStringLiteral(TOLVANE_BUILD_DATA_DIR);
+    for (const QString& required : {QStringLiteral("FONTMAP.DEF"), QStringLiteral("English.ini")})
+        for (const QString& c : candidates)
+            if (QFileInfo(c + u'/' + required).exists())
+                return withSeparator(QDir(c).absolutePath());
+    return withSeparator(QDir(candidates.first()).absolutePath());
+}
+
+QStringList dataFileFolders() {
+    return {withSeparator(QDir::currentPath()), installDataDir()};
 }
 
 QString findDataFile(const QString& name) {
-    if (QFileInfo(name).isFile())
-        return QFileInfo(name).absoluteFilePath();
-    const QString installed = installDataDir() + name;
-    return QFileInfo(installed).isFile() ? installed : QString();
+    for (const QString& folder : dataFileFolders())
+        if (QFileInfo(folder + name).isFile())
+            return QFileInfo(folder + name).absoluteFilePath();
+    return {};
 }
 
 } // namespace Folders

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the program keeps its settings and finds its installation data.
 namespace Folders {
@@ -15,11 +16,15 @@ QString settingsFile();
 
 // The installation data folder (language files, font map, identifier table):
 // $TOLVPATH when set, else <executable dir>/../share/tolvane, else the build
-// tree's and then the source tree's data folder. Ends with a separator.
+// tree's data folder; without $TOLVPATH the first of the two that holds the
+// font map is taken. Ends with a separator.
 QString installDataDir();
 
-// A data file looked for in the current folder first, then in the
-// installation data folder. Empty when found in neither.
+// The folders a data file is looked for in, in order: the current folder,
+// then the installation data folder. Each ends with a separator.
+QStringList dataFileFolders();
+
+// The first of dataFileFolders() that holds the file; empty when none does.
 QString findDataFile(const QString& name);
 
 } // namespace Folders

@@ -5,12 +5,28 @@
 #include "platform/Prompter.h"
 #include "printer/FontSetUnit.h"
 
+#include <QDir>
+
 bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter) {
     // A path that names no file still empties the set.
-    fonts.LoadFontMap(Folders::findDataFile(FontMapFileName), registry);
+    const QString path = Folders::findDataFile(FontMapFileName);
+    fonts.LoadFontMap(path, registry);
     if (!fonts.IsEmpty())
         return true;
-    prompter.message(Messages::program().NoFontMapsError, QString(), Prompter::Icon::Stop,
-                     Prompter::Buttons::Ok);
+    // The message names the file, and where it was looked for, so that a
+    // wrong data folder can be told from a damaged font map.
+    QString text;
+    if (path.isEmpty()) {
+        text = Messages::program().NoFontMapFileError + QStringLiteral("\n\n") + FontMapFileName +
+               QStringLiteral(":");
+        for (const QString& folder : Folders::dataFileFolders())
+            text += QStringLiteral("\n") + QDir::toNativeSeparators(folder);
+    } else {
+        text = Messages::program().NoFontMapsError + QStringLiteral("\n\n") +
+               QDir::toNativeSeparators(path);
+        if (!fonts.LoadError().isEmpty())
+            text += QStringLiteral("\n") + fonts.LoadError();
+    }
+    prompter.message(text, QString(), Prompter::Icon::Stop, Prompter::Buttons::Ok);
     return false;
 }

@@ -15,10 +15,16 @@ protected:
     ProgramFonts() { QDir::setCurrent(h.dir.path()); }
     ~ProgramFonts() override { QDir::setCurrent(previous_); }
 
-    void expectRefused() {
+    // The message, which must name every one of parts.
+    void expectRefused(const QString& message, const QStringList& parts) {
         prompter.shown.clear();
         EXPECT_FALSE(loadProgramFonts(h.fonts, h.registry, prompter));
-        EXPECT_EQ(prompter.texts(), QStringList{"Error - no font maps in file."});
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        const QString text = prompter.shown[0].text;
+        EXPECT_TRUE(text.startsWith(message)) << text.toStdString();
+        for (const QString& part : parts)
+            EXPECT_TRUE(text.contains(part))
+                << text.toStdString() << " lacks " << part.toStdString();
     }
 
     QString previous_ = QDir::currentPath();
@@ -29,12 +35,15 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramFonts, MissingEmptyOrDamagedMapIsReportedAndStopsStartUp) {
-    expectRefused();
+TEST_F(ProgramFonts, MissingEmptyOrDamagedMapIsReportedByNameAndStopsStartUp) {
+    // Missing: the file and every folder it was looked for in.
+    expectRefused("Error - no font map file.",
+                  {FontMapFileName, QDir::currentPath(), QDir(folders.installDir()).path()});
+    const QString installed = folders.installDir() + FontMapFileName;
     folders.writeInstallFile(FontMapFileName, "\1\2\3");
-    expectRefused();
-    h.writeFile(h.mapBytes("map", 0, {}), folders.installDir() + FontMapFileName);
-    expectRefused();
+    expectRefused("Error - no font maps in file.", {installed});
+    h.writeFile(h.mapBytes("map", 0, {}), installed);
+    expectRefused("Error - no font maps in file.", {installed});
 }
 
 TEST_F(ProgramFonts, CurrentFolderComesBeforeTheInstallationFolder) {
