@@ -5,6 +5,7 @@ TOLVANE_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev libzxing-dev
+    qt6-translations-l10n
     fonts-dejavu-core xvfb xauth socat
 )
 

@@ -3,13 +3,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class LanguageDialog;
 class Messages;
 class Prompter;
 
-// The six language files of the installation folder. The settings file is
-// always a copy of one of them with the user's settings added: choosing a
-// language copies its file over the settings file, and the program restarts.
+// The six language files of the installation folder. The settings file starts
+// as a copy of the English one; choosing a language takes that language's
+// texts into it, keeps the user's settings, and the program restarts.
 namespace LanguageFiles {
 
 inline constexpr int Count = 6;
@@ -26,11 +28,21 @@ QString fileName(int index);
 bool createSettingsIfMissing();
 
 // The Options, Language command: shows the language dialog and, when another
-// language is confirmed, replaces the settings file by that language's file
-// and keeps the dialog's position and the new index in it. True when the main
-// window must now close (the new language takes effect at the next start).
-// A language file that cannot be copied is reported; the settings file and
+// language is confirmed, takes that language's texts into the settings file
+// (the user's settings stay) and keeps the dialog's position and the new
+// index in it. mayClose, when given, runs after the confirmation and before
+// the file changes (it offers to save an altered image); false from it
+// changes nothing. True when the main window must now close (the new language
+// takes effect at the next start). A language file that cannot be read, or a
+// settings file that cannot be written, is reported; the settings file and
 // the dialog's index then stay as they were and the program keeps running.
-bool changeLanguage(LanguageDialog& dialog, Prompter& prompter, const Messages& messages);
+bool changeLanguage(LanguageDialog& dialog, Prompter& prompter, const Messages& messages,
+                    const std::function<bool()>& mayClose = {});
+
+// Qt's own texts (standard buttons, file dialogs, shortcut names) in the
+// language of an index, from the Qt translations installed on the system;
+// replaces those of an earlier call. English needs none. False when the
+// language has none installed (Qt's texts then stay English).
+bool installQtTranslations(int index);
 
 } // namespace LanguageFiles

@@ -25,9 +25,9 @@ public:
         QStringLiteral("Out Of Memory for Graphic Compression");
 
     // The table, in loader order.
-    QString LanguageChangeConfirm = QStringLiteral("Language Change, Nebra will exit, Confirm?");
+    QString LanguageChangeConfirm = QStringLiteral("Language Change, Tolvane will exit, Confirm?");
     QString FileNewConfirm = QStringLiteral("Image altered, save?");
-    QString InvalidFileError = QStringLiteral("Not an OX250 image file");
+    QString InvalidFileError = QStringLiteral("Not a Tolvane image file");
     QString WrongObjectError = QStringLiteral("Error - attempt to add wrong object to image list");
     QString CommsTimeoutError1 = QStringLiteral("Serial link to handheld broken. ");
     QString CommsTimeoutError2 = QStringLiteral("Check correct port is in use and ");
@@ -84,6 +84,8 @@ public:
     QString EAN128Width = QStringLiteral("The barcode is wider than permitted");
     QString DrawnWidthError = QStringLiteral("Too wide");
     QString DrawnHeightError = QStringLiteral("Too tall");
+    // %1 is the file's name; the reason follows after a colon.
+    QString CannotOpenImageFileError = QStringLiteral("Cannot open image file %1");
 
     // Reads every key in loader order, each with the current text as default;
     // nothing happens for a null (absent) settings file.

@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
     LanguageFiles::createSettingsIfMissing();
     const std::unique_ptr<IniFile> settings = SettingsFile::open(&prompter);
     Messages::program().load(settings.get());
+    if (settings)
+        LanguageFiles::installQtTranslations(
+            settings->readInteger(QStringLiteral("LangForm"), QStringLiteral("Language"), 0));
     ItemTypeNames::program().load(settings.get());
 
     SystemClock clock;

@@ -6,6 +6,7 @@
 #include "cli/ImageJson.h"
 #include "cli/ItemJson.h"
 #include "document/ImageDocument.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
@@ -13,11 +14,11 @@
 #include "printer/FontSetUnit.h"
 #include "printer/ProgramFonts.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace {
 
@@ -164,10 +165,16 @@ void sizePicture(NebraDisplay& display, float zoom, const QString& path) {
 }
 
 void savePicture(const QImage& picture, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
-        fail(QStringLiteral("Cannot save ") + quoted(path) + QStringLiteral(": ") +
-             file.errorString());
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!picture.save(&buffer, "PNG"))
+        error = QStringLiteral("the picture cannot be encoded");
+    else
+        AtomicFile::write(path, png, &error);
+    if (!error.isEmpty())
+        fail(QStringLiteral("Cannot save ") + quoted(path) + QStringLiteral(": ") + error);
 }
 
 void render(const CommandLine& line, CliSession& session) {

@@ -10,13 +10,13 @@
 #include "comms/HandheldLister.h"
 #include "comms/SerialLink.h"
 #include "document/ImageFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
 #include "printer/FontSetUnit.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
-#include <QSaveFile>
 #include <QThread>
 
 #include <cstdio>
@@ -172,12 +172,9 @@ Compiled compile(const QString& path, CliSession& session) {
 }
 
 void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
-    QSaveFile file(path);
-    const auto size = qint64(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
-        fail(QStringLiteral("Cannot write \"%1\": %2")
-                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QString error;
+    if (!AtomicFile::write(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())), &error))
+        fail(QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 // One conversation with the handheld over a port named on the command line:

@@ -4,10 +4,9 @@
 #include "app/Messages.h"
 #include "document/ImagePLists.h"
 #include "document/ShiftTable.h"
+#include "platform/AtomicFile.h"
 #include "platform/IniFile.h"
 #include "platform/TolvError.h"
-
-#include <QSaveFile>
 
 #include <vector>
 
@@ -137,14 +136,8 @@ QString MessageFor(Refusal refusal) {
 }
 
 bool SaveWholeArray(const IDL& image, const QString& path, QString* error) {
-    QSaveFile file(path);
     const auto* bytes = reinterpret_cast<const char*>(image.Bytes.data());
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes, IdlArraySize) == IdlArraySize &&
-        file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return AtomicFile::write(path, QByteArrayView(bytes, IdlArraySize), error);
 }
 
 } // namespace DownloadCompiler

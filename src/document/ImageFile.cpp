@@ -5,12 +5,12 @@
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
 #include "persist/TMemoryStream.h"
+#include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
 #include "printer/miprinters.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -147,11 +147,9 @@ void writeItems(TStream& s, const ImagePList& items, const ClassRegistry& regist
 }
 
 void saveBytes(const QString& path, const std::vector<uint8_t>& bytes) {
-    QSaveFile file(path);
-    const auto size = qint64(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
-        throw TolvError(file.errorString().toStdString());
+    QString error;
+    if (!AtomicFile::write(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())), &error))
+        throw TolvError(error.toStdString());
 }
 
 } // namespace
@@ -194,7 +192,11 @@ ImageFileContents Read(TStream& s, const ClassRegistry& registry) {
 
 ImageFileContents Read(const QString& path, const ClassRegistry& registry) {
     const QFileInfo info(path);
-    const std::string prefix = "Cannot open image file " + shownPath(path) + ": ";
+    const std::string prefix =
+        Messages::program()
+            .CannotOpenImageFileError.arg(QString::fromStdString(shownPath(path)))
+            .toStdString() +
+        ": ";
     if (!info.exists())
         throw TolvError(prefix + "no such file");
     if (info.isDir())

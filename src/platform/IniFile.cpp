@@ -1,9 +1,11 @@
 #include "platform/IniFile.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/Windows1252.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTextStream>
+#include <QStringDecoder>
 
 namespace {
 
@@ -32,7 +34,55 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+bool isUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
 } // namespace
+
+IniFile::TextFormat IniFile::TextFormat::of(const QByteArray& bytes) {
+    TextFormat format;
+    format.byteOrderMark = bytes.startsWith(kByteOrderMark);
+    const QByteArrayView body = QByteArrayView(bytes).sliced(format.byteOrderMark ? 3 : 0);
+    format.encoding = isUtf8(body) ? Encoding::Utf8 : Encoding::Windows1252;
+    const qsizetype firstBreak = body.indexOf('\n');
+    format.crlf = firstBreak > 0 && body[firstBreak - 1] == '\r';
+    format.finalNewline = body.isEmpty() || body.endsWith('\n');
+    return format;
+}
+
+QStringList IniFile::TextFormat::decode(const QByteArray& bytes) const {
+    const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? 3 : 0);
+    const QString text = encoding == Encoding::Utf8
+                             ? QString::fromUtf8(body)
+                             : Windows1252::decode({body.data(), size_t(body.size())});
+    QStringList lines = text.split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // after the final line break, or an empty file
+    for (QString& line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    return lines;
+}
+
+QByteArray IniFile::TextFormat::encode(const QStringList& lines) const {
+    const QString eol = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QString text = lines.join(eol);
+    if (finalNewline && !lines.isEmpty())
+        text += eol;
+    QByteArray bytes = byteOrderMark ? kByteOrderMark : QByteArray();
+    if (encoding == Encoding::Windows1252 && Windows1252::firstUnencodable(text).isEmpty()) {
+        const std::string encoded = Windows1252::encode(text);
+        bytes.append(encoded.data(), qsizetype(encoded.size()));
+    } else {
+        bytes += text.toUtf8();
+    }
+    return bytes;
+}
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {
     load();
@@ -47,24 +97,16 @@ void IniFile::load() {
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    QTextStream in(&f);
-    in.setEncoding(QStringConverter::Utf8);
-    while (!in.atEnd())
-        lines_.append(in.readLine());
+    setText(f.readAll());
+}
+
+void IniFile::setText(const QByteArray& bytes) {
+    format_ = TextFormat::of(bytes);
+    lines_ = format_.decode(bytes);
 }
 
 bool IniFile::save() const {
-    QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray bytes;
-    for (const QString& line : lines_) {
-        bytes += line.toUtf8();
-        bytes += '\n';
-    }
-    if (f.write(bytes) != bytes.size())
-        return false;
-    return f.commit();
+    return AtomicFile::write(path_, format_.encode(lines_));
 }
 
 IniFile::Location IniFile::locate(const QString& section, const QString& key) const {
@@ -141,8 +183,7 @@ double IniFile::readFloat(const QString& section, const QString& key, double def
     return ok ? value : def;
 }
 
-bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
-    const QStringList before = lines_;
+void IniFile::set(const QString& section, const QString& key, const QString& value) {
     const QString line = key + u'=' + value;
     const Location loc = locate(section, key);
     if (loc.keyLine >= 0) {
@@ -155,10 +196,30 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
         lines_.append(u'[' + section + u']');
         lines_.append(line);
     }
+}
+
+bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    return writeStrings({{section, key, value}});
+}
+
+bool IniFile::writeStrings(const QList<Entry>& entries) {
+    const QStringList before = lines_;
+    for (const Entry& e : entries)
+        set(e.section, e.key, e.value);
     if (save())
         return true;
     lines_ = before;
     return false;
+}
+
+QStringList IniFile::sectionNames() const {
+    QStringList names;
+    for (const QString& line : lines_) {
+        QString name;
+        if (parseSectionLine(line, name) && !names.contains(name, Qt::CaseInsensitive))
+            names.append(name);
+    }
+    return names;
 }
 
 bool IniFile::writeInteger(const QString& section, const QString& key, int value) {

@@ -10,9 +10,27 @@
 // key in place or appends it to its section, creating the section at the end.
 // Everything else in the file is preserved. Each write is saved at once,
 // atomically; a missing file reads as empty and is created by the first write.
-// The file is UTF-8.
+// A file that is valid UTF-8 is read as UTF-8, any other as Windows-1252 (the
+// files other tools write); a rewrite keeps the encoding, byte-order mark and
+// line endings it was read with, so that a file written back unchanged stays
+// byte for byte the same.
 class IniFile {
 public:
+    // The byte layout of a file's text.
+    struct TextFormat {
+        enum class Encoding { Utf8, Windows1252 };
+        Encoding encoding = Encoding::Utf8;
+        bool byteOrderMark = false;
+        bool crlf = false;
+        bool finalNewline = true;
+
+        static TextFormat of(const QByteArray& bytes);
+        QStringList decode(const QByteArray& bytes) const;
+        // Windows-1252 text that gains a character without a byte in that
+        // code page is written as UTF-8 instead, so nothing becomes '?'.
+        QByteArray encode(const QStringList& lines) const;
+    };
+
     explicit IniFile(QString path);
 
     const QString& path() const { return path_; }
@@ -25,12 +43,22 @@ public:
     // A real in C-locale notation; anything else gives def.
     double readFloat(const QString& section, const QString& key, double def) const;
     bool hasKey(const QString& section, const QString& key) const;
+    QStringList sectionNames() const;
     QStringList sectionKeys(const QString& section) const;
 
     // Each returns false (and leaves the file as it was) when it cannot be saved.
     bool writeString(const QString& section, const QString& key, const QString& value);
     bool writeInteger(const QString& section, const QString& key, int value);
     bool writeBool(const QString& section, const QString& key, bool value);
+
+    // Writes several keys with a single save: each (section, key, value) in
+    // order. False, and the file as it was, when it cannot be saved.
+    struct Entry {
+        QString section, key, value;
+    };
+    bool writeStrings(const QList<Entry>& entries);
+
+    const TextFormat& format() const { return format_; }
 
 private:
     struct Location {
@@ -40,9 +68,12 @@ private:
     };
 
     void load();
+    void setText(const QByteArray& bytes);
     bool save() const;
+    void set(const QString& section, const QString& key, const QString& value);
     Location locate(const QString& section, const QString& key) const;
 
     QString path_;
     QStringList lines_;
+    TextFormat format_;
 };

@@ -18,11 +18,19 @@
 
 namespace {
 
+// The user's file: the English texts, settings the user changed
+// (MaxItemsPerLabel, COM1Device) and settings no language file holds (Width).
 const QByteArray kSettings = "[LangForm]\nLeft=12\nTop=34\nLanguage=0\n"
-                             "[MainForm]\nWidth=700\n";
+                             "[MainForm]\nWidth=700\nMaxItemsPerLabel=25\n"
+                             "[CommsPortForm]\nCOM1Device=/dev/ttyUSB0\nCaption=English.ini port\n";
 
+// Texts that differ between the languages and settings on which they agree.
 QByteArray languageFile(const QString& name) {
-    return "[Errors]\nLanguageChangeConfirm=" + name.toUtf8() + " confirm?\n";
+    return "[Errors]\nLanguageChangeConfirm=" + name.toUtf8() +
+           " confirm?\n"
+           "[MainForm]\nMaxItemsPerLabel=10\n"
+           "[CommsPortForm]\nCOM1Device=/dev/ttyS0\nCaption=" +
+           name.toUtf8() + " port\n[GridTForm]\nPitch=40\n";
 }
 
 // Clicks a language and then OK or Cancel in the shown language dialog.
@@ -67,25 +75,55 @@ TEST_F(LanguageChange, NoLeavesSettingsAndRestoresTheIndex) {
     prompter.answers.push_back(Prompter::Answer::No);
     EXPECT_FALSE(change());
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "Language Change, Nebra will exit, Confirm?");
+    EXPECT_EQ(prompter.shown[0].text, "Language Change, Tolvane will exit, Confirm?");
     EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Question);
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
     EXPECT_EQ(folders.readIni(), kSettings);
     EXPECT_EQ(form->itemIndex(), 0);
 }
 
-TEST_F(LanguageChange, YesReplacesSettingsByTheLanguageFileAndAsksToClose) {
+TEST_F(LanguageChange, YesTakesTheLanguagesTextsKeepsTheSettingsAndAsksToClose) {
     prompter.dialogScripts.push_back(choose(4));
     prompter.answers.push_back(Prompter::Answer::Yes);
     EXPECT_TRUE(change());
-    const QByteArray ini = folders.readIni();
-    EXPECT_TRUE(ini.startsWith(languageFile("Swedish.ini"))) << ini.constData();
-    EXPECT_FALSE(ini.contains("Width=700"));
     IniFile settings(folders.iniPath());
+    EXPECT_EQ(settings.readString("Errors", "LanguageChangeConfirm", ""), "Swedish.ini confirm?");
+    EXPECT_EQ(settings.readString("CommsPortForm", "Caption", ""), "Swedish.ini port");
+    EXPECT_EQ(settings.readString("CommsPortForm", "COM1Device", ""), "/dev/ttyUSB0");
+    EXPECT_EQ(settings.readInteger("MainForm", "MaxItemsPerLabel", -1), 25);
+    EXPECT_EQ(settings.readInteger("MainForm", "Width", -1), 700);
+    EXPECT_EQ(settings.readInteger("GridTForm", "Pitch", -1), 40); // a setting the user lacked
     EXPECT_EQ(settings.readInteger("LangForm", "Language", -1), 4);
     EXPECT_EQ(settings.readInteger("LangForm", "Left", -1), 12);
     EXPECT_EQ(settings.readInteger("LangForm", "Top", -1), 34);
     EXPECT_EQ(QDir(folders.settingsDir()).entryList(QDir::Files), QStringList{"tolv.ini"});
+}
+
+TEST_F(LanguageChange, Windows1252FilesOnEitherSideKeepTheirCharacters) {
+    folders.writeIni("[TOLVOptions]\nMonthLanguage1=JANF\xC9V\n[CommsPortForm]\nCaption=x\n");
+    folders.writeInstallFile("German.ini", "[CommsPortForm]\nCaption=Schnittstelle w\xE4hlen\n");
+    prompter.dialogScripts.push_back(choose(2));
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    EXPECT_TRUE(change());
+    const QByteArray ini = folders.readIni();
+    EXPECT_TRUE(ini.startsWith("[TOLVOptions]\nMonthLanguage1=JANF\xC9V\n"
+                               "[CommsPortForm]\nCaption=Schnittstelle w\xE4hlen\n"))
+        << ini.toStdString();
+    EXPECT_TRUE(ini.contains("\nLanguage=2\n"));
+}
+
+TEST_F(LanguageChange, MayCloseRunsAfterTheConfirmationAndItsRefusalChangesNothing) {
+    prompter.dialogScripts.push_back(choose(1));
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    int asked = 0;
+    EXPECT_FALSE(LanguageFiles::changeLanguage(*form, prompter, messages, [&] {
+        ++asked;
+        EXPECT_EQ(prompter.shown.size(), 1u); // after the confirmation
+        return false;
+    }));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(folders.readIni(), kSettings);
+    EXPECT_EQ(form->itemIndex(), 0);
 }
 
 TEST_F(LanguageChange, MissingLanguageFileIsReportedAndChangesNothing) {

@@ -1,15 +1,19 @@
 // Checks the six shipped language files against each other and against the
-// texts the program reads: a language file replaces tolv.ini wholesale, so a
-// key missing from one language or a setting that differs between languages
-// changes the program's behaviour when the user switches language.
+// texts the program reads: a language change takes every key whose value
+// differs between the files into tolv.ini, so a key missing from one language
+// or a setting that differs between languages would change the program's
+// behaviour, or lose the user's setting, when the user switches language.
 
+#include "app/LanguageFiles.h"
 #include "TestFolders.h"
 #include "app/MainFormTexts.h"
 #include "app/Messages.h"
 #include "platform/IniFile.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -166,6 +170,35 @@ TEST_F(LanguageFilesTest, EnglishHoldsEveryTextTheProgramReads) {
     EXPECT_EQ(english().sectionKeys(Messages::Section), messageKeys);
     for (const KeyedText& t : MainFormTexts::builtInTexts())
         EXPECT_TRUE(english().hasKey(MainFormTexts::Section, t.key)) << t.key.toStdString();
+}
+
+TEST_F(LanguageFilesTest, TextsNameNoOtherProduct) {
+    std::vector<KeyedText> texts = Messages::builtInTexts();
+    for (const IniFile& file : files)
+        for (const QString& section : sections)
+            for (const QString& key : file.sectionKeys(section))
+                texts.push_back(
+                    {file.path() + u' ' + section + u'/' + key, file.readString(section, key, "")});
+    for (const KeyedText& t : texts)
+        for (const char* name : {"nebra", "OX250"})
+            EXPECT_FALSE(t.text.contains(QLatin1String(name), Qt::CaseInsensitive))
+                << t.key.toStdString() << ": " << t.text.toStdString();
+    for (const IniFile& file : files) {
+        EXPECT_TRUE(file.readString("Errors", "LanguageChangeConfirm", "").contains("Tolvane"));
+        EXPECT_TRUE(file.readString("Errors", "CannotOpenImageFileError", "").contains("%1"));
+    }
+}
+
+TEST(QtTranslations, StandardButtonsFollowTheInterfaceLanguage) {
+    const struct {
+        int index;
+        const char* yes;
+    } cases[] = {{2, "&Ja"}, {5, "&S\u00ed"}, {1, "&Oui"}, {3, "&Ja"}, {0, "&Yes"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LanguageFiles::installQtTranslations(c.index), c.index != 0) << c.index;
+        QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QString::fromUtf8(c.yes)) << c.index;
+    }
 }
 
 } // namespace

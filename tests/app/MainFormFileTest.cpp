@@ -316,7 +316,7 @@ TEST_F(MainFormFileTest, AnUnreadableFileLeavesTheOpenImageAsItWas) {
         EXPECT_EQ(window->windowTitle(), caption);
         EXPECT_TRUE(window->Modified());
     }
-    EXPECT_TRUE(prompter.shown[2].text.contains("Not an OX250 image file"));
+    EXPECT_TRUE(prompter.shown[2].text.contains("Not a Tolvane image file"));
 }
 
 TEST_F(MainFormFileTest, AFailedSaveSaysSoAndKeepsTheImageAltered) {

@@ -138,6 +138,38 @@ TEST_F(MainFormTest, ChoosingAnotherLanguageClosesTheWindow) {
     EXPECT_EQ(ini->readInteger("LangForm", "Language", -1), 1);
 }
 
+TEST_F(MainFormTest, ALanguageChangeAsksForTheAlteredImageFirstAndCancelChangesNothing) {
+    const QByteArray settings =
+        "[LangForm]\nLanguage=0\n[CommsPortForm]\nCOM1Device=/dev/ttyUSB0\n";
+    start(settings);
+    folders.writeInstallFile("French.ini", "[LangForm]\nLanguage=1\n[MainForm]\nFileMenu=Fichier\n"
+                                           "[CommsPortForm]\nCOM1Device=/dev/ttyS0\n");
+    window->show();
+    window->setModified(true);
+    const auto chooseFrench = [](QDialog& d) {
+        static_cast<TLangForm&>(d).setItemIndex(1);
+        return int(QDialog::Accepted);
+    };
+    prompter.dialogScripts.push_back(chooseFrench);
+    prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Cancel};
+    window->action("OptionsMenuLanguage")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompter.texts(), (QStringList{"Language Change, Tolvane will exit, Confirm?",
+                                             "Image altered, save?"}));
+    EXPECT_EQ(folders.readIni(), settings);
+
+    // No drops the image: the language changes and the close asks no more.
+    prompter.shown.clear();
+    prompter.dialogScripts.push_back(chooseFrench);
+    prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::No};
+    window->action("OptionsMenuLanguage")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(prompter.shown.size(), 2u);
+    const std::unique_ptr<IniFile> ini = SettingsFile::open();
+    EXPECT_EQ(ini->readString("MainForm", "FileMenu", ""), "Fichier");
+    EXPECT_EQ(ini->readString("CommsPortForm", "COM1Device", ""), "/dev/ttyUSB0");
+}
+
 TEST_F(MainFormTest, NewImageAppliesTheChosenModel) {
     start("");
     window->show();

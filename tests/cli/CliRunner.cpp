@@ -3,13 +3,32 @@
 #include <QFile>
 #include <QProcess>
 
+#include <csignal>
+#include <sys/resource.h>
+
 CliRunner::CliRunner() {
     QFile::copy(QStringLiteral(TOLVANE_BUILT_FONTMAP), fontMap());
 }
 
 CliRunner::Result CliRunner::run(const QStringList& args) const {
+    return run(args, false);
+}
+
+CliRunner::Result CliRunner::runOnFullDisk(const QStringList& args) const {
+    return run(args, true);
+}
+
+CliRunner::Result CliRunner::run(const QStringList& args, bool fullDisk) const {
     QProcess process;
     process.setWorkingDirectory(work_.path());
+    if (fullDisk)
+        process.setChildProcessModifier([] {
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 0;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN); // an ignored signal stays ignored in the program
+        });
     process.start(QStringLiteral(TOLVANE_CLI), args);
     if (!process.waitForFinished(60000))
         return {};

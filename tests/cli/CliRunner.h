@@ -19,6 +19,9 @@ public:
     CliRunner();
 
     Result run(const QStringList& args) const;
+    // As run(), with a disk that takes no more bytes: the command may not
+    // write one byte to any file.
+    Result runOnFullDisk(const QStringList& args) const;
     // A path in the working folder.
     QString path(const QString& name) const { return work_.filePath(name); }
     // The font map the commands find.
@@ -26,6 +29,8 @@ public:
     const TestFolders& folders() const { return folders_; }
 
 private:
+    Result run(const QStringList& args, bool fullDisk) const;
+
     TestFolders folders_;
     QTemporaryDir work_;
 };

@@ -122,6 +122,23 @@ TEST(Cli, FailuresEndWithOneLineNamingTheFile) {
     EXPECT_FALSE(QFile::exists(cli.path("x.G1A")));
 }
 
+TEST(Cli, OutputsOnAFullDiskFailAndKeepThePreviousFile) {
+    const CliRunner cli;
+    cli.folders().writeIni("[MainForm]\n"); // without settings every image is too large
+    writeImage(cli.path("good.G1A"));
+    ImageBytes{cli.run({"dump", "good.G1A"}).out}.writeTo(cli.path("good.json"));
+    const QByteArray old = "the previous output";
+    for (const QStringList& args : {QStringList{"build", "good.json", "-o", "out"},
+                                    QStringList{"compile", "good.G1A", "-o", "out"},
+                                    QStringList{"render", "good.G1A", "-o", "out"}}) {
+        ImageBytes{old}.writeTo(cli.path("out"));
+        const CliRunner::Result r = cli.runOnFullDisk(args);
+        EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(isOneLineNaming(r.err, {"out"})) << r.err.toStdString();
+        EXPECT_EQ(fileBytes(cli.path("out")), old) << args.join(' ').toStdString();
+    }
+}
+
 TEST(Cli, EveryCommandExplainsItself) {
     const CliRunner cli;
     for (const char* command :

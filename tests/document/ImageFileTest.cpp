@@ -1,7 +1,9 @@
 #include "document/ImageFile.h"
 #include "ImageBytes.h"
 #include "TestFolders.h"
+#include "app/Messages.h"
 #include "persist/TMemoryStream.h"
+#include "platform/IniFile.h"
 #include "platform/TolvError.h"
 
 #include <QDir>
@@ -130,7 +132,7 @@ TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
         {fileOf("cut.G1A", good.left(good.size() - 3)), "Unexpected end of file"},
         {fileOf("barcode.G1A", barcode), "Unknown object type \"BarcodeItem\""},
         {fileOf("area.G1A", badArea), "Invalid image area (0, 0, 16, 228)"},
-        {fileOf("other.G1A", ImageBytes().str("nebra V3.1X001").bytes), "Not an OX250 image file"},
+        {fileOf("other.G1A", ImageBytes().str("nebra V3.1X001").bytes), "Not a Tolvane image file"},
         {dir.filePath(QStringLiteral("missing.G1A")), "no such file"},
         {dir.path(), "it is a folder"},
     };
@@ -140,6 +142,19 @@ TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
             << message;
         EXPECT_NE(message.find(c.problem), std::string::npos) << message;
     }
+}
+
+TEST(ImageFile, TheOpenErrorIsInTheInterfaceLanguage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("other.G1A"));
+    ImageBytes().str("nebra V3.1X001").writeTo(path);
+    const IniFile german(QDir::cleanPath(testDataPath(QStringLiteral("../../data/German.ini"))));
+    Messages::program().load(&german);
+    const QString message = QString::fromStdString(readError(path));
+    Messages::program() = Messages();
+    EXPECT_EQ(message, QStringLiteral("Bilddatei \"%1\" kann nicht ge\u00f6ffnet werden: "
+                                      "Keine Tolvane-Bilddatei")
+                           .arg(QDir::toNativeSeparators(path)));
 }
 
 TEST(ImageFile, AFailedSaveLeavesThePreviousFileIntact) {

@@ -75,4 +75,41 @@ TEST_F(IniFileTest, KeepsAccentedTextThroughARewrite) {
     EXPECT_EQ(IniFile(path()).readString("LangForm", "French", ""), QString::fromUtf8("Français"));
 }
 
+TEST_F(IniFileTest, ALatin1FileIsReadAsWindows1252AndWrittenBackSo) {
+    write("[TOLVOptions]\r\nMonthLanguage1=JANF\xC9VMARAVRMAIJUINJUIAO\xDBSEPOCTNOVD\xC9"
+          "C\r\nPrice=\x80 5\r\n");
+    IniFile ini(path());
+    EXPECT_EQ(ini.readString("TOLVOptions", "MonthLanguage1", ""),
+              QString::fromUtf8("JANFÉVMARAVRMAIJUINJUIAOÛSEPOCTNOVDÉC"));
+    EXPECT_EQ(ini.readString("TOLVOptions", "Price", ""), QString::fromUtf8("€ 5"));
+    ASSERT_TRUE(ini.writeInteger("LangForm", "Language", 1));
+    EXPECT_EQ(contents(),
+              "[TOLVOptions]\r\nMonthLanguage1=JANF\xC9VMARAVRMAIJUINJUIAO\xDBSEPOCTNOVD\xC9"
+              "C\r\nPrice=\x80 5\r\n\r\n[LangForm]\r\nLanguage=1\r\n");
+}
+
+TEST_F(IniFileTest, AFileWrittenBackUnchangedStaysByteIdentical) {
+    const QByteArray files[] = {
+        "[A]\nx=1\n",
+        "\xEF\xBB\xBF[A]\r\nx=1\r\nname=Fran\xC3\xA7ois",         // BOM, CRLF, no final line break
+        "[A]\r\nx=1\r\nname=Fran\xE7ois\r\n; \x93quoted\x94\r\n", // Windows-1252
+        "[A]\nx=1\nname=\x81\x8D\x8F\x90\x9D",                    // its undefined bytes
+    };
+    for (const QByteArray& bytes : files) {
+        write(bytes);
+        IniFile ini(path());
+        ASSERT_TRUE(ini.writeInteger("A", "x", 1));
+        EXPECT_EQ(contents(), bytes);
+    }
+}
+
+TEST_F(IniFileTest, AWindows1252FileGainingOtherCharactersBecomesUtf8) {
+    write("[A]\nname=Fran\xE7ois\n");
+    IniFile ini(path());
+    ASSERT_TRUE(ini.writeString("A", "city", QString::fromUtf8("Łódź")));
+    EXPECT_EQ(contents(), "[A]\nname=Fran\xC3\xA7ois\ncity=\xC5\x81\xC3\xB3"
+                          "d\xC5\xBA\n");
+    EXPECT_EQ(IniFile(path()).readString("A", "name", ""), QString::fromUtf8("François"));
+}
+
 } // namespace

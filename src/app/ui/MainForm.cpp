@@ -114,7 +114,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     WriteSettings();
-    if (!mayDropImage(Messages::program().CloseConfirm)) {
+    if (!imageReleased_ && !mayDropImage(Messages::program().CloseConfirm)) {
         event->ignore();
         return;
     }
@@ -169,8 +169,14 @@ void TMainForm::chooseGrid() {
 }
 
 void TMainForm::chooseLanguage() {
-    if (LanguageFiles::changeLanguage(*langForm_, context_.prompter, Messages::program()))
-        close();
+    // The altered image is offered for saving before the settings file
+    // changes, so that Cancel leaves the file and the running program alone.
+    const auto mayClose = [this] { return mayDropImage(Messages::program().CloseConfirm); };
+    if (!LanguageFiles::changeLanguage(*langForm_, context_.prompter, Messages::program(),
+                                       mayClose))
+        return;
+    imageReleased_ = true;
+    close();
 }
 
 void TMainForm::about() {

@@ -146,6 +146,9 @@ private:
     MainSettings settings_;
     QString fileName_;
     QDateTime lastRefresh_;
+    // Set once the user has answered for the altered image (a language change
+    // asks before the window closes), so that the close does not ask again.
+    bool imageReleased_ = false;
 
     QHash<QString, QAction*> actions_; // by text key, lower case
     QActionGroup* justifyGroup_ = nullptr;

@@ -14,7 +14,7 @@ TUnitsForm::TUnitsForm(const IniFile* settings, QWidget* parent)
 
 void TUnitsForm::readTexts(const IniFile* settings) {
     setWindowTitle(text(settings, "Caption", "Display units"));
-    group()->setTitle(text(settings, "UnitsRGCaption", "nebra units"));
+    group()->setTitle(text(settings, "UnitsRGCaption", "Printer dots"));
     group()->setItems({text(settings, "UnitsRGPixels", "Pixels"), text(settings, "UnitsRGmm", "mm"),
                        text(settings, "UnitsRGInches", "Inches"),
                        text(settings, "UnitsRGPoints", "Points")});
