@@ -9,9 +9,11 @@
 #include "comms/DownloadEngine.h"
 #include "comms/HandheldLister.h"
 #include "comms/SerialLink.h"
+#include "document/ImageDocument.h"
 #include "document/ImageFile.h"
 #include "platform/TolvError.h"
 #include "printer/FontSetUnit.h"
+#include "printer/NebraDisplays.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -149,11 +151,14 @@ std::string firstMonthStrings(const IniFile* settings) {
 }
 
 Compiled compile(const QString& path, CliSession& session) {
-    const ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    ImageFileContents contents = ImageFile::Read(path, session.Registry());
     const ImageFileHeader& h = contents.Header;
-    session.Models().setSelectedIndex(h.ModelIndex().value_or(session.Models().selectedIndex()));
     TFontSet fonts(session.Models());
+    NebraDisplay display(fonts, session.Models());
+    ImageDocument::ApplyGeometry(h, session.Models(), display);
     session.LoadFontMap(fonts, QStringLiteral("compile"));
+    // The positions the designer would send: justified items at their edge.
+    contents.Items->LayOutAtFullSize(display);
     const bool ownMonths = !h.MonthStrings.empty() && !h.MonthLanguageName.empty();
     const DownloadSource source{h.ShortName,
                                 h.LongName,
