@@ -280,8 +280,10 @@ int decide(DownloadEngine& engine, HandheldLine& line, int replace) {
     }
 }
 
+// The names the handheld lists afterwards. When it stored the image but its
+// list could not be read, the download has succeeded: *note says so.
 QStringList download(HandheldLine& line, const Compiled& image, int replace,
-                     const IniFile* settings) {
+                     const IniFile* settings, QByteArray* note) {
     DownloadEngine engine(line.link(), image.bytes, image.shortName, image.longName,
                           DownloadPacing::read(settings));
     engine.setObserver({{}, {}, [&engine](int n) { showProgress(n, engine.packetCount()); }});
@@ -294,6 +296,8 @@ QStringList download(HandheldLine& line, const Compiled& image, int replace,
         QThread::msleep(static_cast<unsigned long>(delay));
         delay = engine.step();
     }
+    if (!engine.finalListRead())
+        *note = CliCommands::ErrorLine(line.texts().ListNotRead.toUtf8());
     return engine.listedNames();
 }
 
@@ -303,13 +307,14 @@ CliCommands::Outcome runOnHandheld(const CommandLine& line, CliSession& session)
     try {
         handheld.open();
         QByteArray out;
+        QByteArray note;
         if (line.command == QLatin1String("list"))
             out = lines(listImages(handheld));
         else if (downloading(line.command))
-            out = lines(download(handheld, image, line.replace, session.Settings()));
+            out = lines(download(handheld, image, line.replace, session.Settings(), &note));
         else
             out = erase(handheld);
-        return {0, handheld.log() + out, {}};
+        return {0, handheld.log() + out, note};
     } catch (const TolvError& e) {
         return {1, handheld.log(), CliCommands::ErrorLine(e.what())};
     }
