@@ -61,6 +61,7 @@ const std::array kLoaderOrder{
     MSG(EAN128Width),
     MSG(DrawnWidthError),
     MSG(DrawnHeightError),
+    MSG(NulCharacterError),
 };
 
 #undef MSG

@@ -84,6 +84,9 @@ public:
     QString EAN128Width = QStringLiteral("The barcode is wider than permitted");
     QString DrawnWidthError = QStringLiteral("Too wide");
     QString DrawnHeightError = QStringLiteral("Too tall");
+    // %1: the item's number, %2: its kind.
+    QString NulCharacterError =
+        QStringLiteral("Error - item %1 (%2) holds a NUL character - Cannot Download");
 
     // Reads every key in loader order, each with the current text as default;
     // nothing happens for a null (absent) settings file.

@@ -170,7 +170,7 @@ Compiled compile(const QString& path, CliSession& session) {
     const DownloadCompiler::Result result =
         DownloadCompiler::Compile(source, DownloadLimits::read(session.Settings()));
     if (result.refusal != DownloadCompiler::Refusal::None)
-        fail(DownloadCompiler::MessageFor(result.refusal) +
+        fail(DownloadCompiler::MessageFor(result, *contents.Items) +
              QStringLiteral(" (\"%1\")").arg(QDir::toNativeSeparators(path)));
     const IDL& image = *result.image;
     return {{image.Bytes.begin(), image.Bytes.begin() + image.Size}, h.ShortName, h.LongName};
