@@ -62,6 +62,7 @@ const std::array kLoaderOrder{
     MSG(DrawnWidthError),
     MSG(DrawnHeightError),
     MSG(CannotOpenImageFileError),
+    MSG(NulCharacterError),
 };
 
 #undef MSG

@@ -86,6 +86,9 @@ public:
     QString DrawnHeightError = QStringLiteral("Too tall");
     // %1 is the file's name; the reason follows after a colon.
     QString CannotOpenImageFileError = QStringLiteral("Cannot open image file %1");
+    // %1: the item's number, %2: its kind.
+    QString NulCharacterError =
+        QStringLiteral("Error - item %1 (%2) holds a NUL character - Cannot Download");
 
     // Reads every key in loader order, each with the current text as default;
     // nothing happens for a null (absent) settings file.

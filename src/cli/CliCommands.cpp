@@ -187,6 +187,7 @@ void render(const CommandLine& line, CliSession& session) {
     NebraDisplay display(fonts, session.Models());
     ImageDocument::ApplyGeometry(contents.Header, session.Models(), display);
     display.SetClock(clock.get());
+    contents.Items->LayOutAtFullSize(display);
     sizePicture(display, zoom, path);
     {
         CanvasPainter painter(display);

@@ -11,7 +11,7 @@ namespace CliCommands {
 struct Outcome {
     int status = 0; // 0 success, 1 failure
     QByteArray out;
-    QByteArray err; // one line on failure
+    QByteArray err; // one line on failure, or a note on a success
 };
 
 // The line a failure prints on standard error: the program's name and the

@@ -9,10 +9,12 @@
 #include "comms/DownloadEngine.h"
 #include "comms/HandheldLister.h"
 #include "comms/SerialLink.h"
+#include "document/ImageDocument.h"
 #include "document/ImageFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
 #include "printer/FontSetUnit.h"
+#include "printer/NebraDisplays.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -149,11 +151,14 @@ std::string firstMonthStrings(const IniFile* settings) {
 }
 
 Compiled compile(const QString& path, CliSession& session) {
-    const ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    ImageFileContents contents = ImageFile::Read(path, session.Registry());
     const ImageFileHeader& h = contents.Header;
-    session.Models().setSelectedIndex(h.ModelIndex().value_or(session.Models().selectedIndex()));
     TFontSet fonts(session.Models());
+    NebraDisplay display(fonts, session.Models());
+    ImageDocument::ApplyGeometry(h, session.Models(), display);
     session.LoadFontMap(fonts, QStringLiteral("compile"));
+    // The positions the designer would send: justified items at their edge.
+    contents.Items->LayOutAtFullSize(display);
     const bool ownMonths = !h.MonthStrings.empty() && !h.MonthLanguageName.empty();
     const DownloadSource source{h.ShortName,
                                 h.LongName,
@@ -165,7 +170,7 @@ Compiled compile(const QString& path, CliSession& session) {
     const DownloadCompiler::Result result =
         DownloadCompiler::Compile(source, DownloadLimits::read(session.Settings()));
     if (result.refusal != DownloadCompiler::Refusal::None)
-        fail(DownloadCompiler::MessageFor(result.refusal) +
+        fail(DownloadCompiler::MessageFor(result, *contents.Items) +
              QStringLiteral(" (\"%1\")").arg(QDir::toNativeSeparators(path)));
     const IDL& image = *result.image;
     return {{image.Bytes.begin(), image.Bytes.begin() + image.Size}, h.ShortName, h.LongName};
@@ -272,8 +277,10 @@ int decide(DownloadEngine& engine, HandheldLine& line, int replace) {
     }
 }
 
+// The names the handheld lists afterwards. When it stored the image but its
+// list could not be read, the download has succeeded: *note says so.
 QStringList download(HandheldLine& line, const Compiled& image, int replace,
-                     const IniFile* settings) {
+                     const IniFile* settings, QByteArray* note) {
     DownloadEngine engine(line.link(), image.bytes, image.shortName, image.longName,
                           DownloadPacing::read(settings));
     engine.setObserver({{}, {}, [&engine](int n) { showProgress(n, engine.packetCount()); }});
@@ -286,6 +293,8 @@ QStringList download(HandheldLine& line, const Compiled& image, int replace,
         QThread::msleep(static_cast<unsigned long>(delay));
         delay = engine.step();
     }
+    if (!engine.finalListRead())
+        *note = CliCommands::ErrorLine(line.texts().ListNotRead.toUtf8());
     return engine.listedNames();
 }
 
@@ -295,13 +304,14 @@ CliCommands::Outcome runOnHandheld(const CommandLine& line, CliSession& session)
     try {
         handheld.open();
         QByteArray out;
+        QByteArray note;
         if (line.command == QLatin1String("list"))
             out = lines(listImages(handheld));
         else if (downloading(line.command))
-            out = lines(download(handheld, image, line.replace, session.Settings()));
+            out = lines(download(handheld, image, line.replace, session.Settings(), &note));
         else
             out = erase(handheld);
-        return {0, handheld.log() + out, {}};
+        return {0, handheld.log() + out, note};
     } catch (const TolvError& e) {
         return {1, handheld.log(), CliCommands::ErrorLine(e.what())};
     }

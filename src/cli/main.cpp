@@ -28,7 +28,9 @@ void write(std::FILE* stream, const QByteArray& bytes) {
 int main(int argc, char** argv) {
     defaultHandler = qInstallMessageHandler(quietHandler);
     // Drawing needs fonts, hence a GUI application; it never needs a screen.
-    const bool drawing = argc > 1 && QByteArray(argv[1]) == "render";
+    // Compiling measures justified items with the same fonts.
+    const QByteArray command = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    const bool drawing = command == "render" || command == "compile" || command == "download";
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;

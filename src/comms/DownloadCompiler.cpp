@@ -106,6 +106,9 @@ Result Compile(const DownloadSource& source, const DownloadLimits& limits) {
         return {Refusal::NoLabelDescription, nullptr};
     if (source.Items.Count() == 0)
         return {Refusal::NoItems, nullptr};
+    for (std::int32_t i = 1; i <= source.Items.Count(); ++i)
+        if (source.Items.At(i)->HoldsFieldEnd())
+            return {Refusal::FieldEnd, nullptr, i};
     if (std::size_t(limits.ShortNameLength) > std::size_t(IdlCapacity))
         return {Refusal::TooBig, nullptr};
     auto image = std::make_unique<IDL>();
@@ -129,10 +132,20 @@ QString MessageFor(Refusal refusal) {
         return Messages::NoItemsDefinedError;
     case Refusal::TooBig:
         return Messages::program().ImageTooBigError;
+    case Refusal::FieldEnd:
+        return Messages::program().NulCharacterError;
     case Refusal::None:
         break;
     }
     return {};
+}
+
+QString MessageFor(const Result& result, const ImagePList& items) {
+    const QString text = MessageFor(result.refusal);
+    if (result.refusal != Refusal::FieldEnd)
+        return text;
+    const ImageItem* item = items.At(result.item);
+    return text.arg(result.item).arg(item ? item->GetKindName() : QString());
 }
 
 bool SaveWholeArray(const IDL& image, const QString& path, QString* error) {

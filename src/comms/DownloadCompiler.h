@@ -49,18 +49,22 @@ enum class Refusal {
     None,
     NoLabelDescription, // a name is missing
     NoItems,
-    TooBig, // at or over HandheldMaxSize, or beyond what the buffer holds
+    TooBig,   // at or over HandheldMaxSize, or beyond what the buffer holds
+    FieldEnd, // an item's text holds a 0 byte, which would end its field
 };
 
 struct Result {
     Refusal refusal = Refusal::None;
     std::unique_ptr<IDL> image; // set when refusal is None
+    int item = 0;               // the 1-based item a refusal is about, or 0
 };
 
 Result Compile(const DownloadSource& source, const DownloadLimits& limits);
 
-// The message of the settings file's error table for a refusal.
+// The message of the settings file's error table for a refusal (one about
+// an item names it).
 QString MessageFor(Refusal refusal);
+QString MessageFor(const Result& result, const ImagePList& items);
 
 // The short name block: the name cut or padded with spaces to length, then 0.
 std::string ShortNameBlock(const std::string& shortName, int length);

@@ -137,6 +137,8 @@ int DownloadEngine::listStep() {
     case HandheldLister::Step::Ended:
         return listEnded();
     case HandheldLister::Step::ReceiveFailed:
+        if (phase_ == Phase::FinalListing)
+            return finishWithoutList();
         return fail(Failure::Comms);
     default:
         return listRefused(step);
@@ -146,15 +148,27 @@ int DownloadEngine::listStep() {
 int DownloadEngine::listEnded() {
     if (phase_ == Phase::Listing)
         return beginTransfer(0);
+    finalListRead_ = phase_ == Phase::FinalListing;
     enter(phase_ == Phase::ListingForReplace ? Phase::ChoosingReplace : Phase::Finished);
     return -1;
 }
 
+// The handheld acknowledged the end packet, so the image is stored: a list
+// that cannot be read afterwards is no reason to tell the user otherwise,
+// who would only download it again and store it twice.
+int DownloadEngine::finishWithoutList() {
+    link_.ClosePort();
+    finalListRead_ = false;
+    enter(Phase::Finished);
+    return -1;
+}
+
 // Before the transfer a refused list means an empty handheld, to be erased,
-// and an unanswered one is no reason not to try; afterwards, or when an
-// image to overwrite is to be chosen, the list is needed and its absence is
-// a failure.
+// and an unanswered one is no reason not to try; when an image to overwrite
+// is to be chosen the list is needed and its absence is a failure.
 int DownloadEngine::listRefused(HandheldLister::Step step) {
+    if (phase_ == Phase::FinalListing)
+        return finishWithoutList();
     if (phase_ != Phase::Listing)
         return fail(Failure::Comms);
     if (step == HandheldLister::Step::Empty) {

@@ -37,7 +37,7 @@ public:
         Ending,            // the end packet is due
         Sent,              // the image is stored: waits for finish()
         FinalListing,      // reading the list after the transfer
-        Finished,          // the final list is complete
+        Finished,          // the image is stored; see finalListRead()
         Failed,            // failure() says why
         Closed,            // the user declined; the port is closed
     };
@@ -67,6 +67,9 @@ public:
     QString failureText(const DownloadTexts& texts) const;
     // The names of the list read last.
     const QStringList& listedNames() const { return lister_.names(); }
+    // Whether the list after the transfer arrived whole. When it did not,
+    // the image is stored all the same: the handheld acknowledged the end.
+    bool finalListRead() const { return finalListRead_; }
     int packetCount() const { return packetCountFor(image_.size()); }
     int sequenceNumber() const { return sequence_; }
     int replaceSlot() const { return replaceSlot_; }
@@ -93,6 +96,7 @@ private:
     int listStep();
     int listEnded();
     int listRefused(HandheldLister::Step step);
+    int finishWithoutList();
     int eraseStep();
     int beginTransfer(int slot);
     int sendStep();
@@ -111,4 +115,5 @@ private:
     Failure failure_ = Failure::None;
     int sequence_ = 1;
     int replaceSlot_ = 0;
+    bool finalListRead_ = false;
 };

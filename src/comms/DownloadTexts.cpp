@@ -23,6 +23,7 @@ DownloadTexts DownloadTexts::read(const IniFile* settings) {
     readText(settings, "SRAMError", t.SRAMError);
     readText(settings, "HandHeldEmpty", t.HandHeldEmpty);
     readText(settings, "Completed", t.Completed);
+    readText(settings, "ListNotRead", t.ListNotRead);
     return t;
 }
 

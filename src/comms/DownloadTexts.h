@@ -21,6 +21,9 @@ struct DownloadTexts {
     QString SRAMError = QStringLiteral("SRAM fault");
     QString HandHeldEmpty = QStringLiteral("Hand Held Empty");
     QString Completed = QStringLiteral("Completed");
+    // After a download whose final list could not be read.
+    QString ListNotRead =
+        QStringLiteral("The image was stored, but the handheld's list could not be read.");
 
     // The texts of the settings file, each with its built-in default.
     static DownloadTexts read(const IniFile* settings);

@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace ImageDocument {
 
 QString ForceExtension(const QString& name, const QString& extension) {
@@ -35,8 +37,9 @@ void ApplyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDispl
         models.setSelectedIndex(*index);
     const DotRect& a = header.Area;
     display.SetGeometry(models.FontDPI(), a.Left, a.Top, a.Right, a.Bottom);
-    // Reading checked the area, so the width is a sound model width.
-    models.SetWidth(int(header.ImageWidth()));
+    // Reading checked the area, so both lengths are sound.
+    const int32_t areaHeight = a.Bottom - 2 * NebraDisplay::StandardMargin;
+    display.SetImageSize(int32_t(header.ImageWidth()), std::max(models.Height(), areaHeight));
 }
 
 void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable& shifts,

@@ -26,15 +26,17 @@ ImageFileHeader HeaderForSave(const TNEBRAData& data, const DotRect& area,
                               const ShiftTable& shifts);
 
 // Selects the file's model (a file without a type code keeps the selected
-// one), sets the display's geometry from the file's area with that model's
-// font resolution, and gives the model the file's image width.
+// one) and sets the display up as the file was saved: that model's font
+// resolution, the file's area as the restricted area, and an image as long
+// as the area reaches (as high as the model's head, or the area when it
+// reaches further). The model's own length is left alone, so a new image
+// still gets it.
 void ApplyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDisplay& display);
 
 // Makes a read file the open image: names, model and geometry, month
 // strings, shift table, and the items, which move into the open list (it
 // keeps its identity). Cannot fail, so a file is applied whole or, when
-// reading it failed, not at all. The caller then resets the zoom and the
-// area rectangle of the editing surface.
+// reading it failed, not at all. The caller then resets the zoom.
 void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable& shifts,
                       ImagePList& openItems, NebraDisplay& display);
 

@@ -161,7 +161,7 @@ std::optional<int> ImageFileHeader::ModelIndex() const {
 }
 
 int64_t ImageFileHeader::ImageWidth() const {
-    return int64_t(Area.Right) - (BothMargins + int64_t(Area.Left));
+    return int64_t(Area.Right) - BothMargins;
 }
 
 bool ImageFileHeader::StoresExtraTypeInts() const {

@@ -39,7 +39,9 @@ struct ImageFileHeader {
 
     // The printer model the type code selects; none without a type code.
     std::optional<int> ModelIndex() const;
-    // The printable width the area gives the model: right − (100 + left).
+    // The length of the image the file holds: up to the area's right edge,
+    // without the margins (right − 100), so that nothing left of the area's
+    // start is lost.
     int64_t ImageWidth() const;
     // Whether this version stores the two extra values after this type code.
     bool StoresExtraTypeInts() const;

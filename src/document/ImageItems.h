@@ -125,6 +125,10 @@ public:
     // what must lie inside the printable area for a font-based item.
     EdgeRect CapitalInkBox(NebraDisplay& view);
 
+    // Whether a text the download record ends with a 0 byte holds a 0 byte
+    // itself: the handheld would end the field there. Such an item cannot be
+    // downloaded.
+    virtual bool HoldsFieldEnd() const { return false; }
     // Appends the download record (nothing for an unknown model). The record
     // is appended whole or not at all.
     void Compile(IDL& buffer, const CompileContext& context) const;

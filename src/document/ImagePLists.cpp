@@ -46,6 +46,21 @@ void ImagePList::DrawAll(NebraDisplay& view) {
         At(i)->Draw(view);
 }
 
+void ImagePList::LayOutAtFullSize(NebraDisplay& view) {
+    const float scaleX = view.ScaleX();
+    const float scaleY = view.ScaleY();
+    QPainter* canvas = view.Canvas();
+    view.SetScaleX(1.0f);
+    view.SetScaleY(1.0f);
+    view.SetCanvas(nullptr);
+    // Drawing is what moves a justified item; without a canvas it only
+    // measures.
+    DrawAll(view);
+    view.SetCanvas(canvas);
+    view.SetScaleX(scaleX);
+    view.SetScaleY(scaleY);
+}
+
 ImageItem* ImagePList::FindNearestHit(NebraDisplay& view, int32_t x, int32_t y) {
     ImageItem* nearest = nullptr;
     int64_t nearestDistance = std::numeric_limits<int64_t>::max();

@@ -35,6 +35,11 @@ public:
     int TypeIndex(int32_t index) const;
 
     void DrawAll(NebraDisplay& view);
+    // Puts every item where the image at full size (one dot, one pixel)
+    // shows it: a justified item moves to its edge of the view's area.
+    // Nothing is drawn. The handheld is given the image laid out so, by
+    // the designer and the command line alike, so it prints what was shown.
+    void LayOutAtFullSize(NebraDisplay& view);
     // Of the items hit at the dot (x, y), the one whose anchor is nearest;
     // the earlier item on a tie; null when none is hit.
     ImageItem* FindNearestHit(NebraDisplay& view, int32_t x, int32_t y);

@@ -37,33 +37,38 @@ ImageEditor::~ImageEditor() {
     undo_.clear();
 }
 
-void ImageEditor::NewImage() {
+void ImageEditor::ClearImage() {
     Select(nullptr);
     undo_.clear();
     items_.FreeAll();
     clipboard_.reset();
     forcedModified_ = false;
+    NoteModified();
+    emit clipboardChanged();
+}
+
+void ImageEditor::NewImage() {
+    ClearImage();
     const TCoderList& models = display_.Models();
     display_.ResetGeometry(NebraDisplay::StandardMargin, models.FontDPI(), models.Height(),
                            models.Width(), 0, 0);
-    NoteModified();
-    emit clipboardChanged();
     emit areaChanged();
 }
 
 void ImageEditor::ReplaceImage(ImagePList& loaded) {
-    NewImage();
+    ClearImage();
     while (loaded.Count() > 0)
         items_.Append(loaded.Extract(1));
+    emit areaChanged();
     RefreshImage();
 }
 
 int32_t ImageEditor::ImageWidth() const {
-    return display_.WithMargins(display_.Models().Width());
+    return display_.DisplayWidth();
 }
 
 int32_t ImageEditor::ImageHeight() const {
-    return display_.WithMargins(display_.Models().Height());
+    return display_.DisplayHeight();
 }
 
 void ImageEditor::SetModified(bool modified) {

@@ -40,7 +40,8 @@ public:
     // restricted area. The picture keeps its size until the view sets it.
     void NewImage();
     // A new image holding the items of a loaded one (taken out of `loaded`),
-    // on the display as NewImage sets it up.
+    // on the display as the caller set it up for the file: its size and its
+    // restricted area are the file's, not the model's.
     void ReplaceImage(ImagePList& loaded);
     // The whole image in dots, both margins included.
     int32_t ImageWidth() const;
@@ -131,6 +132,8 @@ private:
     // Moves an item so that its box starts at that dot.
     void AlignBoxWith(ImageItem& item, QPoint dot);
     bool MadeToFit(ImageItem& item);
+    // Frees the items, the clipboard item and the history.
+    void ClearImage();
     // Appends a new item when it can be made to fit; otherwise reports it.
     bool AddIfItFits(std::unique_ptr<ImageItem> item, const QString& text);
     void Refuse(const QString& message);

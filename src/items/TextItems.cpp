@@ -3,6 +3,8 @@
 #include "document/ItemTypeNames.h"
 #include "persist/StreamHelpers.h"
 
+#include <algorithm>
+
 std::unique_ptr<PObject> TextItem::NewInstance() const {
     return std::make_unique<TextItem>();
 }
@@ -81,5 +83,11 @@ void TextItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext&
         record.insert(record.end(), Prompt.begin(), Prompt.end());
     }
     record.push_back(0x00);
-    record.push_back(uint8_t(MaxChars & 0xFF));
+    // More than the byte holds would reach the handheld as its low byte
+    // (300 as 44); the most it can carry is the nearest the item can have.
+    record.push_back(uint8_t(std::clamp(MaxChars, 0, MaxCharsLimit)));
+}
+
+bool TextItem::HoldsFieldEnd() const {
+    return Text.find('\0') != std::string::npos || Prompt.find('\0') != std::string::npos;
 }

@@ -10,6 +10,8 @@
 class TextItem : public ImageItem {
 public:
     static constexpr uint8_t TypeCode = 0x01;
+    // The record carries MaxChars in one byte.
+    static constexpr int32_t MaxCharsLimit = 255;
 
     bool OperatorRequest = false;
     std::string Prompt;
@@ -37,12 +39,14 @@ public:
 
     void Draw(NebraDisplay& view) override;
     EdgeRect GetScreenRect(NebraDisplay& view) override;
+    // The record ends the text and the prompt with a 0 byte.
+    bool HoldsFieldEnd() const override;
 
 protected:
     TextItem(const TextItem&) = default;
     TextItem& operator=(const TextItem&) = default;
 
     // After the header: the text, 0, the request flag, the prompt (a space
-    // before it) or a single 0, then 0 and the low byte of MaxChars.
+    // before it) or a single 0, then 0 and MaxChars, at most 255.
     void CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const override;
 };

@@ -100,6 +100,8 @@ void NebraDisplay::ResetGeometry(int32_t margin, int32_t fontDPI, int32_t height
     margin_ = margin;
     fontDPI_ = fontDPI;
     area_ = {left, top, left + width + 2 * margin, top + height + 2 * margin};
+    imageWidth_ = width;
+    imageHeight_ = height;
     scaleX_ = scaleY_ = 1.0f;
 }
 
@@ -109,6 +111,11 @@ void NebraDisplay::SetGeometry(int32_t fontDPI, int32_t left, int32_t top, int32
     fontDPI_ = fontDPI;
     area_ = {left, top, right, bottom};
     scaleX_ = scaleY_ = 1.0f;
+}
+
+void NebraDisplay::SetImageSize(int32_t width, int32_t height) {
+    imageWidth_ = width;
+    imageHeight_ = height;
 }
 
 int NebraDisplay::CheckFits(int32_t w, int32_t h) const {

@@ -43,7 +43,11 @@ public:
 
     void ResetGeometry(int32_t margin, int32_t fontDPI, int32_t height, int32_t width, int32_t top,
                        int32_t left);
+    // The area as an image file keeps it; the image's size is set apart.
     void SetGeometry(int32_t fontDPI, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // The whole image in dots, without its margins: the model's head and
+    // longest message for a new image, what the file brings for an opened one.
+    void SetImageSize(int32_t width, int32_t height);
     // The restricted area changes when the user draws or types a new one.
     void SetAreaRect(const DotRect& area) { area_ = area; }
 
@@ -54,8 +58,11 @@ public:
     int32_t AreaTop() const { return area_.Top; }
     int32_t AreaWidth() const { return area_.Right - area_.Left - 2 * margin_; }
     int32_t AreaHeight() const { return area_.Bottom - area_.Top - 2 * margin_; }
-    int32_t DisplayWidth() const { return area_.Right - area_.Left; }
-    int32_t DisplayHeight() const { return area_.Bottom - area_.Top; }
+    int32_t ImageWidth() const { return imageWidth_; }
+    int32_t ImageHeight() const { return imageHeight_; }
+    // The whole picture in dots, both margins included.
+    int32_t DisplayWidth() const { return imageWidth_ + 2 * margin_; }
+    int32_t DisplayHeight() const { return imageHeight_ + 2 * margin_; }
     int32_t WithMargins(int32_t length) const { return length + 2 * margin_; }
     // 0 when an item of w × h dots fits the area; 1 when too wide, else 2
     // when too high. A negative size is not checked.
@@ -109,6 +116,8 @@ private:
     int32_t margin_ = StandardMargin;
     int32_t fontDPI_ = 0;
     DotRect area_;
+    int32_t imageWidth_ = 0;
+    int32_t imageHeight_ = 0;
     float scaleX_ = 1.0f;
     float scaleY_ = 1.0f;
 

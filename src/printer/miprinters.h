@@ -44,9 +44,6 @@ public:
     int Width() const { return selectedCoder().Width; }
     double Dot() const { return selectedCoder().Dot; }
     std::uint8_t Just() const { return selectedCoder().Just; }
-    // A loaded image brings its own width; it replaces the configured one
-    // until the program ends.
-    void SetWidth(int width) { coders_[std::size_t(selected_)].Width = width; }
 
     // The code that image files and fonts use for the selected model: 1, 2 or 4.
     int SelectedModelBit() const { return modelCodeForIndex(selected_); }

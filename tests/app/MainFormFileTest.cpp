@@ -230,8 +230,8 @@ TEST_F(MainFormFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts) {
         EXPECT_EQ(editor().Items().At(i)->GetPosition(), before[size_t(i - 1)]->GetPosition());
     }
     EXPECT_EQ(data->printers().selectedIndex(), 1);
-    // The restricted area's width comes back as the image width.
-    EXPECT_EQ(data->printers().Width(), 1000);
+    // The image reaches to the restricted area's right edge.
+    EXPECT_EQ(editor().ImageWidth(), 1100);
     EXPECT_EQ(editor().Display().AreaRect(), (DotRect{0, 0, 1100, 228}));
     EXPECT_EQ(window->shiftTable().Slot(1).Code, "A");
     EXPECT_EQ(panel(3), "Description: SHORT[A long name]");
@@ -239,6 +239,53 @@ TEST_F(MainFormFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts) {
     EXPECT_FALSE(window->Modified());
     EXPECT_EQ(window->settings().PrevLogDir, dir.path());
     EXPECT_EQ(window->settings().FileType, 1);
+}
+
+// An area drawn anywhere along the image comes back as it was saved, on an
+// image that reaches to its right edge, with every item where it was and in
+// sight; the model keeps its own length for the next new image, and the
+// file saves to the same bytes again.
+TEST_F(MainFormFileTest, ReopeningKeepsTheAreaTheImageSizeAndEveryItemWhereverTheAreaStarts) {
+    const DotRect areas[] = {
+        {0, 0, 1100, 228},   // from the image's start
+        {610, 0, 1310, 228}, // dots 610 to 1210 of the model's 4000
+    };
+    for (const DotRect& area : areas) {
+        SCOPED_TRACE(area.Left);
+        editor().NewImage();
+        data->SetShortName("SHORT");
+        data->SetLongName("A long name");
+        addText({700, 100}, "ONE");
+        addText({900, 150}, "TWO");
+        editor().SetAreaRect(area);
+        const QString saved = saveAs(QStringLiteral("label%1").arg(area.Left));
+        const std::vector<QPoint> positions = {editor().Items().At(1)->GetPosition(),
+                                               editor().Items().At(2)->GetPosition()};
+        editor().NewImage();
+        open(saved);
+
+        EXPECT_EQ(editor().ImageWidth(), area.Right);
+        EXPECT_EQ(editor().ImageHeight(), 228);
+        EXPECT_EQ(editor().Display().AreaRect(), area);
+        ASSERT_EQ(editor().Items().Count(), 2);
+        const QRect picture(QPoint(0, 0), editor().PictureSize());
+        for (int32_t i = 1; i <= 2; ++i) {
+            ImageItem& item = *editor().Items().At(i);
+            EXPECT_EQ(item.GetPosition(), positions[size_t(i - 1)]);
+            EXPECT_TRUE(editor().IsInsideArea(item));
+            EXPECT_TRUE(picture.contains(item.GetScreenRect(editor().Display()).ToQRect()));
+        }
+        EXPECT_EQ(data->printers().Width(), 4000);
+        EXPECT_EQ(fileBytes(saveAs(QStringLiteral("again%1").arg(area.Left))), fileBytes(saved));
+
+        prompter.dialogScripts.push_back([](QDialog& d) {
+            static_cast<RadioGroupDialog&>(d).setItemIndex(1);
+            return int(QDialog::Accepted);
+        });
+        trigger("FileMenuNew");
+        EXPECT_EQ(editor().ImageWidth(), 4100);
+        EXPECT_EQ(editor().Display().AreaRect(), (DotRect{0, 0, 4100, 228}));
+    }
 }
 
 TEST_F(MainFormFileTest, OpeningAnAlteredImageAsksTwiceAndNoTwiceDiscardsIt) {

@@ -111,6 +111,18 @@ TEST_F(CliHandheld, DownloadStoresTheCompiledBytesAndListsTheImages) {
     EXPECT_EQ(fileBytes(QDir(store.path()).filePath("2.bin")), fileBytes(cli.path("label.bin")));
 }
 
+// After the acknowledged end the image is stored: a refused final list is a
+// note on standard error, not a failure that would invite a second download.
+TEST_F(CliHandheld, ADownloadWhoseFinalListIsRefusedSucceedsWithANote) {
+    startSim({"--preload", "OLD", "--list-once"});
+    const CliRunner::Result r = run({"download", image});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(isOneLineNaming(r.err, {"the handheld's list could not be read"}))
+        << r.err.toStdString();
+    EXPECT_TRUE(sim->trace().join(u'\n').contains(QStringLiteral("stored as new AB PRODUCT")));
+}
+
 TEST_F(CliHandheld, AFullHandheldNeedsTheImageToReplace) {
     startSim({"--full", "--preload", "A", "--preload", "B"});
     CliRunner::Result r = run({"download", image});

@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 #include "ImageBytes.h"
+#include "document/ImageDocument.h"
 #include "document/ImageFile.h"
 #include "items/TextItems.h"
 #include "printer/FontRealizer.h"
@@ -40,8 +41,7 @@ QImage drawnInProcess(const QString& image, const QString& fontMap, float zoom) 
     TFontSet fonts(models);
     EXPECT_TRUE(fonts.LoadFontMap(fontMap, imageFileRegistry()));
     NebraDisplay display(fonts, models);
-    const DotRect& a = c.Header.Area;
-    display.SetGeometry(models.FontDPI(), a.Left, a.Top, a.Right, a.Bottom);
+    ImageDocument::ApplyGeometry(c.Header, models, display);
     display.ResizeBitmap(RoundHalfEven(display.DisplayWidth() * double(zoom)),
                          RoundHalfEven(display.DisplayHeight() * double(zoom)));
     display.SetScaleX(zoom);

@@ -53,6 +53,23 @@ TEST(DownloadCompiler, RefusesMissingNamesAndEmptyImagesInThatOrder) {
     EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::NoLabelDescription);
 }
 
+// The handheld ends a text or a prompt at its first 0 byte.
+TEST(DownloadCompiler, AZeroByteInATextOrPromptIsRefusedNamingTheItem) {
+    for (const bool inPrompt : {false, true}) {
+        ImageFixture f;
+        f.items.Append(textItem({50, 50}, "A"));
+        auto item = textItem({60, 60}, inPrompt ? std::string("B") : std::string("B\0C", 3));
+        if (inPrompt)
+            item->Prompt = std::string("Lot\0", 4);
+        f.items.Append(std::move(item));
+        const DownloadCompiler::Result r = f.compile();
+        EXPECT_EQ(r.refusal, DownloadCompiler::Refusal::FieldEnd) << inPrompt;
+        EXPECT_EQ(r.image, nullptr);
+        EXPECT_EQ(DownloadCompiler::MessageFor(r, f.items),
+                  "Error - item 2 (Text) holds a NUL character - Cannot Download");
+    }
+}
+
 TEST(DownloadCompiler, TheDefaultLimitTakes32511BytesAndRefuses32512) {
     ImageFixture fits;
     fits.fillTo(32511);

@@ -71,6 +71,29 @@ TEST_F(EngineOverPty, ImagesOf128And129BytesTakeTwoAndThreePackets) {
     }
 }
 
+// Once the end packet is acknowledged the image is stored: a final list
+// that is refused or never comes does not make it a failure.
+TEST_F(EngineOverPty, AFinalListThatCannotBeReadStillEndsStored) {
+    const struct {
+        QStringList options;
+        int replyWaitMs;
+    } cases[] = {
+        {{"--preload", "OLD"}, 3000},                     // read: the usual end
+        {{"--preload", "OLD", "--list-once"}, 3000},      // refused
+        {{"--preload", "OLD", "--hang-after", "7"}, 150}, // P T A A S S E, then silence
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        connect(c.options, c.replyWaitMs);
+        makeEngine(Bytes(5, 1));
+        EXPECT_EQ(run(), Phase::Finished);
+        EXPECT_EQ(engine->finalListRead(), c.options.size() == 2);
+        EXPECT_TRUE(sim->trace().contains(QStringLiteral("stored as new AB PRODUCT, 5 bytes")));
+        link.reset();
+        sim.reset();
+    }
+}
+
 TEST_F(EngineOverPty, AnEmptyHandheldIsErasedBeforeTheImageGoes) {
     connect({});
     makeEngine(Bytes(5, 1));

@@ -86,9 +86,31 @@ TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
         ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
         EXPECT_EQ(page(d), TDownloadForm::ShowImagesPage);
         EXPECT_EQ(listLines(d, "ImagesListBox"), QStringList({"OLD", "AB PRODUCT"}));
+        EXPECT_FALSE(shown(d, "ListNotReadLabel"));
         click(d, "ProceedButton");
     }));
     run();
+}
+
+// The handheld acknowledged the end, so the image is stored: a final list
+// it refuses ends as a download does, with a line saying so, not on the
+// error page that would have the user download it twice.
+TEST_F(DownloadCommand, AFinalListThatCannotBeReadStillEndsDone) {
+    startSim({"--preload", "OLD", "--list-once"});
+    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+        click(d, "DownloadButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
+        click(d, "DoneButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
+        EXPECT_EQ(page(d), TDownloadForm::ShowImagesPage);
+        EXPECT_TRUE(shown(d, "ListNotReadLabel"));
+        EXPECT_EQ(
+            labelText(d, "ListNotReadLabel"),
+            QStringLiteral("The image was stored, but the handheld's list could not be read."));
+        click(d, "ProceedButton");
+    }));
+    run();
+    EXPECT_TRUE(sim->trace().join(u'\n').contains(QStringLiteral("stored as new AB PRODUCT")));
 }
 
 TEST_F(DownloadCommand, AnUnacknowledgedEndIsAnErrorNotDone) {

@@ -30,5 +30,6 @@ TEST(ImageDocument, AFileWithoutTypeCodeKeepsTheSelectedModel) {
         contentsOf(ImageBytes::smallImage("nebra V1.0X008", std::nullopt, false));
     ImageDocument::ApplyGeometry(c.Header, h.models, h.display);
     EXPECT_EQ(h.models.selectedIndex(), 2);
-    EXPECT_EQ(h.models.Width(), 384); // the file's area less the margins
+    EXPECT_EQ(h.display.ImageWidth(), 384); // up to the area's right edge
+    EXPECT_EQ(h.models.Width(), 4000);      // the model's own length stays
 }

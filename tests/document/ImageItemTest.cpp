@@ -101,6 +101,96 @@ TEST(ImageItem, HitTestIncludesTheRectangleEdges) {
     EXPECT_FALSE(item->HitTest(h.display, r.Right, r.Bottom + 1));
 }
 
+// One cell of the justification tables: where an item of a model, rotation
+// and justification is put along the axis its model justifies on, from the
+// area (L, T, R, B), the capitals' bottom a and top c, and the text's cell
+// w × h, all in dots.
+struct JustifyCell {
+    int model;
+    int rotation;
+    int justification;
+    int (*expected)(const DotRect& r, int a, int c, int w, int h);
+};
+
+constexpr int M = 50; // the display's margin
+// Across the image on the first model, down it on the others.
+constexpr JustifyCell JustifyCells[] = {
+    {0, 0, 1, [](const DotRect& r, int, int, int, int) { return r.Left + M; }},
+    {0, 0, 2,
+     [](const DotRect& r, int, int, int w, int) { return r.Left + (r.Right - r.Left - w) / 2; }},
+    {0, 0, 3, [](const DotRect& r, int, int, int w, int) { return r.Right - w - M; }},
+    {0, 1, 1, [](const DotRect& r, int a, int, int, int) { return r.Left + M + a; }},
+    {0, 1, 2,
+     [](const DotRect& r, int a, int, int, int h) {
+         return r.Left + (r.Right - r.Left - h) / 2 + a;
+     }},
+    {0, 1, 3, [](const DotRect& r, int a, int, int, int h) { return r.Right - h - M + a; }},
+    {0, 2, 1, [](const DotRect& r, int, int, int w, int) { return r.Left + w + M; }},
+    {0, 2, 2,
+     [](const DotRect& r, int, int, int w, int) {
+         return r.Left + (r.Right - r.Left - w) / 2 + w;
+     }},
+    {0, 2, 3, [](const DotRect& r, int, int, int, int) { return r.Right - M; }},
+    {0, 3, 1, [](const DotRect& r, int a, int, int, int h) { return r.Left + h + M - a; }},
+    {0, 3, 2,
+     [](const DotRect& r, int a, int, int, int h) {
+         return r.Left + (r.Right - r.Left + h) / 2 - a;
+     }},
+    {0, 3, 3, [](const DotRect& r, int a, int, int, int) { return r.Right - M - a; }},
+    {2, 0, 1, [](const DotRect& r, int a, int c, int, int) { return r.Top + M + (a - c); }},
+    {2, 0, 2,
+     [](const DotRect& r, int a, int c, int, int) {
+         return r.Top + (r.Bottom - r.Top) / 2 + (a - c) / 2;
+     }},
+    {2, 0, 3, [](const DotRect& r, int, int, int, int) { return r.Bottom - M; }},
+    {2, 1, 1, [](const DotRect& r, int, int, int w, int) { return r.Top + M + w; }},
+    {2, 1, 2,
+     [](const DotRect& r, int, int, int w, int) { return r.Top + (r.Bottom - r.Top) / 2 + w / 2; }},
+    {2, 1, 3, [](const DotRect& r, int, int, int, int) { return r.Bottom - M; }},
+    {2, 2, 1, [](const DotRect& r, int, int, int, int) { return r.Top + M; }},
+    {2, 2, 2,
+     [](const DotRect& r, int a, int c, int, int) {
+         return r.Top + (r.Bottom - r.Top) / 2 - (a - c) / 2;
+     }},
+    {2, 2, 3, [](const DotRect& r, int a, int c, int, int) { return r.Bottom - M - (a - c); }},
+    {2, 3, 1, [](const DotRect& r, int, int, int, int) { return r.Top + M; }},
+    {2, 3, 2,
+     [](const DotRect& r, int, int, int w, int) { return r.Top + (r.Bottom - r.Top) / 2 - w / 2; }},
+    {2, 3, 3, [](const DotRect& r, int, int, int w, int) { return r.Bottom - M - w; }},
+};
+
+class JustifyTable : public ::testing::TestWithParam<JustifyCell> {};
+
+// A restricted area away from the image's corner, so that each cell shows
+// whether it counts from the area or from the image.
+TEST_P(JustifyTable, MovesTheItemAlongItsModelsAxisOnly) {
+    const JustifyCell& cell = GetParam();
+    RenderHarness h(cell.model);
+    const DotRect area = cell.model == 0 ? DotRect{30, 40, 451, 1500} : DotRect{610, 11, 1310, 218};
+    h.display.SetAreaRect(area);
+    const std::string text = "HEH";
+    auto item = textItemAt(SansFont, 900, 700, cell.rotation, text.c_str());
+    item->Justification = uint8_t(cell.justification);
+    item->Justify(h.display, text);
+    const QFontMetrics metrics(h.display.ItemFont(SansFont, 1.0f).font);
+    const int w = metrics.horizontalAdvance(QString::fromStdString(text));
+    const int expected =
+        cell.expected(area, item->Metrics.InkBottom, item->Metrics.InkTop, w, metrics.height());
+    EXPECT_GT(item->Metrics.InkBottom, item->Metrics.InkTop); // measured, not blank
+    if (cell.model == 0)
+        EXPECT_EQ(item->GetPosition(), QPoint(expected, 700));
+    else
+        EXPECT_EQ(item->GetPosition(), QPoint(900, expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCell, JustifyTable, ::testing::ValuesIn(JustifyCells),
+                         [](const ::testing::TestParamInfo<JustifyCell>& info) {
+                             const JustifyCell& c = info.param;
+                             return "Model" + std::to_string(c.model) + "Rotation" +
+                                    std::to_string(c.rotation) + "Justification" +
+                                    std::to_string(c.justification);
+                         });
+
 TEST(ImageItem, CentreJustificationTruncatesTowardZero) {
     RenderHarness h(0); // justifies across an area 384 + 100 dots wide
     const QFontMetrics metrics(h.display.ItemFont(SansFont, 1.0f).font);

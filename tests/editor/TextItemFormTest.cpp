@@ -67,6 +67,22 @@ TEST_F(TextItemFormTest, MaxCharsMustBeANumberNoSmallerThanTheText) {
     EXPECT_EQ(item->MaxChars, 5);
 }
 
+// The download record carries the number in one byte.
+TEST_F(TextItemFormTest, MaxCharsStopsAtWhatTheRecordCarries) {
+    item->OperatorRequest = true;
+    item->MaxChars = 300; // as a file may hold it
+    edit([](QDialog& d) {
+        EXPECT_EQ(field(d, "MaxCharsEdit")->text(), "255");
+        typeInto(field(d, "MaxCharsEdit"), "2000");
+        EXPECT_EQ(field(d, "MaxCharsEdit")->text(), "255");
+        typeInto(field(d, "TextEdit"), QString(300, u'W'));
+        EXPECT_EQ(field(d, "MaxCharsEdit")->text(), "255");
+        click(d, "OKBtn");
+    });
+    EXPECT_EQ(item->MaxChars, 255);
+    EXPECT_EQ(item->Text.size(), 300u);
+}
+
 TEST_F(TextItemFormTest, TheDiagnosticCodeAsPromptSwitchesDiagnosticModeOn) {
     int labelsShown = 0;
     h.data.showDiagnosticLabel = [&labelsShown] { ++labelsShown; };

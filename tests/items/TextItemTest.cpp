@@ -39,7 +39,11 @@ TEST(TextItem, DownloadRecordFollowsTheHeader) {
     EXPECT_EQ(ownPart(plain), (Bytes{0x41, 0x42, 0x00, 0x00, 0x00, 0x00, 0x02}));
     EXPECT_EQ(ownPart(compiledRecord(*textItem("AB", true, "Lot", 10), h.fonts, 1)),
               (Bytes{0x41, 0x42, 0x00, 0x01, 0x20, 0x4C, 0x6F, 0x74, 0x00, 0x0A}));
-    EXPECT_EQ(ownPart(compiledRecord(*textItem("", false, "", 300), h.fonts, 1)).back(), 0x2C);
+    // More than the byte holds is sent as the most it holds, not as its low byte.
+    for (const int maxChars : {255, 256, 300})
+        EXPECT_EQ(ownPart(compiledRecord(*textItem("", false, "", maxChars), h.fonts, 1)).back(),
+                  0xFF)
+            << maxChars;
     EXPECT_TRUE(compiledRecord(*textItem("AB", true, "Lot", 10), h.fonts, 3).empty());
 }
 

@@ -145,7 +145,7 @@ void HandheldDevice::store(StoredImage image, int slot) {
 
 void HandheldDevice::handleList() {
     listing_.clear();
-    if (images_.empty())
+    if (images_.empty() || (options_.listOnce && ++listRequests_ > 1))
         return answer('B');
     answer('A');
     int number = 0;

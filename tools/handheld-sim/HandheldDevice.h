@@ -80,4 +80,5 @@ private:
     std::optional<Packet> lastSent_;
     int received_ = 0;
     int sent_ = 0;
+    int listRequests_ = 0;
 };

@@ -14,6 +14,7 @@ const char* const simUsage =
     "  --corrupt-every N   spoil the checksum of every Nth packet sent\n"
     "  --hang-after N      stop answering after N packets received\n"
     "  --refuse-send       refuse every data packet\n"
+    "  --list-once         refuse every list request after the first\n"
     "  --preload NAME      start with an image of that name stored (repeatable)\n"
     "  --store DIR         write stored images to DIR as <n>.names and <n>.bin\n";
 
@@ -60,6 +61,8 @@ bool parseFlag(const std::string& arg, SimOptions& options) {
         options.silent = true;
     else if (arg == "--refuse-send")
         options.refuseSend = true;
+    else if (arg == "--list-once")
+        options.listOnce = true;
     else
         return false;
     return true;

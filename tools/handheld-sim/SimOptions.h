@@ -12,6 +12,7 @@ struct SimOptions {
     int corruptEvery = 0;             // spoil the checksum of every Nth packet sent; 0 = never
     int hangAfter = -1;               // stop answering after this many packets; -1 = never
     bool refuseSend = false;          // answer data packets with a refusal
+    bool listOnce = false;            // refuse every list request after the first
     std::vector<std::string> preload; // names of the images stored at start
     std::string storeDir;             // where stored images are written out; empty = nowhere
 };

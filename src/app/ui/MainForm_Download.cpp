@@ -1,8 +1,8 @@
 // The main window's handheld commands: download, the serial port, and the
 // handheld's contents.
 #include "app/AppContext.h"
-#include "app/wareHouse.h"
 #include "app/ui/MainForm.h"
+#include "app/wareHouse.h"
 #include "comms/CommsPort.h"
 #include "comms/ui/CommsPortFormUnit.h"
 #include "comms/ui/DownloadCommands.h"
@@ -33,6 +33,7 @@ void TMainForm::downloadImage() {
     if (surface_->Preview() || surface_->ZoomLevel() != 1)
         surface_->ApplyZoomLevel(1);
     ImageEditor& editor = surface_->Editor();
+    editor.Items().LayOutAtFullSize(editor.Display());
     DownloadImageContext image{
         context_.data, editor.Items(), shifts_, context_.fonts, settings_.HandheldMaxSize, {}};
     const auto model = std::size_t(context_.data.printers().selectedIndex());

@@ -139,8 +139,8 @@ bool TMainForm::loadImage(const QString& path) {
     ImageEditor& editor = surface_->Editor();
     ImagePList loaded;
     ImageDocument::ApplyLoadedImage(*contents, context_.data, shifts_, loaded, editor.Display());
-    // The display is set up again for the file's model and width, with the
-    // whole image as the area.
+    // The display keeps what the file set up: its model, its length and its
+    // restricted area.
     editor.ReplaceImage(loaded);
     showLoadedImage(path);
     return true;
@@ -191,9 +191,8 @@ bool TMainForm::saveUnder(const QString& proposal) {
 
 bool TMainForm::writeImage(const QString& path) {
     ImageEditor& editor = surface_->Editor();
-    // The file keeps the restricted area; opening it again brings the area's
-    // width back as the image width, so an area drawn from the image's start
-    // sets the length of the message.
+    // The file keeps the restricted area; opening it again brings the area
+    // back, on an image that reaches to the area's right edge.
     const DotRect area = editor.Display().AreaRect();
     try {
         ImageFile::Write(path, ImageDocument::HeaderForSave(context_.data, area, shifts_),

@@ -56,7 +56,7 @@ void runDownload(const HandheldCommandContext& handheld, const DownloadImageCont
     const auto settings = SettingsFile::open(&handheld.prompter);
     const DownloadCompiler::Result result = compile(image, settings.get());
     if (result.refusal != DownloadCompiler::Refusal::None)
-        return stop(handheld.prompter, DownloadCompiler::MessageFor(result.refusal));
+        return stop(handheld.prompter, DownloadCompiler::MessageFor(result, image.items));
     if (savedInstead(handheld.prompter, image, *result.image))
         return;
     TDownloadForm form(settings.get(), handheld.replyPacket, handheld.timeouts, handheld.parent);

@@ -161,8 +161,12 @@ QWidget* TDownloadForm::makeShowImagesPage() {
     imagesListBox_ = named<QListWidget>(p, "ImagesListBox");
     copyAnimation_ = named<ActivityIndicator>(p, "CopyAnimation");
     proceedButton_ = button(p, "ProceedButton", "Proceed");
+    listNotReadLabel_ = named<QLabel>(p, "ListNotReadLabel");
+    listNotReadLabel_->setWordWrap(true);
+    listNotReadLabel_->hide();
     layout->addWidget(imagesListBox_);
     layout->addWidget(copyAnimation_);
+    layout->addWidget(listNotReadLabel_);
     addButtonRow(layout, {proceedButton_});
     connect(proceedButton_, &QPushButton::clicked, this, &QDialog::accept);
     return p;
@@ -193,6 +197,7 @@ void TDownloadForm::readTexts(const IniFile* settings) {
     setWindowTitle(texts_.Caption);
     fullLabel_->setText(texts_.HandheldFull);
     completedLabel_->setText(texts_.Completed);
+    listNotReadLabel_->setText(texts_.ListNotRead);
     readCaption(settings, "Download", downloadButton_);
     readCaption(settings, "Done", doneButton_);
     readCaption(settings, "OK", eraseOKButton_);

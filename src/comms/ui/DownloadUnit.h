@@ -122,6 +122,7 @@ private:
     QListWidget* imagesListBox_ = nullptr;
     ActivityIndicator* copyAnimation_ = nullptr;
     QPushButton* proceedButton_ = nullptr;
+    QLabel* listNotReadLabel_ = nullptr;
     QPushButton* eraseProceedButton_ = nullptr;
     ActivityIndicator* deleteAnimation_ = nullptr;
     QPushButton* eraseCancelButton_ = nullptr;

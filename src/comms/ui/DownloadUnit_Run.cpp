@@ -79,6 +79,7 @@ void TDownloadForm::showPhase(DownloadEngine::Phase phase) {
         return doneButton_->show();
     case Phase::Finished:
         copyAnimation_->stop();
+        listNotReadLabel_->setVisible(!engine_->finalListRead());
         return proceedButton_->show();
     case Phase::Failed:
         return showError(engine_->failureText(texts_));
@@ -91,6 +92,7 @@ void TDownloadForm::showPhase(DownloadEngine::Phase phase) {
 
 void TDownloadForm::startImageList() {
     imagesListBox_->clear();
+    listNotReadLabel_->hide();
     proceedButton_->hide();
     copyAnimation_->start();
     showPage(ShowImagesPage);

@@ -99,8 +99,9 @@ void TEditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers sh
 void TEditingSurface::ShowPosition(int32_t x, int32_t y) {
     const TCoderList& model = context_.data.printers();
     const int32_t margin = editor_->Display().Margin();
-    const int32_t across = std::clamp(x - margin, 0, std::max(model.Width(), 0));
-    const int32_t down = std::clamp(y - margin, 0, std::max(model.Height(), 0));
+    const NebraDisplay& view = editor_->Display();
+    const int32_t across = std::clamp(x - margin, 0, std::max(view.ImageWidth(), 0));
+    const int32_t down = std::clamp(y - margin, 0, std::max(view.ImageHeight(), 0));
     emit positionShown(context_.data.DotsToText(across, model.PrinterDPI()),
                        context_.data.DotsToText(down, model.FontDPI()));
 }

@@ -167,14 +167,14 @@ void TPropertyForm::showPosition() {
 }
 
 // The copy's position on the axis of edit, without the margin and limited
-// to the model.
+// to the image.
 int TPropertyForm::shownPosition(const QLineEdit& edit) const {
     const int at = &edit == xPosEdit_ ? copy_->GetX() : copy_->GetY();
     return std::clamp(at - view_->Margin(), 0, positionLimit(edit));
 }
 
 int TPropertyForm::positionLimit(const QLineEdit& edit) const {
-    return std::max(0, &edit == xPosEdit_ ? data_.printers().Width() : data_.printers().Height());
+    return std::max(0, &edit == xPosEdit_ ? view_->ImageWidth() : view_->ImageHeight());
 }
 
 void TPropertyForm::SetupRotation() {

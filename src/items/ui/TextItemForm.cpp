@@ -90,7 +90,7 @@ void TTxtIPropEdForm::showOwnFields() {
     textEdit_->setText(Latin1Text::fromBytes(item->Text));
     promptEdit_->setText(Latin1Text::fromBytes(item->Prompt));
     operatorRequestCheckBox_->setChecked(item->OperatorRequest);
-    maxCharsEdit_->setText(QString::number(item->MaxChars));
+    showMaxChars(item->MaxChars);
     textEdit_->setFocus();
     operatorRequestClicked();
 }
@@ -125,6 +125,8 @@ void TTxtIPropEdForm::maxCharsEdited() {
                            Prompter::Buttons::Ok);
         maxCharsEdit_->setText(QStringLiteral("1"));
     }
+    if (maxCharsEdit_->text().trimmed().toLongLong() > TextItem::MaxCharsLimit)
+        maxCharsEdit_->setText(QString::number(TextItem::MaxCharsLimit));
     if (TextItem* item = textItem())
         item->MaxChars = std::max(0, maxCharsEdit_->text().trimmed().toInt());
 }
@@ -134,10 +136,12 @@ void TTxtIPropEdForm::raiseMaxCharsToTextLength() {
     showMaxChars(std::max(length, maxCharsEdit_->text().trimmed().toInt()));
 }
 
+// No more than the download record carries, however long the text.
 void TTxtIPropEdForm::showMaxChars(int maxChars) {
+    maxChars = std::clamp(maxChars, 0, TextItem::MaxCharsLimit);
     maxCharsEdit_->setText(QString::number(maxChars));
     if (TextItem* item = textItem())
-        item->MaxChars = std::max(0, maxChars);
+        item->MaxChars = maxChars;
 }
 
 void TTxtIPropEdForm::accept() {
