@@ -56,6 +56,10 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
 
 TMainForm::~TMainForm() {
     context_.data.showDiagnosticLabel = nullptr;
+    // The image goes with the editing surface, after this window's own part
+    // is gone; what it announces then is for nobody.
+    surface_->Editor().disconnect(this);
+    surface_->Editor().UndoStack().disconnect(this);
 }
 
 void TMainForm::ReadSettings(const IniFile* settings) {
@@ -148,6 +152,7 @@ void TMainForm::fontNameChosen() {
 void TMainForm::fontSizeChosen() {
     context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
     surface_->Editor().SetFontNumber(context_.fonts.CurrentFontNumber());
+    showSelection(); // also when the item refused the change
 }
 
 void TMainForm::showRulers(bool shown) {
