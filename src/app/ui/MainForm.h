@@ -84,6 +84,9 @@ private:
     void createToolBar();
     void createStatusLine();
     void createSurface(const IniFile* settings);
+    // The stored place and size, kept on the screen; a first start (no
+    // stored size) opens large enough for the whole tool bar.
+    void placeWindow(bool sizeStored);
     // MainForm_Edit.cpp: the editing commands and what follows the editor.
     void createEditActions(const IniFile* settings);
     void connectEditing();

@@ -5,6 +5,7 @@
 #include "comms/CommsPort.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QPushButton>
 
@@ -29,9 +30,7 @@ void TCommsPortForm::readTexts(const IniFile* settings) {
 }
 
 void TCommsPortForm::readSettings(const IniFile* settings) {
-    if (settings)
-        move(settings->readInteger(objectName(), QStringLiteral("Left"), 0),
-             settings->readInteger(objectName(), QStringLiteral("Top"), 0));
+    restorePlace(*this, settings, objectName());
     commsPort_ = CommsPort::storedIndex(settings);
     setItemIndex(commsPort_);
 }
