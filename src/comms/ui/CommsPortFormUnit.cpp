@@ -39,13 +39,16 @@ void TCommsPortForm::writeSettings() const {
     const auto settings = SettingsFile::open();
     if (!settings)
         return;
-    settings->writeInteger(objectName(), QStringLiteral("Left"), pos().x());
-    settings->writeInteger(objectName(), QStringLiteral("Top"), pos().y());
+    if (shown_) {
+        settings->writeInteger(objectName(), QStringLiteral("Left"), pos().x());
+        settings->writeInteger(objectName(), QStringLiteral("Top"), pos().y());
+    }
     CommsPort::storeIndex(*settings, commsPort_);
 }
 
 bool TCommsPortForm::execute(Prompter& prompter) {
     setItemIndex(commsPort_);
+    shown_ = true;
     if (prompter.runModal(*this) != QDialog::Accepted)
         return false;
     if (CommsPort::isValid(itemIndex()))
