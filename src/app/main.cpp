@@ -14,6 +14,7 @@
 #include "printer/ProgramFonts.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     // The persistent classes are known before any file can be read; the
@@ -43,5 +44,9 @@ int main(int argc, char** argv) {
     TMainForm window(context);
     prompter.setParent(&window);
     window.show();
+    // An image named on the command line (a file manager passes the file
+    // this way) opens once the window is up, so a message about a bad file
+    // has its window.
+    QTimer::singleShot(0, &window, [&window] { window.openNamedImage(QApplication::arguments()); });
     return QApplication::exec();
 }

@@ -45,7 +45,14 @@ void MRestrictState::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift
     if (!dragging_)
         return;
     dragging_ = false;
-    editor().SetAreaRect(AreaTo(Corner(x, y)));
-    editor().CommitArea(saved_);
+    const QPoint corner = Corner(x, y);
+    if (corner.x() == origin_.x() || corner.y() == origin_.y()) {
+        // A click, or a line: nothing that could hold an item. The area
+        // stays as it was.
+        editor().SetAreaRect(saved_);
+    } else {
+        editor().SetAreaRect(AreaTo(corner));
+        editor().CommitArea(saved_);
+    }
     env().SetUpdateTimerRunning(true);
 }

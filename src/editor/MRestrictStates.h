@@ -6,8 +6,9 @@
 
 // Drawing the restricted area: the button goes down on one corner of its
 // printable part and comes up on the opposite one. The area is kept when
-// every item lies inside it; otherwise the previous area comes back. The
-// minute refresh pauses meanwhile.
+// it is at least a dot wide and high and every item lies inside it;
+// otherwise the previous area comes back. The minute refresh pauses
+// meanwhile.
 class MRestrictState : public MState {
 public:
     using MState::MState;

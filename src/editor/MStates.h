@@ -17,7 +17,8 @@ constexpr int EditAccepted = 1;
 // every event into image coordinates (dots, margin included) and hands it to
 // the current state; only the left and right buttons reach a state. One
 // state is current at a time, and after every mouse-up the surface goes back
-// to the select state.
+// to the select state (after the press already, for a state whose work ends
+// there).
 class MState {
 public:
     explicit MState(EditorEnvironment& env) : env_(env) {}
@@ -32,6 +33,10 @@ public:
     virtual void MouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y);
     // Runs the property dialog of the item's kind; EditAccepted on OK.
     virtual int Edit(ImageItem& item, int itemNumber);
+    // The state's work is over once the press is handled. Such a press may
+    // run a dialog or a message, whose modal loop swallows the release, so
+    // the surface cannot wait for the release to leave the state.
+    virtual bool DoneOnPress() const { return false; }
 
 protected:
     EditorEnvironment& env() const { return env_; }
@@ -49,6 +54,8 @@ public:
 
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
                    int32_t y) override;
+    // Placing is one-shot: one press, one item at most.
+    bool DoneOnPress() const override { return true; }
     // A new item of the state's kind with its anchor at (x, y).
     virtual std::unique_ptr<ImageItem> CreateItem(int32_t x, int32_t y) = 0;
 

@@ -14,14 +14,18 @@
 #include "items/TextItems.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
+#include "platform/ui/WidgetPrompter.h"
 #include "printer/FontSetUnit.h"
 
 #include "MainWindowFixture.h"
+#include "ModalDriver.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,13 +71,14 @@ ScriptedPrompter::DialogScript names(const QString& shortName, const QString& lo
 // a folder for its image files.
 class MainFormFileTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override { start(prompter); }
+    void start(Prompter& through) {
         folders.writeIni("[SelectPrinter]\nLastUsed=1\n");
         registerProgramClasses(registry);
         makeModel();
         for (const int model : {1, 2, 4})
             fonts->Append(testFont(model));
-        makeWindow();
+        makeWindow(through);
         window->show();
     }
     static std::unique_ptr<NEBRAFont> testFont(int model) {
@@ -127,6 +132,17 @@ protected:
     }
 
     QTemporaryDir dir;
+};
+
+// The same window with the real prompter: the file dialogs and messages run
+// in real modal loops, answered by a ModalDriver.
+class RealDialogFileTest : public MainFormFileTest {
+protected:
+    void SetUp() override {
+        start(real);
+        real.setParent(window.get());
+    }
+    WidgetPrompter real;
 };
 
 TEST_F(MainFormFileTest, SavingWithoutNamesAsksForThemAndNoWritesNothing) {
@@ -473,6 +489,47 @@ TEST_F(MainFormFileTest, ARightClickBesideTheItemsPicksFromTheLabelStructure) {
     QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(600, 30));
     EXPECT_EQ(prompter.dialogsRun, (QStringList{"LabelStructureForm", "TxtIPropEdForm"}));
     EXPECT_EQ(editor().SelectedItem(), editor().Items().At(2));
+}
+
+TEST_F(RealDialogFileTest, SavingOverAFileAsksOnceInTheProgramsWords) {
+    makeImage();
+    writeBytes(path("label.G1A"), "old");
+    ModalDriver user{[this](QWidget& w) {
+                         auto& files = static_cast<QFileDialog&>(w);
+                         files.selectFile(path("label.G1A"));
+                         QMetaObject::invokeMethod(&files, "accept"); // the Save button
+                     },
+                     [](QWidget& w) {
+                         auto& box = static_cast<QMessageBox&>(w);
+                         EXPECT_EQ(box.text(), "File already exists - overwrite?");
+                         box.button(QMessageBox::Yes)->click();
+                     }};
+    trigger("FileMenuSaveAs");
+    EXPECT_EQ(user.met, (QStringList{"QFileDialog", "QMessageBox"}));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_NE(fileBytes(path("label.G1A")), "old");
+    EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(MainFormFileTest, AnImageNamedOnTheCommandLineOpens) {
+    makeImage();
+    const QString saved = saveAs("label");
+    window.reset();
+    makeWindow();
+    window->show();
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // a name relative to where the program started
+    window->openNamedImage({"tolvane", "label.G1A"});
+    QDir::setCurrent(before);
+    EXPECT_EQ(window->FileName(), saved);
+    EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
+    EXPECT_FALSE(window->Modified());
+
+    window->openNamedImage({"tolvane", path("missing.G1A")});
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].text.contains("missing.G1A"));
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
+    EXPECT_EQ(window->FileName(), saved);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -243,6 +244,36 @@ TEST_F(MainFormTest, HandheldCommandsAreWiredToTheDownloadAndPortDialogs) {
     });
     window->action("OptionsMenuSerialPort")->trigger();
     EXPECT_EQ(prompter.dialogsRun.back(), "CommsPortForm");
+}
+
+TEST_F(MainFormTest, AStoredWindowLargerThanTheScreenIsKeptOnIt) {
+    start("[MainForm]\nLeft=-300\nTop=2000\nWidth=5000\nHeight=4000\n");
+    window->show();
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->frameGeometry()))
+        << window->frameGeometry().x() << ',' << window->frameGeometry().y() << ' '
+        << window->width() << 'x' << window->height();
+}
+
+TEST_F(MainFormTest, AFirstStartShowsTheFontBoxesAndItsDialogsOverTheWindow) {
+    start("[SelectPrinter]\nLastUsed=2\n"); // nothing of the window stored yet
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(window->findChild<QComboBox*>("FontNameBox")->isVisible());
+    EXPECT_TRUE(window->findChild<QComboBox*>("FontSizeBox")->isVisible());
+    QPoint offCentre;
+    prompter.dialogScripts.push_back([&](QDialog& dialog) {
+        dialog.show();
+        offCentre = dialog.frameGeometry().center() - window->frameGeometry().center();
+        dialog.hide();
+        return int(QDialog::Rejected);
+    });
+    window->action("FileMenuImageDescriptions")->trigger();
+    // Without a window manager the platform guesses a frame it cannot see.
+    EXPECT_LE(offCentre.manhattanLength(), 60) << offCentre.x() << ',' << offCentre.y();
+    // A dialog never shown keeps no place, so it opens centred next time too.
+    window.reset();
+    EXPECT_FALSE(SettingsFile::open()->hasKey("CommsPortForm", "Left"));
 }
 
 } // namespace

@@ -4,9 +4,13 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UnitsFormUnit.h"
 #include "app/wareHouse.h"
+#include "platform/ui/WidgetPrompter.h"
+
+#include "ModalDriver.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -58,4 +62,37 @@ TEST(GridForm, OkAppliesAPitchThatIsANumberAndNothingElse) {
         const bool refused = QLatin1String(r.typed) == QLatin1String("12abc");
         EXPECT_EQ(prompter.texts().join("").contains("12abc"), refused) << r.typed;
     }
+}
+
+// The message about a bad pitch comes up over the dialog, which stays open
+// with everything chosen in it.
+TEST(GridForm, ABadPitchKeepsTheDialogOpenWithItsChoices) {
+    TestFolders folders;
+    TNEBRAData data(nullptr);
+    data.SetDisplayUnits(TNEBRAData::Millimetres);
+    data.SetPitch(25);
+    TGridTForm form(nullptr);
+    WidgetPrompter prompter(nullptr);
+    ModalDriver user{[](QWidget& w) {
+                         auto& dialog = static_cast<QDialog&>(w);
+                         child<QLineEdit>(dialog, "PitchEdit")->setText("12abc");
+                         child<QCheckBox>(dialog, "DisplayGrid")->toggle();
+                         click(dialog, "OKButton");
+                     },
+                     [](QWidget& w) {
+                         auto& box = static_cast<QMessageBox&>(w);
+                         EXPECT_EQ(box.text(), "\"12abc\" is not a valid grid pitch.");
+                         box.accept();
+                     },
+                     [](QWidget& w) {
+                         auto& dialog = static_cast<QDialog&>(w);
+                         EXPECT_TRUE(child<QCheckBox>(dialog, "DisplayGrid")->isChecked());
+                         child<QLineEdit>(dialog, "PitchEdit")->setText("1");
+                         click(dialog, "OKButton");
+                     }};
+    EXPECT_TRUE(form.execute(prompter, data));
+    EXPECT_TRUE(user.allStepsTaken());
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(data.Pitch(), 18);
+    EXPECT_TRUE(data.GridOn());
 }

@@ -4,20 +4,25 @@
 #include "app/SettingsFile.h"
 #include "app/ui/MainForm.h"
 #include "app/wareHouse.h"
+#include "editor/MSelectStates.h"
 #include "editor/ui/ClientImage.h"
 #include "editor/ui/EditingSurface.h"
 #include "items/TextItems.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
+#include "platform/ui/WidgetPrompter.h"
 #include "printer/FontSetUnit.h"
 
 #include "DialogTestSupport.h"
 #include "EditorTestSupport.h"
 #include "MainWindowFixture.h"
+#include "ModalDriver.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -44,12 +49,13 @@ void addTestFonts(TFontSet& fonts) {
 // items besides graphics.
 class MainFormEditTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override { start(prompter); }
+    void start(Prompter& through) {
         folders.writeIni("[MainForm]\nMaxItemsPerLabel=3\nWidth=900\nHeight=600\n"
                          "[SelectPrinter]\nLastUsed=2\n");
         makeModel();
         addTestFonts(*fonts);
-        makeWindow();
+        makeWindow(through);
         window->surface().movePointer = [this](QPoint global) { pointer.push_back(global); };
         window->show();
         window->activateWindow();
@@ -83,6 +89,25 @@ protected:
     TClientImage* image = nullptr;
     std::vector<QPoint> pointer;
 };
+
+// The same window with the real prompter: its dialogs and messages run in
+// real modal loops, answered by a ModalDriver.
+class RealDialogEditTest : public MainFormEditTest {
+protected:
+    void SetUp() override {
+        start(real);
+        real.setParent(window.get());
+    }
+    WidgetPrompter real;
+};
+
+ModalDriver::Step typeTextAndConfirm(const char* text) {
+    return [text](QWidget& w) {
+        auto& dialog = static_cast<QDialog&>(w);
+        typeInto(control<QLineEdit>(dialog, "TextEdit"), QLatin1String(text));
+        click(dialog, "OKBtn");
+    };
+}
 
 TEST_F(MainFormEditTest, ATextItemIsPlacedByAClickAndItsDialog) {
     window->action("ItemMenuTextItem")->trigger();
@@ -153,6 +178,73 @@ TEST_F(MainFormEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
     EXPECT_EQ(editor().UndoStack().count(), 1);
     window->action("EditMenuUndo")->trigger();
     EXPECT_EQ(item.GetPosition(), QPoint(300, 200));
+}
+
+TEST_F(MainFormEditTest, FontBoxesAndJustificationFollowTheItemThroughUndoAndRedo) {
+    ImageItem& item = addText({300, 200}); // Sans 12
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    auto* size = window->findChild<QComboBox*>("FontSizeBox");
+    QAction* justify = window->action("FormatMenuTopJustify");
+    ASSERT_EQ(size->currentText(), "12");
+    size->setCurrentIndex(1); // as picked from its list
+    emit size->activated(1);
+    justify->trigger();
+    ASSERT_EQ(item.FontNumber, 2);
+    ASSERT_EQ(item.Justification, 1);
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(justify->isChecked());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(size->currentText(), "12");
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(size->currentText(), "16");
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(justify->isChecked());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(size->currentText(), "12");
+
+    // The next new item takes the font the boxes show.
+    window->action("ItemMenuTextItem")->trigger();
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        typeInto(control<QLineEdit>(d, "TextEdit"), "NEW");
+        click(d, "OKBtn");
+    }));
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
+    ASSERT_EQ(editor().Items().Count(), 2);
+    EXPECT_EQ(editor().Items().At(2)->FontNumber, 1);
+}
+
+// The item's dialog and the limit message run inside the press on the
+// picture, and their modal loops take the release: the press alone must end
+// the placing.
+TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
+    ModalDriver user{typeTextAndConfirm("HELLO")};
+    window->action("ItemMenuTextItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+    EXPECT_TRUE(user.allStepsTaken());
+    ASSERT_EQ(editor().Items().Count(), 1);
+    EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked());
+    EXPECT_NE(dynamic_cast<MSelectState*>(&window->surface().State()), nullptr);
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(editor().Items().Count(), 1);
+
+    addText({2000, 200});
+    addText({2500, 200}); // the limit of three
+    user.add([](QWidget& w) {
+        auto& box = static_cast<QMessageBox&>(w);
+        EXPECT_EQ(box.text(), "Error - no more than 3 items allowed per label");
+        box.accept();
+    });
+    window->action("ItemMenuTextItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(3000, 200));
+    EXPECT_TRUE(user.allStepsTaken());
+    EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked());
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(3500, 200));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(user.met.size(), 2);
+    EXPECT_EQ(editor().Items().Count(), 3);
 }
 
 } // namespace

@@ -143,4 +143,20 @@ TEST_F(RestrictStateTest, AnAreaThatWouldLeaveAnItemOutsideIsRestored) {
     EXPECT_EQ(editor.Display().AreaRect(), (DotRect{10, 10, 2050, 250}));
 }
 
+TEST_F(RestrictStateTest, AClickOrALineLeavesTheAreaAsItWas) {
+    const DotRect whole = editor.Display().AreaRect();
+    for (const QPoint to : {QPoint(600, 200), QPoint(900, 200), QPoint(600, 120)}) {
+        MRestrictState state(env);
+        drag(state, {600, 200}, to);
+        EXPECT_EQ(editor.Display().AreaRect(), whole) << to.x() << ',' << to.y();
+        EXPECT_TRUE(env.timerRunning);
+    }
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_FALSE(editor.Modified());
+
+    MTextItemState place(env); // and items still find room
+    click(place, Qt::LeftButton, {1000, 200});
+    EXPECT_EQ(editor.Items().Count(), 1);
+}
+
 } // namespace

@@ -26,9 +26,11 @@ protected:
         data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
         fonts = std::make_unique<TFontSet>(data->printers());
     }
-    void makeWindow() {
-        context =
-            std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
+    void makeWindow() { makeWindow(prompter); }
+    // A window that talks to the user through another prompter (the real
+    // one, for tests that run real modal loops).
+    void makeWindow(Prompter& through) {
+        context = std::make_unique<AppContext>(AppContext{through, clock, *data, registry, *fonts});
         window = std::make_unique<TMainForm>(*context);
     }
     // Closing an altered image would ask whether to save it.

@@ -60,10 +60,14 @@ void TGridTForm::readTexts(const IniFile* settings) {
 
 bool TGridTForm::execute(Prompter& prompter, TNEBRAData& data) {
     showSettings(data);
-    if (prompter.runModal(*this) != QDialog::Accepted)
-        return false;
-    apply(prompter, data);
-    return true;
+    prompter_ = &prompter;
+    data_ = &data;
+    const bool accepted = prompter.runModal(*this) == QDialog::Accepted;
+    prompter_ = nullptr;
+    data_ = nullptr;
+    if (accepted)
+        apply(data);
+    return accepted;
 }
 
 void TGridTForm::showSettings(const TNEBRAData& data) {
@@ -73,15 +77,27 @@ void TGridTForm::showSettings(const TNEBRAData& data) {
     displayGrid_->setChecked(data.GridOn());
 }
 
-void TGridTForm::apply(Prompter& prompter, TNEBRAData& data) {
-    const QString pitchText = pitchEdit_->text();
-    if (pitchText.trimmed().isEmpty())
-        return;
-    const std::optional<int> pitch = data.TextToDots(pitchText, data.printers().PrinterDPI());
-    if (!pitch) {
-        prompter.inform(pitchError_.arg(pitchText), Prompter::Icon::Stop);
+void TGridTForm::accept() {
+    if (data_ && !pitchEdit_->text().trimmed().isEmpty() && !typedPitch(*data_)) {
+        prompter_->inform(pitchError_.arg(pitchEdit_->text()), Prompter::Icon::Stop);
+        pitchEdit_->setFocus();
+        pitchEdit_->selectAll();
         return;
     }
+    QDialog::accept();
+}
+
+std::optional<int> TGridTForm::typedPitch(const TNEBRAData& data) const {
+    const QString pitchText = pitchEdit_->text();
+    if (pitchText.trimmed().isEmpty())
+        return std::nullopt;
+    return data.TextToDots(pitchText, data.printers().PrinterDPI());
+}
+
+void TGridTForm::apply(TNEBRAData& data) {
+    const std::optional<int> pitch = typedPitch(data);
+    if (!pitch)
+        return;
     data.SetPitch(*pitch);
     data.SetGridOn(displayGrid_->isChecked());
     data.SetSnapOn(snapToGrid_->isChecked());

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class IniFile;
 class Prompter;
 class QCheckBox;
@@ -21,14 +23,22 @@ public:
 
     // Shows the grid settings of data. OK with a pitch applies the pitch and
     // both check boxes; OK with an empty pitch changes nothing; a pitch that
-    // is not a number is reported and changes nothing. True when closed with
-    // OK, after which the grid is to be redrawn.
+    // is not a number is reported and the dialog stays open. True when closed
+    // with OK, after which the grid is to be redrawn.
     bool execute(Prompter& prompter, TNEBRAData& data);
+
+    void accept() override;
 
 private:
     void readTexts(const IniFile* settings);
     void showSettings(const TNEBRAData& data);
-    void apply(Prompter& prompter, TNEBRAData& data);
+    // The typed pitch in dots; nothing when the field is empty or not a
+    // number.
+    std::optional<int> typedPitch(const TNEBRAData& data) const;
+    void apply(TNEBRAData& data);
+
+    Prompter* prompter_ = nullptr; // while shown
+    TNEBRAData* data_ = nullptr;
 
     QLabel* gridPitchLabel_;
     QLineEdit* pitchEdit_;

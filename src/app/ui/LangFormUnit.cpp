@@ -4,6 +4,7 @@
 #include "app/SettingsFile.h"
 #include "app/ui/RadioGroup.h"
 #include "platform/Prompter.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -79,7 +80,7 @@ void TLangForm::readSettings(const IniFile* settings) {
     const auto integer = [settings](const char* key, int def) {
         return settings ? settings->readInteger(kSection, QLatin1String(key), def) : def;
     };
-    move(integer("Left", 0), integer("Top", 0));
+    restorePlace(*this, settings, kSection);
     const int language = integer("Language", 0);
     // A garbled index falls back to English rather than leaving no choice.
     setItemIndex(language >= 0 && language < LanguageFiles::Count ? language : 0);

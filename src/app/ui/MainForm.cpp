@@ -12,6 +12,7 @@
 #include "editor/ui/PropertyForms.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
+#include "platform/ui/WindowPlacement.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ui/FontBoxes.h"
 #include "printer/ui/SelectPrint.h"
@@ -19,7 +20,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -56,18 +60,53 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
 
 TMainForm::~TMainForm() {
     context_.data.showDiagnosticLabel = nullptr;
+    // The image goes with the editing surface, after this window's own part
+    // is gone; what it announces then is for nobody.
+    surface_->Editor().disconnect(this);
+    surface_->Editor().UndoStack().disconnect(this);
 }
 
 void TMainForm::ReadSettings(const IniFile* settings) {
     settings_.read(settings);
-    move(settings_.Left, settings_.Top);
-    if (!settings_.Maximised)
-        resize(settings_.Width, settings_.Height);
+    placeWindow(settings && settings->hasKey(objectName(), QStringLiteral("Width")));
     action(QStringLiteral("OptionsMenuHideToolBar"))->setChecked(settings_.HideToolBar);
     action(QStringLiteral("OptionsMenuRulers"))->setChecked(settings_.Rulers);
     showToolBar(settings_.HideToolBar);
     showRulers(settings_.Rulers);
     surface_->SetItemLimits({settings_.MaxItems, settings_.MaxGraphicItems});
+}
+
+void TMainForm::placeWindow(bool sizeStored) {
+    const QScreen* screen = QGuiApplication::screenAt({settings_.Left, settings_.Top});
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    if (available.isEmpty()) {
+        move(settings_.Left, settings_.Top);
+        if (!settings_.Maximised)
+            resize(settings_.Width, settings_.Height);
+        return;
+    }
+    // The window manager's frame is not known before the window is first
+    // shown; the style's title bar and a thin border stand in for it.
+    const int border = 4;
+    const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    QRect outer(QPoint(settings_.Left, settings_.Top), size() + frame);
+    if (settings_.Maximised) {
+        // Only the place is kept; the window is maximised when shown.
+    } else if (sizeStored) {
+        outer.setSize(QSize(settings_.Width, settings_.Height) + frame);
+    } else {
+        // A first start: the whole tool bar, font boxes included, on most
+        // of the screen, in its middle.
+        outer.setSize({std::max(toolBar_->sizeHint().width(), available.width() * 3 / 4),
+                       std::max(settings_.Height, available.height() * 3 / 4)});
+        outer.moveCenter(available.center());
+    }
+    outer = keptWithin(outer, available);
+    move(outer.topLeft());
+    if (!settings_.Maximised)
+        resize(outer.size() - frame);
 }
 
 void TMainForm::WriteSettings() {
@@ -148,6 +187,7 @@ void TMainForm::fontNameChosen() {
 void TMainForm::fontSizeChosen() {
     context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
     surface_->Editor().SetFontNumber(context_.fonts.CurrentFontNumber());
+    showSelection(); // also when the item refused the change
 }
 
 void TMainForm::showRulers(bool shown) {

@@ -69,6 +69,11 @@ public:
     // Runs once a second: refreshes the items when the minute has changed.
     void minuteTick();
 
+    // Opens the image file named on the command line (the arguments as the
+    // program got them, its own name first), if any. A file that cannot be
+    // read is reported and the new image stays.
+    void openNamedImage(const QStringList& arguments);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +84,9 @@ private:
     void createToolBar();
     void createStatusLine();
     void createSurface(const IniFile* settings);
+    // The stored place and size, kept on the screen; a first start (no
+    // stored size) opens large enough for the whole tool bar.
+    void placeWindow(bool sizeStored);
     // MainForm_Edit.cpp: the editing commands and what follows the editor.
     void createEditActions(const IniFile* settings);
     void connectEditing();

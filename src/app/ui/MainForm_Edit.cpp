@@ -131,6 +131,8 @@ void TMainForm::connectClipboard() {
     connect(redo, &QAction::triggered, &history, &QUndoStack::redo);
     connect(&history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    // Undo and redo change the selected item behind the tool bar's back.
+    connect(&history, &QUndoStack::indexChanged, this, &TMainForm::showSelection);
 
     connect(action(QStringLiteral("EditMenuCut")), &QAction::triggered, &editor, &ImageEditor::Cut);
     connect(action(QStringLiteral("EditMenuCopy")), &QAction::triggered, &editor,
@@ -231,6 +233,9 @@ void TMainForm::showSelection() {
     showJustification(item ? item->Justification : 0);
     fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_,
                    item ? item->FontNumber : context_.fonts.CurrentFontNumber());
+    // A new item takes the font the boxes show.
+    if (fontNameBox_->count() > 0)
+        context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
 }
 
 void TMainForm::showJustification(int justification) {
@@ -245,6 +250,8 @@ void TMainForm::showJustification(int justification) {
 
 void TMainForm::justificationChosen(int justification, bool down) {
     surface_->Editor().SetJustification(down ? justification : 0);
+    if (surface_->Editor().SelectedItem())
+        showSelection(); // also when the item refused the change
 }
 
 QStringList TMainForm::justificationCaptions() const {

@@ -114,6 +114,15 @@ void TMainForm::openImage() {
     loadImage(answer.fileName);
 }
 
+void TMainForm::openNamedImage(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].startsWith(u'-'))
+            continue;
+        loadImage(QFileInfo(arguments[i]).absoluteFilePath());
+        return;
+    }
+}
+
 bool TMainForm::mayDiscardImage() {
     while (Modified()) {
         switch (context_.prompter.message(Messages::program().FileNewConfirm, QString(),

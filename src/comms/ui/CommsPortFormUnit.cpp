@@ -5,6 +5,7 @@
 #include "comms/CommsPort.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QPushButton>
 
@@ -29,9 +30,7 @@ void TCommsPortForm::readTexts(const IniFile* settings) {
 }
 
 void TCommsPortForm::readSettings(const IniFile* settings) {
-    if (settings)
-        move(settings->readInteger(objectName(), QStringLiteral("Left"), 0),
-             settings->readInteger(objectName(), QStringLiteral("Top"), 0));
+    restorePlace(*this, settings, objectName());
     commsPort_ = CommsPort::storedIndex(settings);
     setItemIndex(commsPort_);
 }
@@ -40,13 +39,16 @@ void TCommsPortForm::writeSettings() const {
     const auto settings = SettingsFile::open();
     if (!settings)
         return;
-    settings->writeInteger(objectName(), QStringLiteral("Left"), pos().x());
-    settings->writeInteger(objectName(), QStringLiteral("Top"), pos().y());
+    if (shown_) {
+        settings->writeInteger(objectName(), QStringLiteral("Left"), pos().x());
+        settings->writeInteger(objectName(), QStringLiteral("Top"), pos().y());
+    }
     CommsPort::storeIndex(*settings, commsPort_);
 }
 
 bool TCommsPortForm::execute(Prompter& prompter) {
     setItemIndex(commsPort_);
+    shown_ = true;
     if (prompter.runModal(*this) != QDialog::Accepted)
         return false;
     if (CommsPort::isValid(itemIndex()))

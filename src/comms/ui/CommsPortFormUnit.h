@@ -30,4 +30,5 @@ private:
     void writeSettings() const;
 
     int commsPort_ = 0;
+    bool shown_ = false; // a dialog never shown has no place of its own to keep
 };

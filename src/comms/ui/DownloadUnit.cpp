@@ -3,6 +3,7 @@
 #include "app/SettingsFile.h"
 #include "comms/ui/ActivityIndicator.h"
 #include "platform/IniFile.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -213,13 +214,7 @@ void TDownloadForm::readTexts(const IniFile* settings) {
 }
 
 void TDownloadForm::readPosition(const IniFile* settings) {
-    constexpr int DefaultPosition = 100;
-    if (!settings) {
-        move(DefaultPosition, DefaultPosition);
-        return;
-    }
-    move(settings->readInteger(DownloadTexts::Section, QStringLiteral("Left"), DefaultPosition),
-         settings->readInteger(DownloadTexts::Section, QStringLiteral("Top"), DefaultPosition));
+    restorePlace(*this, settings, DownloadTexts::Section);
 }
 
 TDownloadForm::Page TDownloadForm::currentPage() const {

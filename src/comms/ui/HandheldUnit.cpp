@@ -4,6 +4,7 @@
 #include "comms/ui/ActivityIndicator.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,9 +55,7 @@ THandHeldForm::THandHeldForm(const IniFile* settings, IRPacket& replyPacket, Lin
     listTimer_->setSingleShot(true);
     connect(listTimer_, &QTimer::timeout, this, &THandHeldForm::listStep);
     readTexts(settings);
-    if (settings)
-        move(settings->readInteger(Section, QStringLiteral("Left"), 0),
-             settings->readInteger(Section, QStringLiteral("Top"), 0));
+    restorePlace(*this, settings, Section);
 }
 
 THandHeldForm::~THandHeldForm() = default;

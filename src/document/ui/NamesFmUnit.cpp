@@ -5,6 +5,7 @@
 #include "app/ui/DialogButtons.h"
 #include "app/wareHouse.h"
 #include "platform/Prompter.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -85,8 +86,7 @@ void TNamesFm::readSettings(const IniFile* settings) {
                            "characters.");
     if (!settings)
         return;
-    move(settings->readInteger(Section, QStringLiteral("Left"), 0),
-         settings->readInteger(Section, QStringLiteral("Top"), 0));
+    restorePlace(*this, settings, Section);
     shortNameLength_ = readLimit(*settings, "ShortNameLength", DefaultShortNameLength);
     longNameLength_ = readLimit(*settings, "LongNameLength", DefaultLongNameLength);
 }

@@ -1,15 +1,12 @@
 #include "editor/ui/DialogSupport.h"
 
 #include "app/SettingsFile.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QWidget>
 
 void restoreDialogPosition(QWidget& dialog, const IniFile* settings) {
-    if (!settings)
-        return;
-    const QString section = dialog.objectName();
-    dialog.move(settings->readInteger(section, QStringLiteral("Left"), dialog.x()),
-                settings->readInteger(section, QStringLiteral("Top"), dialog.y()));
+    restorePlace(dialog, settings, dialog.objectName());
 }
 
 void storeDialogPosition(const QWidget& dialog, Prompter* prompter) {

@@ -80,7 +80,10 @@ const TNEBRAData& TEditingSurface::Data() const {
 void TEditingSurface::onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                   QPoint pixel) {
     const QPoint at = editor_->ScreenToImage(pixel);
+    const bool oneShot = state_->DoneOnPress();
     state_->MouseDown(button, shift, at.x(), at.y());
+    if (oneShot)
+        ReturnToSelect();
 }
 
 void TEditingSurface::onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel) {
@@ -92,6 +95,10 @@ void TEditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers sh
     const QPoint at = editor_->ScreenToImage(pixel);
     state_->MouseUp(button, shift, at.x(), at.y());
     // Placing an item or drawing the area is a one-shot action.
+    ReturnToSelect();
+}
+
+void TEditingSurface::ReturnToSelect() {
     SelectState<MSelectState>();
     emit returnedToSelect();
 }

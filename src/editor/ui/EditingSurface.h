@@ -108,6 +108,7 @@ private:
     void onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
     void onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel);
     void onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+    void ReturnToSelect();
 
     // EditingSurface_View.cpp
     void SetPicture(double zoomX, double zoomY);

@@ -72,6 +72,8 @@ Prompter::FileAnswer WidgetPrompter::runFileDialog(const FileRequest& request, b
     QFileDialog dialog(parent_, request.caption, request.initialDir);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The program asks itself before it replaces a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = qtFileFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

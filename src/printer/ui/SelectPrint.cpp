@@ -3,6 +3,7 @@
 #include "app/ui/RadioGroup.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
+#include "platform/ui/WindowPlacement.h"
 #include "printer/miprinters.h"
 
 #include <QPushButton>
@@ -15,9 +16,7 @@ TSelectPrinter::TSelectPrinter(const IniFile* settings, QWidget* parent)
 }
 
 void TSelectPrinter::readSettings(const IniFile* settings) {
-    if (settings)
-        move(settings->readInteger(objectName(), QStringLiteral("Left"), 0),
-             settings->readInteger(objectName(), QStringLiteral("Top"), 0));
+    restorePlace(*this, settings, objectName());
     setWindowTitle(text(settings, "Caption", "Printer Selection"));
     group()->setTitle(text(settings, "SelectPrinterRG", "Select Printer"));
     QStringList names;
