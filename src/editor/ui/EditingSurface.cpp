@@ -101,8 +101,8 @@ void TEditingSurface::ShowPosition(int32_t x, int32_t y) {
     const int32_t margin = editor_->Display().Margin();
     const int32_t across = std::clamp(x - margin, 0, std::max(model.Width(), 0));
     const int32_t down = std::clamp(y - margin, 0, std::max(model.Height(), 0));
-    emit positionShown(context_.data.DotsToText(across, model.PrinterDPI()),
-                       context_.data.DotsToText(down, model.FontDPI()));
+    emit positionShown(context_.data.DotsToText(across, TNEBRAData::Axis::X),
+                       context_.data.DotsToText(down, TNEBRAData::Axis::Y));
 }
 
 void TEditingSurface::MovePointerTo(QPoint imageDot) {
