@@ -3,6 +3,7 @@
 #include "app/LanguageFiles.h"
 #include "app/SettingsFile.h"
 #include "platform/IniFile.h"
+#include "platform/Windows1252.h"
 
 #include <QLocale>
 
@@ -213,8 +214,8 @@ void TNEBRAData::SetPitch(int dots) {
 
 void TNEBRAData::resetMonthLanguage() {
     const MonthLanguage& first = monthLanguages_[0];
-    monthLanguageName_ = first.name.toLatin1().toStdString();
-    monthStrings_ = first.strings.toLatin1().toStdString();
+    monthLanguageName_ = Windows1252::encode(first.name);
+    monthStrings_ = Windows1252::encode(first.strings);
 }
 
 void TNEBRAData::switchOnDiagnostic() {
