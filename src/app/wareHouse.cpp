@@ -1,11 +1,15 @@
 #include "app/wareHouse.h"
 
+#include "app/LanguageFiles.h"
 #include "app/SettingsFile.h"
 #include "platform/IniFile.h"
+#include "platform/Windows1252.h"
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -14,6 +18,13 @@ const QString kUnitsSection = QStringLiteral("UnitsForm");
 const QString kGridSection = QStringLiteral("GridTForm");
 const QString kOptionsSection = QStringLiteral("TOLVOptions");
 const QString kTimeSection = QStringLiteral("TIPropEdForm");
+const QString kLanguageSection = QStringLiteral("LangForm");
+
+// The locales of the interface languages, in language-index order.
+constexpr QLocale::Language kLanguageLocales[] = {QLocale::English, QLocale::French,
+                                                  QLocale::German,  QLocale::Dutch,
+                                                  QLocale::Swedish, QLocale::Spanish};
+static_assert(std::size(kLanguageLocales) == LanguageFiles::Count);
 
 constexpr int kUnitCount = 4;
 
@@ -34,19 +45,33 @@ qint64 hundredthsPerInch(int units) {
     return thousandthsPerInch(units) / 10;
 }
 
-// n ÷ d rounded to the nearest whole number, halves away from zero; d > 0.
+// n ÷ d rounded to the nearest whole number, halves to even like every
+// other conversion between dots and screen or units; d > 0.
 qint64 roundedQuotient(qint64 n, qint64 d) {
-    const qint64 q = (2 * std::llabs(n) + d) / (2 * d);
+    const qint64 a = std::llabs(n);
+    qint64 q = a / d;
+    const qint64 twiceRest = 2 * (a % d);
+    if (twiceRest > d || (twiceRest == d && q % 2 != 0))
+        ++q;
     return n < 0 ? -q : q;
 }
 
 // A typed length as thousandths of its unit: exactly three decimals, more
-// are cut off (not rounded), fewer are padded with zeros.
+// are cut off (not rounded), fewer are padded with zeros. A point or a comma
+// separates the decimals, so a length types the same in every language.
 std::optional<int> toThousandths(const QString& text) {
-    const QString separator = QLocale().decimalPoint();
-    const qsizetype at = text.indexOf(separator);
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'.' && text[i] != u',')
+            continue;
+        if (at >= 0)
+            return std::nullopt;
+        at = i;
+    }
+    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
     const QString whole = at < 0 ? text : text.left(at);
-    const QString decimals = at < 0 ? QString() : text.mid(at + separator.size());
+    const QString decimals = at < 0 ? QString() : text.mid(at + 1);
     bool ok = false;
     const int value = (whole + decimals.left(3).leftJustified(3, u'0')).toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
@@ -61,6 +86,7 @@ std::optional<int> toInt(const QString& text) {
 } // namespace
 
 TNEBRAData::TNEBRAData(const IniFile* settings) : printers_(settings) {
+    readLanguage(settings);
     readUnits(settings);
     readMonthLanguages(settings);
     readTimeFormats(settings);
@@ -82,6 +108,15 @@ void TNEBRAData::readUnits(const IniFile* settings) {
                            QStringLiteral("Points"))};
     if (settings)
         SetDisplayUnits(settings->readInteger(kUnitsSection, QStringLiteral("DisplayUnits"), 0));
+}
+
+void TNEBRAData::readLanguage(const IniFile* settings) {
+    const int index =
+        settings ? settings->readInteger(kLanguageSection, QStringLiteral("Language"), 0) : 0;
+    const bool known = index >= 0 && index < LanguageFiles::Count;
+    locale_ = QLocale(kLanguageLocales[known ? index : 0]);
+    // Lengths are short; a group separator would only be mistaken for decimals.
+    locale_.setNumberOptions(QLocale::OmitGroupSeparator);
 }
 
 void TNEBRAData::readMonthLanguages(const IniFile* settings) {
@@ -138,7 +173,16 @@ QString TNEBRAData::DotsToText(int dots, int dpi) const {
     const qint64 q = dpi > 0 ? roundedQuotient(qint64(dots) * thousandthsPerInch(units_), dpi) : 0;
     const QString digits =
         (q >= 1 ? QString::number(q) : QStringLiteral("0000")).rightJustified(3, u'0');
-    return digits.left(digits.size() - 3) + QLocale().decimalPoint() + digits.right(3);
+    return digits.left(digits.size() - 3) + locale_.decimalPoint() + digits.right(3);
+}
+
+int TNEBRAData::AxisDPI(Axis axis) const {
+    return axis == Axis::X ? printers_.PrinterDPI() : printers_.FontDPI();
+}
+
+double TNEBRAData::DotsPerUnit(Axis axis) const {
+    const double dpi = AxisDPI(axis);
+    return units_ == Dots ? 1.0 : dpi * 1000.0 / double(thousandthsPerInch(units_));
 }
 
 std::optional<int> TNEBRAData::TextToDots(const QString& text, int dpi) const {
@@ -170,8 +214,8 @@ void TNEBRAData::SetPitch(int dots) {
 
 void TNEBRAData::resetMonthLanguage() {
     const MonthLanguage& first = monthLanguages_[0];
-    monthLanguageName_ = first.name.toLatin1().toStdString();
-    monthStrings_ = first.strings.toLatin1().toStdString();
+    monthLanguageName_ = Windows1252::encode(first.name);
+    monthStrings_ = Windows1252::encode(first.strings);
 }
 
 void TNEBRAData::switchOnDiagnostic() {

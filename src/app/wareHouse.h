@@ -2,6 +2,7 @@
 
 #include "printer/miprinters.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,9 @@ class Prompter;
 class TNEBRAData {
 public:
     enum Unit : std::uint8_t { Dots = 0, Millimetres = 1, Inches = 2, Points = 3 };
+    // X and widths run along the print, Y and heights across it; each axis
+    // has its own resolution.
+    enum class Axis : std::uint8_t { X, Y };
 
     struct MonthLanguage {
         QString name;    // MonthLanguage<n>Name
@@ -47,11 +51,26 @@ public:
     QString UnitName() const;
 
     // A length in the current unit: dots as an integer, other units with three
-    // decimals after the locale's separator.
+    // decimals after the interface language's separator. Halves round to even.
     QString DotsToText(int dots, int dpi) const;
     // The dots of a typed length in the current unit; nothing when the text
-    // is not a number or the length does not fit.
+    // is not a number or the length does not fit. Either '.' or ',' may
+    // separate the decimals, whatever the language.
     std::optional<int> TextToDots(const QString& text, int dpi) const;
+
+    // The selected model's resolution on an axis: along the print for X,
+    // across it for Y.
+    int AxisDPI(Axis axis) const;
+    // Positions and sizes on an axis of the image, at that axis' resolution.
+    QString DotsToText(int dots, Axis axis) const { return DotsToText(dots, AxisDPI(axis)); }
+    std::optional<int> TextToDots(const QString& text, Axis axis) const {
+        return TextToDots(text, AxisDPI(axis));
+    }
+    // Image dots in one display unit on an axis (1 for dots), for the rulers.
+    double DotsPerUnit(Axis axis) const;
+    // The locale of the interface language, for numbers in display units.
+    const QLocale& locale() const { return locale_; }
+
     // The length in the current unit at the selected model's print resolution.
     float DotsToUnits(int dots) const;
 
@@ -91,11 +110,13 @@ public:
 
 private:
     void readUnits(const IniFile* settings);
+    void readLanguage(const IniFile* settings);
     void readMonthLanguages(const IniFile* settings);
     void readTimeFormats(const IniFile* settings);
     void readGrid(const IniFile* settings);
 
     std::uint8_t units_ = Dots;
+    QLocale locale_;
     std::array<QString, 4> unitNames_;
     int pitch_ = kDefaultPitch;
     bool gridOn_ = false;

@@ -2,6 +2,7 @@
 
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
+#include "platform/Windows1252.h"
 
 void HandheldLister::restart() {
     names_.clear();
@@ -27,8 +28,7 @@ HandheldLister::Step HandheldLister::receive() {
     if (packet.Command == PacketCommand::End)
         return Step::Ended;
     if (packet.Command == PacketCommand::Data) {
-        const std::string name = packet.DataText();
-        names_ << QString::fromLatin1(name.data(), qsizetype(name.size()));
+        names_ << Windows1252::decode(packet.DataText());
         return Step::Name;
     }
     return Step::Receiving; // not part of the list; wait for the next

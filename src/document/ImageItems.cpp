@@ -3,6 +3,7 @@
 #include "persist/IDL.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
+#include "platform/Windows1252.h"
 #include "printer/FontSetUnit.h"
 
 #include <algorithm>
@@ -162,7 +163,5 @@ void ImageItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext
 void ImageItem::Refresh(NebraDisplay&) {}
 
 void ImageItem::AddToListView(int index, std::vector<ListViewRow>& rows) const {
-    const std::string value = GetDataText();
-    rows.push_back({QString::number(index), GetKindName(),
-                    QString::fromLatin1(value.data(), qsizetype(value.size()))});
+    rows.push_back({QString::number(index), GetKindName(), Windows1252::decode(GetDataText())});
 }

@@ -2,6 +2,7 @@
 // justification on a NebraDisplay.
 #include "document/ImageItems.h"
 
+#include "platform/Windows1252.h"
 #include "printer/FontRealizer.h"
 #include "printer/NebraDisplays.h"
 #include "printer/miprinters.h"
@@ -15,7 +16,7 @@
 namespace {
 
 QStringList linePieces(const std::string& text) {
-    return QString::fromLatin1(text.data(), qsizetype(text.size())).split(QLatin1Char('\n'));
+    return Windows1252::decode(text).split(QLatin1Char('\n'));
 }
 
 // The size of the text's cell on the canvas: its longest line, and the

@@ -25,7 +25,9 @@ TEST(NebraDataConversion, TextsOfLengthsInEachUnit) {
     };
     for (const Row& r : {Row{1, 1, 200, ".127"}, Row{2, 0, 200, "0.000"}, Row{2, 200, 200, "1.000"},
                          Row{0, -4, 200, "-4"}, Row{3, 200, 200, "72.000"},
-                         Row{2, -5, 200, "0.000"}, Row{1, 2000, 448, "113.393"}}) {
+                         Row{2, -5, 200, "0.000"}, Row{1, 2000, 448, "113.393"},
+                         // halves round to even
+                         Row{1, 1, 50800, "0.000"}, Row{1, 3, 50800, ".002"}}) {
         data.SetDisplayUnits(r.units);
         EXPECT_EQ(data.DotsToText(r.dots, r.dpi), QLatin1String(r.text)) << r.text;
     }
@@ -48,13 +50,14 @@ TEST(NebraDataConversion, TypedLengthsTakeThreeDecimalsWithoutRounding) {
          {Row{1, "1", 200, 8}, Row{2, "1.2345", 1000, 1234}, Row{2, "1.2349", 1000, 1234},
           Row{2, ".5", 200, 100}, Row{2, "-1", 200, -200}, Row{0, " 42 ", 200, 42},
           Row{1, " 25.4 ", 185, 185}, Row{2, "0.0075", 200, 1}, Row{0, "1.5", 200, {}},
-          Row{1, "1", 0, {}}}) {
+          Row{1, "1", 0, {}}, Row{1, "12.7", 185, 92}, Row{2, ".005", 100, 0},
+          Row{2, ".015", 100, 2}, Row{1, "12,5", 185, 91}, Row{1, "12,", 185, 87}}) {
         data.SetDisplayUnits(r.units);
         EXPECT_EQ(data.TextToDots(QLatin1String(r.text), r.dpi), r.dots) << r.text;
     }
     for (int units = 0; units < 4; ++units) {
         data.SetDisplayUnits(units);
-        for (const char* bad : {"", "1.2.3", "1,5", "1e3", "9999999999"})
+        for (const char* bad : {"", "1.2.3", "1,2.3", ",", "1e3", "9999999999"})
             EXPECT_FALSE(data.TextToDots(QLatin1String(bad), 200)) << units << " '" << bad << "'";
     }
 }
@@ -70,19 +73,58 @@ TEST(NebraDataConversion, TextOfDotsReadsBackAsTheSameDots) {
     }
 }
 
-TEST(NebraDataConversion, FollowsTheLocaleDecimalSeparator) {
-    TestFolders folders;
+TEST(NebraDataConversion, TextHelpersFollowTheLocaleDecimalSeparator) {
     struct German {
         German() { QLocale::setDefault(QLocale(QLocale::German)); }
         ~German() { QLocale::setDefault(QLocale::c()); }
     } german;
     EXPECT_TRUE(TextHelpers::isDecimalNumber(QStringLiteral("12,5")));
     EXPECT_FALSE(TextHelpers::isDecimalNumber(QStringLiteral("12.5")));
+}
+
+// Lengths show the decimal separator of the interface language chosen in
+// the settings file, and take either separator when typed.
+TEST(NebraDataConversion, LengthsFollowTheInterfaceLanguage) {
+    TestFolders folders;
+    const char* separators[] = {".", ",", ",", ",", ",", ","}; // by language index
+    for (int language = -1; language <= 6; ++language) {
+        const auto data =
+            storeFromIni(folders, "[LangForm]\nLanguage=" + QByteArray::number(language) + '\n');
+        data->SetDisplayUnits(TNEBRAData::Inches);
+        const bool known = language >= 0 && language < 6;
+        const QString separator = QLatin1String(separators[known ? language : 0]);
+        EXPECT_EQ(data->DotsToText(300, 200), "1" + separator + "500") << language;
+        EXPECT_EQ(data->TextToDots(QStringLiteral("1,5"), 200), 300) << language;
+        EXPECT_EQ(data->TextToDots(QStringLiteral("1.5"), 200), 300) << language;
+    }
+}
+
+// X runs along the print, Y across it: on the first model 448 and 202 dpi.
+TEST(NebraDataConversion, EachAxisConvertsAtTheSelectedModelsResolution) {
+    TestFolders folders;
     TNEBRAData data(nullptr);
-    data.SetDisplayUnits(TNEBRAData::Inches);
-    EXPECT_EQ(data.DotsToText(300, 200), QStringLiteral("1,500"));
-    EXPECT_EQ(data.TextToDots(QStringLiteral("1,5"), 200), 300);
-    EXPECT_FALSE(data.TextToDots(QStringLiteral("1.5"), 200));
+    data.SetDisplayUnits(TNEBRAData::Millimetres);
+    using Axis = TNEBRAData::Axis;
+    struct Row {
+        int model;
+        Axis axis;
+        int dots;
+        const char* text;
+    };
+    for (const Row& r : {Row{0, Axis::X, 124, "7.030"}, Row{0, Axis::Y, 124, "15.592"},
+                         Row{0, Axis::X, 224, "12.700"}, Row{0, Axis::Y, 1988, "249.976"},
+                         Row{1, Axis::X, 92, "12.631"}, Row{1, Axis::Y, 92, "12.631"}}) {
+        data.printers().setSelectedIndex(r.model);
+        EXPECT_EQ(data.DotsToText(r.dots, r.axis), QLatin1String(r.text)) << r.text;
+        EXPECT_EQ(data.TextToDots(QLatin1String(r.text), r.axis), r.dots) << r.text;
+    }
+    data.printers().setSelectedIndex(1);
+    EXPECT_EQ(data.TextToDots(QStringLiteral("12.7"), Axis::Y), 92);
+    data.printers().setSelectedIndex(0);
+    EXPECT_NEAR(data.DotsPerUnit(Axis::X), 448 / 25.4, 1e-9);
+    EXPECT_NEAR(data.DotsPerUnit(Axis::Y), 202 / 25.4, 1e-9);
+    data.SetDisplayUnits(TNEBRAData::Dots);
+    EXPECT_DOUBLE_EQ(data.DotsPerUnit(Axis::Y), 1.0);
 }
 
 TEST(NebraDataSettings, WithoutSettingsFileDefaultsHoldAndNothingIsWritten) {

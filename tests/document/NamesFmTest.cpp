@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -87,4 +88,29 @@ TEST(NamesFm, SettingsGiveTheLimitsAndKeepThePosition) {
     });
     form.execute(prompter, data);
     EXPECT_EQ(IniFile(folders.iniPath()).readInteger("NamesFm", "Left", 0), 70);
+}
+
+// Descriptions are Windows-1252 bytes like every text of the handheld; only
+// a character without a byte is refused, by name.
+TEST(NamesFm, NamesAreWindows1252AndOnlyCharactersOutsideItAreRefused) {
+    Names n("\x80uro", "Long");
+    TNamesFm form(nullptr);
+    n.prompter.dialogScripts.push_back([&n](QDialog& d) {
+        QTimer::singleShot(0, &d, [&n, &d] {
+            EXPECT_EQ(edit(d, "ShortNameEdit")->text(), QString::fromUtf8("€uro"));
+            paste(edit(d, "LongNameEdit"), QString::fromUtf8("Löng ✓"));
+            click(d, "OKButton");
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(n.prompter.texts(), QStringList{QString::fromUtf8(
+                                              "Error - \"✓\" cannot be used in a description.")});
+            paste(edit(d, "LongNameEdit"), QString::fromUtf8("„Löng“ – …"));
+            click(d, "OKButton");
+            if (d.isVisible())
+                d.reject();
+        });
+        return d.exec();
+    });
+    EXPECT_TRUE(form.execute(n.prompter, n.data));
+    EXPECT_EQ(n.data.ShortName(), "\x80uro");
+    EXPECT_EQ(n.data.LongName(), "\x84L\xF6ng\x93 \x96 \x85");
 }

@@ -54,3 +54,13 @@ TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
         EXPECT_TRUE(blackAndWhiteOnly(h.display.Bitmap())) << zoom;
     }
 }
+
+// Item texts are Windows-1252 bytes: 0x80 is the euro sign, on the canvas
+// and in the item list alike.
+TEST(Rendering, TheEuroByteDrawsAndListsAsTheEuroSign) {
+    RenderHarness h;
+    ImagePList items;
+    items.Append(textItemAt(SansFont, 60, 150, 0, "\x80"));
+    EXPECT_FALSE(inkBounds(h.render(items)).isNull());
+    EXPECT_EQ(items.ListViewRows()[0].value, QString::fromUtf8("€"));
+}

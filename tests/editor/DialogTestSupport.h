@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -61,4 +62,25 @@ template <typename Body> ScriptedPrompter::DialogScript script(Body body) {
         dialog.hide();
         return result;
     };
+}
+
+// As script, but the dialog runs its own modal event loop (exec) as it does
+// for the user; body runs inside that loop with the dialog active.
+template <typename Body> ScriptedPrompter::DialogScript modalScript(Body body) {
+    return [body](QDialog& dialog) {
+        QTimer::singleShot(0, &dialog, [&dialog, body] {
+            dialog.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            body(dialog);
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+        return dialog.exec();
+    };
+}
+
+// Leaves the focused field of a dialog as the user would, by Tab.
+inline void leave(QLineEdit* edit) {
+    EXPECT_TRUE(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Tab);
 }

@@ -27,40 +27,68 @@ QLineEdit* field(const QDialog& dialog, const char* name) {
 
 } // namespace
 
-TEST_F(PropertyFormTest, ShowsThePositionWithoutTheMarginClampsItAndBeepsOnGarbage) {
+TEST_F(PropertyFormTest, ShowsThePositionWithoutTheMarginAndLimitsWhatIsTypedOnOk) {
     item->SetPosition({50 + 5000, 10});
     h.prompter.dialogScripts.push_back(script([this](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Edit Properties (Item 3)");
         EXPECT_EQ(field(d, "XPosEdit")->text(), "4000");
         typeInto(field(d, "YPosEdit"), "999");
-        EXPECT_EQ(field(d, "YPosEdit")->text(), "128");
-        EXPECT_EQ(h.prompter.beeps, 0);
         typeInto(field(d, "XPosEdit"), "x");
-        EXPECT_EQ(field(d, "XPosEdit")->text(), "0");
-        EXPECT_EQ(h.prompter.beeps, 1);
+        EXPECT_EQ(field(d, "XPosEdit")->text(), "x");
+        EXPECT_EQ(h.prompter.beeps, 0);
         click(d, "OKBtn");
+        EXPECT_EQ(h.prompter.beeps, 1);
     }));
     EXPECT_EQ(form.EditItem(*item, h.render.display, 3), QDialog::Accepted);
     EXPECT_EQ(item->GetPosition(), QPoint(50, 50 + 128));
 }
 
-// Both fields convert at the resolution along the print. Rewriting each
-// keystroke as a rounded length would make "1.5" impossible to type; the
-// text stays as typed and the item takes the dots at once.
-TEST(PropertyForm, LengthsInOtherUnitsCanBeTypedDigitByDigit) {
-    DialogHarness h(0); // 448 dpi along the print, 202 across
-    h.data.SetDisplayUnits(TNEBRAData::Millimetres);
-    TPropertyForm form(h.prompter, h.data, h.render.fonts);
-    auto item = textItemAt(SansFont, 50 + 224, 50 + 224);
-    h.prompter.dialogScripts.push_back(script([](QDialog& d) {
-        EXPECT_EQ(field(d, "XPosEdit")->text(), "12.700");
-        EXPECT_EQ(field(d, "YPosEdit")->text(), "12.700");
-        typeInto(field(d, "XPosEdit"), "1.5");
-        EXPECT_EQ(field(d, "XPosEdit")->text(), "1.5");
-        click(d, "OKBtn");
-    }));
-    form.EditItem(*item, h.render.display, 1);
-    EXPECT_EQ(item->GetX(), 50 + 26);
+// The first model prints 448 dpi along the print (X) and 202 across (Y).
+// A position is typed in peace, with a point or a comma whatever the
+// language, and read when the field is left.
+TEST(PropertyForm, PositionsInMillimetresOnEachAxisAsTheUserTypesThem) {
+    struct Case {
+        int language; // 0 English, 2 German
+        const char* field;
+        const char* typed; // into the cleared field
+        const char* afterLeaving;
+        QPoint position; // without the margin, after OK
+    };
+    const Case cases[] = {
+        {0, "YPosEdit", "15.592", "15.592", {224, 124}},
+        {0, "YPosEdit", "7,03", "7.042", {224, 56}},
+        {0, "XPosEdit", "12,5", "12.473", {220, 124}},
+        {0, "XPosEdit", "12,", "12.020", {212, 124}},
+        {0, "YPosEdit", "250", "249.976", {224, 1988}},
+        {2, "XPosEdit", "2,5", "2,495", {44, 124}},
+        {2, "XPosEdit", "2.5", "2,495", {44, 124}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " '" + c.typed + "'");
+        DialogHarness h(0);
+        h.folders.writeIni(QByteArray("[LangForm]\nLanguage=") + QByteArray::number(c.language));
+        TNEBRAData data(SettingsFile::open().get());
+        data.SetDisplayUnits(TNEBRAData::Millimetres);
+        TPropertyForm form(h.prompter, data, h.render.fonts);
+        auto item = textItemAt(SansFont, 50 + 224, 50 + 124);
+        h.prompter.dialogScripts.push_back(modalScript([&c](QDialog& d) {
+            const QString separator = c.language == 2 ? "," : ".";
+            EXPECT_EQ(field(d, "XPosEdit")->text(), "12" + separator + "700");
+            EXPECT_EQ(field(d, "YPosEdit")->text(), "15" + separator + "592");
+            QLineEdit* edit = field(d, c.field);
+            edit->setFocus();
+            typeInto(edit, "");
+            EXPECT_EQ(edit->text(), "");
+            QTest::keyClicks(edit, c.typed);
+            EXPECT_EQ(edit->text(), c.typed);
+            leave(edit);
+            EXPECT_EQ(edit->text(), c.afterLeaving);
+            click(d, "OKBtn");
+        }));
+        EXPECT_EQ(form.EditItem(*item, h.render.display, 1), QDialog::Accepted);
+        EXPECT_EQ(item->GetPosition(), QPoint(50, 50) + c.position);
+        EXPECT_EQ(h.prompter.beeps, 0);
+    }
 }
 
 TEST_F(PropertyFormTest, OffersOnlyTheAllowedRotations) {

@@ -48,3 +48,25 @@ TEST_F(RestrictedAreaFormTest, AFieldThatIsNotALengthIsReportedAndTheDialogStays
     });
     EXPECT_EQ(area, (DotRect{3, 7, 3 + 1001 + 100, 7 + 10 + 100}));
 }
+
+// X and W convert at the 448 dpi along the print, Y and H at the 202 across
+// it; a comma types decimals as well as a point.
+TEST_F(RestrictedAreaFormTest, EachAxisConvertsAtItsOwnResolution) {
+    h.data.SetDisplayUnits(TNEBRAData::Millimetres);
+    h.prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
+        EXPECT_EQ(field(d, "XEdit")->text(), ".170");
+        EXPECT_EQ(field(d, "YEdit")->text(), ".880");
+        EXPECT_EQ(field(d, "WEdit")->text(), "56.753");
+        EXPECT_EQ(field(d, "HEdit")->text(), "12.197");
+        QLineEdit* height = field(d, "HEdit");
+        height->setFocus();
+        typeInto(height, "12,7");
+        EXPECT_EQ(height->text(), "12,7");
+        leave(height);
+        EXPECT_EQ(height->text(), "12.700");
+        typeInto(field(d, "YEdit"), "1.27");
+        click(d, "OKButton");
+    }));
+    EXPECT_EQ(form.execute(h.prompter, h.data, kArea),
+              (DotRect{3, 10, 3 + 1001 + 100, 10 + 101 + 100}));
+}

@@ -97,14 +97,23 @@ TEST_F(TextItemFormTest, TheDiagnosticCodeAsPromptSwitchesDiagnosticModeOn) {
     EXPECT_EQ(labelsShown, 1);
 }
 
-TEST_F(TextItemFormTest, TextsWithoutLatin1BytesAreRefusedAndTheDialogStaysOpen) {
-    edit([this](QDialog& d) {
-        typeInto(field(d, "TextEdit"), QString::fromUtf8("Ä 5 €"));
+// The handheld's texts are Windows-1252: the euro sign, curly quotes, dashes
+// and the ellipsis have bytes there. Only a character without one is
+// refused, by name, and the dialog stays open.
+TEST_F(TextItemFormTest, TextsAreWindows1252AndOnlyCharactersOutsideItAreRefused) {
+    item->Text = "\x80 5";
+    h.prompter.dialogScripts.push_back(modalScript([this](QDialog& d) {
+        EXPECT_EQ(field(d, "TextEdit")->text(), QString::fromUtf8("€ 5"));
+        typeInto(field(d, "TextEdit"), QString::fromUtf8("€ 5 Ω"));
         click(d, "OKBtn");
         EXPECT_TRUE(d.isVisible());
-        EXPECT_TRUE(h.prompter.shown.at(0).text.contains(QString::fromUtf8("\"€\"")));
-        typeInto(field(d, "TextEdit"), QString::fromUtf8("Ä 5 £"));
+        EXPECT_EQ(h.prompter.texts(),
+                  QStringList{QString::fromUtf8(
+                      "Error - \"Ω\" is not a character the printer can print.")});
+        typeInto(field(d, "TextEdit"), QString::fromUtf8("Ä „5“ – € …"));
         click(d, "OKBtn");
-    });
-    EXPECT_EQ(item->Text, "\xC4 5 \xA3");
+    }));
+    EXPECT_EQ(form.EditItem(*item, h.render.display, 1), QDialog::Accepted);
+    EXPECT_EQ(item->Text, "\xC4 \x84"
+                          "5\x93 \x96 \x80 \x85");
 }

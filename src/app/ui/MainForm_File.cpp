@@ -12,6 +12,7 @@
 #include "editor/ui/EditingSurface.h"
 #include "platform/Prompter.h"
 #include "platform/TolvError.h"
+#include "platform/Windows1252.h"
 #include "printer/ui/FontBoxes.h"
 #include "printer/ui/SelectPrint.h"
 
@@ -24,7 +25,7 @@
 namespace {
 
 QString shown(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return Windows1252::decode(bytes);
 }
 
 QString folderOf(const QString& path) {

@@ -1,5 +1,6 @@
 #include "app/ui/Ruler.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <cmath>
@@ -105,7 +106,7 @@ void TRuler::paintTick(QPainter& painter, int pixel, int length) const {
 }
 
 void TRuler::paintLabel(QPainter& painter, int pixel, double value, double step) const {
-    const QString text = QString::number(value, 'f', decimalsFor(step));
+    const QString text = locale().toString(value, 'f', decimalsFor(step));
     const int ascent = painter.fontMetrics().ascent();
     if (orientation_ == Qt::Horizontal)
         painter.drawText(pixel + 2, ascent + 1, text);

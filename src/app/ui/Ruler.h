@@ -4,7 +4,7 @@
 
 // A ruler beside the image: tick marks and numbers in the display unit, at
 // the current zoom, following the image's scroll offset. The first printable
-// dot (just inside the margin) is 0.
+// dot (just inside the margin) is 0. Numbers follow the widget's locale.
 class TRuler : public QWidget {
     Q_OBJECT
 public:

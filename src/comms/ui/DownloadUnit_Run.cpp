@@ -4,6 +4,7 @@
 #include "comms/ui/ActivityIndicator.h"
 #include "persist/IDL.h"
 #include "platform/Prompter.h"
+#include "platform/Windows1252.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -14,7 +15,7 @@
 namespace {
 
 QString shown(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return Windows1252::decode(bytes);
 }
 
 } // namespace

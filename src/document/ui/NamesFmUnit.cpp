@@ -5,6 +5,7 @@
 #include "app/ui/DialogButtons.h"
 #include "app/wareHouse.h"
 #include "platform/Prompter.h"
+#include "platform/Windows1252.h"
 #include "platform/ui/WindowPlacement.h"
 
 #include <QGridLayout>
@@ -12,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -35,16 +34,12 @@ int readLimit(const IniFile& settings, const char* key, int builtIn) {
     return value >= 1 ? value : builtIn;
 }
 
-bool isLatin1(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
-}
-
 QString shown(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return Windows1252::decode(bytes);
 }
 
 std::string stored(const QString& text) {
-    return text.toLatin1().toStdString();
+    return Windows1252::encode(text);
 }
 
 } // namespace
@@ -81,9 +76,8 @@ void TNamesFm::readSettings(const IniFile* settings) {
     longNameLabel_->setText(text(settings, "LongNameLabel", "Long Name"));
     okButton_->setText(text(settings, "OK", "OK"));
     cancelButton_->setText(text(settings, "Cancel", "Cancel"));
-    notLatin1Error_ = text(settings, "NotLatin1Error",
-                           "Error - a description can only hold Western European (Latin-1) "
-                           "characters.");
+    foreignCharacterError_ =
+        text(settings, "ForeignCharacterError", "Error - \"%1\" cannot be used in a description.");
     if (!settings)
         return;
     restorePlace(*this, settings, Section);
@@ -132,16 +126,19 @@ bool TNamesFm::confirmNames(Prompter& prompter, TNEBRAData& data) {
     return execute(prompter, data);
 }
 
-bool TNamesFm::namesAreLatin1() const {
-    return isLatin1(shortNameEdit_->text()) && isLatin1(longNameEdit_->text());
+bool TNamesFm::refusesForeignCharacters(QLineEdit* edit) {
+    const QString foreign = Windows1252::firstUnencodable(edit->text());
+    if (foreign.isEmpty())
+        return false;
+    if (prompter_)
+        prompter_->inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);
+    edit->setFocus();
+    return true;
 }
 
 void TNamesFm::accept() {
-    if (!namesAreLatin1()) {
-        if (prompter_)
-            prompter_->inform(notLatin1Error_, Prompter::Icon::Stop);
+    if (refusesForeignCharacters(shortNameEdit_) || refusesForeignCharacters(longNameEdit_))
         return;
-    }
     QDialog::accept();
 }
 

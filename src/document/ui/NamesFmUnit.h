@@ -14,8 +14,8 @@ class TNEBRAData;
 // two length limits are read when it is created. The limits hold while the
 // user types; names read from a file may be longer and are shown whole.
 //
-// Names are bytes in files, shown as Latin-1; OK refuses text that has no
-// Latin-1 form with a message and leaves the dialog open.
+// Names are bytes in files, shown as Windows-1252 text; OK refuses a
+// character that has no byte there, naming it, and leaves the dialog open.
 class TNamesFm : public QDialog {
     Q_OBJECT
 
@@ -43,7 +43,7 @@ private:
     void readSettings(const IniFile* settings);
     void writePosition() const;
     void cutToLimit(QLineEdit* edit, int limit);
-    bool namesAreLatin1() const;
+    bool refusesForeignCharacters(QLineEdit* edit);
 
     QLabel* shortNameLabel_;
     QLabel* longNameLabel_;
@@ -55,6 +55,6 @@ private:
     QString shownLongName_;
     int shortNameLength_ = DefaultShortNameLength;
     int longNameLength_ = DefaultLongNameLength;
-    QString notLatin1Error_;
+    QString foreignCharacterError_;
     Prompter* prompter_ = nullptr;
 };

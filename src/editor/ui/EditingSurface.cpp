@@ -104,13 +104,12 @@ void TEditingSurface::ReturnToSelect() {
 }
 
 void TEditingSurface::ShowPosition(int32_t x, int32_t y) {
-    const TCoderList& model = context_.data.printers();
-    const int32_t margin = editor_->Display().Margin();
     const NebraDisplay& view = editor_->Display();
+    const int32_t margin = view.Margin();
     const int32_t across = std::clamp(x - margin, 0, std::max(view.ImageWidth(), 0));
     const int32_t down = std::clamp(y - margin, 0, std::max(view.ImageHeight(), 0));
-    emit positionShown(context_.data.DotsToText(across, model.PrinterDPI()),
-                       context_.data.DotsToText(down, model.FontDPI()));
+    emit positionShown(context_.data.DotsToText(across, TNEBRAData::Axis::X),
+                       context_.data.DotsToText(down, TNEBRAData::Axis::Y));
 }
 
 void TEditingSurface::MovePointerTo(QPoint imageDot) {

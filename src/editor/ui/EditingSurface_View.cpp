@@ -14,24 +14,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Dots of a model's resolution in one display unit.
-double dotsPerUnit(int unit, int dpi) {
-    switch (unit) {
-    case TNEBRAData::Millimetres:
-        return dpi / 25.4;
-    case TNEBRAData::Inches:
-        return dpi;
-    case TNEBRAData::Points:
-        return dpi / 72.0;
-    default:
-        return 1.0;
-    }
-}
-
-} // namespace
-
 double TEditingSurface::ZoomFactor(int level) {
     constexpr double factors[MaxZoomLevel + 1] = {0.5, 1.0, 1.5, 2.0};
     return factors[std::clamp(level, 0, MaxZoomLevel)];
@@ -94,19 +76,20 @@ bool TEditingSurface::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TEditingSurface::LayOutRulers() {
-    const TCoderList& model = context_.data.printers();
-    const int unit = context_.data.DisplayUnits();
+    const TNEBRAData& data = context_.data;
     const QPoint origin = scrollBox_->viewport()->geometry().topLeft() + clientImage_->pos();
     const QSize picture = editor_->PictureSize();
     const int32_t margin = editor_->Display().Margin();
     hRuler_->setScale(double(picture.width()) / editor_->ImageWidth());
     hRuler_->setOrigin(origin.x());
     hRuler_->setMargin(margin);
-    hRuler_->setDotsPerUnit(dotsPerUnit(unit, model.PrinterDPI()));
+    hRuler_->setDotsPerUnit(data.DotsPerUnit(TNEBRAData::Axis::X));
     vRuler_->setScale(double(picture.height()) / editor_->ImageHeight());
     vRuler_->setOrigin(origin.y());
     vRuler_->setMargin(margin);
-    vRuler_->setDotsPerUnit(dotsPerUnit(unit, model.FontDPI()));
+    vRuler_->setDotsPerUnit(data.DotsPerUnit(TNEBRAData::Axis::Y));
+    for (TRuler* ruler : {hRuler_, vRuler_})
+        ruler->setLocale(data.locale());
 }
 
 void TEditingSurface::ShowRulers(bool shown) {
@@ -146,14 +129,11 @@ void TEditingSurface::RepaintPicture(const QRect& pixels) {
 }
 
 void TEditingSurface::ShowAreaText() {
-    // Lengths across the image at the model's print resolution, lengths
-    // down it at its font resolution, as the position display has them.
     const TNEBRAData& data = context_.data;
-    const TCoderList& model = data.printers();
     const NebraDisplay& view = editor_->Display();
-    const QStringList parts = {data.DotsToText(view.AreaLeft(), model.PrinterDPI()),
-                               data.DotsToText(view.AreaTop(), model.FontDPI()),
-                               data.DotsToText(view.AreaWidth(), model.PrinterDPI()),
-                               data.DotsToText(view.AreaHeight(), model.FontDPI())};
+    const QStringList parts = {data.DotsToText(view.AreaLeft(), TNEBRAData::Axis::X),
+                               data.DotsToText(view.AreaTop(), TNEBRAData::Axis::Y),
+                               data.DotsToText(view.AreaWidth(), TNEBRAData::Axis::X),
+                               data.DotsToText(view.AreaHeight(), TNEBRAData::Axis::Y)};
     emit areaShown(parts.join(u'/') + u' ' + data.UnitName());
 }

@@ -2,6 +2,7 @@
 
 #include "app/SettingsFile.h"
 #include "app/ui/DialogButtons.h"
+#include "app/ui/LengthEdit.h"
 #include "app/ui/RadioGroup.h"
 #include "app/wareHouse.h"
 #include "document/ImageItems.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -74,8 +74,10 @@ QGroupBox* TPropertyForm::buildPositionBox() {
     positionGroupBox_ = namedWidget<QGroupBox>(this, "PositionGroupBox");
     xPosLabel_ = namedWidget<QLabel>(positionGroupBox_, "XPosLabel");
     yPosLabel_ = namedWidget<QLabel>(positionGroupBox_, "YPosLabel");
-    xPosEdit_ = namedWidget<QLineEdit>(positionGroupBox_, "XPosEdit");
-    yPosEdit_ = namedWidget<QLineEdit>(positionGroupBox_, "YPosEdit");
+    xPosEdit_ = namedWidget<TLengthEdit>(positionGroupBox_, "XPosEdit");
+    yPosEdit_ = namedWidget<TLengthEdit>(positionGroupBox_, "YPosEdit");
+    xPosEdit_->setAxis(data_, TNEBRAData::Axis::X);
+    yPosEdit_->setAxis(data_, TNEBRAData::Axis::Y);
     unitLabel_ = namedWidget<QLabel>(positionGroupBox_, "UnitLabel");
     xPosEdit_->setText(QStringLiteral("0"));
     yPosEdit_->setText(QStringLiteral("0"));
@@ -88,10 +90,8 @@ QGroupBox* TPropertyForm::buildPositionBox() {
     grid->addWidget(yPosLabel_, 1, 0);
     grid->addWidget(yPosEdit_, 1, 1);
     grid->addWidget(unitLabel_, 0, 2, 2, 1);
-    for (QLineEdit* edit : {xPosEdit_, yPosEdit_}) {
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] { positionEdited(*edit); });
+    for (TLengthEdit* edit : {xPosEdit_, yPosEdit_})
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { positionFinished(*edit); });
-    }
     return positionGroupBox_;
 }
 
@@ -161,19 +161,18 @@ void TPropertyForm::showCommonFields() {
 
 void TPropertyForm::showPosition() {
     unitLabel_->setText(data_.UnitName());
-    const int dpi = data_.printers().PrinterDPI();
-    xPosEdit_->setText(data_.DotsToText(shownPosition(*xPosEdit_), dpi));
-    yPosEdit_->setText(data_.DotsToText(shownPosition(*yPosEdit_), dpi));
+    xPosEdit_->showDots(shownPosition(*xPosEdit_));
+    yPosEdit_->showDots(shownPosition(*yPosEdit_));
 }
 
 // The copy's position on the axis of edit, without the margin and limited
 // to the image.
-int TPropertyForm::shownPosition(const QLineEdit& edit) const {
+int TPropertyForm::shownPosition(const TLengthEdit& edit) const {
     const int at = &edit == xPosEdit_ ? copy_->GetX() : copy_->GetY();
     return std::clamp(at - view_->Margin(), 0, positionLimit(edit));
 }
 
-int TPropertyForm::positionLimit(const QLineEdit& edit) const {
+int TPropertyForm::positionLimit(const TLengthEdit& edit) const {
     return std::max(0, &edit == xPosEdit_ ? view_->ImageWidth() : view_->ImageHeight());
 }
 
@@ -203,32 +202,30 @@ void TPropertyForm::ShowCaption() {
                    u')');
 }
 
-// Every change applies at once; the text is rewritten only where it had to
-// be corrected, so that a length can be typed digit by digit in any unit.
-void TPropertyForm::positionEdited(QLineEdit& edit) {
-    if (!copy_)
+// A position is read when its field is left or OK is pressed, never while
+// it is typed: an empty field is 0, a text that is not a length is 0 with a
+// beep, and the dots are limited to the model before the copy takes them.
+void TPropertyForm::positionFinished(TLengthEdit& edit) {
+    if (!copy_ || !edit.isChanged())
         return;
-    const int dpi = data_.printers().PrinterDPI();
-    int dots = 0;
-    if (edit.text().trimmed().isEmpty()) {
-        edit.setText(QStringLiteral("0"));
-    } else if (const std::optional<int> typed = data_.TextToDots(edit.text(), dpi)) {
-        dots = std::clamp(*typed, 0, positionLimit(edit));
-        if (dots != *typed)
-            edit.setText(data_.DotsToText(dots, dpi));
-    } else {
-        edit.setText(QStringLiteral("0"));
-        prompter_.beep();
+    std::optional<int> typed = edit.dots();
+    if (!typed) {
+        if (!edit.text().trimmed().isEmpty())
+            prompter_.beep();
+        typed = 0;
     }
+    const int dots = std::clamp(*typed, 0, positionLimit(edit));
+    edit.showDots(dots);
     if (&edit == xPosEdit_)
         copy_->SetX(view_->Margin() + dots);
     else
         copy_->SetY(view_->Margin() + dots);
 }
 
-void TPropertyForm::positionFinished(QLineEdit& edit) {
-    if (copy_)
-        edit.setText(data_.DotsToText(shownPosition(edit), data_.printers().PrinterDPI()));
+void TPropertyForm::accept() {
+    positionFinished(*xPosEdit_);
+    positionFinished(*yPosEdit_);
+    QDialog::accept();
 }
 
 void TPropertyForm::rotationChosen(int index) {

@@ -18,6 +18,7 @@ class QPushButton;
 class QVBoxLayout;
 class RadioGroup;
 class TFontSet;
+class TLengthEdit;
 class TNEBRAData;
 
 // The common item property dialog (component PropertyForm): position,
@@ -58,6 +59,8 @@ protected:
     QVBoxLayout& ownControls() const { return *ownControls_; }
     // The caption before " (Item N)".
     void setTitle(const QString& title) { title_ = title; }
+    // Takes the position fields into the copy, then closes with OK.
+    void accept() override;
 
     // Shows the copy's own fields; runs after the common fields are shown.
     virtual void showOwnFields() {}
@@ -74,10 +77,9 @@ private:
     void SetupJustification();
     void ShowCaption();
 
-    int positionLimit(const QLineEdit& edit) const;
-    int shownPosition(const QLineEdit& edit) const;
-    void positionEdited(QLineEdit& edit);
-    void positionFinished(QLineEdit& edit);
+    int positionLimit(const TLengthEdit& edit) const;
+    int shownPosition(const TLengthEdit& edit) const;
+    void positionFinished(TLengthEdit& edit);
     void rotationChosen(int index);
     void justificationChosen(int index);
     void fontNameChosen();
@@ -104,8 +106,8 @@ private:
     RadioGroup* rotationRG_ = nullptr;
     RadioGroup* justificationRG_ = nullptr;
     QGroupBox* positionGroupBox_ = nullptr;
-    QLineEdit* xPosEdit_ = nullptr;
-    QLineEdit* yPosEdit_ = nullptr;
+    TLengthEdit* xPosEdit_ = nullptr;
+    TLengthEdit* yPosEdit_ = nullptr;
     QLabel* xPosLabel_ = nullptr;
     QLabel* yPosLabel_ = nullptr;
     QLabel* unitLabel_ = nullptr;

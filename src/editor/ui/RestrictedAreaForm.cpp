@@ -1,6 +1,7 @@
 #include "editor/ui/RestrictedAreaForm.h"
 
 #include "app/ui/DialogButtons.h"
+#include "app/ui/LengthEdit.h"
 #include "app/wareHouse.h"
 #include "editor/ui/DialogSupport.h"
 #include "platform/Prompter.h"
@@ -8,7 +9,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -59,8 +59,9 @@ QGroupBox* TRestrictedAreaForm::buildGroup(const char* name, Field first) {
     for (int row = 0; row < 2; ++row) {
         const int f = first + row;
         labels_[f] = namedWidget<QLabel>(group, kFields[f].label);
-        edits_[f] = namedWidget<QLineEdit>(group, kFields[f].edit);
+        edits_[f] = namedWidget<TLengthEdit>(group, kFields[f].edit);
         labels_[f]->setBuddy(edits_[f]);
+        connect(edits_[f], &QLineEdit::editingFinished, this, [this, f] { fieldLeft(Field(f)); });
         grid->addWidget(labels_[f], row, 0);
         grid->addWidget(edits_[f], row, 1);
     }
@@ -88,9 +89,8 @@ std::optional<DotRect> TRestrictedAreaForm::execute(Prompter& prompter, const TN
                                                     const DotRect& current) {
     prompter_ = &prompter;
     data_ = &data;
-    current_ = {current.Left, current.Top, current.Right - current.Left - kMargins,
-                current.Bottom - current.Top - kMargins};
-    showArea();
+    showArea({current.Left, current.Top, current.Right - current.Left - kMargins,
+              current.Bottom - current.Top - kMargins});
     std::optional<DotRect> area;
     if (prompter.runModal(*this) == QDialog::Accepted)
         area = typedArea();
@@ -100,11 +100,12 @@ std::optional<DotRect> TRestrictedAreaForm::execute(Prompter& prompter, const TN
     return area;
 }
 
-void TRestrictedAreaForm::showArea() {
-    const int dpi = data_->printers().PrinterDPI();
+// X and the width lie along the print, Y and the height across it.
+void TRestrictedAreaForm::showArea(const std::array<int, FieldCount>& dots) {
     for (int f = 0; f < FieldCount; ++f) {
-        shown_[f] = data_->DotsToText(current_[f], dpi);
-        edits_[f]->setText(shown_[f]);
+        const bool across = f == X || f == W;
+        edits_[f]->setAxis(*data_, across ? TNEBRAData::Axis::X : TNEBRAData::Axis::Y);
+        edits_[f]->showDots(dots[f]);
     }
     for (QLabel* unit : unitLabels_)
         unit->setText(data_->UnitName());
@@ -134,17 +135,23 @@ std::optional<DotRect> TRestrictedAreaForm::typedArea() {
     return DotRect{int32_t(v[X]), int32_t(v[Y]), int32_t(right), int32_t(bottom)};
 }
 
-// A field left as shown keeps the exact value, which converting the rounded
-// display text back to dots could miss. A length is never negative.
+// A length is never negative.
 std::optional<int> TRestrictedAreaForm::typedValue(Field field) {
-    QLineEdit* edit = edits_[field];
-    if (edit->text() == shown_[field])
-        return current_[field];
-    const std::optional<int> dots = data_->TextToDots(edit->text(), data_->printers().PrinterDPI());
+    const std::optional<int> dots = edits_[field]->dots();
     if (dots && *dots >= 0)
         return dots;
     reportInvalid(field);
     return std::nullopt;
+}
+
+// A length the field can read is shown as the dots it stands for; anything
+// else stays as typed until OK reports it.
+void TRestrictedAreaForm::fieldLeft(Field field) {
+    TLengthEdit* edit = edits_[field];
+    if (!data_ || !edit->isChanged())
+        return;
+    if (const std::optional<int> dots = edit->dots(); dots && *dots >= 0)
+        edit->showDots(*dots);
 }
 
 void TRestrictedAreaForm::reportInvalid(Field field) {

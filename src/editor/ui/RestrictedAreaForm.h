@@ -11,8 +11,8 @@ class IniFile;
 class Prompter;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
+class TLengthEdit;
 class TNEBRAData;
 
 // The restricted area by numbers (component RestrictedAreaForm, "Size of
@@ -40,17 +40,15 @@ private:
     void buildControls();
     QGroupBox* buildGroup(const char* name, Field first);
     void readTexts(const IniFile* settings);
-    void showArea();
+    void showArea(const std::array<int, FieldCount>& dots);
     std::optional<DotRect> typedArea();
     std::optional<int> typedValue(Field field);
     void reportInvalid(Field field);
+    void fieldLeft(Field field);
 
     Prompter* prompter_ = nullptr;
     const TNEBRAData* data_ = nullptr;
-    std::array<int, FieldCount> current_{};
-    std::array<QString, FieldCount> shown_;
-
-    std::array<QLineEdit*, FieldCount> edits_{};
+    std::array<TLengthEdit*, FieldCount> edits_{};
     std::array<QLabel*, FieldCount> labels_{};
     std::array<QLabel*, 2> unitLabels_{};
     QGroupBox* positionGroupBox_ = nullptr;

@@ -6,8 +6,8 @@
 #include "app/wareHouse.h"
 #include "editor/ui/DialogSupport.h"
 #include "items/TextItems.h"
-#include "items/ui/Latin1Text.h"
 #include "platform/Prompter.h"
+#include "platform/Windows1252.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -87,8 +87,8 @@ void TTxtIPropEdForm::showOwnFields() {
     page_->setEnabled(item != nullptr);
     if (!item)
         return;
-    textEdit_->setText(Latin1Text::fromBytes(item->Text));
-    promptEdit_->setText(Latin1Text::fromBytes(item->Prompt));
+    textEdit_->setText(Windows1252::decode(item->Text));
+    promptEdit_->setText(Windows1252::decode(item->Prompt));
     operatorRequestCheckBox_->setChecked(item->OperatorRequest);
     showMaxChars(item->MaxChars);
     textEdit_->setFocus();
@@ -163,13 +163,13 @@ void TTxtIPropEdForm::accept() {
 bool TTxtIPropEdForm::takeTexts(TextItem& item) {
     if (refusesForeignCharacters(*textEdit_) || refusesForeignCharacters(*promptEdit_))
         return false;
-    item.Text = Latin1Text::toBytes(textEdit_->text());
-    item.Prompt = Latin1Text::toBytes(promptEdit_->text());
+    item.Text = Windows1252::encode(textEdit_->text());
+    item.Prompt = Windows1252::encode(promptEdit_->text());
     return true;
 }
 
 bool TTxtIPropEdForm::refusesForeignCharacters(QLineEdit& edit) {
-    const QString foreign = Latin1Text::firstForeignCharacter(edit.text());
+    const QString foreign = Windows1252::firstUnencodable(edit.text());
     if (foreign.isEmpty())
         return false;
     prompter().inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);

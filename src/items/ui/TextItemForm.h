@@ -13,7 +13,7 @@ class TextItem;
 // most characters the operator may enter.
 //
 // OK with an empty text acts as Cancel, since an empty text item cannot be
-// placed. A text or prompt with a character that has no Latin-1 byte is
+// placed. A text or prompt with a character that has no Windows-1252 byte is
 // refused on OK with a message naming the character; the dialog stays open.
 class TTxtIPropEdForm : public TPropertyForm {
     Q_OBJECT
