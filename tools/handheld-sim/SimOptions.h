@@ -14,6 +14,8 @@ struct SimOptions {
     bool refuseSend = false;          // answer data packets with a refusal
     std::vector<std::string> preload; // names of the images stored at start
     std::string storeDir;             // where stored images are written out; empty = nowhere
+    bool help = false;                // print the usage and exit
+    bool version = false;             // print the version and exit
 };
 
 // Parses the arguments after the program name; nothing (with a message in

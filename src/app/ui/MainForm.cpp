@@ -12,6 +12,7 @@
 #include "editor/ui/PropertyForms.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
+#include "platform/Version.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ui/FontBoxes.h"
 #include "printer/ui/SelectPrint.h"
