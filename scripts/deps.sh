@@ -6,6 +6,7 @@ TOLVANE_PACKAGES=(
     libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev libzxing-dev
     fonts-dejavu-core xvfb xauth socat
+    dpkg-dev file help2man desktop-file-utils appstream lintian
 )
 
 tolvane_install_deps() {
