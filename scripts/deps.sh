@@ -7,6 +7,7 @@ TOLVANE_PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev libzxing-dev
     qt6-translations-l10n
     fonts-dejavu-core xvfb xauth socat
+    dpkg-dev file help2man desktop-file-utils appstream lintian
 )
 
 tolvane_install_deps() {

@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "app/ProgramClasses.h"
 #include "app/SettingsFile.h"
+#include "app/StartOptions.h"
 #include "app/ui/MainForm.h"
 #include "app/wareHouse.h"
 #include "document/ItemTypeNames.h"
@@ -16,7 +17,14 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    if (const auto info = StartOptions::informationFor(StartOptions::fromArgv(argc, argv))) {
+        std::fwrite(info->constData(), 1, size_t(info->size()), stdout);
+        return 0;
+    }
     // The persistent classes are known before any file can be read; the
     // message texts start with their built-in defaults.
     ClassRegistry registry;

@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
+#include "platform/Version.h"
 #include "printer/FontRealizer.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ProgramFonts.h"
@@ -228,6 +229,8 @@ Outcome Run(const QStringList& args) {
     const QString command = SubcommandOf(args);
     if (command == QLatin1String("--help") || command == QLatin1String("-h"))
         return {0, CliHelp::Overview().toUtf8(), {}};
+    if (command == QLatin1String("--version") || command == QLatin1String("-v"))
+        return {0, QByteArrayLiteral("tolvane-cli " TOLVANE_VERSION "\n"), {}};
     if (CliHandheld::IsCommand(command))
         return CliHandheld::Run(command, args.mid(1));
     if (!CliHelp::IsCommand(command))

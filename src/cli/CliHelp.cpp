@@ -18,6 +18,10 @@ Commands:
   list --port DEVICE        list the images the handheld stores
   erase --port DEVICE       erase the images the handheld stores
 
+Options:
+  -h, --help                print this help and exit
+  -v, --version             print the version and exit
+
 "tolvane-cli COMMAND --help" describes a command. The commands use the
 designer's settings file (tolv.ini) and installation folder. The exit status
 is 0 on success; on failure it is 1 and one line on standard error names the

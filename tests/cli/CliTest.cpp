@@ -149,6 +149,16 @@ TEST(Cli, EveryCommandExplainsItself) {
     }
 }
 
+TEST(Cli, VersionIsTheProjectVersion) {
+    const CliRunner cli;
+    for (const char* option : {"--version", "-v"}) {
+        const CliRunner::Result r = cli.run({option});
+        EXPECT_EQ(r.status, 0) << option;
+        EXPECT_EQ(r.out, "tolvane-cli " TOLVANE_PROJECT_VERSION "\n") << option;
+        EXPECT_TRUE(r.err.isEmpty()) << option;
+    }
+}
+
 TEST(Cli, RenderDrawsWhatTheEditingViewDraws) {
     const CliRunner cli;
     const QString image = cli.path("label.G1A");

@@ -3,10 +3,13 @@
 #include <charconv>
 
 const char* const simUsage =
-    "usage: tolvane-handheld-sim [options]\n"
+    "Usage: tolvane-handheld-sim [OPTION]...\n"
+    "\n"
     "Plays the handheld printer on a new pseudo-terminal, whose path is the\n"
     "first line written to standard output; a trace of every packet follows.\n"
     "Runs until SIGTERM or until standard input is closed.\n"
+    "\n"
+    "Options:\n"
     "  --low-battery       report a low battery in the status reply\n"
     "  --sram-fault        report an SRAM fault in the status reply\n"
     "  --full              report a full memory in the status reply\n"
@@ -16,7 +19,9 @@ const char* const simUsage =
     "  --refuse-send       refuse every data packet\n"
     "  --list-once         refuse every list request after the first\n"
     "  --preload NAME      start with an image of that name stored (repeatable)\n"
-    "  --store DIR         write stored images to DIR as <n>.names and <n>.bin\n";
+    "  --store DIR         write stored images to DIR as <n>.names and <n>.bin\n"
+    "  -h, --help          print this help and exit\n"
+    "  -v, --version       print the version and exit\n";
 
 namespace {
 
@@ -63,6 +68,10 @@ bool parseFlag(const std::string& arg, SimOptions& options) {
         options.refuseSend = true;
     else if (arg == "--list-once")
         options.listOnce = true;
+    else if (arg == "--help" || arg == "-h")
+        options.help = true;
+    else if (arg == "--version" || arg == "-v")
+        options.version = true;
     else
         return false;
     return true;

@@ -15,6 +15,8 @@ struct SimOptions {
     bool listOnce = false;            // refuse every list request after the first
     std::vector<std::string> preload; // names of the images stored at start
     std::string storeDir;             // where stored images are written out; empty = nowhere
+    bool help = false;                // print the usage and exit
+    bool version = false;             // print the version and exit
 };
 
 // Parses the arguments after the program name; nothing (with a message in

@@ -4,6 +4,7 @@
 #include "PseudoTerminal.h"
 #include "SimOptions.h"
 #include "StoreDirectory.h"
+#include "platform/Version.h"
 
 #include <poll.h>
 #include <signal.h>
@@ -83,6 +84,11 @@ int main(int argc, char** argv) {
     if (!options) {
         std::cerr << "tolvane-handheld-sim: " << error << "\n" << simUsage;
         return 2;
+    }
+    if (options->help || options->version) {
+        std::cout << (options->help ? std::string(simUsage)
+                                    : std::string("tolvane-handheld-sim " TOLVANE_VERSION "\n"));
+        return 0;
     }
     installSignals();
     PseudoTerminal terminal;

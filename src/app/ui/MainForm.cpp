@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/ui/WindowPlacement.h"
+#include "platform/Version.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ui/FontBoxes.h"
 #include "printer/ui/SelectPrint.h"
