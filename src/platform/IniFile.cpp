@@ -42,27 +42,46 @@ bool IniFile::exists() const {
     return QFileInfo::exists(path_);
 }
 
+IniFile IniFile::fromBytes(const QByteArray& bytes) {
+    IniFile ini;
+    ini.inMemory_ = true;
+    ini.parse(bytes);
+    return ini;
+}
+
 void IniFile::load() {
     lines_.clear();
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    QTextStream in(&f);
+    parse(f.readAll());
+}
+
+void IniFile::parse(const QByteArray& bytes) {
+    lines_.clear();
+    QTextStream in(bytes);
     in.setEncoding(QStringConverter::Utf8);
     while (!in.atEnd())
         lines_.append(in.readLine());
 }
 
-bool IniFile::save() const {
-    QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+QByteArray IniFile::bytes() const {
     QByteArray bytes;
     for (const QString& line : lines_) {
         bytes += line.toUtf8();
         bytes += '\n';
     }
-    if (f.write(bytes) != bytes.size())
+    return bytes;
+}
+
+bool IniFile::save() const {
+    if (inMemory_)
+        return true;
+    QSaveFile f(path_);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray content = bytes();
+    if (f.write(content) != content.size())
         return false;
     return f.commit();
 }

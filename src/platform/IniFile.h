@@ -14,6 +14,10 @@
 class IniFile {
 public:
     explicit IniFile(QString path);
+    // A file held in memory: it reads like one on disk, but writes only change
+    // the lines (nothing is saved); bytes() gives what a save would write.
+    static IniFile fromBytes(const QByteArray& bytes);
+    QByteArray bytes() const;
 
     const QString& path() const { return path_; }
     bool exists() const;
@@ -39,10 +43,13 @@ private:
         qsizetype endLine = -1;     // one past the section's last key line
     };
 
+    IniFile() = default;
     void load();
+    void parse(const QByteArray& bytes);
     bool save() const;
     Location locate(const QString& section, const QString& key) const;
 
     QString path_;
     QStringList lines_;
+    bool inMemory_ = false;
 };

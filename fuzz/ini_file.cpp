@@ -1,0 +1,59 @@
+// Settings and language files: reading never fails, a file written back
+// without a change keeps its bytes once they are in the program's own form
+// (UTF-8, one '\n' after each line), and a value written reads back.
+#include "FuzzCheck.h"
+
+#include "platform/IniFile.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+// Bytes the reader keeps exactly as they are: UTF-8 without a byte-order
+// mark, lines ended by '\n' alone, the last one too.
+bool inOwnForm(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return true;
+    if (!bytes.endsWith('\n') || bytes.contains('\r') || bytes.startsWith("\xEF\xBB\xBF"))
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    IniFile ini = IniFile::fromBytes(input);
+    const QByteArray written = ini.bytes();
+    if (inOwnForm(input))
+        FUZZ_CHECK(written == input, "a file written back unchanged changed its bytes");
+    FUZZ_CHECK(IniFile::fromBytes(written).bytes() == written,
+               "a file in the program's own form changed on a second pass");
+
+    // Every key of the sections named in the file reads, and a value written
+    // to the first of them reads back as written.
+    QStringList sections;
+    for (const QByteArray& line : input.split('\n')) {
+        const QByteArray t = line.trimmed();
+        if (t.size() >= 2 && t.startsWith('[') && t.endsWith(']'))
+            sections.append(QString::fromUtf8(t.mid(1, t.size() - 2)).trimmed());
+        if (sections.size() > 8)
+            break;
+    }
+    for (const QString& section : sections)
+        for (const QString& key : ini.sectionKeys(section)) {
+            ini.readInteger(section, key, 0);
+            ini.readFloat(section, key, 0.0);
+            FUZZ_CHECK(ini.hasKey(section, key), "a listed key is not found");
+        }
+    const QString section = sections.isEmpty() ? QStringLiteral("Fuzz") : sections.front();
+    if (section.contains(u']') || section.contains(u'\n') || section.contains(u'\r'))
+        return 0;
+    const QString value = QStringLiteral("a, \"b\" %c");
+    ini.writeString(section, QStringLiteral("FuzzKey"), value);
+    FUZZ_CHECK(ini.readString(section, QStringLiteral("FuzzKey"), QString()) == value,
+               "a value written does not read back");
+    return 0;
+}
