@@ -32,3 +32,6 @@ tolvane_build() {
     fi
     cmake --build "$dir"
 }
+
+# The fuzz harnesses (scripts/fuzz) build with clang and its libFuzzer runtime.
+TOLVANE_FUZZ_PACKAGES=(clang libclang-rt-dev)
