@@ -12,6 +12,8 @@ struct SimOptions {
     int corruptEvery = 0;             // spoil the checksum of every Nth packet sent; 0 = never
     int hangAfter = -1;               // stop answering after this many packets; -1 = never
     bool refuseSend = false;          // answer data packets with a refusal
+    int lateReply = 0;                // answer the Nth packet received late; 0 = never
+    int lateMs = 1000;                // how late that answer comes
     std::vector<std::string> preload; // names of the images stored at start
     std::string storeDir;             // where stored images are written out; empty = nowhere
 };
