@@ -32,8 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(IniFile::fromBytes(written).bytes() == written,
                "a file in the program's own form changed on a second pass");
 
-    // Every key of the sections named in the file reads, and a value written
-    // to the first of them reads back as written.
+    // The first keys of the sections named in the file read (each lookup
+    // scans the file, so all of them would make a run quadratic), and a
+    // value written to the first section reads back as written.
     QStringList sections;
     for (const QByteArray& line : input.split('\n')) {
         const QByteArray t = line.trimmed();
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
     }
     for (const QString& section : sections)
-        for (const QString& key : ini.sectionKeys(section)) {
+        for (const QString& key : ini.sectionKeys(section).mid(0, 16)) {
             ini.readInteger(section, key, 0);
             ini.readFloat(section, key, 0.0);
             FUZZ_CHECK(ini.hasKey(section, key), "a listed key is not found");
