@@ -1,7 +1,7 @@
 // The packet receiver: bytes from the line, through a port in memory, into
 // the link's three ways of taking a packet. Whatever arrives, an accepted
 // packet is whole with a checksum that matches, an accepted reply is an
-// acknowledgement of the packet sent, and the link never sends more than its
+// acknowledgement numbered for the packet sent, and the link never sends more than its
 // attempts allow.
 //
 // Input: byte 0 picks the exchange, byte 1 the position after which the line
@@ -105,6 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(reply.Command == PacketCommand::Ack ||
                            reply.Command == PacketCommand::Accepted,
                        "a reply other than an acknowledgement was taken as one");
+            FUZZ_CHECK(reply.PacketNumber == 1 || reply.PacketNumber == sent.PacketNumber,
+                       "a reply numbered for another packet was taken");
         }
         FUZZ_CHECK(packetsWritten(written) <= SerialLink::SendAttempts, "more sends than attempts");
         break;
