@@ -61,8 +61,17 @@ void IniFile::parse(const QByteArray& bytes) {
     lines_.clear();
     QTextStream in(bytes);
     in.setEncoding(QStringConverter::Utf8);
-    while (!in.atEnd())
-        lines_.append(in.readLine());
+    while (!in.atEnd()) {
+        // Carriage returns before the end of a line belong to the line end,
+        // however many there are: kept in the line, each save would turn the
+        // last of them into a "\r\n" and lose it on the next read.
+        QString line = in.readLine();
+        qsizetype end = line.size();
+        while (end > 0 && line.at(end - 1) == u'\r')
+            --end;
+        line.truncate(end);
+        lines_.append(line);
+    }
 }
 
 QByteArray IniFile::bytes() const {

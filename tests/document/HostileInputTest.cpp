@@ -160,3 +160,16 @@ TEST(HostileInput, SettingsFilesOfAnyBytesReadAndTakeAWrite) {
             << name;
     }
 }
+
+// Carriage returns in front of a line's end went one per save: a file saved
+// twice without a change came out different each time.
+TEST(HostileInput, SettingsFileLineEndsSettleAfterOneWrite) {
+    const QByteArray cases[] = {"Key=1\r\r\n", "[S]\r\r\r\nK=v\r\n", "[S]\nK=v\r",
+                                "\r\r\r",      "\r\n\r\r\n",         "K=a\rb\n"};
+    for (const QByteArray& bytes : cases) {
+        const QByteArray once = IniFile::fromBytes(bytes).bytes();
+        EXPECT_EQ(IniFile::fromBytes(once).bytes(), once) << bytes.toHex().toStdString();
+    }
+    const IniFile ini = IniFile::fromBytes("[S]\r\r\nK = v \r\r\r\n");
+    EXPECT_EQ(ini.readString(QStringLiteral("S"), QStringLiteral("K"), {}), "v");
+}
