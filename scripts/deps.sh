@@ -8,6 +8,7 @@ TOLVANE_PACKAGES=(
     qt6-translations-l10n
     fonts-dejavu-core xvfb xauth socat
     dpkg-dev file help2man desktop-file-utils appstream lintian
+    ccache
 )
 
 tolvane_install_deps() {
@@ -29,8 +30,17 @@ tolvane_install_deps() {
 # Configures (once) and builds the tree in $1 with the extra cmake arguments that follow.
 tolvane_build() {
     local dir="$1"; shift
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        # Paths relative to the checkout, so that every clone shares the cache.
+        export CCACHE_BASEDIR="$TOLVANE_ROOT"
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$TOLVANE_ROOT" -B "$dir" -G Ninja "$@"
+        cmake -S "$TOLVANE_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@"
     fi
     cmake --build "$dir"
 }
+
+# The fuzz harnesses (scripts/fuzz) build with clang and its libFuzzer runtime.
+TOLVANE_FUZZ_PACKAGES=(clang libclang-rt-dev)

@@ -9,8 +9,6 @@
 
 #include <QThread>
 
-#include <algorithm>
-
 namespace {
 
 constexpr std::uint8_t NotArrived = '0';
@@ -116,11 +114,28 @@ bool SerialLink::ReceivePacket(IRPacket& packet) {
     return true;
 }
 
+void SerialLink::dropStaleInput() {
+    if (port_)
+        port_->purge();
+}
+
+bool SerialLink::answers(const IRPacket& reply, const IRPacket& sent) {
+    // The handheld numbers its answers 1, as every command packet; an answer
+    // that carries another number than that or the one sent belongs to some
+    // other packet.
+    return reply.PacketNumber == 1 || reply.PacketNumber == sent.PacketNumber;
+}
+
 bool SerialLink::SendWithRetry(const IRPacket& packet) {
     for (int attempt = 0; attempt < SendAttempts; ++attempt) {
+        // Whatever waits unread now came too late for an earlier packet (or
+        // is noise); read after this packet, it would pass for its reply.
+        dropStaleInput();
         SendPacket(packet);
         // A reply cut short is no reply, whatever part of it came.
         if (!ReceivePacket(reply_))
+            continue;
+        if (!answers(reply_, packet))
             continue;
         if (reply_.Command == PacketCommand::Refuse)
             return false;
@@ -131,6 +146,9 @@ bool SerialLink::SendWithRetry(const IRPacket& packet) {
 }
 
 void SerialLink::answer(std::uint8_t command) {
+    // The handheld sends its next packet only after this answer, so anything
+    // still unread belongs to the packet just answered (its damaged tail).
+    dropStaleInput();
     reply_.PrepareCommand(command);
     SendPacket(reply_);
 }
@@ -167,7 +185,8 @@ bool SerialLink::SendAndLog(const IRPacket& packet) {
 }
 
 bool SerialLink::ReceiveAndLog(IRPacket& packet) {
-    QThread::msleep(static_cast<unsigned long>(std::max(0, timeouts_.receivePauseMs)));
+    if (timeouts_.receivePauseMs > 0)
+        QThread::msleep(static_cast<unsigned long>(timeouts_.receivePauseMs));
     const bool received = ReceiveWithAck(packet);
     if (!received)
         log(PacketLog::ReadError);

@@ -61,7 +61,9 @@ public:
     // never arrive read '0'; false when the packet did not arrive whole.
     bool ReceivePacket(IRPacket& packet);
     // Sends until the handheld acknowledges (A or I); a refusal (B) ends at
-    // once. The reply stays in ReplyPacket.
+    // once. The reply stays in ReplyPacket. Input left over from earlier
+    // exchanges is dropped before each attempt, and a reply numbered for
+    // another packet counts as no reply.
     bool SendWithRetry(const IRPacket& packet);
     // Receives a packet and acknowledges it, asking again (N) while it
     // arrives damaged.
@@ -73,6 +75,8 @@ public:
     void LogPacket(const IRPacket& packet, const QString& header);
 
 private:
+    static bool answers(const IRPacket& reply, const IRPacket& sent);
+    void dropStaleInput();
     bool readField(std::uint8_t& field);
     void writeWithRetry(std::uint8_t byte);
     void answer(std::uint8_t command);

@@ -60,20 +60,19 @@ QStringList IniFile::TextFormat::decode(const QByteArray& bytes) const {
     const QString text = encoding == Encoding::Utf8
                              ? QString::fromUtf8(body)
                              : Windows1252::decode({body.data(), size_t(body.size())});
+    // Carriage returns stay in the lines (the readers trim them), so a line
+    // ended by "\r\n", by "\n" alone or by several '\r' is written back as
+    // it came, also in a file that mixes them.
     QStringList lines = text.split(u'\n');
     if (lines.last().isEmpty())
         lines.removeLast(); // after the final line break, or an empty file
-    for (QString& line : lines)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
     return lines;
 }
 
 QByteArray IniFile::TextFormat::encode(const QStringList& lines) const {
-    const QString eol = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    QString text = lines.join(eol);
+    QString text = lines.join(u'\n');
     if (finalNewline && !lines.isEmpty())
-        text += eol;
+        text += u'\n';
     QByteArray bytes = byteOrderMark ? kByteOrderMark : QByteArray();
     if (encoding == Encoding::Windows1252 && Windows1252::firstUnencodable(text).isEmpty()) {
         const std::string encoded = Windows1252::encode(text);
@@ -86,6 +85,17 @@ QByteArray IniFile::TextFormat::encode(const QStringList& lines) const {
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {
     load();
+}
+
+IniFile IniFile::fromBytes(const QByteArray& bytes) {
+    IniFile ini;
+    ini.inMemory_ = true;
+    ini.setText(bytes);
+    return ini;
+}
+
+QByteArray IniFile::bytes() const {
+    return format_.encode(lines_);
 }
 
 bool IniFile::exists() const {
@@ -106,7 +116,7 @@ void IniFile::setText(const QByteArray& bytes) {
 }
 
 bool IniFile::save() const {
-    return AtomicFile::write(path_, format_.encode(lines_));
+    return inMemory_ || AtomicFile::write(path_, bytes());
 }
 
 IniFile::Location IniFile::locate(const QString& section, const QString& key) const {
@@ -184,17 +194,22 @@ double IniFile::readFloat(const QString& section, const QString& key, double def
 }
 
 void IniFile::set(const QString& section, const QString& key, const QString& value) {
-    const QString line = key + u'=' + value;
+    // New lines end like the file's; a replaced line keeps its own ending.
+    const QString eol = format_.crlf ? QStringLiteral("\r") : QString();
     const Location loc = locate(section, key);
     if (loc.keyLine >= 0) {
-        lines_[loc.keyLine] = line;
+        const QString& old = lines_[loc.keyLine];
+        qsizetype end = old.size();
+        while (end > 0 && old.at(end - 1) == u'\r')
+            --end;
+        lines_[loc.keyLine] = key + u'=' + value + old.mid(end);
     } else if (loc.sectionLine >= 0) {
-        lines_.insert(loc.endLine, line);
+        lines_.insert(loc.endLine, key + u'=' + value + eol);
     } else {
         if (!lines_.isEmpty() && !lines_.last().trimmed().isEmpty())
-            lines_.append(QString());
-        lines_.append(u'[' + section + u']');
-        lines_.append(line);
+            lines_.append(eol);
+        lines_.append(u'[' + section + u']' + eol);
+        lines_.append(key + u'=' + value + eol);
     }
 }
 

@@ -32,6 +32,10 @@ public:
     };
 
     explicit IniFile(QString path);
+    // A file held in memory: it reads like one on disk, but writes only change
+    // the lines (nothing is saved); bytes() gives what a save would write.
+    static IniFile fromBytes(const QByteArray& bytes);
+    QByteArray bytes() const;
 
     const QString& path() const { return path_; }
     bool exists() const;
@@ -67,6 +71,7 @@ private:
         qsizetype endLine = -1;     // one past the section's last key line
     };
 
+    IniFile() = default;
     void load();
     void setText(const QByteArray& bytes);
     bool save() const;
@@ -76,4 +81,5 @@ private:
     QString path_;
     QStringList lines_;
     TextFormat format_;
+    bool inMemory_ = false;
 };

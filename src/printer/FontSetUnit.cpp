@@ -34,8 +34,7 @@ int32_t readCount(TStream& s) {
     return count;
 }
 
-FontList readFontMap(const QString& path, const ClassRegistry& registry) {
-    TBinaryFileStream s(path, TFileStream::OpenRead);
+FontList readFontMap(TStream& s, const ClassRegistry& registry) {
     ReadString(s); // the header says nothing the program needs
     const int32_t count = readCount(s);
     FontList fonts;
@@ -68,7 +67,22 @@ bool TFontSet::LoadFontMap(const QString& path, const ClassRegistry& registry) {
     if (!QFileInfo(path).isFile())
         return false;
     try {
-        fonts_ = readFontMap(path, registry);
+        TBinaryFileStream s(path, TFileStream::OpenRead);
+        fonts_ = readFontMap(s, registry);
+        return true;
+    } catch (const TolvError& e) {
+        loadError_ = QString::fromStdString(e.what());
+        return false;
+    }
+}
+
+bool TFontSet::LoadFontMap(TStream& s, const ClassRegistry& registry) {
+    fonts_.clear();
+    current_ = nullptr;
+    currentModelCode_ = -1;
+    loadError_.clear();
+    try {
+        fonts_ = readFontMap(s, registry);
         return true;
     } catch (const TolvError& e) {
         loadError_ = QString::fromStdString(e.what());

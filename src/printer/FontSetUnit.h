@@ -10,6 +10,7 @@
 
 class ClassRegistry;
 class TCoderList;
+class TStream;
 
 // The contents of a font name or size box, kept apart from any widget so that
 // the model code can fill it; the window copies it into its combo boxes.
@@ -29,6 +30,8 @@ public:
     // Reads a font map file; replaces the set only when the whole file reads
     // (a truncated or foreign file leaves the set empty and returns false).
     bool LoadFontMap(const QString& path, const ClassRegistry& registry);
+    // The same from a stream already open, such as bytes in memory.
+    bool LoadFontMap(TStream& s, const ClassRegistry& registry);
     // Why the last LoadFontMap rejected its file; empty after a good load or
     // when the file was missing.
     const QString& LoadError() const { return loadError_; }

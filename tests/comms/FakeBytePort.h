@@ -10,13 +10,21 @@
 // A byte port in memory for tests of the protocol's order of events: what
 // the handheld "sends" is queued beforehand, what the link writes is
 // recorded. Reads never wait: a byte that is not queued is simply missing.
+// Bytes in incoming are on the line already (a purge drops them); replies
+// queued with queueReply arrive one by one, each when the link has written
+// a whole packet.
 class FakeBytePort final : public BytePort {
 public:
     std::deque<std::uint8_t> incoming;
+    std::deque<std::vector<std::uint8_t>> replies;
     std::vector<std::uint8_t> written;
 
     bool writeByte(std::uint8_t byte) override {
         written.push_back(byte);
+        if (packetEndsAt(written.size()) && !replies.empty()) {
+            incoming.insert(incoming.end(), replies.front().begin(), replies.front().end());
+            replies.pop_front();
+        }
         return true;
     }
     std::optional<std::uint8_t> readByte(int) override {
@@ -35,6 +43,25 @@ public:
     void queue(const std::vector<std::uint8_t>& wire) {
         incoming.push_back(0x00);
         incoming.insert(incoming.end(), wire.begin(), wire.end());
+    }
+    // The handheld's answer to the next packet the link writes.
+    void queueReply(const std::vector<std::uint8_t>& wire) {
+        std::vector<std::uint8_t> line{0x00};
+        line.insert(line.end(), wire.begin(), wire.end());
+        replies.push_back(std::move(line));
+    }
+
+private:
+    // Whether the written bytes up to count end a packet.
+    bool packetEndsAt(std::size_t count) const {
+        std::size_t at = 0;
+        while (at + IRPacket::HeaderSize <= count) {
+            const bool data = written[at + 2] == PacketCommand::Data;
+            at += IRPacket::HeaderSize + (data ? IRPacket::DataSize : 0);
+            if (at == count)
+                return true;
+        }
+        return false;
     }
 };
 

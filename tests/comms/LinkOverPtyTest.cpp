@@ -6,6 +6,8 @@
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
 
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -80,4 +82,27 @@ TEST_F(LinkOverPty, ThePacketSentLastReachesTheHandheldAfterTheClose) {
         ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
     }
     EXPECT_EQ(sim->received(20), QString(20, u'A'));
+}
+
+// The handheld answers the names packet after the link has given up waiting:
+// the link sends the packet again and both answers arrive together. The
+// second, late, one must not be taken as the answer to the status request
+// that follows (it would hide the low battery).
+TEST_F(LinkOverPty, AnAnswerThatComesTooLateAnswersNothingElse) {
+    sim = std::make_unique<HandheldSimProcess>(QStringList{
+        QStringLiteral("--late-reply"), QStringLiteral("1"), QStringLiteral("--late-ms"),
+        QStringLiteral("700"), QStringLiteral("--low-battery")});
+    ASSERT_TRUE(sim->started());
+    folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() + "\n");
+    link =
+        std::make_unique<SerialLink>(reply, LinkTimeouts{.replyWaitMs = 400, .receivePauseMs = 0});
+    ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
+
+    IRPacket names;
+    names.PrepareData(Bytes{'A', 'B', 0}, 1);
+    ASSERT_TRUE(link->SendWithRetry(names));
+    QThread::msleep(100); // the second answer is on the line by now
+    ASSERT_TRUE(link->SendWithRetry(IRPacket::request('P')));
+    EXPECT_EQ(link->ReplyPacket().ControlByte2, PacketStatus::LowBattery);
+    EXPECT_EQ(sim->received(3), QStringLiteral("SSP"));
 }

@@ -43,14 +43,14 @@ TEST_F(LinkProtocol, AReplyCutShortReadsZerosAndIsNoReply) {
     EXPECT_EQ(packet.Checksum2, '0');
     EXPECT_EQ(packet.PacketNumber, '0');
 
-    port->incoming = {0x00, ack[0], ack[1], ack[2], ack[3]};
+    port->replies = {{0x00, ack[0], ack[1], ack[2], ack[3]}};
     EXPECT_FALSE(link.SendWithRetry(IRPacket::request('P')));
     EXPECT_EQ(commandsWritten(), "PPPPP");
 }
 
 TEST_F(LinkProtocol, SendRetriesUntilAcceptedAndTakesIAsYes) {
-    port->queue(fromHandheld('N'));
-    port->queue(fromHandheld('I'));
+    port->queueReply(fromHandheld('N'));
+    port->queueReply(fromHandheld('I'));
     EXPECT_TRUE(link.SendWithRetry(IRPacket::request('Z')));
     EXPECT_EQ(commandsWritten(), "ZZ");
     EXPECT_EQ(link.ReplyPacket().Command, 'I');
@@ -60,10 +60,42 @@ TEST_F(LinkProtocol, ReceiveAsksAgainForAPacketCountingPastItsField) {
     Bytes bad = fromHandheld('S', 0, {'Q'}, 2);
     bad[3] = 129;
     port->queue(bad);
-    port->queue(fromHandheld('S', 0, {'O', 'K'}, 2));
+    port->queueReply(fromHandheld('S', 0, {'O', 'K'}, 2));
     IRPacket packet;
     EXPECT_TRUE(link.ReceiveWithAck(packet));
     EXPECT_EQ(packet.DataText(), "OK");
     EXPECT_EQ(commandsWritten(), "NA");
     EXPECT_EQ(link.ReplyPacket().Command, 'A');
+}
+
+// A reply that comes after the wait for it has ended must not answer the
+// next packet: the link drops what is waiting before it sends, and it does
+// not take a reply numbered for another packet.
+TEST_F(LinkProtocol, ALateReplyNeverAnswersTheNextPacket) {
+    port->queue(fromHandheld('A')); // the late answer to an earlier packet
+    port->queueReply(fromHandheld('A', 0x04));
+    EXPECT_TRUE(link.SendWithRetry(IRPacket::request('P')));
+    EXPECT_EQ(link.ReplyPacket().ControlByte2, 0x04);
+
+    IRPacket data;
+    data.PrepareData(Bytes{'x'}, 7);
+    Bytes strayAck = fromHandheld('A');
+    strayAck[8] = 3; // the answer to data packet 3
+    port->queueReply(strayAck);
+    port->queueReply(fromHandheld('A'));
+    EXPECT_TRUE(link.SendWithRetry(data));
+    EXPECT_EQ(commandsWritten(), "PSS");
+    EXPECT_EQ(link.ReplyPacket().Command, 'A');
+}
+
+TEST_F(LinkProtocol, AnswersToAPacketDropWhatIsLeftOfIt) {
+    // A data packet whose command byte came damaged leaves its data unread.
+    Bytes damaged = fromHandheld('S', 0, {'Q'}, 2);
+    damaged[2] = 'X';
+    port->queue(damaged);
+    port->queueReply(fromHandheld('S', 0, {'O', 'K'}, 2));
+    IRPacket packet;
+    EXPECT_TRUE(link.ReceiveWithAck(packet));
+    EXPECT_EQ(packet.DataText(), "OK");
+    EXPECT_EQ(commandsWritten(), "NA");
 }

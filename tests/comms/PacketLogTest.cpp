@@ -38,14 +38,14 @@ TEST(PacketLog, SendAndLogWritesThePacketThenTheReplyAndMarksFailures) {
     QStringList log;
     link.setLogSink([&log](const QString& line) { log << line; });
 
-    port.queue(fromHandheld('A', 0x05));
+    port.queueReply(fromHandheld('A', 0x05));
     EXPECT_TRUE(link.SendAndLog(IRPacket::request('P')));
     EXPECT_EQ(log, PacketLog::lines(IRPacket::request('P'), PacketLog::SentHeader) +
                        PacketLog::lines(link.ReplyPacket(), PacketLog::ReplyHeader));
     EXPECT_EQ(log.at(27), "-------------------------Packet Received-----------------------");
 
     log.clear();
-    port.queue(fromHandheld('B'));
+    port.queueReply(fromHandheld('B'));
     EXPECT_FALSE(link.SendAndLog(IRPacket::request('T'))); // a refusal is no write error
     EXPECT_FALSE(log.contains(PacketLog::WriteError));
 

@@ -36,6 +36,8 @@ public:
     void lineIdle();
 
     const std::vector<StoredImage>& images() const { return images_; }
+    // Whether what is sent now answers the packet chosen to be answered late.
+    bool answeringLate() const { return options_.lateReply > 0 && received_ == options_.lateReply; }
     std::function<void()> imagesChanged;
 
 private:

@@ -18,6 +18,8 @@ const char* const simUsage =
     "  --hang-after N      stop answering after N packets received\n"
     "  --refuse-send       refuse every data packet\n"
     "  --list-once         refuse every list request after the first\n"
+    "  --late-reply N      answer the Nth packet received late (what follows waits too)\n"
+    "  --late-ms MS        how late that answer comes (default 1000)\n"
     "  --preload NAME      start with an image of that name stored (repeatable)\n"
     "  --store DIR         write stored images to DIR as <n>.names and <n>.bin\n"
     "  -h, --help          print this help and exit\n"
@@ -83,6 +85,10 @@ bool parseValued(Parser& parser, SimOptions& options) {
         return parser.count(options.corruptEvery);
     if (arg == "--hang-after")
         return parser.count(options.hangAfter);
+    if (arg == "--late-reply")
+        return parser.count(options.lateReply);
+    if (arg == "--late-ms")
+        return parser.count(options.lateMs);
     if (arg == "--store")
         return parser.value(options.storeDir);
     if (arg == "--preload") {

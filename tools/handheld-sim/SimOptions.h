@@ -13,6 +13,8 @@ struct SimOptions {
     int hangAfter = -1;               // stop answering after this many packets; -1 = never
     bool refuseSend = false;          // answer data packets with a refusal
     bool listOnce = false;            // refuse every list request after the first
+    int lateReply = 0;                // answer the Nth packet received late; 0 = never
+    int lateMs = 1000;                // how late that answer comes
     std::vector<std::string> preload; // names of the images stored at start
     std::string storeDir;             // where stored images are written out; empty = nowhere
     bool help = false;                // print the usage and exit

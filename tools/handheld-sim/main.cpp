@@ -10,8 +10,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <deque>
 #include <iostream>
 
 namespace {
@@ -55,13 +58,53 @@ bool inputStillOpen() {
     return n > 0 || (n < 0 && errno == EINTR);
 }
 
+using Clock = std::chrono::steady_clock;
+
+// Output held back to be sent late; what follows it waits behind it, so the
+// order on the line stays the order of sending.
+struct DelayedOutput {
+    struct Entry {
+        Clock::time_point due;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::deque<Entry> entries;
+
+    void send(PseudoTerminal& terminal, const std::vector<std::uint8_t>& bytes, int delayMs) {
+        if (delayMs <= 0 && entries.empty()) {
+            terminal.writeAll(bytes);
+            return;
+        }
+        Clock::time_point due = Clock::now() + std::chrono::milliseconds(std::max(0, delayMs));
+        if (!entries.empty())
+            due = std::max(due, entries.back().due);
+        entries.push_back({due, bytes});
+    }
+    // Sends what is due; the milliseconds until the next entry is, or limit.
+    int flush(PseudoTerminal& terminal, int limit) {
+        while (!entries.empty() && entries.front().due <= Clock::now()) {
+            terminal.writeAll(entries.front().bytes);
+            entries.pop_front();
+        }
+        if (entries.empty())
+            return limit;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            entries.front().due - Clock::now());
+        return std::clamp(int(left.count()) + 1, 0, limit);
+    }
+};
+
+DelayedOutput delayed;
+
 int run(PseudoTerminal& terminal, HandheldDevice& device) {
     // A packet comes in one burst; a pause this long inside one means the
     // sender gave it up.
     constexpr int idleMs = 500;
     pollfd fds[2] = {{terminal.masterFd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
     while (!stopRequested) {
-        const int ready = ::poll(fds, 2, idleMs);
+        const int wait = delayed.flush(terminal, idleMs);
+        const int ready = ::poll(fds, 2, wait);
+        if (ready == 0 && wait < idleMs)
+            continue; // woken for held-back output, not by a quiet line
         if (ready < 0 && errno != EINTR)
             return 1;
         if (ready == 0)
@@ -97,7 +140,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     HandheldDevice device(
-        *options, [&terminal](const std::vector<std::uint8_t>& bytes) { terminal.writeAll(bytes); },
+        *options,
+        [&terminal, &device, lateMs = options->lateMs](const std::vector<std::uint8_t>& bytes) {
+            delayed.send(terminal, bytes, device.answeringLate() ? lateMs : 0);
+        },
         traceLine);
     StoreDirectory store(options->storeDir);
     if (!options->storeDir.empty()) {
