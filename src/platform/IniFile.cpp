@@ -57,8 +57,10 @@ IniFile::TextFormat IniFile::TextFormat::of(const QByteArray& bytes) {
 
 QStringList IniFile::TextFormat::decode(const QByteArray& bytes) const {
     const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? 3 : 0);
+    // A second byte-order mark is text (fromUtf8 would drop it).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const QString text = encoding == Encoding::Utf8
-                             ? QString::fromUtf8(body)
+                             ? QString(utf8(body))
                              : Windows1252::decode({body.data(), size_t(body.size())});
     // Carriage returns stay in the lines (the readers trim them), so a line
     // ended by "\r\n", by "\n" alone or by several '\r' is written back as

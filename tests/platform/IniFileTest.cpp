@@ -94,6 +94,7 @@ TEST_F(IniFileTest, AFileWrittenBackUnchangedStaysByteIdentical) {
         "\xEF\xBB\xBF[A]\r\nx=1\r\nname=Fran\xC3\xA7ois",         // BOM, CRLF, no final line break
         "[A]\r\nx=1\r\nname=Fran\xE7ois\r\n; \x93quoted\x94\r\n", // Windows-1252
         "[A]\nx=1\nname=\x81\x8D\x8F\x90\x9D",                    // its undefined bytes
+        "\xEF\xBB\xBF\xEF\xBB\xBF; two marks\n[A]\nx=1\r\ny=2\r\r\nz=3\n", // mixed line ends
     };
     for (const QByteArray& bytes : files) {
         write(bytes);
