@@ -2,35 +2,13 @@
 // image file that loads, and that file dumped to JSON and built again must
 // give the same bytes.
 #include "FuzzCheck.h"
+#include "ImageBytes.h"
 
-#include "app/ProgramClasses.h"
 #include "cli/ImageJson.h"
 #include "cli/ItemJson.h"
-#include "document/ImageFile.h"
-#include "persist/ClassRegistry.h"
-#include "persist/TMemoryStream.h"
 #include "platform/TolvError.h"
 
 #include <QJsonDocument>
-
-namespace {
-
-const ClassRegistry& registry() {
-    static ClassRegistry r = [] {
-        ClassRegistry made;
-        registerProgramClasses(made);
-        return made;
-    }();
-    return r;
-}
-
-std::vector<std::uint8_t> stored(const ImageFileContents& contents) {
-    TMemoryStream out;
-    ImageFile::Write(out, contents.Header, *contents.Items, registry());
-    return out.bytes();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QJsonDocument document =
@@ -40,15 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const ItemJsonConverters converters = ItemJsonConverters::Standard();
     std::vector<std::uint8_t> built;
     try {
-        built = stored(ImageJson::FromJson(document.object(), converters, registry()));
+        built = storedBytes(ImageJson::FromJson(document.object(), converters, programRegistry()));
     } catch (const TolvError&) {
         return 0; // refused with a message, as the command line shows it
     }
     try {
         TMemoryStream in(built);
-        const ImageFileContents contents = ImageFile::Read(in, registry());
-        const QJsonObject dumped = ImageJson::ToJson(contents, converters, registry());
-        FUZZ_CHECK(stored(ImageJson::FromJson(dumped, converters, registry())) == built,
+        const ImageFileContents contents = ImageFile::Read(in, programRegistry());
+        const QJsonObject dumped = ImageJson::ToJson(contents, converters, programRegistry());
+        FUZZ_CHECK(storedBytes(ImageJson::FromJson(dumped, converters, programRegistry())) == built,
                    "a built file dumped and built again gives other bytes");
     } catch (const TolvError& e) {
         std::fprintf(stderr, "%s\n", e.what());
