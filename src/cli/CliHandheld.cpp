@@ -13,6 +13,7 @@
 #include "document/ImageFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
+#include "platform/Windows1252.h"
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
 
@@ -147,7 +148,7 @@ struct Compiled {
 std::string firstMonthStrings(const IniFile* settings) {
     const QString strings = SettingsFile::text(settings, QStringLiteral("TOLVOptions"),
                                                QStringLiteral("MonthLanguage1"), QString());
-    return strings.toLatin1().toStdString();
+    return Windows1252::encode(strings);
 }
 
 Compiled compile(const QString& path, CliSession& session) {

@@ -37,9 +37,9 @@ void ApplyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDispl
         models.setSelectedIndex(*index);
     const DotRect& a = header.Area;
     display.SetGeometry(models.FontDPI(), a.Left, a.Top, a.Right, a.Bottom);
-    // Reading checked the area, so both lengths are sound.
-    const int32_t areaHeight = a.Bottom - 2 * NebraDisplay::StandardMargin;
-    display.SetImageSize(int32_t(header.ImageWidth()), std::max(models.Height(), areaHeight));
+    // Reading checked the area, so the length is sound; the height is the
+    // head's, so a damaged area cannot ask for a picture of any size.
+    display.SetImageSize(int32_t(header.ImageWidth()), models.Height());
 }
 
 void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable& shifts,

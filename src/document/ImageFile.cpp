@@ -50,7 +50,11 @@ void checkArea(const DotRect& a) {
     const int64_t height = int64_t(a.Bottom) - a.Top - BothMargins;
     const int64_t width = int64_t(a.Right) - a.Left - BothMargins;
     const auto inRange = [](int64_t v) { return v >= 0 && v <= ImageFileHeader::MaxImageLength; };
-    if (!inRange(a.Left) || !inRange(a.Top) || !inRange(width - 1) || !inRange(height - 1))
+    // The far edges too: the open image reaches to them.
+    const int64_t right = int64_t(a.Right) - BothMargins;
+    const int64_t bottom = int64_t(a.Bottom) - BothMargins;
+    if (!inRange(a.Left) || !inRange(a.Top) || !inRange(width - 1) || !inRange(height - 1) ||
+        !inRange(right) || !inRange(bottom))
         throw TolvError("Invalid image area (" + std::to_string(a.Left) + ", " +
                         std::to_string(a.Top) + ", " + std::to_string(a.Right) + ", " +
                         std::to_string(a.Bottom) + ")");

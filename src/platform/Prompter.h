@@ -21,6 +21,9 @@ public:
         int filterIndex = 0; // 0-based entry of the filter to preselect
         QString initialDir;
         QString fileName;
+        // Saving: whether the dialog itself asks before replacing a file
+        // (off where the program asks in its own words).
+        bool dialogConfirmsOverwrite = false;
     };
     struct FileAnswer {
         bool accepted = false;

@@ -124,6 +124,11 @@ TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
     barcode.replace("\x08\0\0\0TextItem", 12, "\x0B\0\0\0BarcodeItem", 15);
     QByteArray badArea = good;
     badArea.replace("\x04\x10\0\0", 4, "\x10\0\0\0", 4); // right 16: a negative width
+    // A sound width that ends past the longest image: opening it would ask
+    // for a picture of that length.
+    QByteArray farArea = good;
+    farArea.replace(QByteArray("\0\0\0\0\0\0\0\0\x04\x10\0\0", 12),
+                    QByteArray("\x90\x5F\x01\0\0\0\0\0\xB0\xAD\x01\0", 12));
 
     const struct {
         QString path;
@@ -132,6 +137,7 @@ TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
         {fileOf("cut.G1A", good.left(good.size() - 3)), "Unexpected end of file"},
         {fileOf("barcode.G1A", barcode), "Unknown object type \"BarcodeItem\""},
         {fileOf("area.G1A", badArea), "Invalid image area (0, 0, 16, 228)"},
+        {fileOf("far.G1A", farArea), "Invalid image area (90000, 0, 110000, 228)"},
         {fileOf("other.G1A", ImageBytes().str("nebra V3.1X001").bytes), "Not a Tolvane image file"},
         {dir.filePath(QStringLiteral("missing.G1A")), "no such file"},
         {dir.path(), "it is a folder"},

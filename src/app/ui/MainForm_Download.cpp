@@ -39,6 +39,7 @@ void TMainForm::downloadImage() {
     const auto model = std::size_t(context_.data.printers().selectedIndex());
     image.saveRequest.filter = settings_.FileTypeCaption.at(model) + QStringLiteral("|*.bin");
     image.saveRequest.initialDir = settings_.PrevSaveDir;
+    image.saveRequest.dialogConfirmsOverwrite = true; // the program asks nothing more
     runDownload(handheldContext(), image);
     editor.RefreshImage();
 }

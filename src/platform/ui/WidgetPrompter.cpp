@@ -72,8 +72,7 @@ Prompter::FileAnswer WidgetPrompter::runFileDialog(const FileRequest& request, b
     QFileDialog dialog(parent_, request.caption, request.initialDir);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // The program asks itself before it replaces a file.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.dialogConfirmsOverwrite);
     const QStringList filters = qtFileFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
