@@ -1,19 +1,19 @@
 #include "app/ui/LengthEdit.h"
 
-TLengthEdit::TLengthEdit(QWidget* parent) : QLineEdit(parent) {}
+LengthEdit::LengthEdit(QWidget* parent) : QLineEdit(parent) {}
 
-void TLengthEdit::setAxis(const TNEBRAData& data, TNEBRAData::Axis axis) {
+void LengthEdit::setAxis(const TNEBRAData& data, TNEBRAData::Axis axis) {
     data_ = &data;
     axis_ = axis;
 }
 
-void TLengthEdit::showDots(int dots) {
+void LengthEdit::showDots(int dots) {
     shownDots_ = dots;
     shown_ = data_ ? data_->DotsToText(dots, axis_) : QString::number(dots);
     setText(shown_);
 }
 
-std::optional<int> TLengthEdit::dots() const {
+std::optional<int> LengthEdit::dots() const {
     if (!isChanged())
         return shownDots_;
     return data_ ? data_->TextToDots(text(), axis_) : std::nullopt;

@@ -11,10 +11,10 @@
 // field when it is left or the dialog is confirmed, never under the cursor.
 // Decimals show the interface language's separator and may be typed with a
 // point or a comma.
-class TLengthEdit : public QLineEdit {
+class LengthEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TLengthEdit(QWidget* parent = nullptr);
+    explicit LengthEdit(QWidget* parent = nullptr);
 
     // The data store converts the field's lengths on axis; set before use.
     void setAxis(const TNEBRAData& data, TNEBRAData::Axis axis);

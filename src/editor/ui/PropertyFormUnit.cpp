@@ -74,8 +74,8 @@ QGroupBox* TPropertyForm::buildPositionBox() {
     positionGroupBox_ = namedWidget<QGroupBox>(this, "PositionGroupBox");
     xPosLabel_ = namedWidget<QLabel>(positionGroupBox_, "XPosLabel");
     yPosLabel_ = namedWidget<QLabel>(positionGroupBox_, "YPosLabel");
-    xPosEdit_ = namedWidget<TLengthEdit>(positionGroupBox_, "XPosEdit");
-    yPosEdit_ = namedWidget<TLengthEdit>(positionGroupBox_, "YPosEdit");
+    xPosEdit_ = namedWidget<LengthEdit>(positionGroupBox_, "XPosEdit");
+    yPosEdit_ = namedWidget<LengthEdit>(positionGroupBox_, "YPosEdit");
     xPosEdit_->setAxis(data_, TNEBRAData::Axis::X);
     yPosEdit_->setAxis(data_, TNEBRAData::Axis::Y);
     unitLabel_ = namedWidget<QLabel>(positionGroupBox_, "UnitLabel");
@@ -90,7 +90,7 @@ QGroupBox* TPropertyForm::buildPositionBox() {
     grid->addWidget(yPosLabel_, 1, 0);
     grid->addWidget(yPosEdit_, 1, 1);
     grid->addWidget(unitLabel_, 0, 2, 2, 1);
-    for (TLengthEdit* edit : {xPosEdit_, yPosEdit_})
+    for (LengthEdit* edit : {xPosEdit_, yPosEdit_})
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { positionFinished(*edit); });
     return positionGroupBox_;
 }
@@ -167,12 +167,12 @@ void TPropertyForm::showPosition() {
 
 // The copy's position on the axis of edit, without the margin and limited
 // to the image.
-int TPropertyForm::shownPosition(const TLengthEdit& edit) const {
+int TPropertyForm::shownPosition(const LengthEdit& edit) const {
     const int at = &edit == xPosEdit_ ? copy_->GetX() : copy_->GetY();
     return std::clamp(at - view_->Margin(), 0, positionLimit(edit));
 }
 
-int TPropertyForm::positionLimit(const TLengthEdit& edit) const {
+int TPropertyForm::positionLimit(const LengthEdit& edit) const {
     return std::max(0, &edit == xPosEdit_ ? view_->ImageWidth() : view_->ImageHeight());
 }
 
@@ -205,7 +205,7 @@ void TPropertyForm::ShowCaption() {
 // A position is read when its field is left or OK is pressed, never while
 // it is typed: an empty field is 0, a text that is not a length is 0 with a
 // beep, and the dots are limited to the model before the copy takes them.
-void TPropertyForm::positionFinished(TLengthEdit& edit) {
+void TPropertyForm::positionFinished(LengthEdit& edit) {
     if (!copy_ || !edit.isChanged())
         return;
     std::optional<int> typed = edit.dots();

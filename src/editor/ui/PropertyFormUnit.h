@@ -18,7 +18,7 @@ class QPushButton;
 class QVBoxLayout;
 class RadioGroup;
 class TFontSet;
-class TLengthEdit;
+class LengthEdit;
 class TNEBRAData;
 
 // The common item property dialog (component PropertyForm): position,
@@ -77,9 +77,9 @@ private:
     void SetupJustification();
     void ShowCaption();
 
-    int positionLimit(const TLengthEdit& edit) const;
-    int shownPosition(const TLengthEdit& edit) const;
-    void positionFinished(TLengthEdit& edit);
+    int positionLimit(const LengthEdit& edit) const;
+    int shownPosition(const LengthEdit& edit) const;
+    void positionFinished(LengthEdit& edit);
     void rotationChosen(int index);
     void justificationChosen(int index);
     void fontNameChosen();
@@ -106,8 +106,8 @@ private:
     RadioGroup* rotationRG_ = nullptr;
     RadioGroup* justificationRG_ = nullptr;
     QGroupBox* positionGroupBox_ = nullptr;
-    TLengthEdit* xPosEdit_ = nullptr;
-    TLengthEdit* yPosEdit_ = nullptr;
+    LengthEdit* xPosEdit_ = nullptr;
+    LengthEdit* yPosEdit_ = nullptr;
     QLabel* xPosLabel_ = nullptr;
     QLabel* yPosLabel_ = nullptr;
     QLabel* unitLabel_ = nullptr;

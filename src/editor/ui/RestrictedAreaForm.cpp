@@ -59,7 +59,7 @@ QGroupBox* TRestrictedAreaForm::buildGroup(const char* name, Field first) {
     for (int row = 0; row < 2; ++row) {
         const int f = first + row;
         labels_[f] = namedWidget<QLabel>(group, kFields[f].label);
-        edits_[f] = namedWidget<TLengthEdit>(group, kFields[f].edit);
+        edits_[f] = namedWidget<LengthEdit>(group, kFields[f].edit);
         labels_[f]->setBuddy(edits_[f]);
         connect(edits_[f], &QLineEdit::editingFinished, this, [this, f] { fieldLeft(Field(f)); });
         grid->addWidget(labels_[f], row, 0);
@@ -147,7 +147,7 @@ std::optional<int> TRestrictedAreaForm::typedValue(Field field) {
 // A length the field can read is shown as the dots it stands for; anything
 // else stays as typed until OK reports it.
 void TRestrictedAreaForm::fieldLeft(Field field) {
-    TLengthEdit* edit = edits_[field];
+    LengthEdit* edit = edits_[field];
     if (!data_ || !edit->isChanged())
         return;
     if (const std::optional<int> dots = edit->dots(); dots && *dots >= 0)

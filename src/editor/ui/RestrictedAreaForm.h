@@ -12,7 +12,7 @@ class Prompter;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TLengthEdit;
+class LengthEdit;
 class TNEBRAData;
 
 // The restricted area by numbers (component RestrictedAreaForm, "Size of
@@ -48,7 +48,7 @@ private:
 
     Prompter* prompter_ = nullptr;
     const TNEBRAData* data_ = nullptr;
-    std::array<TLengthEdit*, FieldCount> edits_{};
+    std::array<LengthEdit*, FieldCount> edits_{};
     std::array<QLabel*, FieldCount> labels_{};
     std::array<QLabel*, 2> unitLabels_{};
     QGroupBox* positionGroupBox_ = nullptr;
