@@ -32,8 +32,11 @@ tolvane_build() {
     local dir="$1"; shift
     local launcher=()
     if command -v ccache >/dev/null; then
-        # Paths relative to the checkout, so that every clone shares the cache.
+        # Paths relative to the checkout and the working folder left out of
+        # the hash, so that every clone shares the cache (debug information
+        # then names the folder of the clone that filled it).
         export CCACHE_BASEDIR="$TOLVANE_ROOT"
+        export CCACHE_NOHASHDIR=1
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
     if [ ! -f "$dir/build.ninja" ]; then
