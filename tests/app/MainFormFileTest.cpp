@@ -38,17 +38,6 @@ namespace {
 using Answer = Prompter::Answer;
 using Icon = Prompter::Icon;
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // Types the two names into the image names dialog and presses a button.
 ScriptedPrompter::DialogScript names(const QString& shortName, const QString& longName,
                                      const char* button = "OKButton") {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFolders.h"
+
 #include "document/ImagePLists.h"
 #include "items/ItemClasses.h"
 #include "items/TextItems.h"
@@ -95,9 +97,4 @@ inline std::unique_ptr<TextItem> storedTextItem(int font, QPoint at, const char*
     item->Rotation = uint8_t(rotation);
     item->Text = text;
     return item;
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

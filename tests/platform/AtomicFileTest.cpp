@@ -52,17 +52,6 @@ Outcome onFullDisk(const std::function<bool()>& save) {
     return WEXITSTATUS(status) == 0 ? Outcome::ReportedFailure : Outcome::ReportedSuccess;
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 ImageFileHeader smallHeader() {
     ImageFileHeader h;
     h.ShortName = "Short";
@@ -78,7 +67,7 @@ TEST(AtomicFile, ReplacesTheWholeFileAndFailsWithAReason) {
     const QString path = dir.filePath("f.bin");
     writeBytes(path, "a much longer previous content");
     ASSERT_TRUE(AtomicFile::write(path, "new"));
-    EXPECT_EQ(bytesOf(path), "new");
+    EXPECT_EQ(fileBytes(path), "new");
 
     QString error;
     EXPECT_FALSE(AtomicFile::write(dir.filePath("no/such/folder/f.bin"), "x", &error));
@@ -114,7 +103,7 @@ TEST(AtomicFile, EverySaveOnAFullDiskKeepsThePreviousFile) {
     for (const auto& c : cases) {
         writeBytes(c.path, old);
         EXPECT_EQ(onFullDisk(c.save), Outcome::ReportedFailure) << c.saver;
-        EXPECT_EQ(bytesOf(c.path), old) << c.saver;
+        EXPECT_EQ(fileBytes(c.path), old) << c.saver;
         const QFileInfo target(c.path);
         EXPECT_TRUE(target.dir().entryList({target.fileName() + ".*"}, QDir::Files).isEmpty())
             << c.saver << ": a temporary file was left behind";
