@@ -20,6 +20,19 @@ void ItemChangeCommand::redo() {
     editor_.RefreshImage();
 }
 
+NudgeCommand::NudgeCommand(ImageEditor& editor, ImageItem& item, std::unique_ptr<ImageItem> before,
+                           std::unique_ptr<ImageItem> after)
+    : ItemChangeCommand(editor, item, std::move(before), std::move(after), QStringLiteral("Move")) {
+}
+
+bool NudgeCommand::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const NudgeCommand*>(other);
+    if (&next->item_ != &item_)
+        return false;
+    after_ = next->after_->CloneItem();
+    return true;
+}
+
 ListChangeCommand::ListChangeCommand(ImageEditor& editor, ImageItem& item, int32_t index,
                                      std::unique_ptr<ImageItem>&& held, const QString& text)
     : QUndoCommand(text), editor_(editor), item_(item), index_(index), held_(std::move(held)) {}

@@ -28,11 +28,26 @@ public:
     void undo() override;
     void redo() override;
 
-private:
+protected:
     ImageEditor& editor_;
     ImageItem& item_;
     std::unique_ptr<ImageItem> before_;
     std::unique_ptr<ImageItem> after_;
+};
+
+// A move by the arrow keys. Nudges of the same item one after another are
+// one step: the stack hands each new one to the one on top, which keeps its
+// own "before" and takes the newcomer's "after". Another item, or any other
+// command in between, starts a new step.
+class NudgeCommand : public ItemChangeCommand {
+public:
+    static constexpr int Id = 1;
+
+    NudgeCommand(ImageEditor& editor, ImageItem& item, std::unique_ptr<ImageItem> before,
+                 std::unique_ptr<ImageItem> after);
+
+    int id() const override { return Id; }
+    bool mergeWith(const QUndoCommand* other) override;
 };
 
 // An item going into or out of the list: the command holds it while it is

@@ -28,6 +28,7 @@ bool overlaps(const EdgeRect& a, const EdgeRect& b) {
 
 ImageEditor::ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter)
     : items_(&prompter), display_(fonts, models), prompter_(prompter) {
+    undo_.setUndoLimit(UndoLimit);
     connect(&undo_, &QUndoStack::cleanChanged, this, &ImageEditor::NoteModified);
     NewImage();
 }

@@ -25,6 +25,12 @@ class TFontSet;
 class ImageEditor : public QObject {
     Q_OBJECT
 public:
+    // Steps of history kept. Every step holds whole copies of the items it
+    // changed (or, for a cut, the item itself), and graphic items carry
+    // their bitmaps: a long session must not grow without bound. A hundred
+    // steps is far more than anyone walks back through.
+    static constexpr int UndoLimit = 100;
+
     ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter);
     ~ImageEditor() override;
 
@@ -91,7 +97,7 @@ public:
     // a drag records its whole move once, with RecordChange.
     bool MoveWithinArea(ImageItem& item, QPoint position);
     // Moves the selected item by a few dots, as a drag would; false when
-    // nothing moved.
+    // nothing moved. Nudges of the same item in a row undo as one step.
     bool Nudge(int dx, int dy);
     // Records a change already made to an item (before: a copy from before).
     void RecordChange(ImageItem& item, const ImageItem& before, const QString& text);

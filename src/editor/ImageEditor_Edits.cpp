@@ -60,12 +60,12 @@ bool ImageEditor::Nudge(int dx, int dy) {
     ImageItem* item = selected_;
     if (!item)
         return false;
-    const std::unique_ptr<ImageItem> before = item->CloneItem();
+    std::unique_ptr<ImageItem> before = item->CloneItem();
     const QPoint from = item->GetPosition();
     MoveWithinArea(*item, from + QPoint(dx, dy));
     if (item->GetPosition() == from)
         return false;
-    RecordChange(*item, *before, QStringLiteral("Move"));
+    undo_.push(new NudgeCommand(*this, *item, std::move(before), item->CloneItem()));
     return true;
 }
 

@@ -52,6 +52,21 @@ TEST_F(EditorTest, ANudgeOutOfTheAreaIsRefused) {
     EXPECT_EQ(editor.UndoStack().count(), 0);
 }
 
+TEST_F(EditorTest, TheHistoryKeepsTheLastHundredSteps) {
+    ImageItem& first = addText(1000, 200);
+    ImageItem& second = addText(2000, 200);
+    for (int i = 0; i <= ImageEditor::UndoLimit; ++i) { // alternating: no two merge
+        editor.Select(i % 2 ? &second : &first);
+        ASSERT_TRUE(editor.Nudge(1, 0));
+    }
+    EXPECT_EQ(editor.UndoStack().count(), ImageEditor::UndoLimit);
+    while (editor.UndoStack().canUndo())
+        editor.UndoStack().undo();
+    EXPECT_EQ(first.GetX(), 1001); // the oldest step is gone
+    EXPECT_EQ(second.GetX(), 2000);
+    EXPECT_TRUE(editor.Modified());
+}
+
 TEST_F(EditorTest, AnAreaByNumbersMustLieWithinTheImageAndHoldEveryItem) {
     addText(1000, 200);
     EXPECT_FALSE(editor.DefineArea({0, 0, 4101, 356}));
