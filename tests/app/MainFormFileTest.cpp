@@ -17,8 +17,8 @@
 #include "platform/ui/WidgetPrompter.h"
 #include "printer/FontSetUnit.h"
 
+#include "DialogDriving.h"
 #include "MainWindowFixture.h"
-#include "ModalDriver.h"
 
 #include <QAction>
 #include <QDir>
@@ -41,19 +41,12 @@ using Icon = Prompter::Icon;
 // Types the two names into the image names dialog and presses a button.
 ScriptedPrompter::DialogScript names(const QString& shortName, const QString& longName,
                                      const char* button = "OKButton") {
-    return [=](QDialog& dialog) {
+    return script([=](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "NamesFm");
-        dialog.show();
-        for (const auto& [edit, text] :
-             {std::pair{"ShortNameEdit", shortName}, std::pair{"LongNameEdit", longName}}) {
-            auto* box = dialog.findChild<QLineEdit*>(QLatin1String(edit));
-            box->selectAll();
-            QTest::keyClicks(box, text);
-        }
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-        dialog.hide();
-        return dialog.result();
-    };
+        typeInto(control<QLineEdit>(dialog, "ShortNameEdit"), shortName);
+        typeInto(control<QLineEdit>(dialog, "LongNameEdit"), longName);
+        click(dialog, button);
+    });
 }
 
 // The main window on the middle model (4000 × 128 dots, files ".G1A"), with
@@ -65,19 +58,9 @@ protected:
         folders.writeIni("[SelectPrinter]\nLastUsed=1\n");
         registerProgramClasses(registry);
         makeModel();
-        for (const int model : {1, 2, 4})
-            fonts->Append(testFont(model));
+        addTestFonts();
         makeWindow(through);
         window->show();
-    }
-    static std::unique_ptr<NEBRAFont> testFont(int model) {
-        auto font = std::make_unique<NEBRAFont>();
-        font->ModelCode = model;
-        font->FontNumber = 1;
-        font->Name = "Sans";
-        font->FaceName = "DejaVu Sans";
-        font->PointSize = 12;
-        return font;
     }
 
     ImageEditor& editor() { return window->surface().Editor(); }

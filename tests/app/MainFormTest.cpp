@@ -4,7 +4,6 @@
 #include "app/Messages.h"
 #include "app/SettingsFile.h"
 #include "app/ui/LangFormUnit.h"
-#include "app/ui/RadioGroupDialog.h"
 #include "app/wareHouse.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
@@ -122,23 +121,6 @@ TEST_F(MainFormTest, WithoutASettingsFileNothingIsWrittenAndNothingCanBePlaced) 
     EXPECT_FALSE(QFile::exists(folders.iniPath()));
 }
 
-TEST_F(MainFormTest, ChoosingAnotherLanguageClosesTheWindow) {
-    start("[LangForm]\nLanguage=0\n");
-    folders.writeInstallFile("French.ini",
-                             "[LangForm]\nLanguage=1\n[MainForm]\nFileMenu=Fichier\n");
-    window->show();
-    prompter.dialogScripts.push_back([](QDialog& d) {
-        static_cast<TLangForm&>(d).setItemIndex(1);
-        return int(QDialog::Accepted);
-    });
-    prompter.answers = {Prompter::Answer::Yes};
-    window->action("OptionsMenuLanguage")->trigger();
-    EXPECT_FALSE(window->isVisible());
-    const std::unique_ptr<IniFile> ini = SettingsFile::open();
-    EXPECT_EQ(ini->readString("MainForm", "FileMenu", ""), "Fichier");
-    EXPECT_EQ(ini->readInteger("LangForm", "Language", -1), 1);
-}
-
 TEST_F(MainFormTest, ALanguageChangeAsksForTheAlteredImageFirstAndCancelChangesNothing) {
     const QByteArray settings =
         "[LangForm]\nLanguage=0\n[CommsPortForm]\nCOM1Device=/dev/ttyUSB0\n";
@@ -170,58 +152,6 @@ TEST_F(MainFormTest, ALanguageChangeAsksForTheAlteredImageFirstAndCancelChangesN
     EXPECT_EQ(ini->readString("MainForm", "FileMenu", ""), "Fichier");
     EXPECT_EQ(ini->readString("CommsPortForm", "COM1Device", ""), "/dev/ttyUSB0");
 }
-
-TEST_F(MainFormTest, NewImageAppliesTheChosenModel) {
-    start("");
-    window->show();
-    prompter.dialogScripts.push_back([](QDialog& d) {
-        EXPECT_EQ(d.objectName(), "SelectPrinter");
-        static_cast<RadioGroupDialog&>(d).setItemIndex(2);
-        return int(QDialog::Accepted);
-    });
-    window->action("FileMenuNew")->trigger();
-    EXPECT_EQ(data->printers().selectedIndex(), 2);
-    EXPECT_TRUE(window->action("FormatMenuBottomJustify")->isVisible());
-    EXPECT_TRUE(window->action("InkCostButtonHint")->isVisible());
-}
-
-} // namespace
-
-namespace {
-
-std::unique_ptr<NEBRAFont> font(int model, int number, const char* name, int size) {
-    auto f = std::make_unique<NEBRAFont>();
-    f->ModelCode = model;
-    f->FontNumber = number;
-    f->Name = name;
-    f->FaceName = "DejaVu Sans";
-    f->PointSize = size;
-    return f;
-}
-
-TEST_F(MainFormTest, ToolBarFontBoxesListTheModelsFontsAndChooseTheCurrentFont) {
-    start("");
-    fonts->Append(font(1, 1, "Standard", 7));
-    fonts->Append(font(1, 2, "Standard", 9));
-    fonts->Append(font(1, 3, "Bold", 12));
-    fonts->Append(font(2, 1, "Other model", 5));
-    window->show();
-    auto* names = window->findChild<QComboBox*>("FontNameBox");
-    auto* sizes = window->findChild<QComboBox*>("FontSizeBox");
-    ASSERT_TRUE(names && sizes);
-    EXPECT_EQ(names->count(), 2);
-    EXPECT_EQ(names->currentText(), "Standard");
-    EXPECT_EQ(sizes->count(), 2);
-
-    names->setCurrentIndex(1);
-    emit names->activated(1);
-    EXPECT_EQ(sizes->currentText(), "12");
-    EXPECT_EQ(fonts->CurrentFontNumber(), 3);
-}
-
-} // namespace
-
-namespace {
 
 TEST_F(MainFormTest, HandheldCommandsAreWiredToTheDownloadAndPortDialogs) {
     start("[CommsPortForm]\nCommsPort=7\n");

@@ -8,17 +8,12 @@
 
 #include <gtest/gtest.h>
 
-TEST(MainFormTexts, BuiltInTextsInOrderWithUniqueKeys) {
-    const std::vector<KeyedText> table = MainFormTexts::builtInTexts();
-    ASSERT_EQ(table.size(), 86u);
-    EXPECT_EQ(table.front(), (KeyedText{"XPosPanel", "X"}));
-    EXPECT_EQ(table[4], (KeyedText{"NewHint", "New|"}));
-    EXPECT_EQ(table[33], (KeyedText{"FileMenu", "File"}));
-    EXPECT_EQ(table.back(), (KeyedText{"HandErase", "Erase"}));
+TEST(MainFormTexts, KeysAreUnique) {
     QSet<QString> keys;
-    for (const KeyedText& t : table)
+    for (const KeyedText& t : MainFormTexts::builtInTexts()) {
+        EXPECT_TRUE(!keys.contains(t.key.toLower())) << t.key.toStdString();
         keys.insert(t.key.toLower());
-    EXPECT_EQ(keys.size(), 86);
+    }
     EXPECT_EQ(MainFormTexts::Title, "Tolvane");
 }
 

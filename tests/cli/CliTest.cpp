@@ -139,16 +139,6 @@ TEST(Cli, OutputsOnAFullDiskFailAndKeepThePreviousFile) {
     }
 }
 
-TEST(Cli, EveryCommandExplainsItself) {
-    const CliRunner cli;
-    for (const char* command :
-         {"dump", "build", "render", "compile", "download", "list", "erase"}) {
-        const CliRunner::Result r = cli.run({command, "--help"});
-        EXPECT_EQ(r.status, 0);
-        EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: tolvane-cli ") + command)) << command;
-    }
-}
-
 TEST(Cli, VersionIsTheProjectVersion) {
     const CliRunner cli;
     for (const char* option : {"--version", "-v"}) {

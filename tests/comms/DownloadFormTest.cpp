@@ -50,7 +50,7 @@ protected:
 // A full handheld: Yes, then Replace with no image chosen.
 TEST_F(DownloadCommand, ReplaceWithoutASelectionStoresTheImageAsNew) {
     startSim({"--full", "--preload", "A", "--preload", "B"});
-    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
         EXPECT_EQ(labelText(d, "NameLabel"), QStringLiteral("Image: AB PRODUCT"));
         click(d, "DownloadButton");
         ASSERT_TRUE(eventually([&] { return page(d) == TDownloadForm::FullPage; }));
@@ -74,7 +74,7 @@ TEST_F(DownloadCommand, ReplaceWithoutASelectionStoresTheImageAsNew) {
 TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
     startSim({"--preload", "OLD"});
     image.items.Append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
-    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
         click(d, "DownloadButton");
         ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
         EXPECT_EQ(control<QProgressBar>(d, "ProgressBar")->value(), 4);
@@ -97,7 +97,7 @@ TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
 // error page that would have the user download it twice.
 TEST_F(DownloadCommand, AFinalListThatCannotBeReadStillEndsDone) {
     startSim({"--preload", "OLD", "--list-once"});
-    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
         click(d, "DownloadButton");
         ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
         click(d, "DoneButton");
@@ -117,7 +117,7 @@ TEST_F(DownloadCommand, AnUnacknowledgedEndIsAnErrorNotDone) {
     // P, T, the acknowledgements of one name and of the list's end, the names
     // packet and one data packet are answered; the end packet is not.
     startSim({"--preload", "OLD", "--hang-after", "6"});
-    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
         click(d, "DownloadButton");
         ASSERT_TRUE(eventually([&] { return page(d) == TDownloadForm::ErrorPage; }));
         EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Error:Comms error"));

@@ -26,7 +26,7 @@ protected:
     }
     // Views, expecting the error page with text.
     void viewFails(const QString& text, int replyWaitMs) {
-        prompter.dialogScripts.push_back(drive([text](QDialog& d) {
+        prompter.dialogScripts.push_back(script([text](QDialog& d) {
             EXPECT_EQ(static_cast<THandHeldForm&>(d).currentPage(), THandHeldForm::ErrorPage);
             EXPECT_EQ(labelText(d, "ErrorLabel"), text);
             click(d, "ContinueButton");
@@ -68,7 +68,7 @@ TEST_F(HandheldCommand, ViewOfAnEmptyOrSilentHandheldShowsTheError) {
 
 TEST_F(HandheldCommand, EraseOnAPortThatWillNotOpenShowsOnlyThePortMessage) {
     folders.writeIni("[CommsPortForm]\nCOM2Device=/nonexistent/tty\n");
-    prompter.dialogScripts.push_back(drive([this](QDialog& d) {
+    prompter.dialogScripts.push_back(script([this](QDialog& d) {
         click(d, "EraseProceedButton");
         EXPECT_EQ(prompter.texts(), QStringList{Messages::program().CouldNotOpenPortError});
         EXPECT_FALSE(shown(d, "CompletedLabel"));
@@ -84,7 +84,7 @@ TEST_F(HandheldCommand, AnAcknowledgedEraseIsCompleted) {
     const IniFile ini(folders.iniPath());
     TDownloadForm form(&ini, reply);
     form.setPacing({0, 0});
-    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
         EXPECT_EQ(static_cast<TDownloadForm&>(d).currentPage(), TDownloadForm::EraseHandsetPage);
         click(d, "EraseProceedButton");
         ASSERT_TRUE(eventually([&] { return shown(d, "CompletedLabel"); }));
@@ -97,7 +97,7 @@ TEST_F(HandheldCommand, AnAcknowledgedEraseIsCompleted) {
 
 TEST_F(HandheldCommand, AnUnansweredEraseIsNotCompleted) {
     startSim({"--silent"});
-    prompter.dialogScripts.push_back(drive([](QDialog& d) {
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
         click(d, "EraseProceedButton");
         ASSERT_TRUE(eventually([&] {
             return static_cast<TDownloadForm&>(d).currentPage() == TDownloadForm::ErrorPage;

@@ -106,12 +106,6 @@ TEST(ImageFile, RefusesToWriteAHeaderItCouldNotReadBack) {
     EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
 }
 
-TEST(ImageFile, EveryCutOfAFileIsAnErrorNeverACrash) {
-    const QByteArray whole = sampleBytes().bytes;
-    for (qsizetype n = 0; n < whole.size(); ++n)
-        EXPECT_THROW(readBytes(whole.left(n)), TolvError) << "cut at " << n;
-}
-
 TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
     QTemporaryDir dir;
     const auto fileOf = [&](const char* name, const QByteArray& bytes) {

@@ -1,3 +1,4 @@
+#include "DialogDriving.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
 #include "app/SettingsFile.h"
@@ -7,22 +8,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 QLineEdit* edit(QDialog& dialog, const char* name) {
-    return dialog.findChild<QLineEdit*>(QLatin1String(name));
-}
-
-int click(QDialog& dialog, const char* button) {
-    dialog.setResult(QDialog::Rejected);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-    return dialog.result();
+    return control<QLineEdit>(dialog, name);
 }
 
 void paste(QLineEdit* target, const QString& text) {
@@ -47,12 +40,12 @@ struct Names {
 TEST(NamesFm, TypingIsCutToTheLimitsButNamesFromAFileStayWhole) {
     Names n("ABCDEFGHIJKLMN", "Long");
     TNamesFm form(nullptr);
-    n.prompter.dialogScripts.push_back([](QDialog& d) {
+    n.prompter.dialogScripts.push_back(script([](QDialog& d) {
         EXPECT_EQ(edit(d, "ShortNameEdit")->text(), "ABCDEFGHIJKLMN"); // shown whole
         paste(edit(d, "ShortNameEdit"), QStringLiteral("123456789012345"));
         paste(edit(d, "LongNameEdit"), QString(30, u'x'));
-        return click(d, "OKButton");
-    });
+        click(d, "OKButton");
+    }));
     EXPECT_TRUE(form.execute(n.prompter, n.data));
     EXPECT_EQ(n.data.ShortName(), "1234567890");
     EXPECT_EQ(n.data.LongName(), std::string(26, 'x'));
@@ -61,14 +54,13 @@ TEST(NamesFm, TypingIsCutToTheLimitsButNamesFromAFileStayWhole) {
 TEST(NamesFm, CancelRestoresTheNamesShownAtOpening) {
     Names n("Short", "Long");
     TNamesFm form(nullptr);
-    n.prompter.dialogScripts.push_back([](QDialog& d) {
+    n.prompter.dialogScripts.push_back(script([](QDialog& d) {
         edit(d, "ShortNameEdit")->clear();
         QTest::keyClicks(edit(d, "LongNameEdit"), "er");
-        const int result = click(d, "CancelButton");
+        click(d, "CancelButton");
         EXPECT_EQ(edit(d, "ShortNameEdit")->text(), "Short");
         EXPECT_EQ(edit(d, "LongNameEdit")->text(), "Long");
-        return result;
-    });
+    }));
     EXPECT_FALSE(form.execute(n.prompter, n.data));
     EXPECT_EQ(n.data.ShortName(), "Short");
     EXPECT_EQ(n.data.LongName(), "Long");
@@ -82,10 +74,10 @@ TEST(NamesFm, SettingsGiveTheLimitsAndKeepThePosition) {
     EXPECT_EQ(form.shortNameLength(), 4);
     EXPECT_EQ(form.longNameLength(), TNamesFm::DefaultLongNameLength); // garbage: the default
     ScriptedPrompter prompter;
-    prompter.dialogScripts.push_back([](QDialog& d) {
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
         d.move(70, 80);
-        return click(d, "CancelButton");
-    });
+        click(d, "CancelButton");
+    }));
     form.execute(prompter, data);
     EXPECT_EQ(IniFile(folders.iniPath()).readInteger("NamesFm", "Left", 0), 70);
 }
@@ -95,21 +87,16 @@ TEST(NamesFm, SettingsGiveTheLimitsAndKeepThePosition) {
 TEST(NamesFm, NamesAreWindows1252AndOnlyCharactersOutsideItAreRefused) {
     Names n("\x80uro", "Long");
     TNamesFm form(nullptr);
-    n.prompter.dialogScripts.push_back([&n](QDialog& d) {
-        QTimer::singleShot(0, &d, [&n, &d] {
-            EXPECT_EQ(edit(d, "ShortNameEdit")->text(), QString::fromUtf8("€uro"));
-            paste(edit(d, "LongNameEdit"), QString::fromUtf8("Löng ✓"));
-            click(d, "OKButton");
-            EXPECT_TRUE(d.isVisible());
-            EXPECT_EQ(n.prompter.texts(), QStringList{QString::fromUtf8(
-                                              "Error - \"✓\" cannot be used in a description.")});
-            paste(edit(d, "LongNameEdit"), QString::fromUtf8("„Löng“ – …"));
-            click(d, "OKButton");
-            if (d.isVisible())
-                d.reject();
-        });
-        return d.exec();
-    });
+    n.prompter.dialogScripts.push_back(modalScript([&n](QDialog& d) {
+        EXPECT_EQ(edit(d, "ShortNameEdit")->text(), QString::fromUtf8("€uro"));
+        paste(edit(d, "LongNameEdit"), QString::fromUtf8("Löng ✓"));
+        click(d, "OKButton");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(n.prompter.texts(),
+                  QStringList{QString::fromUtf8("Error - \"✓\" cannot be used in a description.")});
+        paste(edit(d, "LongNameEdit"), QString::fromUtf8("„Löng“ – …"));
+        click(d, "OKButton");
+    }));
     EXPECT_TRUE(form.execute(n.prompter, n.data));
     EXPECT_EQ(n.data.ShortName(), "\x80uro");
     EXPECT_EQ(n.data.LongName(), "\x84L\xF6ng\x93 \x96 \x85");

@@ -1,5 +1,5 @@
 #include "editor/ui/CheatList.h"
-#include "DialogTestSupport.h"
+#include "DialogHarness.h"
 #include "document/ImagePLists.h"
 
 #include <QToolButton>

@@ -13,10 +13,9 @@
 #include "platform/ui/WidgetPrompter.h"
 #include "printer/FontSetUnit.h"
 
-#include "DialogTestSupport.h"
+#include "DialogDriving.h"
 #include "EditorTestSupport.h"
 #include "MainWindowFixture.h"
-#include "ModalDriver.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,22 +28,6 @@
 
 namespace {
 
-// The test faces, the same for every model, so that nothing depends on the
-// shipped font map.
-void addTestFonts(TFontSet& fonts) {
-    for (const int model : {1, 2, 4}) {
-        for (const int size : {12, 16}) {
-            auto font = std::make_unique<NEBRAFont>();
-            font->ModelCode = model;
-            font->FontNumber = size == 12 ? 1 : 2;
-            font->Name = "Sans";
-            font->FaceName = "DejaVu Sans";
-            font->PointSize = size;
-            fonts.Append(std::move(font));
-        }
-    }
-}
-
 // The main window on the widest model (4000 × 256 dots), at most three
 // items besides graphics.
 class MainFormEditTest : public MainWindowFixture {
@@ -54,7 +37,7 @@ protected:
         folders.writeIni("[MainForm]\nMaxItemsPerLabel=3\nWidth=900\nHeight=600\n"
                          "[SelectPrinter]\nLastUsed=2\n");
         makeModel();
-        addTestFonts(*fonts);
+        addTestFonts();
         makeWindow(through);
         window->surface().movePointer = [this](QPoint global) { pointer.push_back(global); };
         window->show();
@@ -179,6 +162,82 @@ TEST_F(MainFormEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
     window->action("EditMenuUndo")->trigger();
     EXPECT_EQ(item.GetPosition(), QPoint(300, 200));
 }
+
+TEST_F(MainFormEditTest, ArrowNudgesOfOneItemUndoAndRedoAsOneStep) {
+    ImageItem& item = addText({300, 200});
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    for (int i = 0; i < 5; ++i)
+        key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    EXPECT_EQ(item.GetPosition(), QPoint(305, 201));
+    EXPECT_EQ(editor().UndoStack().count(), 1);
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(item.GetPosition(), QPoint(300, 200));
+    EXPECT_FALSE(window->Modified());
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(item.GetPosition(), QPoint(305, 201));
+    EXPECT_EQ(editor().UndoStack().count(), 1);
+}
+
+// Each row: what happens between two pairs of nudges of the first item, how
+// many steps the history then holds, and where one undo leaves the item.
+class NudgeInterruptionTest;
+struct Interruption {
+    const char* name;
+    void (*between)(NudgeInterruptionTest&, ImageItem& second);
+    int steps;
+    QPoint afterUndo;
+};
+
+class NudgeInterruptionTest : public MainFormEditTest,
+                              public ::testing::WithParamInterface<Interruption> {
+public:
+    using MainFormEditTest::grip;
+    using MainFormEditTest::image;
+    using MainFormEditTest::key;
+    using MainFormEditTest::window;
+};
+
+TEST_P(NudgeInterruptionTest, DecidesWhetherTheNudgesAreOneStep) {
+    ImageItem& first = addText({300, 200});
+    ImageItem& second = addText({1000, 200});
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(first));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    GetParam().between(*this, second);
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(first));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    EXPECT_EQ(editor().UndoStack().count(), GetParam().steps);
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(first.GetPosition(), GetParam().afterUndo);
+}
+
+void selectAndNudgeUp(NudgeInterruptionTest& t, ImageItem& second) {
+    QTest::mouseClick(t.image, Qt::LeftButton, Qt::NoModifier, t.grip(second));
+    t.key(Qt::Key_Up);
+}
+
+void copyAndPaste(NudgeInterruptionTest& t, ImageItem&) {
+    t.key(Qt::Key_C, Qt::ControlModifier);
+    t.key(Qt::Key_V, Qt::ControlModifier);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Between, NudgeInterruptionTest,
+    ::testing::Values(
+        Interruption{"OnlyAClick", [](NudgeInterruptionTest&, ImageItem&) {}, 1, {300, 200}},
+        Interruption{"ANudgeOfAnotherItem", selectAndNudgeUp, 3, {298, 200}},
+        Interruption{"APaste", copyAndPaste, 3, {298, 200}},
+        Interruption{"ASave",
+                     [](NudgeInterruptionTest& t, ImageItem&) { t.window->setModified(false); },
+                     2,
+                     {298, 200}}),
+    [](const ::testing::TestParamInfo<Interruption>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST_F(MainFormEditTest, FontBoxesAndJustificationFollowTheItemThroughUndoAndRedo) {
     ImageItem& item = addText({300, 200}); // Sans 12

@@ -1,4 +1,4 @@
-#include "DialogTestSupport.h"
+#include "DialogHarness.h"
 #include "app/SettingsFile.h"
 #include "app/ui/RadioGroup.h"
 #include "editor/ui/PropertyFormUnit.h"

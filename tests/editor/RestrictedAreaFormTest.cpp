@@ -1,5 +1,5 @@
 #include "editor/ui/RestrictedAreaForm.h"
-#include "DialogTestSupport.h"
+#include "DialogHarness.h"
 #include "app/SettingsFile.h"
 
 namespace {

@@ -75,13 +75,10 @@ TEST(FontMap, HeaderOfAnyLengthIsSkippedAndCountZeroGivesNoFonts) {
     EXPECT_TRUE(h.fonts.IsEmpty());
 }
 
-TEST(FontMap, DamagedFileOrAForeignRecordIsRejectedWhole) {
+// A map cut anywhere: HostileInputTest.
+TEST(FontMap, AWrongCountOrAForeignRecordIsRejectedWhole) {
     FontSetHarness h;
     const auto whole = h.mapBytes("map", 2, {{2, 1, "Standard", 7}, {4, 1, "Bold", 9}});
-    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
-        EXPECT_FALSE(h.load({whole.begin(), whole.begin() + std::ptrdiff_t(cut)})) << cut;
-        EXPECT_TRUE(h.fonts.IsEmpty()) << cut;
-    }
     for (const int32_t count : {-1, 3, 0x7FFFFFFF}) {
         auto bytes = whole;
         for (int k = 0; k < 4; ++k) // the count follows the 7 bytes of the header

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 // A main window over its own settings and installation folders, made in two
 // steps so a test can add fonts (or drop the settings file) in between:
@@ -25,6 +26,20 @@ protected:
     void makeModel() {
         data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
         fonts = std::make_unique<TFontSet>(data->printers());
+    }
+    // The test faces, the same for every model, so that nothing depends on
+    // the shipped font map: "Sans" 12 as font 1 and 16 as font 2.
+    void addTestFonts() {
+        for (const int model : {1, 2, 4})
+            for (const auto& [number, size] : {std::pair{1, 12}, {2, 16}}) {
+                auto font = std::make_unique<NEBRAFont>();
+                font->ModelCode = model;
+                font->FontNumber = number;
+                font->Name = "Sans";
+                font->FaceName = "DejaVu Sans";
+                font->PointSize = size;
+                fonts->Append(std::move(font));
+            }
     }
     void makeWindow() { makeWindow(prompter); }
     // A window that talks to the user through another prompter (the real

@@ -1,5 +1,5 @@
 #include "items/ui/TextItemForm.h"
-#include "DialogTestSupport.h"
+#include "DialogHarness.h"
 #include "items/TextItems.h"
 
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "app/wareHouse.h"
 #include "platform/ui/WidgetPrompter.h"
 
-#include "ModalDriver.h"
+#include "DialogDriving.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -16,21 +16,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// Clicks the named button of a dialog and answers how the click closed it.
-int click(QDialog& dialog, const char* button) {
-    dialog.setResult(QDialog::Rejected);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-    return dialog.result();
-}
-
-template <typename T> T* child(QDialog& dialog, const char* name) {
-    return dialog.findChild<T*>(QLatin1String(name));
-}
-
-} // namespace
 
 TEST(GridForm, OkAppliesAPitchThatIsANumberAndNothingElse) {
     struct Row {
@@ -48,14 +33,14 @@ TEST(GridForm, OkAppliesAPitchThatIsANumberAndNothingElse) {
         data.SetPitch(25);
         TGridTForm form(nullptr);
         ScriptedPrompter prompter;
-        prompter.dialogScripts.push_back([&r](QDialog& dialog) {
-            auto* pitch = child<QLineEdit>(dialog, "PitchEdit");
+        prompter.dialogScripts.push_back(script([&r](QDialog& dialog) {
+            auto* pitch = control<QLineEdit>(dialog, "PitchEdit");
             EXPECT_EQ(pitch->text(), QStringLiteral("1.417"));
             pitch->setText(QLatin1String(r.typed));
-            child<QCheckBox>(dialog, "DisplayGrid")->toggle();
-            child<QCheckBox>(dialog, "SnapToGrid")->toggle();
-            return click(dialog, r.button);
-        });
+            control<QCheckBox>(dialog, "DisplayGrid")->toggle();
+            control<QCheckBox>(dialog, "SnapToGrid")->toggle();
+            click(dialog, r.button);
+        }));
         form.execute(prompter, data);
         EXPECT_EQ(data.Pitch(), r.pitch) << r.typed;
         EXPECT_EQ(data.GridOn() && data.SnapOn(), r.changed) << r.typed;
@@ -75,8 +60,8 @@ TEST(GridForm, ABadPitchKeepsTheDialogOpenWithItsChoices) {
     WidgetPrompter prompter(nullptr);
     ModalDriver user{[](QWidget& w) {
                          auto& dialog = static_cast<QDialog&>(w);
-                         child<QLineEdit>(dialog, "PitchEdit")->setText("12abc");
-                         child<QCheckBox>(dialog, "DisplayGrid")->toggle();
+                         control<QLineEdit>(dialog, "PitchEdit")->setText("12abc");
+                         control<QCheckBox>(dialog, "DisplayGrid")->toggle();
                          click(dialog, "OKButton");
                      },
                      [](QWidget& w) {
@@ -86,8 +71,8 @@ TEST(GridForm, ABadPitchKeepsTheDialogOpenWithItsChoices) {
                      },
                      [](QWidget& w) {
                          auto& dialog = static_cast<QDialog&>(w);
-                         EXPECT_TRUE(child<QCheckBox>(dialog, "DisplayGrid")->isChecked());
-                         child<QLineEdit>(dialog, "PitchEdit")->setText("1");
+                         EXPECT_TRUE(control<QCheckBox>(dialog, "DisplayGrid")->isChecked());
+                         control<QLineEdit>(dialog, "PitchEdit")->setText("1");
                          click(dialog, "OKButton");
                      }};
     EXPECT_TRUE(form.execute(prompter, data));

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "DialogDriving.h"
+#include "RenderHarness.h"
+#include "ScriptedPrompter.h"
+#include "TestFolders.h"
+#include "app/wareHouse.h"
+
+// What a dialog test needs: private settings and installation folders, the
+// test fonts on a display, the data store on the same printer model, and a
+// scripted prompter. Model 1 by default: 4000 × 128 dots at 185 dpi.
+struct DialogHarness {
+    explicit DialogHarness(int modelIndex = 1) : render(modelIndex) {
+        data.printers().setSelectedIndex(modelIndex);
+    }
+
+    TestFolders folders;
+    RenderHarness render;
+    TNEBRAData data{nullptr};
+    ScriptedPrompter prompter;
+};
