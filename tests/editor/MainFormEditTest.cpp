@@ -189,6 +189,9 @@ struct Interruption {
     int steps;
     QPoint afterUndo;
 };
+void PrintTo(const Interruption& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class NudgeInterruptionTest : public MainFormEditTest,
                               public ::testing::WithParamInterface<Interruption> {
