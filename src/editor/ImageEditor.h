@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Messages;
 class Prompter;
 class TCoderList;
 class TFontSet;
@@ -25,7 +26,8 @@ class TFontSet;
 class ImageEditor : public QObject {
     Q_OBJECT
 public:
-    ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter);
+    ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter,
+                const Messages& messages);
     ~ImageEditor() override;
 
     ImagePList& Items() { return items_; }
@@ -33,6 +35,8 @@ public:
     NebraDisplay& Display() { return display_; }
     const TFontSet& Fonts() const { return display_.Fonts(); }
     Prompter& prompter() const { return prompter_; }
+    // The message table refusals are shown from.
+    const Messages& messages() const { return messages_; }
     QUndoStack& UndoStack() { return undo_; }
 
     // Frees every item, the clipboard item and the history, and sets the
@@ -142,6 +146,7 @@ private:
     ImagePList items_;
     NebraDisplay display_;
     Prompter& prompter_;
+    const Messages& messages_;
     QUndoStack undo_;
     ImageItem* selected_ = nullptr;
     std::unique_ptr<ImageItem> clipboard_;

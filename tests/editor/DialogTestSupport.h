@@ -3,7 +3,7 @@
 #include "RenderHarness.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 
 #include <QAbstractButton>
 #include <QDialog>
