@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-// The dialog shows no choice for it but keeps it, so that nothing is lost.
 namespace {
 
 // The built-in texts.
@@ -17,6 +16,7 @@ const Messages messages;
 
 } // namespace
 
+// The dialog shows no choice for it but keeps it, so that nothing is lost.
 TEST(CommsPort, AStoredPortNamingNoPortOpensNothingAndIsKept) {
     TestFolders folders;
     folders.writeIni("[CommsPortForm]\nCommsPort=7\n");
@@ -29,4 +29,20 @@ TEST(CommsPort, AStoredPortNamingNoPortOpensNothingAndIsKept) {
         EXPECT_EQ(form.itemIndex(), -1);
     }
     EXPECT_EQ(SettingsFile::open()->readString(CommsPort::Section, "CommsPort", ""), "7");
+}
+
+// The message table is the one the link was given, not one shared by the
+// whole program: two links in other languages report in their own.
+TEST(CommsPort, EachLinkReportsInTheMessageTableItWasGiven) {
+    TestFolders folders;
+    Messages other;
+    other.InvalidCommsPortNoError = QStringLiteral("Ogiltigt portnummer");
+    IRPacket reply;
+    SerialLink builtIn(reply, messages);
+    SerialLink translated(reply, other);
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(translated.OpenCommsPort(7, prompter));
+    EXPECT_FALSE(builtIn.OpenCommsPort(7, prompter));
+    EXPECT_EQ(prompter.texts(),
+              QStringList({"Ogiltigt portnummer", "Invalid communications port number"}));
 }
