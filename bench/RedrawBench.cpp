@@ -10,6 +10,7 @@
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
 #include "printer/miprinters.h"
+#include "texts/Messages.h"
 
 #include <benchmark/benchmark.h>
 
@@ -97,7 +98,8 @@ private:
     TCoderList models{nullptr};
     TFontSet fonts{models};
     SilentPrompter prompter;
-    ImageEditor editor{fonts, models, prompter};
+    Messages messages;
+    ImageEditor editor{fonts, models, prompter, messages};
     int step_ = 1;
 
 public:

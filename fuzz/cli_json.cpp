@@ -3,6 +3,7 @@
 // give the same bytes.
 #include "FuzzCheck.h"
 #include "ImageBytes.h"
+#include "texts/Messages.h"
 
 #include "cli/ImageJson.h"
 #include "cli/ItemJson.h"
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         TMemoryStream in(built);
-        const ImageFileContents contents = ImageFile::Read(in, programRegistry());
+        const ImageFileContents contents = ImageFile::Read(in, programRegistry(), Messages());
         const QJsonObject dumped = ImageJson::ToJson(contents, converters, programRegistry());
         FUZZ_CHECK(storedBytes(ImageJson::FromJson(dumped, converters, programRegistry())) == built,
                    "a built file dumped and built again gives other bytes");

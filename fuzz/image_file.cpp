@@ -2,6 +2,7 @@
 // to an image that stores the very same bytes.
 #include "FuzzCheck.h"
 #include "ImageBytes.h"
+#include "texts/Messages.h"
 
 #include "platform/TolvError.h"
 
@@ -9,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TMemoryStream in(fuzzBytes(data, size));
     ImageFileContents contents;
     try {
-        contents = ImageFile::Read(in, programRegistry());
+        contents = ImageFile::Read(in, programRegistry(), Messages());
     } catch (const TolvError&) {
         return 0;
     }
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     TMemoryStream again(first);
     try {
-        const ImageFileContents reread = ImageFile::Read(again, programRegistry());
+        const ImageFileContents reread = ImageFile::Read(again, programRegistry(), Messages());
         FUZZ_CHECK(storedBytes(reread) == first, "a stored image reads back to a different image");
     } catch (const TolvError& e) {
         std::fprintf(stderr, "%s\n", e.what());

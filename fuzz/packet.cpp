@@ -12,6 +12,7 @@
 #include "comms/BytePort.h"
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
+#include "texts/Messages.h"
 
 #include <deque>
 #include <memory>
@@ -74,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t quietAfter = data[1] == 255 ? SIZE_MAX : data[1];
     std::vector<std::uint8_t> written;
     IRPacket reply;
-    SerialLink link(reply, LinkTimeouts{0, 0, 0, 0});
+    const Messages messages;
+    SerialLink link(reply, messages, LinkTimeouts{0, 0, 0, 0});
     link.attach(std::make_unique<ScriptedPort>(std::deque<std::uint8_t>(data + 2, data + size),
                                                quietAfter, written));
 

@@ -1,5 +1,6 @@
 #include "app/MainSettings.h"
 
+#include "comms/DownloadCompiler.h"
 #include "platform/IniFile.h"
 
 namespace {
@@ -65,4 +66,16 @@ QString MainSettings::openDialogFilter() const {
     for (std::size_t i = 0; i < 3; ++i)
         parts << FileTypeCaption[i] << u'*' + FileExtension[i];
     return parts.join(u'|');
+}
+
+DownloadLimits MainSettings::downloadLimits(const IniFile* settings) const {
+    DownloadLimits limits;
+    limits.HandheldMaxSize = HandheldMaxSize;
+    if (settings) {
+        const int length =
+            settings->readInteger(QStringLiteral("NamesFm"), QStringLiteral("ShortNameLength"),
+                                  DownloadLimits::DefaultShortNameLength);
+        limits.ShortNameLength = length >= 1 ? length : DownloadLimits::DefaultShortNameLength;
+    }
+    return limits;
 }

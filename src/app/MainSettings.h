@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class IniFile;
+struct DownloadLimits;
 
 // The settings the main window keeps in the settings file: file types of the
 // three printer models, the file dialogs' folders and filter, the window's
@@ -47,4 +48,9 @@ struct MainSettings {
 
     // The open dialog's filter: "caption|*ext|caption|*ext|caption|*ext".
     QString openDialogFilter() const;
+
+    // What bounds a download image: HandheldMaxSize as read, and
+    // ShortNameLength of section "NamesFm" read now from settings (a length
+    // below 1, or no settings file, takes the default).
+    DownloadLimits downloadLimits(const IniFile* settings) const;
 };

@@ -1,18 +1,18 @@
 // Start-up of the designer.
-#include "app/AppContext.h"
-#include "app/LanguageFiles.h"
-#include "app/Messages.h"
 #include "app/ProgramClasses.h"
-#include "app/SettingsFile.h"
 #include "app/StartOptions.h"
 #include "app/ui/MainForm.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
 #include "document/ItemTypeNames.h"
+#include "document/wareHouse.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ProgramFonts.h"
+#include "texts/LanguageFiles.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -36,19 +36,21 @@ int main(int argc, char** argv) {
 
     LanguageFiles::createSettingsIfMissing();
     const std::unique_ptr<IniFile> settings = SettingsFile::open(&prompter);
-    Messages::program().load(settings.get());
+    Messages messages;
+    messages.load(settings.get());
     if (settings)
         LanguageFiles::installQtTranslations(
             settings->readInteger(QStringLiteral("LangForm"), QStringLiteral("Language"), 0));
-    ItemTypeNames::program().load(settings.get());
+    ItemTypeNames kindNames;
+    kindNames.load(settings.get());
 
     SystemClock clock;
     TNEBRAData data(settings.get());
     TFontSet fonts(data.printers());
-    if (!loadProgramFonts(fonts, registry, prompter))
+    if (!loadProgramFonts(fonts, registry, prompter, messages))
         return 1;
 
-    AppContext context{prompter, clock, data, registry, fonts};
+    AppContext context{prompter, clock, data, registry, fonts, messages, kindNames};
     TMainForm window(context);
     prompter.setParent(&window);
     window.show();

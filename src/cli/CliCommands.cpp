@@ -90,7 +90,8 @@ bool parse(const QString& command, const QStringList& args, CommandLine& line) {
 
 QByteArray dump(const CommandLine& line, CliSession& session) {
     const QString& path = line.files.front();
-    const ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    const ImageFileContents contents =
+        ImageFile::Read(path, session.Registry(), session.messages());
     try {
         const QJsonObject json =
             ImageJson::ToJson(contents, ItemJsonConverters::Standard(), session.Registry());
@@ -182,7 +183,7 @@ void render(const CommandLine& line, CliSession& session) {
     const float zoom = zoomOf(line.zoom);
     const std::unique_ptr<FixedClock> clock = clockOf(line.now);
     const QString& path = line.files.front();
-    ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    ImageFileContents contents = ImageFile::Read(path, session.Registry(), session.messages());
     TFontSet fonts(session.Models());
     session.LoadFontMap(fonts, QStringLiteral("render"));
     NebraDisplay display(fonts, session.Models());

@@ -1,6 +1,6 @@
 #include "cli/CliHandheld.h"
 
-#include "app/SettingsFile.h"
+#include "app/MainSettings.h"
 #include "cli/CliHelp.h"
 #include "cli/CliPrompter.h"
 #include "cli/CliSession.h"
@@ -16,6 +16,7 @@
 #include "platform/Windows1252.h"
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
+#include "texts/SettingsFile.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -151,8 +152,15 @@ std::string firstMonthStrings(const IniFile* settings) {
     return Windows1252::encode(strings);
 }
 
+// The limits the designer's download takes from the same settings file.
+DownloadLimits downloadLimits(const IniFile* settings) {
+    MainSettings main;
+    main.read(settings);
+    return main.downloadLimits(settings);
+}
+
 Compiled compile(const QString& path, CliSession& session) {
-    ImageFileContents contents = ImageFile::Read(path, session.Registry());
+    ImageFileContents contents = ImageFile::Read(path, session.Registry(), session.messages());
     const ImageFileHeader& h = contents.Header;
     TFontSet fonts(session.Models());
     NebraDisplay display(fonts, session.Models());
@@ -169,9 +177,10 @@ Compiled compile(const QString& path, CliSession& session) {
                                 fonts,
                                 session.Models().selectedIndex()};
     const DownloadCompiler::Result result =
-        DownloadCompiler::Compile(source, DownloadLimits::read(session.Settings()));
+        DownloadCompiler::Compile(source, downloadLimits(session.Settings()));
     if (result.refusal != DownloadCompiler::Refusal::None)
-        fail(DownloadCompiler::MessageFor(result, *contents.Items) +
+        fail(DownloadCompiler::MessageFor(result, *contents.Items, session.messages(),
+                                          session.kindNames()) +
              QStringLiteral(" (\"%1\")").arg(QDir::toNativeSeparators(path)));
     const IDL& image = *result.image;
     return {{image.Bytes.begin(), image.Bytes.begin() + image.Size}, h.ShortName, h.LongName};
@@ -187,8 +196,9 @@ void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
 // a device path, or COM1 … COM4 as the settings file maps them.
 class HandheldLine {
 public:
-    HandheldLine(const CommandLine& line, const IniFile* settings)
-        : line_(line), texts_(DownloadTexts::read(settings)), link_(reply_) {
+    HandheldLine(const CommandLine& line, const CliSession& session)
+        : line_(line), texts_(DownloadTexts::read(session.Settings())),
+          link_(reply_, session.messages()) {
         link_.setLogSink([this](const QString& text) { log_ += text.toUtf8() + '\n'; });
     }
 
@@ -301,7 +311,7 @@ QStringList download(HandheldLine& line, const Compiled& image, int replace,
 
 CliCommands::Outcome runOnHandheld(const CommandLine& line, CliSession& session) {
     const Compiled image = downloading(line.command) ? compile(line.image, session) : Compiled{};
-    HandheldLine handheld(line, session.Settings());
+    HandheldLine handheld(line, session);
     try {
         handheld.open();
         QByteArray out;

@@ -1,21 +1,21 @@
 #include "cli/CliSession.h"
 
 #include "app/MainSettings.h"
-#include "app/Messages.h"
 #include "app/ProgramClasses.h"
-#include "app/SettingsFile.h"
 #include "document/ItemTypeNames.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ProgramFonts.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include <QDir>
 
 CliSession::CliSession() : settings_(SettingsFile::open()), models_(settings_.get()) {
     registerProgramClasses(registry_);
-    Messages::program().load(settings_.get());
-    ItemTypeNames::program().load(settings_.get());
+    messages_.load(settings_.get());
+    kindNames_.load(settings_.get());
 }
 
 QString CliSession::FileExtension(int modelIndex) const {

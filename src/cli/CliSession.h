@@ -1,8 +1,10 @@
 #pragma once
 
+#include "document/ItemTypeNames.h"
 #include "persist/ClassRegistry.h"
 #include "platform/IniFile.h"
 #include "printer/miprinters.h"
+#include "texts/Messages.h"
 
 #include <QString>
 
@@ -20,6 +22,8 @@ public:
     const IniFile* Settings() const { return settings_.get(); }
     const ClassRegistry& Registry() const { return registry_; }
     TCoderList& Models() { return models_; }
+    const Messages& messages() const { return messages_; }
+    const ItemTypeNames& kindNames() const { return kindNames_; }
 
     // Fills fonts from the font map FONTMAP.DEF of the current folder or the
     // installation folder; raises TolvError, naming the command, when there is
@@ -33,4 +37,6 @@ private:
     std::unique_ptr<IniFile> settings_;
     ClassRegistry registry_;
     TCoderList models_;
+    Messages messages_;
+    ItemTypeNames kindNames_;
 };

@@ -1,12 +1,11 @@
 #include "comms/DownloadCompiler.h"
 
-#include "app/MainSettings.h"
-#include "app/Messages.h"
 #include "document/ImagePLists.h"
 #include "document/ShiftTable.h"
 #include "platform/AtomicFile.h"
 #include "platform/IniFile.h"
 #include "platform/TolvError.h"
+#include "texts/Messages.h"
 
 #include <vector>
 
@@ -80,19 +79,6 @@ bool appendItems(const DownloadSource& source, CheckedAppender& image) {
 
 } // namespace
 
-DownloadLimits DownloadLimits::read(const IniFile* settings) {
-    DownloadLimits limits;
-    MainSettings main;
-    main.read(settings);
-    limits.HandheldMaxSize = main.HandheldMaxSize;
-    if (settings) {
-        const int length = settings->readInteger(
-            QStringLiteral("NamesFm"), QStringLiteral("ShortNameLength"), DefaultShortNameLength);
-        limits.ShortNameLength = length >= 1 ? length : DefaultShortNameLength;
-    }
-    return limits;
-}
-
 namespace DownloadCompiler {
 
 std::string ShortNameBlock(const std::string& shortName, int length) {
@@ -124,28 +110,29 @@ Result Compile(const DownloadSource& source, const DownloadLimits& limits) {
     return {Refusal::None, std::move(image)};
 }
 
-QString MessageFor(Refusal refusal) {
+QString MessageFor(Refusal refusal, const Messages& messages) {
     switch (refusal) {
     case Refusal::NoLabelDescription:
-        return Messages::program().CannotDownloadNoLabelDescription;
+        return messages.CannotDownloadNoLabelDescription;
     case Refusal::NoItems:
         return Messages::NoItemsDefinedError;
     case Refusal::TooBig:
-        return Messages::program().ImageTooBigError;
+        return messages.ImageTooBigError;
     case Refusal::FieldEnd:
-        return Messages::program().NulCharacterError;
+        return messages.NulCharacterError;
     case Refusal::None:
         break;
     }
     return {};
 }
 
-QString MessageFor(const Result& result, const ImagePList& items) {
-    const QString text = MessageFor(result.refusal);
+QString MessageFor(const Result& result, const ImagePList& items, const Messages& messages,
+                   const ItemTypeNames& kindNames) {
+    const QString text = MessageFor(result.refusal, messages);
     if (result.refusal != Refusal::FieldEnd)
         return text;
     const ImageItem* item = items.At(result.item);
-    return text.arg(result.item).arg(item ? item->GetKindName() : QString());
+    return text.arg(result.item).arg(item ? item->GetKindName(kindNames) : QString());
 }
 
 bool SaveWholeArray(const IDL& image, const QString& path, QString* error) {

@@ -9,7 +9,8 @@
 #include <string>
 
 class ImagePList;
-class IniFile;
+class ItemTypeNames;
+class Messages;
 class ShiftTable;
 class TFontSet;
 
@@ -33,10 +34,6 @@ struct DownloadLimits {
     int ShortNameLength = DefaultShortNameLength;
     // Images of this size or more are refused; 0 refuses every image.
     std::uint32_t HandheldMaxSize = 0;
-
-    // ShortNameLength of section "NamesFm" and HandheldMaxSize of section
-    // "MainForm"; without a settings file the maximum size stays 0.
-    static DownloadLimits read(const IniFile* settings);
 };
 
 // Compiles an image into the byte image the handheld interprets: the header
@@ -63,8 +60,9 @@ Result Compile(const DownloadSource& source, const DownloadLimits& limits);
 
 // The message of the settings file's error table for a refusal (one about
 // an item names it).
-QString MessageFor(Refusal refusal);
-QString MessageFor(const Result& result, const ImagePList& items);
+QString MessageFor(Refusal refusal, const Messages& messages);
+QString MessageFor(const Result& result, const ImagePList& items, const Messages& messages,
+                   const ItemTypeNames& kindNames);
 
 // The short name block: the name cut or padded with spaces to length, then 0.
 std::string ShortNameBlock(const std::string& shortName, int length);

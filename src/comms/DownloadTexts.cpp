@@ -1,7 +1,7 @@
 #include "comms/DownloadTexts.h"
 
-#include "app/SettingsFile.h"
 #include "platform/IniFile.h"
+#include "texts/SettingsFile.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "comms/SerialLink.h"
 
-#include "app/Messages.h"
-#include "app/SettingsFile.h"
 #include "comms/CommsPort.h"
 #include "comms/IRPackets.h"
 #include "comms/QtSerialBytePort.h"
 #include "platform/Prompter.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include <QThread>
 
@@ -13,15 +13,15 @@ namespace {
 
 constexpr std::uint8_t NotArrived = '0';
 
-void showOpenFailure(Prompter& prompter) {
-    prompter.message(Messages::program().CouldNotOpenPortError, QString(), Prompter::Icon::Stop,
+void showOpenFailure(Prompter& prompter, const Messages& messages) {
+    prompter.message(messages.CouldNotOpenPortError, QString(), Prompter::Icon::Stop,
                      Prompter::Buttons::Ok);
 }
 
 } // namespace
 
-SerialLink::SerialLink(IRPacket& replyPacket, LinkTimeouts timeouts)
-    : reply_(replyPacket), timeouts_(timeouts) {}
+SerialLink::SerialLink(IRPacket& replyPacket, const Messages& messages, LinkTimeouts timeouts)
+    : reply_(replyPacket), messages_(messages), timeouts_(timeouts) {}
 
 SerialLink::~SerialLink() {
     ClosePort();
@@ -31,7 +31,7 @@ bool SerialLink::OpenPort(const QString& portName, Prompter& prompter) {
     const int index = CommsPort::indexOfName(portName);
     if (index < 0) {
         ClosePort();
-        showOpenFailure(prompter);
+        showOpenFailure(prompter, messages_);
         return false;
     }
     const auto settings = SettingsFile::open(&prompter);
@@ -41,8 +41,8 @@ bool SerialLink::OpenPort(const QString& portName, Prompter& prompter) {
 bool SerialLink::OpenCommsPort(int index, Prompter& prompter) {
     if (!CommsPort::isValid(index)) {
         ClosePort();
-        prompter.message(Messages::program().InvalidCommsPortNoError, QString(),
-                         Prompter::Icon::Stop, Prompter::Buttons::Ok);
+        prompter.message(messages_.InvalidCommsPortNoError, QString(), Prompter::Icon::Stop,
+                         Prompter::Buttons::Ok);
         return false;
     }
     return OpenPort(CommsPort::portName(index), prompter);
@@ -52,7 +52,7 @@ bool SerialLink::OpenDevice(const QString& devicePath, Prompter& prompter) {
     ClosePort();
     port_ = QtSerialBytePort::open(devicePath, timeouts_.byteWriteMs);
     if (!port_)
-        showOpenFailure(prompter);
+        showOpenFailure(prompter, messages_);
     return port_ != nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 class IRPacket;
+class Messages;
 class Prompter;
 
 // How long the link waits. The defaults are the handheld's; tests shorten
@@ -32,7 +33,7 @@ public:
     static constexpr int ReceiveAttempts = 3;
 
     // replyPacket is the program's reply packet; it must outlive the link.
-    explicit SerialLink(IRPacket& replyPacket, LinkTimeouts timeouts = {});
+    SerialLink(IRPacket& replyPacket, const Messages& messages, LinkTimeouts timeouts = {});
     ~SerialLink();
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
@@ -83,6 +84,7 @@ private:
     void log(const QString& line);
 
     IRPacket& reply_;
+    const Messages& messages_;
     LinkTimeouts timeouts_;
     std::unique_ptr<BytePort> port_;
     PacketLog::Sink log_;

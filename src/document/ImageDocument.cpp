@@ -1,8 +1,8 @@
 #include "document/ImageDocument.h"
 
-#include "app/Messages.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 #include "printer/NebraDisplays.h"
+#include "texts/Messages.h"
 
 #include <QFileInfo>
 
@@ -58,8 +58,8 @@ void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable&
         openItems.Append(contents.Items->Extract(1));
 }
 
-QString AskSaveFileName(Prompter& prompter, Prompter::FileRequest request,
-                        const QString& extension) {
+QString AskSaveFileName(Prompter& prompter, Prompter::FileRequest request, const QString& extension,
+                        const Messages& messages) {
     for (;;) {
         const Prompter::FileAnswer answer = prompter.saveFile(request);
         if (!answer.accepted)
@@ -67,7 +67,7 @@ QString AskSaveFileName(Prompter& prompter, Prompter::FileRequest request,
         const QString name = ForceExtension(answer.fileName, extension);
         if (!QFileInfo::exists(name))
             return name;
-        switch (prompter.message(Messages::program().OverwriteFileWarning, QString(),
+        switch (prompter.message(messages.OverwriteFileWarning, QString(),
                                  Prompter::Icon::Exclamation, Prompter::Buttons::YesNoCancel)) {
         case Prompter::Answer::Yes:
             return name;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class Messages;
 class NebraDisplay;
 class TCoderList;
 class TNEBRAData;
@@ -44,7 +45,7 @@ void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable&
 // extension forced; when that file exists, OverwriteFileWarning asks Yes
 // (take it), No (ask again with an empty name) or Cancel. Answers the name,
 // or an empty text when the user cancelled.
-QString AskSaveFileName(Prompter& prompter, Prompter::FileRequest request,
-                        const QString& extension);
+QString AskSaveFileName(Prompter& prompter, Prompter::FileRequest request, const QString& extension,
+                        const Messages& messages);
 
 } // namespace ImageDocument

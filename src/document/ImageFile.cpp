@@ -1,6 +1,5 @@
 #include "document/ImageFile.h"
 
-#include "app/Messages.h"
 #include "persist/BinaryFileStream.h"
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
@@ -8,6 +7,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
 #include "printer/miprinters.h"
+#include "texts/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,14 +24,10 @@ std::string shownPath(const QString& path) {
     return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path)).toStdString();
 }
 
-std::string invalidFileText() {
-    return Messages::program().InvalidFileError.toStdString();
-}
-
 // Every accepted version string has the same length, so a first string of
 // another length is refused before its bytes are read. A file too short to
 // hold a version is no image file either.
-ImageFileVersion readVersion(TStream& s) {
+ImageFileVersion readVersion(TStream& s, const Messages& messages) {
     std::optional<ImageFileVersion> version;
     try {
         if (ReadLong(s) == VersionLength) {
@@ -42,7 +38,7 @@ ImageFileVersion readVersion(TStream& s) {
     } catch (const TolvError&) {
     }
     if (!version)
-        throw TolvError(invalidFileText());
+        throw TolvError(messages.InvalidFileError.toStdString());
     return *version;
 }
 
@@ -92,9 +88,9 @@ DotRect readArea(TStream& s) {
     return area;
 }
 
-ImageFileHeader readHeader(TStream& s) {
+ImageFileHeader readHeader(TStream& s, const Messages& messages) {
     ImageFileHeader h;
-    h.Version = readVersion(s);
+    h.Version = readVersion(s, messages);
     h.LongName = ReadString(s);
     h.ShortName = ReadString(s);
     readTypeFields(s, h);
@@ -187,18 +183,18 @@ std::optional<ImageFileVersion> VersionOf(const std::string& text) {
     return std::nullopt;
 }
 
-ImageFileContents Read(TStream& s, const ClassRegistry& registry) {
+ImageFileContents Read(TStream& s, const ClassRegistry& registry, const Messages& messages) {
     ImageFileContents contents;
-    contents.Header = readHeader(s);
+    contents.Header = readHeader(s, messages);
     contents.Items = readItems(s, registry);
     return contents;
 }
 
-ImageFileContents Read(const QString& path, const ClassRegistry& registry) {
+ImageFileContents Read(const QString& path, const ClassRegistry& registry,
+                       const Messages& messages) {
     const QFileInfo info(path);
     const std::string prefix =
-        Messages::program()
-            .CannotOpenImageFileError.arg(QString::fromStdString(shownPath(path)))
+        messages.CannotOpenImageFileError.arg(QString::fromStdString(shownPath(path)))
             .toStdString() +
         ": ";
     if (!info.exists())
@@ -207,7 +203,7 @@ ImageFileContents Read(const QString& path, const ClassRegistry& registry) {
         throw TolvError(prefix + "it is a folder");
     try {
         TBinaryFileStream s(path, TFileStream::OpenRead);
-        return Read(s, registry);
+        return Read(s, registry, messages);
     } catch (const TolvError& e) {
         throw TolvError(prefix + e.what());
     }

@@ -12,6 +12,7 @@
 #include <string>
 
 class ClassRegistry;
+class Messages;
 class TStream;
 
 // The layouts of image files that can be read. Only the last is written by
@@ -62,9 +63,10 @@ std::optional<ImageFileVersion> VersionOf(const std::string& text);
 // file, cut short, an unknown or foreign record, a value out of range)
 // raises TolvError with a message that names the file; nothing of the
 // program's state is touched, so the open image survives a bad file.
-ImageFileContents Read(const QString& path, const ClassRegistry& registry);
+ImageFileContents Read(const QString& path, const ClassRegistry& registry,
+                       const Messages& messages);
 // The same from a stream; the message names no file.
-ImageFileContents Read(TStream& s, const ClassRegistry& registry);
+ImageFileContents Read(TStream& s, const ClassRegistry& registry, const Messages& messages);
 
 // Writes the image to a temporary file beside path and puts it in place only
 // when all of it was written; on failure the previous file is untouched and

@@ -162,6 +162,8 @@ void ImageItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext
 
 void ImageItem::Refresh(NebraDisplay&) {}
 
-void ImageItem::AddToListView(int index, std::vector<ListViewRow>& rows) const {
-    rows.push_back({QString::number(index), GetKindName(), Windows1252::decode(GetDataText())});
+void ImageItem::AddToListView(int index, std::vector<ListViewRow>& rows,
+                              const ItemTypeNames& names) const {
+    rows.push_back(
+        {QString::number(index), GetKindName(names), Windows1252::decode(GetDataText())});
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 class IDL;
+class ItemTypeNames;
 class NebraDisplay;
 class TFontSet;
 struct RealizedFont;
@@ -103,7 +104,7 @@ public:
     virtual uint8_t GetTypeCode() const { return 0; }
     int TypeIndex() const { return TypeIndexOf(GetTypeCode()); }
     // The kind's caption; a kind without one answers an empty text.
-    virtual QString GetKindName() const { return {}; }
+    virtual QString GetKindName(const ItemTypeNames&) const { return {}; }
     // The value shown in the item list (bytes as stored).
     virtual std::string GetDataText() const { return {}; }
 
@@ -134,7 +135,8 @@ public:
     void Compile(IDL& buffer, const CompileContext& context) const;
     // Brings a time-dependent value up to date on the view.
     virtual void Refresh(NebraDisplay& view);
-    virtual void AddToListView(int index, std::vector<ListViewRow>& rows) const;
+    virtual void AddToListView(int index, std::vector<ListViewRow>& rows,
+                               const ItemTypeNames& names) const;
 
 protected:
     ImageItem(const ImageItem&) = default;

@@ -1,21 +1,24 @@
 #include "document/ImagePLists.h"
 
-#include "app/Messages.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Prompter.h"
 #include "printer/NebraDisplays.h"
+#include "texts/Messages.h"
 
 #include <limits>
 
 std::unique_ptr<PObject> ImagePList::NewInstance() const {
-    return std::make_unique<ImagePList>(prompter_);
+    auto list = std::make_unique<ImagePList>();
+    list->prompter_ = prompter_;
+    list->messages_ = messages_;
+    return list;
 }
 
 bool ImagePList::admits(const PObject* element) const {
     if (!element || dynamic_cast<const ImageItem*>(element))
         return true;
-    if (prompter_)
-        prompter_->inform(Messages::program().WrongObjectError, Prompter::Icon::Stop);
+    if (prompter_ && messages_)
+        prompter_->inform(messages_->WrongObjectError, Prompter::Icon::Stop);
     return false;
 }
 
@@ -96,10 +99,10 @@ int ImagePList::CountGraphics() const {
     return graphics;
 }
 
-std::vector<ListViewRow> ImagePList::ListViewRows() const {
+std::vector<ListViewRow> ImagePList::ListViewRows(const ItemTypeNames& names) const {
     std::vector<ListViewRow> rows;
     for (int32_t i = 1; i <= Count(); ++i)
-        At(i)->AddToListView(i, rows);
+        At(i)->AddToListView(i, rows, names);
     return rows;
 }
 

@@ -9,6 +9,7 @@
 
 class ClassRegistry;
 class NebraDisplay;
+class Messages;
 class Prompter;
 
 // The items of one image, in image order, 1-based. It admits only items:
@@ -19,7 +20,9 @@ class Prompter;
 // empties it rather than replacing it.
 class ImagePList : public PList {
 public:
-    explicit ImagePList(Prompter* prompter = nullptr) : prompter_(prompter) {}
+    ImagePList() = default;
+    ImagePList(Prompter& prompter, const Messages& messages)
+        : prompter_(&prompter), messages_(&messages) {}
 
     const char* ClassName() const override { return "ImagePList"; }
     std::unique_ptr<PObject> NewInstance() const override;
@@ -46,7 +49,7 @@ public:
     void CompileAll(IDL& buffer, const CompileContext& context) const;
     void RefreshAll(NebraDisplay& view);
     int CountGraphics() const;
-    std::vector<ListViewRow> ListViewRows() const;
+    std::vector<ListViewRow> ListViewRows(const ItemTypeNames& names) const;
     // Whitens the whole picture (within the canvas's clip).
     void EraseImage(NebraDisplay& view) const;
     // For each item whose TypeIndex is in typeIndexes, a line "code  position
@@ -56,7 +59,8 @@ public:
 private:
     bool admits(const PObject* element) const;
 
-    Prompter* prompter_;
+    Prompter* prompter_ = nullptr;
+    const Messages* messages_ = nullptr;
 };
 
 // Registers ImageItem and ImagePList.

@@ -31,8 +31,3 @@ void ItemTypeNames::load(const IniFile* settings) {
 std::vector<KeyedText> ItemTypeNames::texts() const {
     return keyedTexts<ItemTypeNames>(*this, kCaptions);
 }
-
-ItemTypeNames& ItemTypeNames::program() {
-    static ItemTypeNames captions;
-    return captions;
-}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextTable.h"
+#include "texts/TextTable.h"
 
 #include <QString>
 
@@ -41,7 +41,4 @@ public:
     // happens for a null (absent) settings file.
     void load(const IniFile* settings);
     std::vector<KeyedText> texts() const;
-
-    // The captions of the running program, loaded once at start-up.
-    static ItemTypeNames& program();
 };

@@ -1,8 +1,8 @@
 #include "document/ShiftTable.h"
 
-#include "app/Messages.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
+#include "texts/Messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -137,8 +137,7 @@ int ShiftTable::Find(uint8_t day, double start, const std::string& code) const {
     return 0;
 }
 
-QString ShiftTable::MessageFor(Refusal refusal) {
-    const Messages& m = Messages::program();
+QString ShiftTable::MessageFor(Refusal refusal, const Messages& m) {
     switch (refusal) {
     case Refusal::TooManyShifts:
         return m.TooManyShiftsError;

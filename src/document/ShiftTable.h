@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class Messages;
 class TStream;
 
 // One slot of the shift table: the weekday the shift starts on, its start time
@@ -64,7 +65,7 @@ public:
     int Find(uint8_t day, double start, const std::string& code) const;
     // The message of the settings file's error table that explains a refusal;
     // empty for None and NoSuchShift, which only a caller's fault produces.
-    static QString MessageFor(Refusal refusal);
+    static QString MessageFor(Refusal refusal, const Messages& messages);
 
     // The code of the shift running at moment; empty without shifts.
     std::string CurrentShiftCode(const QDateTime& moment) const;

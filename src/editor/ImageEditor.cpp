@@ -26,8 +26,10 @@ bool overlaps(const EdgeRect& a, const EdgeRect& b) {
 
 } // namespace
 
-ImageEditor::ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter)
-    : items_(&prompter), display_(fonts, models), prompter_(prompter) {
+ImageEditor::ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter,
+                         const Messages& messages)
+    : items_(prompter, messages), display_(fonts, models), prompter_(prompter),
+      messages_(messages) {
     undo_.setUndoLimit(UndoLimit);
     connect(&undo_, &QUndoStack::cleanChanged, this, &ImageEditor::NoteModified);
     NewImage();

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Messages;
 class Prompter;
 class TCoderList;
 class TFontSet;
@@ -31,7 +32,8 @@ public:
     // steps is far more than anyone walks back through.
     static constexpr int UndoLimit = 100;
 
-    ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter);
+    ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter,
+                const Messages& messages);
     ~ImageEditor() override;
 
     ImagePList& Items() { return items_; }
@@ -39,6 +41,8 @@ public:
     NebraDisplay& Display() { return display_; }
     const TFontSet& Fonts() const { return display_.Fonts(); }
     Prompter& prompter() const { return prompter_; }
+    // The message table refusals are shown from.
+    const Messages& messages() const { return messages_; }
     QUndoStack& UndoStack() { return undo_; }
 
     // Frees every item, the clipboard item and the history, and sets the
@@ -148,6 +152,7 @@ private:
     ImagePList items_;
     NebraDisplay display_;
     Prompter& prompter_;
+    const Messages& messages_;
     QUndoStack undo_;
     ImageItem* selected_ = nullptr;
     std::unique_ptr<ImageItem> clipboard_;

@@ -2,8 +2,8 @@
 // records what it did as one undoable command.
 #include "editor/ImageEditor.h"
 
-#include "app/Messages.h"
 #include "editor/EditCommands.h"
+#include "texts/Messages.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ bool ImageEditor::PlaceItem(std::unique_ptr<ImageItem> item) {
 
 bool ImageEditor::AddIfItFits(std::unique_ptr<ImageItem> item, const QString& text) {
     if (!MadeToFit(*item)) {
-        Refuse(Messages::program().InvalidObjectPlacementError);
+        Refuse(messages_.InvalidObjectPlacementError);
         return false;
     }
     const int32_t index = items_.Count() + 1;
@@ -79,7 +79,7 @@ bool ImageEditor::CommitItemChange(ImageItem& item, const ImageItem& before, con
     if (!MadeToFit(item) && !MadeToFit(item)) {
         item.Assign(before);
         RefreshImage();
-        Refuse(Messages::program().InvalidChangeError);
+        Refuse(messages_.InvalidChangeError);
         return false;
     }
     RecordChange(item, before, text);
@@ -139,7 +139,7 @@ bool ImageEditor::CommitArea(const DotRect& before) {
     if (!LiesWithinImage(drawn) || !AllItemsInside(drawn)) {
         SetAreaRect(before);
         RefreshImage();
-        Refuse(Messages::program().InvalidRestrictedAreaError);
+        Refuse(messages_.InvalidRestrictedAreaError);
         return false;
     }
     undo_.push(new AreaCommand(*this, before, drawn));
@@ -148,11 +148,11 @@ bool ImageEditor::CommitArea(const DotRect& before) {
 
 bool ImageEditor::DefineArea(const DotRect& area) {
     if (!LiesWithinImage(area)) {
-        Refuse(Messages::program().RestrictedAreaTooBigError);
+        Refuse(messages_.RestrictedAreaTooBigError);
         return false;
     }
     if (!AllItemsInside(area)) {
-        Refuse(Messages::program().InvalidRestrictedAreaError);
+        Refuse(messages_.InvalidRestrictedAreaError);
         return false;
     }
     undo_.push(new AreaCommand(*this, display_.AreaRect(), area));

@@ -1,6 +1,6 @@
 #include "editor/MSelectStates.h"
 
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 
 int32_t SnapToGrid(int32_t v, int32_t pitch) {
     if (pitch <= 0 || v % pitch == 0)

@@ -1,7 +1,7 @@
 #include "editor/MStates.h"
 
-#include "app/Messages.h"
 #include "platform/Prompter.h"
+#include "texts/Messages.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ bool MCreateItemState::WithinLimits() const {
     const ImagePList& items = editor().Items();
     const int64_t graphics = items.CountGraphics();
     const ItemLimits limits = env().Limits();
-    const Messages& texts = Messages::program();
+    const Messages& texts = editor().messages();
     if (CreatedTypeCode() == ImageItem::GraphicTypeCode)
         return graphics < limits.MaxGraphicItems ||
                refuse(editor().prompter(), texts.MaxGraphicItemsExceededError1,

@@ -56,8 +56,8 @@ void TextItem::CopyInto(PObject& dest, const PObject& source) const {
     to->OperatorRequest = from->OperatorRequest;
 }
 
-QString TextItem::GetKindName() const {
-    return ItemTypeNames::program().TextItemType;
+QString TextItem::GetKindName(const ItemTypeNames& names) const {
+    return names.TextItemType;
 }
 
 void TextItem::Draw(NebraDisplay& view) {

@@ -34,7 +34,7 @@ public:
     void CopyInto(PObject& dest, const PObject& source) const override;
 
     uint8_t GetTypeCode() const override { return TypeCode; }
-    QString GetKindName() const override;
+    QString GetKindName(const ItemTypeNames& names) const override;
     std::string GetDataText() const override { return Text; }
 
     void Draw(NebraDisplay& view) override;

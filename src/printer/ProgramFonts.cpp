@@ -1,13 +1,14 @@
 #include "printer/ProgramFonts.h"
 
-#include "app/Messages.h"
 #include "platform/Folders.h"
 #include "platform/Prompter.h"
 #include "printer/FontSetUnit.h"
+#include "texts/Messages.h"
 
 #include <QDir>
 
-bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter) {
+bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter,
+                      const Messages& messages) {
     // A path that names no file still empties the set.
     const QString path = Folders::findDataFile(FontMapFileName);
     fonts.LoadFontMap(path, registry);
@@ -17,13 +18,12 @@ bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& 
     // wrong data folder can be told from a damaged font map.
     QString text;
     if (path.isEmpty()) {
-        text = Messages::program().NoFontMapFileError + QStringLiteral("\n\n") + FontMapFileName +
+        text = messages.NoFontMapFileError + QStringLiteral("\n\n") + FontMapFileName +
                QStringLiteral(":");
         for (const QString& folder : Folders::dataFileFolders())
             text += QStringLiteral("\n") + QDir::toNativeSeparators(folder);
     } else {
-        text = Messages::program().NoFontMapsError + QStringLiteral("\n\n") +
-               QDir::toNativeSeparators(path);
+        text = messages.NoFontMapsError + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
         if (!fonts.LoadError().isEmpty())
             text += QStringLiteral("\n") + fonts.LoadError();
     }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class ClassRegistry;
+class Messages;
 class Prompter;
 class TFontSet;
 
@@ -12,4 +13,5 @@ inline const QString FontMapFileName = QStringLiteral("FONTMAP.DEF");
 // from the installation folder. Without fonts nothing can be drawn or
 // downloaded, so an empty set is reported to the user and false returned;
 // the caller then ends the program before its window is shown.
-bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter);
+bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter,
+                      const Messages& messages);

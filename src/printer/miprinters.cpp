@@ -1,7 +1,7 @@
 #include "printer/miprinters.h"
 
-#include "app/SettingsFile.h"
 #include "platform/IniFile.h"
+#include "texts/SettingsFile.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "app/ui/LangFormUnit.h"
 
-#include "app/ui/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 
 #include "TestFolders.h"
 

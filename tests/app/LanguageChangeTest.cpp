@@ -1,9 +1,9 @@
-#include "app/LanguageFiles.h"
+#include "texts/LanguageFiles.h"
 
-#include "app/Messages.h"
 #include "app/ui/LangFormUnit.h"
-#include "app/ui/RadioGroup.h"
 #include "platform/IniFile.h"
+#include "texts/Messages.h"
+#include "widgets/RadioGroup.h"
 
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"

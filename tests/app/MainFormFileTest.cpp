@@ -3,12 +3,9 @@
 // question and the label structure dialog.
 #include "app/ui/MainForm.h"
 
-#include "app/AppContext.h"
-#include "app/Messages.h"
 #include "app/ProgramClasses.h"
-#include "app/SettingsFile.h"
-#include "app/ui/RadioGroupDialog.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "editor/ui/ClientImage.h"
 #include "editor/ui/EditingSurface.h"
 #include "items/TextItems.h"
@@ -16,6 +13,9 @@
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
 #include "printer/FontSetUnit.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroupDialog.h"
 
 #include "DialogDriving.h"
 #include "MainWindowFixture.h"

@@ -1,13 +1,14 @@
 #include "app/ui/MainForm.h"
 
-#include "app/AppContext.h"
-#include "app/Messages.h"
-#include "app/SettingsFile.h"
 #include "app/ui/LangFormUnit.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroupDialog.h"
 
 #include "MainWindowFixture.h"
 
@@ -31,10 +32,6 @@ protected:
         folders.writeIni(ini);
         makeModel();
         makeWindow();
-    }
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        Messages::program() = Messages();
     }
 };
 
@@ -93,7 +90,7 @@ TEST_F(MainFormTest, ClosingWritesTheSettingsBackWithoutAskingWhenUnaltered) {
 
 TEST_F(MainFormTest, CancellingTheSaveQuestionKeepsTheWindowButStillWritesSettings) {
     start("[Errors]\nCloseConfirm=Save the image?\n");
-    Messages::program().load(SettingsFile::open().get());
+    messages.load(SettingsFile::open().get());
     window->show();
     window->setModified(true);
     prompter.answers = {Prompter::Answer::Cancel};

@@ -1,6 +1,7 @@
 #include "app/MainSettings.h"
 
-#include "app/SettingsFile.h"
+#include "comms/DownloadCompiler.h"
+#include "texts/SettingsFile.h"
 
 #include "TestFolders.h"
 
@@ -56,4 +57,20 @@ TEST(MainSettings, ExitWritesFollowTheirOrder) {
                                  "[MainForm]\nMaximised=0\nLeft=5\nTop=6\nWidth=700\nHeight=500\n\n"
                                  "[SelectPrinter]\nLastUsed=2\n\n"
                                  "[HideToolBar]\nChecked=1\n\n[Rulers]\nChecked=1\n");
+}
+
+TEST(MainSettings, DownloadLimitsComeFromTheSettingsFile) {
+    TestFolders folders;
+    MainSettings none;
+    const DownloadLimits absent = none.downloadLimits(nullptr);
+    EXPECT_EQ(absent.ShortNameLength, 10);
+    EXPECT_EQ(absent.HandheldMaxSize, 0u); // nothing can be downloaded without settings
+
+    folders.writeIni("[NamesFm]\nShortNameLength=0\n[MainForm]\nHandheldMaxSize=100\n");
+    const std::unique_ptr<IniFile> ini = SettingsFile::open();
+    MainSettings s;
+    s.read(ini.get());
+    const DownloadLimits limits = s.downloadLimits(ini.get());
+    EXPECT_EQ(limits.ShortNameLength, 10); // a length that leaves no name takes the default
+    EXPECT_EQ(limits.HandheldMaxSize, 100u);
 }

@@ -7,6 +7,7 @@
 #include "document/ImageFile.h"
 #include "printer/FontSetUnit.h"
 #include "printer/miprinters.h"
+#include "texts/Messages.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -34,7 +35,7 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
 
 // The image compiled in this process, with the same font map.
 QByteArray compiledHere(const QString& path, const QString& fontMap) {
-    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry());
+    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
     TCoderList models(nullptr);
     models.setSelectedIndex(*c.Header.ModelIndex());
     TFontSet fonts(models);

@@ -6,6 +6,7 @@
 #include "printer/FontRealizer.h"
 #include "printer/FontSetUnit.h"
 #include "printer/miprinters.h"
+#include "texts/Messages.h"
 
 #include <QImage>
 
@@ -35,7 +36,7 @@ void writeImage(const QString& path) {
 
 // The picture the editing view draws of the image at zoom.
 QImage drawnInProcess(const QString& image, const QString& fontMap, float zoom) {
-    const ImageFileContents c = ImageFile::Read(image, imageFileRegistry());
+    const ImageFileContents c = ImageFile::Read(image, imageFileRegistry(), Messages());
     TCoderList models(nullptr);
     models.setSelectedIndex(*c.Header.ModelIndex());
     TFontSet fonts(models);

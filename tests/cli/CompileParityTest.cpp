@@ -5,14 +5,16 @@
 #include "CliRunner.h"
 #include "ImageBytes.h"
 #include "ScriptedPrompter.h"
-#include "app/AppContext.h"
 #include "app/ProgramClasses.h"
-#include "app/SettingsFile.h"
 #include "app/ui/MainForm.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
 #include "document/ImageFile.h"
+#include "document/ItemTypeNames.h"
+#include "document/wareHouse.h"
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include <QAction>
 
@@ -63,8 +65,8 @@ protected:
         data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
         fonts = std::make_unique<TFontSet>(data->printers());
         ASSERT_TRUE(fonts->LoadFontMap(cli.fontMap(), registry));
-        context =
-            std::make_unique<AppContext>(AppContext{prompter, clock, *data, registry, *fonts});
+        context = std::make_unique<AppContext>(
+            AppContext{prompter, clock, *data, registry, *fonts, messages, kindNames});
         window = std::make_unique<TMainForm>(*context);
         window->show();
     }
@@ -91,6 +93,8 @@ protected:
     ScriptedPrompter prompter;
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
     ClassRegistry registry;
+    Messages messages;
+    ItemTypeNames kindNames;
     std::unique_ptr<TNEBRAData> data;
     std::unique_ptr<TFontSet> fonts;
     std::unique_ptr<AppContext> context;

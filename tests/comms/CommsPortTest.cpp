@@ -1,12 +1,20 @@
 #include "comms/CommsPort.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "app/SettingsFile.h"
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
 #include "comms/ui/CommsPortFormUnit.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// The built-in texts.
+const Messages messages;
+
+} // namespace
 
 // The dialog shows no choice for it but keeps it, so that nothing is lost.
 TEST(CommsPort, AStoredPortNamingNoPortOpensNothingAndIsKept) {
@@ -14,11 +22,27 @@ TEST(CommsPort, AStoredPortNamingNoPortOpensNothingAndIsKept) {
     folders.writeIni("[CommsPortForm]\nCommsPort=7\n");
     ScriptedPrompter prompter;
     IRPacket reply;
-    SerialLink link(reply);
+    SerialLink link(reply, messages);
     EXPECT_FALSE(link.OpenCommsPort(CommsPort::storedIndex(SettingsFile::open().get()), prompter));
     {
         TCommsPortForm form(SettingsFile::open().get());
         EXPECT_EQ(form.itemIndex(), -1);
     }
     EXPECT_EQ(SettingsFile::open()->readString(CommsPort::Section, "CommsPort", ""), "7");
+}
+
+// The message table is the one the link was given, not one shared by the
+// whole program: two links in other languages report in their own.
+TEST(CommsPort, EachLinkReportsInTheMessageTableItWasGiven) {
+    TestFolders folders;
+    Messages other;
+    other.InvalidCommsPortNoError = QStringLiteral("Ogiltigt portnummer");
+    IRPacket reply;
+    SerialLink builtIn(reply, messages);
+    SerialLink translated(reply, other);
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(translated.OpenCommsPort(7, prompter));
+    EXPECT_FALSE(builtIn.OpenCommsPort(7, prompter));
+    EXPECT_EQ(prompter.texts(),
+              QStringList({"Ogiltigt portnummer", "Invalid communications port number"}));
 }

@@ -1,7 +1,9 @@
 // The download image: the checks before compiling, the header and the limits.
 #include "DownloadTestSupport.h"
 #include "TestFolders.h"
+#include "document/ItemTypeNames.h"
 #include "platform/IniFile.h"
+#include "texts/Messages.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -65,7 +67,7 @@ TEST(DownloadCompiler, AZeroByteInATextOrPromptIsRefusedNamingTheItem) {
         const DownloadCompiler::Result r = f.compile();
         EXPECT_EQ(r.refusal, DownloadCompiler::Refusal::FieldEnd) << inPrompt;
         EXPECT_EQ(r.image, nullptr);
-        EXPECT_EQ(DownloadCompiler::MessageFor(r, f.items),
+        EXPECT_EQ(DownloadCompiler::MessageFor(r, f.items, Messages(), ItemTypeNames()),
                   "Error - item 2 (Text) holds a NUL character - Cannot Download");
     }
 }
@@ -78,7 +80,7 @@ TEST(DownloadCompiler, TheDefaultLimitTakes32511BytesAndRefuses32512) {
     over.fillTo(32512);
     EXPECT_EQ(over.compile().refusal, DownloadCompiler::Refusal::TooBig);
     // Without a settings file the limit is 0: nothing can be downloaded.
-    fits.limits = DownloadLimits::read(nullptr);
+    fits.limits = DownloadLimits{};
     EXPECT_EQ(fits.compile().refusal, DownloadCompiler::Refusal::TooBig);
 }
 
@@ -95,15 +97,6 @@ TEST(DownloadCompiler, RecordsBeyondTheBufferAreRefusedNotAppended) {
     f.items.Append(textItem({50, 50}, "A"));
     f.limits.ShortNameLength = 1 << 30; // a garbled setting
     EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::TooBig);
-}
-
-TEST(DownloadCompiler, LimitsComeFromTheSettingsFile) {
-    TestFolders folders;
-    folders.writeIni("[NamesFm]\nShortNameLength=0\n[MainForm]\nHandheldMaxSize=100\n");
-    IniFile ini(folders.iniPath());
-    const DownloadLimits limits = DownloadLimits::read(&ini);
-    EXPECT_EQ(limits.ShortNameLength, 10); // a length that leaves no name takes the default
-    EXPECT_EQ(limits.HandheldMaxSize, 100u);
 }
 
 TEST(DownloadCompiler, TheDiagnosticCopyIsTheWholeBufferArray) {

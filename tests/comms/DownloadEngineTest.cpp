@@ -5,8 +5,12 @@
 #include "HandheldSimProcess.h"
 #include "ScriptedPrompter.h"
 #include "comms/SerialLink.h"
+#include "texts/Messages.h"
 
 namespace {
+
+// The built-in texts.
+const Messages messages;
 
 using Phase = DownloadEngine::Phase;
 
@@ -18,7 +22,7 @@ protected:
         sim = std::make_unique<HandheldSimProcess>(options);
         ASSERT_TRUE(sim->started());
         link = std::make_unique<SerialLink>(
-            reply, LinkTimeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5});
+            reply, messages, LinkTimeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5});
         ASSERT_TRUE(link->OpenDevice(sim->devicePath(), prompter));
     }
     void makeEngine(const Bytes& image) {

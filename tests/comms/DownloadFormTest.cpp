@@ -4,10 +4,11 @@
 #include "DownloadTestSupport.h"
 #include "HandheldSimProcess.h"
 #include "TestFolders.h"
-#include "app/Messages.h"
-#include "app/wareHouse.h"
 #include "comms/ui/DownloadCommands.h"
 #include "comms/ui/DownloadUnit.h"
+#include "document/ItemTypeNames.h"
+#include "document/wareHouse.h"
+#include "texts/Messages.h"
 
 #include <QFile>
 #include <QProgressBar>
@@ -30,8 +31,9 @@ protected:
         data.SetShortName("AB");
         data.SetLongName("PRODUCT");
         const LinkTimeouts timeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5};
-        runDownload({prompter, reply, 1, nullptr, timeouts},
-                    {data, image.items, image.shifts, image.fonts, maxSize, {}});
+        const DownloadLimits limits{DownloadLimits::DefaultShortNameLength, maxSize};
+        runDownload({prompter, reply, messages, 1, nullptr, timeouts},
+                    {data, image.items, image.shifts, image.fonts, kindNames, limits, {}});
     }
     static TDownloadForm::Page page(QDialog& dialog) {
         return static_cast<TDownloadForm&>(dialog).currentPage();
@@ -42,6 +44,8 @@ protected:
     IRPacket reply;
     ImageFixture image;
     TNEBRAData data{nullptr};
+    const Messages messages;
+    const ItemTypeNames kindNames;
     std::uint32_t maxSize = 32512;
 };
 

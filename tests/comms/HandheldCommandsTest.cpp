@@ -2,15 +2,18 @@
 #include "DialogDriving.h"
 #include "HandheldSimProcess.h"
 #include "TestFolders.h"
-#include "app/Messages.h"
 #include "comms/ui/DownloadCommands.h"
 #include "comms/ui/DownloadUnit.h"
 #include "comms/ui/HandheldUnit.h"
 #include "platform/IniFile.h"
+#include "texts/Messages.h"
 
 #include <QPointer>
 
 namespace {
+
+// The built-in texts.
+const Messages messages;
 
 class HandheldCommand : public ::testing::Test {
 protected:
@@ -21,8 +24,8 @@ protected:
         folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() + "\n");
     }
     HandheldCommandContext context(int replyWaitMs = 3000) {
-        return {prompter, reply, 1, nullptr,
-                LinkTimeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5}};
+        return {prompter, reply,   messages,
+                1,        nullptr, LinkTimeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5}};
     }
     // Views, expecting the error page with text.
     void viewFails(const QString& text, int replyWaitMs) {
@@ -70,7 +73,7 @@ TEST_F(HandheldCommand, EraseOnAPortThatWillNotOpenShowsOnlyThePortMessage) {
     folders.writeIni("[CommsPortForm]\nCOM2Device=/nonexistent/tty\n");
     prompter.dialogScripts.push_back(script([this](QDialog& d) {
         click(d, "EraseProceedButton");
-        EXPECT_EQ(prompter.texts(), QStringList{Messages::program().CouldNotOpenPortError});
+        EXPECT_EQ(prompter.texts(), QStringList{messages.CouldNotOpenPortError});
         EXPECT_FALSE(shown(d, "CompletedLabel"));
         EXPECT_TRUE(shown(d, "EraseProceedButton")); // the user may try again or cancel
         click(d, "EraseCancelButton");
@@ -82,7 +85,7 @@ TEST_F(HandheldCommand, EraseOnAPortThatWillNotOpenShowsOnlyThePortMessage) {
 TEST_F(HandheldCommand, AnAcknowledgedEraseIsCompleted) {
     startSim({"--preload", "OLD"});
     const IniFile ini(folders.iniPath());
-    TDownloadForm form(&ini, reply);
+    TDownloadForm form(&ini, reply, messages);
     form.setPacing({0, 0});
     prompter.dialogScripts.push_back(script([](QDialog& d) {
         EXPECT_EQ(static_cast<TDownloadForm&>(d).currentPage(), TDownloadForm::EraseHandsetPage);

@@ -2,9 +2,9 @@
 #include "HandheldSimProcess.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "app/Messages.h"
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
+#include "texts/Messages.h"
 
 #include <QThread>
 
@@ -13,6 +13,9 @@
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
+
+// The built-in texts.
+const Messages messages;
 
 class LinkOverPty : public ::testing::Test {
 protected:
@@ -24,7 +27,7 @@ protected:
         ASSERT_TRUE(sim->started());
         folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() + "\n");
         link = std::make_unique<SerialLink>(
-            reply, LinkTimeouts{.replyWaitMs = 3000, .receivePauseMs = 20});
+            reply, messages, LinkTimeouts{.replyWaitMs = 3000, .receivePauseMs = 20});
         ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
         link->setLogSink([this](const QString& line) { log << line; });
     }
@@ -62,9 +65,9 @@ TEST_F(LinkOverPty, ADamagedPacketIsAskedForThreeTimesAtMost) {
 TEST_F(LinkOverPty, ThePortIsHeldExclusivelyUntilClosed) {
     connect({});
     IRPacket otherReply;
-    SerialLink other(otherReply);
+    SerialLink other(otherReply, messages);
     EXPECT_FALSE(other.OpenDevice(sim->devicePath(), prompter));
-    EXPECT_EQ(prompter.texts(), QStringList{Messages::program().CouldNotOpenPortError});
+    EXPECT_EQ(prompter.texts(), QStringList{messages.CouldNotOpenPortError});
 
     link->ClosePort();
     ASSERT_TRUE(other.OpenDevice(sim->devicePath(), prompter));
@@ -94,8 +97,8 @@ TEST_F(LinkOverPty, AnAnswerThatComesTooLateAnswersNothingElse) {
         QStringLiteral("700"), QStringLiteral("--low-battery")});
     ASSERT_TRUE(sim->started());
     folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() + "\n");
-    link =
-        std::make_unique<SerialLink>(reply, LinkTimeouts{.replyWaitMs = 400, .receivePauseMs = 0});
+    link = std::make_unique<SerialLink>(reply, messages,
+                                        LinkTimeouts{.replyWaitMs = 400, .receivePauseMs = 0});
     ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
 
     IRPacket names;

@@ -2,12 +2,16 @@
 #include "FakeBytePort.h"
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
+#include "texts/Messages.h"
 
 #include <gtest/gtest.h>
 
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
+
+// The built-in texts.
+const Messages messages;
 
 class LinkProtocol : public ::testing::Test {
 protected:
@@ -28,7 +32,7 @@ protected:
     }
 
     IRPacket reply;
-    SerialLink link{reply, {.replyWaitMs = 10, .receivePauseMs = 0}};
+    SerialLink link{reply, messages, {.replyWaitMs = 10, .receivePauseMs = 0}};
     FakeBytePort* port;
 };
 

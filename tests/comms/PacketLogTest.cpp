@@ -2,8 +2,16 @@
 #include "QtPrinters.h"
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
+#include "texts/Messages.h"
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// The built-in texts.
+const Messages messages;
+
+} // namespace
 
 TEST(PacketLog, WritesEveryFieldAndTheWholeDataField) {
     IRPacket packet;
@@ -31,7 +39,7 @@ TEST(PacketLog, WritesEveryFieldAndTheWholeDataField) {
 
 TEST(PacketLog, SendAndLogWritesThePacketThenTheReplyAndMarksFailures) {
     IRPacket reply;
-    SerialLink link(reply, {.receivePauseMs = 0});
+    SerialLink link(reply, messages, {.receivePauseMs = 0});
     auto fake = std::make_unique<FakeBytePort>();
     FakeBytePort& port = *fake;
     link.attach(std::move(fake));

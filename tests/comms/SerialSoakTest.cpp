@@ -8,6 +8,7 @@
 #include "comms/IRPackets.h"
 #include "comms/QtSerialBytePort.h"
 #include "comms/SerialLink.h"
+#include "texts/Messages.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,6 +22,9 @@
 #include <random>
 
 namespace {
+
+// The built-in texts.
+const Messages messages;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -158,7 +162,7 @@ public:
             return {false, false, true, "the simulator did not start"};
 
         IRPacket reply;
-        SerialLink link(reply, Timeouts);
+        SerialLink link(reply, messages, Timeouts);
         WatchedPort::Record record;
         auto port = QtSerialBytePort::open(sim.devicePath(), Timeouts.byteWriteMs);
         if (!port)

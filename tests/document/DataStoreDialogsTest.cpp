@@ -1,10 +1,10 @@
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
 #include "app/ui/GridFormUnit.h"
-#include "app/ui/RadioGroup.h"
 #include "app/ui/UnitsFormUnit.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 #include "platform/ui/WidgetPrompter.h"
+#include "widgets/RadioGroup.h"
 
 #include "DialogDriving.h"
 

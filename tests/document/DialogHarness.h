@@ -4,7 +4,7 @@
 #include "RenderHarness.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 
 // What a dialog test needs: private settings and installation folders, the
 // test fonts on a display, the data store on the same printer model, and a

@@ -8,6 +8,7 @@
 #include "document/ImageFile.h"
 #include "platform/IniFile.h"
 #include "platform/TolvError.h"
+#include "texts/Messages.h"
 
 #include <QTemporaryDir>
 
@@ -113,7 +114,7 @@ TEST(HostileInput, ImageFilesFailWithTheFileNamedAndNoOversizedAllocation) {
     const ClassRegistry& registry = imageFileRegistry();
     for (const auto& [name, bytes] : hostileVariants(good.bytes)) {
         const QString path = writeFile(dir, bytes);
-        const Result r = watch([&] { ImageFile::Read(path, registry); });
+        const Result r = watch([&] { ImageFile::Read(path, registry, Messages()); });
         if (bytes.size() < good.bytes.size()) { // a cut file is never taken for a whole one
             EXPECT_TRUE(r.failed) << name;
         }

@@ -2,6 +2,7 @@
 #include "ImageBytes.h"
 #include "RenderHarness.h"
 #include "persist/TMemoryStream.h"
+#include "texts/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 
 ImageFileContents contentsOf(const QByteArray& bytes) {
     TMemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    return ImageFile::Read(s, imageFileRegistry());
+    return ImageFile::Read(s, imageFileRegistry(), Messages());
 }
 
 } // namespace

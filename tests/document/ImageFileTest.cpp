@@ -1,10 +1,10 @@
 #include "document/ImageFile.h"
 #include "ImageBytes.h"
 #include "TestFolders.h"
-#include "app/Messages.h"
 #include "persist/TMemoryStream.h"
 #include "platform/IniFile.h"
 #include "platform/TolvError.h"
+#include "texts/Messages.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -38,12 +38,12 @@ ImageBytes sampleBytes() {
 
 ImageFileContents readBytes(const QByteArray& bytes) {
     TMemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    return ImageFile::Read(s, imageFileRegistry());
+    return ImageFile::Read(s, imageFileRegistry(), Messages());
 }
 
-std::string readError(const QString& path) {
+std::string readError(const QString& path, const Messages& messages = Messages()) {
     try {
-        ImageFile::Read(path, imageFileRegistry());
+        ImageFile::Read(path, imageFileRegistry(), messages);
     } catch (const TolvError& e) {
         return e.what();
     }
@@ -61,7 +61,7 @@ TEST(ImageFile, SavedFileHasTheLayoutByteForByteAndReadsBack) {
     EXPECT_EQ(fileBytes(path), sampleBytes().bytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"label.G1A"}); // no leftovers
 
-    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry());
+    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
     EXPECT_EQ(c.Header.LongName, "Long name");
     EXPECT_EQ(c.Header.ModelIndex(), 1);
     EXPECT_EQ(c.Header.ImageWidth(), 4000);
@@ -149,9 +149,9 @@ TEST(ImageFile, TheOpenErrorIsInTheInterfaceLanguage) {
     const QString path = dir.filePath(QStringLiteral("other.G1A"));
     ImageBytes().str("nebra V3.1X001").writeTo(path);
     const IniFile german(QDir::cleanPath(testDataPath(QStringLiteral("../../data/German.ini"))));
-    Messages::program().load(&german);
-    const QString message = QString::fromStdString(readError(path));
-    Messages::program() = Messages();
+    Messages messages;
+    messages.load(&german);
+    const QString message = QString::fromStdString(readError(path, messages));
     EXPECT_EQ(message, QStringLiteral("Bilddatei \"%1\" kann nicht ge\u00f6ffnet werden: "
                                       "Keine Tolvane-Bilddatei")
                            .arg(QDir::toNativeSeparators(path)));

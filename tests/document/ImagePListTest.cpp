@@ -1,7 +1,9 @@
 #include "RenderHarness.h"
 #include "ScriptedPrompter.h"
+#include "document/ItemTypeNames.h"
 #include "persist/IDL.h"
 #include "persist/PNamedObjects.h"
+#include "texts/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,8 @@ public:
 
 TEST(ImagePList, RefusesWhatIsNotAnItemWithAStopMessage) {
     ScriptedPrompter prompter;
-    ImagePList list(&prompter);
+    const Messages messages;
+    ImagePList list(prompter, messages);
     ASSERT_TRUE(list.Append(textItemAt(SansFont, 60, 60)));
     ImageItem* first = list.At(1);
     EXPECT_FALSE(list.Append(std::make_unique<PNamedObject>()));
@@ -62,7 +65,7 @@ TEST(ImagePList, CompilesCountsAndListsItsItemsInOrder) {
               (std::vector<uint8_t>{1,    21, 0,    0,    10,   0,    0, 'A', 0, 0, 0, 0, 0, //
                                     0x20, 0,  0xCE, 0xFF, 0xCE, 0xFF, 0}));
 
-    EXPECT_EQ(list.ListViewRows()[0], (ListViewRow{"1", "Text", "A"}));
+    EXPECT_EQ(list.ListViewRows(ItemTypeNames())[0], (ListViewRow{"1", "Text", "A"}));
     QStringList lines;
     list.StructureListing(std::bitset<16>().set(0).set(5), lines);
     EXPECT_EQ(lines, (QStringList{"1  1 1 XPOS 0 YPOS 10", "32  2 32 XPOS -50 YPOS -50"}));

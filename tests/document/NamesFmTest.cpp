@@ -1,9 +1,10 @@
 #include "DialogDriving.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "app/SettingsFile.h"
-#include "app/wareHouse.h"
 #include "document/ui/NamesFmUnit.h"
+#include "document/wareHouse.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The built-in texts.
+const Messages messages;
 
 QLineEdit* edit(QDialog& dialog, const char* name) {
     return control<QLineEdit>(dialog, name);
@@ -39,7 +43,7 @@ struct Names {
 
 TEST(NamesFm, TypingIsCutToTheLimitsButNamesFromAFileStayWhole) {
     Names n("ABCDEFGHIJKLMN", "Long");
-    TNamesFm form(nullptr);
+    TNamesFm form(nullptr, messages);
     n.prompter.dialogScripts.push_back(script([](QDialog& d) {
         EXPECT_EQ(edit(d, "ShortNameEdit")->text(), "ABCDEFGHIJKLMN"); // shown whole
         paste(edit(d, "ShortNameEdit"), QStringLiteral("123456789012345"));
@@ -53,7 +57,7 @@ TEST(NamesFm, TypingIsCutToTheLimitsButNamesFromAFileStayWhole) {
 
 TEST(NamesFm, CancelRestoresTheNamesShownAtOpening) {
     Names n("Short", "Long");
-    TNamesFm form(nullptr);
+    TNamesFm form(nullptr, messages);
     n.prompter.dialogScripts.push_back(script([](QDialog& d) {
         edit(d, "ShortNameEdit")->clear();
         QTest::keyClicks(edit(d, "LongNameEdit"), "er");
@@ -70,7 +74,7 @@ TEST(NamesFm, SettingsGiveTheLimitsAndKeepThePosition) {
     TestFolders folders;
     folders.writeIni("[NamesFm]\nShortNameLength=4\nLongNameLength=-3\nLeft=40\nTop=30\n");
     TNEBRAData data(nullptr);
-    TNamesFm form(SettingsFile::open().get());
+    TNamesFm form(SettingsFile::open().get(), messages);
     EXPECT_EQ(form.shortNameLength(), 4);
     EXPECT_EQ(form.longNameLength(), TNamesFm::DefaultLongNameLength); // garbage: the default
     ScriptedPrompter prompter;
@@ -86,7 +90,7 @@ TEST(NamesFm, SettingsGiveTheLimitsAndKeepThePosition) {
 // a character without a byte is refused, by name.
 TEST(NamesFm, NamesAreWindows1252AndOnlyCharactersOutsideItAreRefused) {
     Names n("\x80uro", "Long");
-    TNamesFm form(nullptr);
+    TNamesFm form(nullptr, messages);
     n.prompter.dialogScripts.push_back(modalScript([&n](QDialog& d) {
         EXPECT_EQ(edit(d, "ShortNameEdit")->text(), QString::fromUtf8("€uro"));
         paste(edit(d, "LongNameEdit"), QString::fromUtf8("Löng ✓"));

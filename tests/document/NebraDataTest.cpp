@@ -1,7 +1,7 @@
 #include "TestFolders.h"
-#include "app/SettingsFile.h"
-#include "app/TextHelpers.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
+#include "texts/SettingsFile.h"
+#include "texts/TextHelpers.h"
 
 #include <QFile>
 

@@ -1,5 +1,6 @@
 // What the picture shows, read from the pixels of the display's bitmap.
 #include "RenderHarness.h"
+#include "document/ItemTypeNames.h"
 
 #include <gtest/gtest.h>
 
@@ -62,5 +63,5 @@ TEST(Rendering, TheEuroByteDrawsAndListsAsTheEuroSign) {
     ImagePList items;
     items.Append(textItemAt(SansFont, 60, 150, 0, "\x80"));
     EXPECT_FALSE(inkBounds(h.render(items)).isNull());
-    EXPECT_EQ(items.ListViewRows()[0].value, QString::fromUtf8("€"));
+    EXPECT_EQ(items.ListViewRows(ItemTypeNames())[0].value, QString::fromUtf8("€"));
 }

@@ -1,6 +1,7 @@
 #include "editor/ui/CheatList.h"
 #include "DialogHarness.h"
 #include "document/ImagePLists.h"
+#include "document/ItemTypeNames.h"
 
 #include <QToolButton>
 #include <QTreeWidget>
@@ -15,7 +16,7 @@ public:
         return std::make_unique<DateLikeItem>();
     }
     uint8_t GetTypeCode() const override { return 0x02; }
-    QString GetKindName() const override { return QStringLiteral("Date"); }
+    QString GetKindName(const ItemTypeNames&) const override { return QStringLiteral("Date"); }
     std::string GetDataText() const override { return "31/12"; }
 };
 
@@ -35,7 +36,8 @@ TEST(CheatList, KindButtonsFilterTheListedItems) {
     items.Append(textItemAt(SansFont, 60, 60, 0, "AB"));
     items.Append(std::make_unique<DateLikeItem>());
     items.Append(textItemAt(SansFont, 70, 70, 0, "CD"));
-    Tcheatlist dialog(nullptr);
+    const ItemTypeNames kindNames;
+    Tcheatlist dialog(nullptr, kindNames);
     h.prompter.dialogScripts.push_back(script([](QDialog& d) {
         EXPECT_EQ(listed(d), QStringList({"Text:AB", "Date:31/12", "Text:CD"}));
         EXPECT_EQ(d.findChild<QToolButton*>("NUMBERBUTTON"), nullptr); // no such items

@@ -2,10 +2,11 @@
 
 #include "RenderHarness.h"
 #include "ScriptedPrompter.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 #include "editor/EditorEnvironment.h"
 #include "editor/ImageEditor.h"
 #include "editor/MStates.h"
+#include "texts/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +83,8 @@ protected:
 
     RenderHarness harness{2};
     ScriptedPrompter prompter;
-    ImageEditor editor{harness.fonts, harness.models, prompter};
+    Messages messages;
+    ImageEditor editor{harness.fonts, harness.models, prompter, messages};
     TNEBRAData data{nullptr};
     FakeEnvironment env{editor, data};
 };

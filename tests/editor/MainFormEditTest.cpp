@@ -1,9 +1,8 @@
 // The main window's editing, driven as a user drives it: tool buttons, mouse
 // clicks and drags on the picture, keys, and the dialogs they open.
-#include "app/AppContext.h"
-#include "app/SettingsFile.h"
 #include "app/ui/MainForm.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "editor/MSelectStates.h"
 #include "editor/ui/ClientImage.h"
 #include "editor/ui/EditingSurface.h"
@@ -12,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
 #include "printer/FontSetUnit.h"
+#include "texts/SettingsFile.h"
 
 #include "DialogDriving.h"
 #include "EditorTestSupport.h"

@@ -1,8 +1,11 @@
 #include "DialogHarness.h"
-#include "app/SettingsFile.h"
-#include "app/ui/RadioGroup.h"
-#include "editor/ui/PropertyFormUnit.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroup.h"
+#include "items/ui/PropertyFormUnit.h"
 #include "items/TextItems.h"
+#include "items/ui/PropertyFormUnit.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroup.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "editor/ui/RestrictedAreaForm.h"
 #include "DialogHarness.h"
-#include "app/SettingsFile.h"
+#include "texts/SettingsFile.h"
 
 namespace {
 

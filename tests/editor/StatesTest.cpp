@@ -2,11 +2,11 @@
 // dragging, editing and drawing the restricted area.
 #include "EditorTestSupport.h"
 
-#include "app/Messages.h"
 #include "editor/MItemStates.h"
 #include "editor/MRestrictStates.h"
 #include "editor/MSelectStates.h"
 #include "items/TextItems.h"
+#include "texts/Messages.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "items/ui/TextItemForm.h"
 #include "DialogHarness.h"
 #include "items/TextItems.h"
+#include "texts/Messages.h"
 
 #include <QCheckBox>
 
@@ -8,7 +9,8 @@ namespace {
 
 struct TextItemFormTest : ::testing::Test {
     DialogHarness h;
-    TTxtIPropEdForm form{h.prompter, h.data, h.render.fonts};
+    const Messages messages;
+    TTxtIPropEdForm form{h.prompter, h.data, h.render.fonts, messages};
     std::unique_ptr<TextItem> item = textItem("HELLO", 2);
 
     static std::unique_ptr<TextItem> textItem(const char* text, int maxChars) {

@@ -4,13 +4,13 @@
 #include "platform/AtomicFile.h"
 
 #include "TestFolders.h"
-#include "app/LanguageFiles.h"
 #include "comms/DownloadCompiler.h"
 #include "document/ImageFile.h"
 #include "document/ImagePLists.h"
 #include "persist/ClassRegistry.h"
 #include "persist/IDL.h"
 #include "platform/IniFile.h"
+#include "texts/LanguageFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "TestFolders.h"
-#include "app/SettingsFile.h"
 #include "printer/ui/PrinterConfig.h"
+#include "texts/SettingsFile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "FontTestSupport.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
+#include "texts/Messages.h"
 
 #include <QDir>
 
@@ -18,7 +19,7 @@ protected:
     // The message, which must name every one of parts.
     void expectRefused(const QString& message, const QStringList& parts) {
         prompter.shown.clear();
-        EXPECT_FALSE(loadProgramFonts(h.fonts, h.registry, prompter));
+        EXPECT_FALSE(loadProgramFonts(h.fonts, h.registry, prompter, Messages()));
         ASSERT_EQ(prompter.shown.size(), 1u);
         const QString text = prompter.shown[0].text;
         EXPECT_TRUE(text.startsWith(message)) << text.toStdString();
@@ -49,11 +50,11 @@ TEST_F(ProgramFonts, MissingEmptyOrDamagedMapIsReportedByNameAndStopsStartUp) {
 TEST_F(ProgramFonts, CurrentFolderComesBeforeTheInstallationFolder) {
     h.writeFile(h.mapBytes("map", 1, {{2, 1, "Standard", 7, 30}}),
                 folders.installDir() + FontMapFileName);
-    EXPECT_TRUE(loadProgramFonts(h.fonts, h.registry, prompter));
+    EXPECT_TRUE(loadProgramFonts(h.fonts, h.registry, prompter, Messages()));
     EXPECT_EQ(h.fonts.At(0).DownloadCode, 30);
 
     h.writeFile(h.mapBytes("map", 1, {{2, 1, "Standard", 7, 40}}), FontMapFileName);
-    EXPECT_TRUE(loadProgramFonts(h.fonts, h.registry, prompter));
+    EXPECT_TRUE(loadProgramFonts(h.fonts, h.registry, prompter, Messages()));
     EXPECT_EQ(h.fonts.At(0).DownloadCode, 40);
     EXPECT_TRUE(prompter.shown.empty());
 }

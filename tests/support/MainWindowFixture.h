@@ -1,12 +1,14 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/SettingsFile.h"
+#include "document/AppContext.h"
+#include "texts/SettingsFile.h"
 #include "app/ui/MainForm.h"
-#include "app/wareHouse.h"
+#include "document/ItemTypeNames.h"
+#include "document/wareHouse.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
+#include "texts/Messages.h"
 
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
@@ -45,7 +47,8 @@ protected:
     // A window that talks to the user through another prompter (the real
     // one, for tests that run real modal loops).
     void makeWindow(Prompter& through) {
-        context = std::make_unique<AppContext>(AppContext{through, clock, *data, registry, *fonts});
+        context = std::make_unique<AppContext>(
+            AppContext{through, clock, *data, registry, *fonts, messages, kindNames});
         window = std::make_unique<TMainForm>(*context);
     }
     // Closing an altered image would ask whether to save it.
@@ -61,6 +64,10 @@ protected:
     ClassRegistry registry;
     std::unique_ptr<TNEBRAData> data;
     std::unique_ptr<TFontSet> fonts;
+    // The built-in texts; a test loads them from its settings file when it
+    // needs another language.
+    Messages messages;
+    ItemTypeNames kindNames;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<TMainForm> window;
 };

@@ -1,9 +1,9 @@
 #include "app/ui/GridFormUnit.h"
 
-#include "app/SettingsFile.h"
-#include "app/ui/DialogButtons.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 #include "platform/Prompter.h"
+#include "texts/SettingsFile.h"
+#include "widgets/DialogButtons.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

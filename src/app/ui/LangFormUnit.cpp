@@ -1,10 +1,10 @@
 #include "app/ui/LangFormUnit.h"
 
-#include "app/LanguageFiles.h"
-#include "app/SettingsFile.h"
-#include "app/ui/RadioGroup.h"
 #include "platform/Prompter.h"
 #include "platform/ui/WindowPlacement.h"
+#include "texts/LanguageFiles.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroup.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageDialog.h"
+#include "texts/LanguageDialog.h"
 
 #include <QDialog>
 

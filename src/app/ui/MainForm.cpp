@@ -1,22 +1,22 @@
 #include "app/ui/MainForm.h"
 
-#include "app/AppContext.h"
-#include "app/LanguageFiles.h"
-#include "app/Messages.h"
-#include "app/SettingsFile.h"
 #include "app/ui/GridFormUnit.h"
 #include "app/ui/LangFormUnit.h"
 #include "app/ui/UnitsFormUnit.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/PropertyForms.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
-#include "platform/ui/WindowPlacement.h"
 #include "platform/Version.h"
+#include "platform/ui/WindowPlacement.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ui/FontBoxes.h"
 #include "printer/ui/SelectPrint.h"
+#include "texts/LanguageFiles.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -154,7 +154,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     WriteSettings();
-    if (!imageReleased_ && !mayDropImage(Messages::program().CloseConfirm)) {
+    if (!imageReleased_ && !mayDropImage(context_.messages.CloseConfirm)) {
         event->ignore();
         return;
     }
@@ -212,9 +212,8 @@ void TMainForm::chooseGrid() {
 void TMainForm::chooseLanguage() {
     // The altered image is offered for saving before the settings file
     // changes, so that Cancel leaves the file and the running program alone.
-    const auto mayClose = [this] { return mayDropImage(Messages::program().CloseConfirm); };
-    if (!LanguageFiles::changeLanguage(*langForm_, context_.prompter, Messages::program(),
-                                       mayClose))
+    const auto mayClose = [this] { return mayDropImage(context_.messages.CloseConfirm); };
+    if (!LanguageFiles::changeLanguage(*langForm_, context_.prompter, context_.messages, mayClose))
         return;
     imageReleased_ = true;
     close();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/MainFormTexts.h"
 #include "app/MainSettings.h"
 #include "comms/IRPackets.h"
 #include "document/ShiftTable.h"
+#include "texts/MainFormTexts.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,13 +1,14 @@
 // The main window's handheld commands: download, the serial port, and the
 // handheld's contents.
-#include "app/AppContext.h"
 #include "app/ui/MainForm.h"
-#include "app/wareHouse.h"
 #include "comms/CommsPort.h"
 #include "comms/ui/CommsPortFormUnit.h"
 #include "comms/ui/DownloadCommands.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "editor/ImageEditor.h"
 #include "editor/ui/EditingSurface.h"
+#include "texts/SettingsFile.h"
 
 #include <QAction>
 
@@ -25,7 +26,8 @@ void TMainForm::connectDownloadCommands(const IniFile* settings) {
 }
 
 HandheldCommandContext TMainForm::handheldContext() {
-    return {context_.prompter, replyPacket_, commsPortForm_->commsPort(), this, {}};
+    return {context_.prompter,           replyPacket_, context_.messages,
+            commsPortForm_->commsPort(), this,         {}};
 }
 
 void TMainForm::downloadImage() {
@@ -34,8 +36,13 @@ void TMainForm::downloadImage() {
         surface_->ApplyZoomLevel(1);
     ImageEditor& editor = surface_->Editor();
     editor.Items().LayOutAtFullSize(editor.Display());
-    DownloadImageContext image{
-        context_.data, editor.Items(), shifts_, context_.fonts, settings_.HandheldMaxSize, {}};
+    DownloadImageContext image{context_.data,
+                               editor.Items(),
+                               shifts_,
+                               context_.fonts,
+                               context_.kindNames,
+                               settings_.downloadLimits(SettingsFile::open().get()),
+                               {}};
     const auto model = std::size_t(context_.data.printers().selectedIndex());
     image.saveRequest.filter = settings_.FileTypeCaption.at(model) + QStringLiteral("|*.bin");
     image.saveRequest.initialDir = settings_.PrevSaveDir;

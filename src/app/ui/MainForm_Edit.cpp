@@ -3,9 +3,8 @@
 // (buttons, font boxes, status line, the minute timer).
 #include "app/ui/MainForm.h"
 
-#include "app/AppContext.h"
-#include "app/SettingsFile.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "editor/MItemStates.h"
 #include "editor/MRestrictStates.h"
 #include "editor/MSelectStates.h"
@@ -13,6 +12,7 @@
 #include "editor/ui/PropertyForms.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ui/FontBoxes.h"
+#include "texts/SettingsFile.h"
 
 #include <QAction>
 #include <QActionGroup>

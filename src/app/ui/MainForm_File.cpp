@@ -2,19 +2,19 @@
 // descriptions and the label structure dialog.
 #include "app/ui/MainForm.h"
 
-#include "app/AppContext.h"
-#include "app/Messages.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
 #include "document/ImageDocument.h"
 #include "document/ImageFile.h"
 #include "document/ui/LabelStructureUnit.h"
 #include "document/ui/NamesFmUnit.h"
+#include "document/wareHouse.h"
 #include "editor/ui/EditingSurface.h"
 #include "platform/Prompter.h"
 #include "platform/TolvError.h"
 #include "platform/Windows1252.h"
 #include "printer/ui/FontBoxes.h"
 #include "printer/ui/SelectPrint.h"
+#include "texts/Messages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -34,12 +34,11 @@ QString folderOf(const QString& path) {
 
 // The whole file is read before anything of the open image changes, so a
 // bad file costs the user nothing but the message.
-std::optional<ImageFileContents> readImageFile(const QString& path, const ClassRegistry& registry,
-                                               Prompter& prompter) {
+std::optional<ImageFileContents> readImageFile(const QString& path, const AppContext& context) {
     try {
-        return ImageFile::Read(path, registry);
+        return ImageFile::Read(path, context.registry, context.messages);
     } catch (const TolvError& e) {
-        prompter.inform(QString::fromStdString(e.what()), Prompter::Icon::Stop);
+        context.prompter.inform(QString::fromStdString(e.what()), Prompter::Icon::Stop);
         return std::nullopt;
     }
 }
@@ -47,8 +46,9 @@ std::optional<ImageFileContents> readImageFile(const QString& path, const ClassR
 } // namespace
 
 void TMainForm::connectFileCommands(const IniFile* settings) {
-    namesFm_ = new TNamesFm(settings, this);
-    labelStructureForm_ = new TLabelStructureForm(settings, this);
+    namesFm_ = new TNamesFm(settings, context_.messages, this);
+    labelStructureForm_ =
+        new TLabelStructureForm(settings, context_.messages, context_.kindNames, this);
     for (const char* key :
          {"FileMenuLoad", "FileMenuSave", "FileMenuSaveAs", "FileMenuImageDescriptions"})
         action(QLatin1String(key))->setEnabled(true);
@@ -75,7 +75,7 @@ bool TMainForm::mayDropImage(const QString& question, bool (TMainForm::*save)())
 }
 
 void TMainForm::newImage() {
-    if (!mayDropImage(Messages::program().FileNewConfirm, &TMainForm::save))
+    if (!mayDropImage(context_.messages.FileNewConfirm, &TMainForm::save))
         return;
     if (!selectPrinter_->execute(context_.prompter, context_.data.printers()))
         return;
@@ -98,7 +98,7 @@ void TMainForm::resetForNewImage() {
 
 void TMainForm::openImage() {
     // Cancel ends the command here, as it does for New.
-    if (!mayDropImage(Messages::program().FileNewConfirm, &TMainForm::save))
+    if (!mayDropImage(context_.messages.FileNewConfirm, &TMainForm::save))
         return;
     Prompter::FileRequest request;
     request.filter = settings_.openDialogFilter();
@@ -126,7 +126,7 @@ void TMainForm::openNamedImage(const QStringList& arguments) {
 
 bool TMainForm::mayDiscardImage() {
     while (Modified()) {
-        switch (context_.prompter.message(Messages::program().FileNewConfirm, QString(),
+        switch (context_.prompter.message(context_.messages.FileNewConfirm, QString(),
                                           Prompter::Icon::Exclamation,
                                           Prompter::Buttons::YesNoCancel)) {
         case Prompter::Answer::Yes:
@@ -142,8 +142,7 @@ bool TMainForm::mayDiscardImage() {
 }
 
 bool TMainForm::loadImage(const QString& path) {
-    std::optional<ImageFileContents> contents =
-        readImageFile(path, context_.registry, context_.prompter);
+    std::optional<ImageFileContents> contents = readImageFile(path, context_);
     if (!contents)
         return false;
     ImageEditor& editor = surface_->Editor();
@@ -189,7 +188,8 @@ bool TMainForm::saveUnder(const QString& proposal) {
     request.fileName = proposal;
     if (data.MonthStrings().empty() || data.MonthLanguageName().empty())
         data.resetMonthLanguage();
-    const QString path = ImageDocument::AskSaveFileName(prompter, request, extension);
+    const QString path =
+        ImageDocument::AskSaveFileName(prompter, request, extension, context_.messages);
     if (path.isEmpty() || !writeImage(path))
         return false;
     setModified(false);

@@ -1,9 +1,9 @@
 #include "app/ui/UnitsFormUnit.h"
 
-#include "app/SettingsFile.h"
-#include "app/ui/RadioGroup.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 #include "platform/Prompter.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroup.h"
 
 #include <QPushButton>
 

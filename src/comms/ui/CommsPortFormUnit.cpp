@@ -1,11 +1,11 @@
 #include "comms/ui/CommsPortFormUnit.h"
 
-#include "app/SettingsFile.h"
-#include "app/ui/RadioGroup.h"
 #include "comms/CommsPort.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/ui/WindowPlacement.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroup.h"
 
 #include <QPushButton>
 

@@ -1,11 +1,11 @@
 #include "comms/ui/DownloadCommands.h"
 
-#include "app/SettingsFile.h"
-#include "app/wareHouse.h"
 #include "comms/DownloadCompiler.h"
 #include "comms/ui/DownloadUnit.h"
 #include "comms/ui/HandheldUnit.h"
 #include "document/ImagePLists.h"
+#include "document/wareHouse.h"
+#include "texts/SettingsFile.h"
 
 namespace {
 
@@ -15,15 +15,13 @@ void stop(Prompter& prompter, const QString& text) {
     prompter.message(text, QString(), Prompter::Icon::Stop, Prompter::Buttons::Ok);
 }
 
-DownloadCompiler::Result compile(const DownloadImageContext& image, const IniFile* settings) {
+DownloadCompiler::Result compile(const DownloadImageContext& image) {
     TNEBRAData& data = image.data;
     // The month strings are replaced only on the way to compiling.
     const bool compiling =
         !data.ShortName().empty() && !data.LongName().empty() && image.items.Count() > 0;
     if (compiling && (data.MonthStrings().empty() || data.MonthLanguageName().empty()))
         data.resetMonthLanguage();
-    DownloadLimits limits = DownloadLimits::read(settings);
-    limits.HandheldMaxSize = image.handheldMaxSize;
     const DownloadSource source{data.ShortName(),
                                 data.LongName(),
                                 data.MonthStrings(),
@@ -31,7 +29,7 @@ DownloadCompiler::Result compile(const DownloadImageContext& image, const IniFil
                                 image.items,
                                 image.fonts,
                                 data.printers().selectedIndex()};
-    return DownloadCompiler::Compile(source, limits);
+    return DownloadCompiler::Compile(source, image.limits);
 }
 
 // In diagnostic mode the compiled bytes may go to a file instead of the
@@ -54,20 +52,23 @@ bool savedInstead(Prompter& prompter, const DownloadImageContext& image, const I
 
 void runDownload(const HandheldCommandContext& handheld, const DownloadImageContext& image) {
     const auto settings = SettingsFile::open(&handheld.prompter);
-    const DownloadCompiler::Result result = compile(image, settings.get());
+    const DownloadCompiler::Result result = compile(image);
     if (result.refusal != DownloadCompiler::Refusal::None)
-        return stop(handheld.prompter, DownloadCompiler::MessageFor(result, image.items));
+        return stop(
+            handheld.prompter,
+            DownloadCompiler::MessageFor(result, image.items, handheld.messages, image.kindNames));
     if (savedInstead(handheld.prompter, image, *result.image))
         return;
-    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.timeouts, handheld.parent);
+    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
+                       handheld.parent);
     form.Run(handheld.prompter, handheld.commsPort, *result.image, image.data.ShortName(),
              image.data.LongName());
 }
 
 THandHeldForm* viewHandheld(const HandheldCommandContext& handheld) {
     const auto settings = SettingsFile::open(&handheld.prompter);
-    auto* form =
-        new THandHeldForm(settings.get(), handheld.replyPacket, handheld.timeouts, handheld.parent);
+    auto* form = new THandHeldForm(settings.get(), handheld.replyPacket, handheld.messages,
+                                   handheld.timeouts, handheld.parent);
     form->setAttribute(Qt::WA_DeleteOnClose);
     if (form->View(handheld.prompter, handheld.commsPort))
         return form;
@@ -77,6 +78,7 @@ THandHeldForm* viewHandheld(const HandheldCommandContext& handheld) {
 
 void eraseHandheld(const HandheldCommandContext& handheld) {
     const auto settings = SettingsFile::open(&handheld.prompter);
-    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.timeouts, handheld.parent);
+    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
+                       handheld.parent);
     form.RunErase(handheld.prompter, handheld.commsPort);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "comms/DownloadCompiler.h"
 #include "comms/SerialLink.h"
 #include "platform/Prompter.h"
 
-#include <cstdint>
-
 class ImagePList;
+class ItemTypeNames;
+class Messages;
 class IRPacket;
 class QWidget;
 class ShiftTable;
@@ -17,7 +18,8 @@ class TNEBRAData;
 struct HandheldCommandContext {
     Prompter& prompter;
     IRPacket& replyPacket; // the program's reply packet
-    int commsPort = 0;     // the port dialog's choice, 0..3
+    const Messages& messages;
+    int commsPort = 0; // the port dialog's choice, 0..3
     QWidget* parent = nullptr;
     LinkTimeouts timeouts{};
 };
@@ -28,7 +30,8 @@ struct DownloadImageContext {
     const ImagePList& items;
     const ShiftTable& shifts;
     const TFontSet& fonts;
-    std::uint32_t handheldMaxSize = 0; // the main window's HandheldMaxSize
+    const ItemTypeNames& kindNames; // names an item a refusal is about
+    DownloadLimits limits;          // made by the caller from its settings
     // The save dialog offered in diagnostic mode.
     Prompter::FileRequest saveRequest{};
 };

@@ -1,9 +1,9 @@
 #include "comms/ui/DownloadUnit.h"
 
-#include "app/SettingsFile.h"
 #include "comms/ui/ActivityIndicator.h"
 #include "platform/IniFile.h"
 #include "platform/ui/WindowPlacement.h"
+#include "texts/SettingsFile.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,10 +53,10 @@ void readCaption(const IniFile* settings, const char* key, Control* control) {
 
 } // namespace
 
-TDownloadForm::TDownloadForm(const IniFile* settings, IRPacket& replyPacket, LinkTimeouts timeouts,
-                             QWidget* parent)
+TDownloadForm::TDownloadForm(const IniFile* settings, IRPacket& replyPacket,
+                             const Messages& messages, LinkTimeouts timeouts, QWidget* parent)
     : QDialog(parent), texts_(DownloadTexts::read(settings)),
-      pacing_(DownloadPacing::read(settings)), link_(replyPacket, timeouts),
+      pacing_(DownloadPacing::read(settings)), link_(replyPacket, messages, timeouts),
       pages_(named<QStackedWidget>(this, "PageControl")),
       sendPacketTimer_(named<QTimer>(this, "SendPacketTimer")),
       eraseTimer_(named<QTimer>(this, "EraseTimer")) {

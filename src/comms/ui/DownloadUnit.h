@@ -12,6 +12,7 @@
 class ActivityIndicator;
 class IDL;
 class IniFile;
+class Messages;
 class Prompter;
 class QLabel;
 class QListWidget;
@@ -43,8 +44,8 @@ public:
     };
 
     // Texts and position come from section "DownloadForm" of settings.
-    TDownloadForm(const IniFile* settings, IRPacket& replyPacket, LinkTimeouts timeouts = {},
-                  QWidget* parent = nullptr);
+    TDownloadForm(const IniFile* settings, IRPacket& replyPacket, const Messages& messages,
+                  LinkTimeouts timeouts = {}, QWidget* parent = nullptr);
     ~TDownloadForm() override;
 
     void setPacing(DownloadPacing pacing) { pacing_ = pacing; }

@@ -1,10 +1,10 @@
 #include "comms/ui/HandheldUnit.h"
 
-#include "app/SettingsFile.h"
 #include "comms/ui/ActivityIndicator.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/ui/WindowPlacement.h"
+#include "texts/SettingsFile.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,10 +41,11 @@ QHBoxLayout* buttonRow(QPushButton* button) {
 
 } // namespace
 
-THandHeldForm::THandHeldForm(const IniFile* settings, IRPacket& replyPacket, LinkTimeouts timeouts,
-                             QWidget* parent)
-    : QDialog(parent), texts_(DownloadTexts::read(settings)), link_(replyPacket, timeouts),
-      lister_(link_), pages_(named<QStackedWidget>(this, "PageControl")),
+THandHeldForm::THandHeldForm(const IniFile* settings, IRPacket& replyPacket,
+                             const Messages& messages, LinkTimeouts timeouts, QWidget* parent)
+    : QDialog(parent), texts_(DownloadTexts::read(settings)),
+      link_(replyPacket, messages, timeouts), lister_(link_),
+      pages_(named<QStackedWidget>(this, "PageControl")),
       listTimer_(named<QTimer>(this, "ListTimer")) {
     setObjectName(Section);
     pages_->addWidget(makeViewPage());

@@ -8,6 +8,7 @@
 
 class ActivityIndicator;
 class IniFile;
+class Messages;
 class Prompter;
 class QLabel;
 class QListWidget;
@@ -26,8 +27,8 @@ public:
 
     // Texts and position come from section "HandHeldForm" of settings, the
     // error texts from section "DownloadForm".
-    THandHeldForm(const IniFile* settings, IRPacket& replyPacket, LinkTimeouts timeouts = {},
-                  QWidget* parent = nullptr);
+    THandHeldForm(const IniFile* settings, IRPacket& replyPacket, const Messages& messages,
+                  LinkTimeouts timeouts = {}, QWidget* parent = nullptr);
     ~THandHeldForm() override;
 
     // Opens the chosen port (0..3) and, when it opens, shows the dialog (not

@@ -1,10 +1,10 @@
 #include "document/ui/LabelStructureUnit.h"
 
-#include "app/Messages.h"
-#include "app/SettingsFile.h"
-#include "app/ui/DialogButtons.h"
 #include "document/ImagePLists.h"
 #include "platform/Prompter.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
+#include "widgets/DialogButtons.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -20,8 +20,10 @@ QString text(const IniFile* settings, const char* key, const char* builtIn) {
 
 } // namespace
 
-TLabelStructureForm::TLabelStructureForm(const IniFile* settings, QWidget* parent)
-    : QDialog(parent), itemsListView_(new QTreeWidget(this)) {
+TLabelStructureForm::TLabelStructureForm(const IniFile* settings, const Messages& messages,
+                                         const ItemTypeNames& kindNames, QWidget* parent)
+    : QDialog(parent), messages_(messages), kindNames_(kindNames),
+      itemsListView_(new QTreeWidget(this)) {
     setObjectName(Section);
     itemsListView_->setObjectName(QStringLiteral("ItemsListView"));
     itemsListView_->setColumnCount(3);
@@ -41,12 +43,12 @@ void TLabelStructureForm::readTexts(const IniFile* settings) {
                                      text(settings, "ItemTypeHeading", "Item type"),
                                      text(settings, "ItemValueHeading", "Value")});
     okButton_->setText(text(settings, "OK", "OK"));
-    invalidNumberError_ = Messages::program().InvalidIntegerError;
+    invalidNumberError_ = messages_.InvalidIntegerError;
 }
 
 void TLabelStructureForm::fill(const ImagePList& items) {
     itemsListView_->clear();
-    for (const ListViewRow& row : items.ListViewRows())
+    for (const ListViewRow& row : items.ListViewRows(kindNames_))
         itemsListView_->addTopLevelItem(new QTreeWidgetItem({row.caption, row.kind, row.value}));
 }
 

@@ -5,6 +5,8 @@
 class ImageItem;
 class ImagePList;
 class IniFile;
+class ItemTypeNames;
+class Messages;
 class Prompter;
 class QPushButton;
 class QTreeWidget;
@@ -18,7 +20,8 @@ class TLabelStructureForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TLabelStructureForm(const IniFile* settings, QWidget* parent = nullptr);
+    TLabelStructureForm(const IniFile* settings, const Messages& messages,
+                        const ItemTypeNames& kindNames, QWidget* parent = nullptr);
 
     // Lists items and shows the dialog; answers the item picked by a
     // double-click (the caller selects it and opens its properties), or null.
@@ -29,6 +32,8 @@ private:
     void fill(const ImagePList& items);
     void pickSelectedRow();
 
+    const Messages& messages_;
+    const ItemTypeNames& kindNames_;
     QTreeWidget* itemsListView_;
     QPushButton* okButton_;
     QString invalidNumberError_;

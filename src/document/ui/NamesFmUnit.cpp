@@ -1,12 +1,12 @@
 #include "document/ui/NamesFmUnit.h"
 
-#include "app/Messages.h"
-#include "app/SettingsFile.h"
-#include "app/ui/DialogButtons.h"
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 #include "platform/Prompter.h"
 #include "platform/Windows1252.h"
 #include "platform/ui/WindowPlacement.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
+#include "widgets/DialogButtons.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -44,8 +44,8 @@ std::string stored(const QString& text) {
 
 } // namespace
 
-TNamesFm::TNamesFm(const IniFile* settings, QWidget* parent)
-    : QDialog(parent), shortNameLabel_(named<QLabel>(this, "ShortNameLabel")),
+TNamesFm::TNamesFm(const IniFile* settings, const Messages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages), shortNameLabel_(named<QLabel>(this, "ShortNameLabel")),
       longNameLabel_(named<QLabel>(this, "LongNameLabel")),
       shortNameEdit_(named<QLineEdit>(this, "ShortNameEdit")),
       longNameEdit_(named<QLineEdit>(this, "LongNameEdit")) {
@@ -119,7 +119,7 @@ bool TNamesFm::execute(Prompter& prompter, TNEBRAData& data) {
 bool TNamesFm::confirmNames(Prompter& prompter, TNEBRAData& data) {
     if (!data.ShortName().empty() && !data.LongName().empty())
         return true;
-    if (prompter.message(Messages::program().NoLabelDescriptionWarning, QString(),
+    if (prompter.message(messages_.NoLabelDescriptionWarning, QString(),
                          Prompter::Icon::Exclamation,
                          Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return false;

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class IniFile;
+class Messages;
 class Prompter;
 class QLabel;
 class QLineEdit;
@@ -23,7 +24,7 @@ public:
     static constexpr int DefaultShortNameLength = 10;
     static constexpr int DefaultLongNameLength = 26;
 
-    explicit TNamesFm(const IniFile* settings, QWidget* parent = nullptr);
+    TNamesFm(const IniFile* settings, const Messages& messages, QWidget* parent = nullptr);
 
     // Shows data's names; OK copies the edited names back. True on OK.
     bool execute(Prompter& prompter, TNEBRAData& data);
@@ -45,6 +46,7 @@ private:
     void cutToLimit(QLineEdit* edit, int limit);
     bool refusesForeignCharacters(QLineEdit* edit);
 
+    const Messages& messages_;
     QLabel* shortNameLabel_;
     QLabel* longNameLabel_;
     QLineEdit* shortNameEdit_;

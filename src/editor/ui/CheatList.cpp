@@ -1,9 +1,9 @@
 #include "editor/ui/CheatList.h"
 
-#include "app/ui/DialogButtons.h"
 #include "document/ImagePLists.h"
-#include "editor/ui/DialogSupport.h"
 #include "platform/Prompter.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/DialogSupport.h"
 
 #include <QAction>
 #include <QFile>
@@ -45,8 +45,8 @@ QIcon kindIcon(int typeIndex) {
 
 } // namespace
 
-Tcheatlist::Tcheatlist(const IniFile* settings, QWidget* parent)
-    : QDialog(parent), layout_(new QVBoxLayout(this)),
+Tcheatlist::Tcheatlist(const IniFile* settings, const ItemTypeNames& kindNames, QWidget* parent)
+    : QDialog(parent), kindNames_(kindNames), layout_(new QVBoxLayout(this)),
       listView_(namedWidget<QTreeWidget>(this, "ListView")) {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
     setObjectName(kSection);
@@ -91,7 +91,7 @@ void Tcheatlist::buildKindButtons() {
         const int typeIndex = item->TypeIndex();
         if (kindButtons_.count(typeIndex))
             continue;
-        auto* button = new QAction(kindIcon(typeIndex), item->GetKindName(), kindBar_);
+        auto* button = new QAction(kindIcon(typeIndex), item->GetKindName(kindNames_), kindBar_);
         button->setObjectName(QLatin1String(kKinds[typeIndex].button));
         button->setCheckable(true);
         button->setChecked(true);
@@ -115,7 +115,7 @@ void Tcheatlist::fillList() {
         if (button == kindButtons_.end() || !button->second->isChecked())
             continue;
         std::vector<ListViewRow> rows;
-        item->AddToListView(i, rows);
+        item->AddToListView(i, rows, kindNames_);
         for (const ListViewRow& row : rows) {
             auto* line = new QTreeWidgetItem(listView_, {row.kind, row.value});
             line->setIcon(0, kindIcon(item->TypeIndex()));

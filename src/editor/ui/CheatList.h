@@ -6,6 +6,7 @@
 
 class ImagePList;
 class IniFile;
+class ItemTypeNames;
 class Prompter;
 class QAction;
 class QToolBar;
@@ -18,7 +19,7 @@ class QVBoxLayout;
 class Tcheatlist : public QDialog {
     Q_OBJECT
 public:
-    Tcheatlist(const IniFile* settings, QWidget* parent = nullptr);
+    Tcheatlist(const IniFile* settings, const ItemTypeNames& kindNames, QWidget* parent = nullptr);
 
     void execute(Prompter& prompter, const ImagePList& items);
 
@@ -27,6 +28,7 @@ private:
     void buildKindButtons();
     void fillList();
 
+    const ItemTypeNames& kindNames_;
     const ImagePList* items_ = nullptr;
     QVBoxLayout* layout_;
     QToolBar* kindBar_ = nullptr;

@@ -1,14 +1,14 @@
 #include "editor/ui/EditingSurface.h"
 
-#include "app/AppContext.h"
-#include "app/ui/Ruler.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "editor/MSelectStates.h"
 #include "editor/ui/CheatList.h"
 #include "editor/ui/ClientImage.h"
 #include "editor/ui/PropertyForms.h"
 #include "editor/ui/RestrictedAreaForm.h"
 #include "platform/Prompter.h"
+#include "widgets/Ruler.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -19,16 +19,17 @@
 
 TEditingSurface::TEditingSurface(AppContext& context, const IniFile* settings, QWidget* parent)
     : QWidget(parent), context_(context),
-      editor_(
-          std::make_unique<ImageEditor>(context.fonts, context.data.printers(), context.prompter)),
+      editor_(std::make_unique<ImageEditor>(context.fonts, context.data.printers(),
+                                            context.prompter, context.messages)),
       state_(std::make_unique<MSelectState>(static_cast<EditorEnvironment&>(*this))) {
     setObjectName(QStringLiteral("EditingSurface"));
     movePointer = [](QPoint global) { QCursor::setPos(global); };
     BuildWidgets();
     ConnectEditor();
-    propertyForms_ = new TPropertyForms(context.prompter, context.data, context.fonts, this);
+    propertyForms_ =
+        new TPropertyForms(context.prompter, context.data, context.fonts, context.messages, this);
     areaForm_ = new TRestrictedAreaForm(settings, this);
-    itemList_ = new Tcheatlist(settings, this);
+    itemList_ = new Tcheatlist(settings, context.kindNames, this);
     ApplyZoomLevel(1);
 }
 

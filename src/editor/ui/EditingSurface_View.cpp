@@ -2,11 +2,11 @@
 // painted over the picture, and the area's text in the status line.
 #include "editor/ui/EditingSurface.h"
 
-#include "app/AppContext.h"
-#include "app/ui/Ruler.h"
-#include "app/wareHouse.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
 #include "editor/ui/ClientImage.h"
 #include "printer/FontRealizer.h"
+#include "widgets/Ruler.h"
 
 #include <QEvent>
 #include <QScrollArea>

@@ -1,16 +1,16 @@
 #include "editor/ui/PropertyForms.h"
 
 #include "document/ImageItems.h"
-#include "editor/ui/PropertyFormUnit.h"
 #include "items/TextItems.h"
+#include "items/ui/PropertyFormUnit.h"
 #include "items/ui/TextItemForm.h"
 
 TPropertyForms::TPropertyForms(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
-                               QWidget* parent)
+                               const Messages& messages, QWidget* parent)
     : QObject(parent), common_(std::make_unique<TPropertyForm>(prompter, data, fonts, parent)) {
     connect(common_.get(), &TPropertyForm::fontChosen, this, &TPropertyForms::fontChosen);
     addKindForm(TextItem::TypeCode,
-                std::make_unique<TTxtIPropEdForm>(prompter, data, fonts, parent));
+                std::make_unique<TTxtIPropEdForm>(prompter, data, fonts, messages, parent));
 }
 
 TPropertyForms::~TPropertyForms() = default;

@@ -9,6 +9,7 @@
 
 class ImageItem;
 class NebraDisplay;
+class Messages;
 class Prompter;
 class QWidget;
 class TFontSet;
@@ -21,7 +22,8 @@ class TPropertyForm;
 class TPropertyForms : public QObject {
     Q_OBJECT
 public:
-    TPropertyForms(Prompter& prompter, TNEBRAData& data, TFontSet& fonts, QWidget* parent);
+    TPropertyForms(Prompter& prompter, TNEBRAData& data, TFontSet& fonts, const Messages& messages,
+                   QWidget* parent);
     ~TPropertyForms() override;
 
     void setJustificationCaptions(const QStringList& leftCentreRight);

@@ -1,10 +1,10 @@
 #include "editor/ui/RestrictedAreaForm.h"
 
-#include "app/ui/DialogButtons.h"
-#include "app/ui/LengthEdit.h"
-#include "app/wareHouse.h"
-#include "editor/ui/DialogSupport.h"
+#include "document/wareHouse.h"
 #include "platform/Prompter.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/DialogSupport.h"
+#include "widgets/LengthEdit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,13 +1,13 @@
 #include "items/ui/TextItemForm.h"
 
-#include "app/Messages.h"
-#include "app/SettingsFile.h"
-#include "app/TextHelpers.h"
-#include "app/wareHouse.h"
-#include "editor/ui/DialogSupport.h"
+#include "document/wareHouse.h"
 #include "items/TextItems.h"
 #include "platform/Prompter.h"
 #include "platform/Windows1252.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
+#include "texts/TextHelpers.h"
+#include "widgets/DialogSupport.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -25,8 +25,8 @@ const QString kSection = QStringLiteral("TxtIPropEdForm");
 } // namespace
 
 TTxtIPropEdForm::TTxtIPropEdForm(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
-                                 QWidget* parent)
-    : TPropertyForm(kSection, prompter, data, fonts, parent) {
+                                 const Messages& messages, QWidget* parent)
+    : TPropertyForm(kSection, prompter, data, fonts, parent), messages_(messages) {
     buildControls();
     readTexts(SettingsFile::open(&prompter).get());
 }
@@ -121,7 +121,7 @@ void TTxtIPropEdForm::promptEdited() {
 void TTxtIPropEdForm::maxCharsEdited() {
     const QString typed = maxCharsEdit_->text().trimmed();
     if (!typed.isEmpty() && !TextHelpers::isInteger(typed)) {
-        prompter().message(Messages::program().InvalidIntegerError, QString(), Prompter::Icon::Stop,
+        prompter().message(messages_.InvalidIntegerError, QString(), Prompter::Icon::Stop,
                            Prompter::Buttons::Ok);
         maxCharsEdit_->setText(QStringLiteral("1"));
     }

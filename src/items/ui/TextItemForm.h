@@ -1,8 +1,9 @@
 #pragma once
 
-#include "editor/ui/PropertyFormUnit.h"
+#include "items/ui/PropertyFormUnit.h"
 
 class IniFile;
+class Messages;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,7 +22,7 @@ public:
     // Typed as the prompt, switches the diagnostic mode on.
     static inline const QString DiagnosticAccessCode = QStringLiteral("PLUMB PLUMB PLUMB");
 
-    TTxtIPropEdForm(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+    TTxtIPropEdForm(Prompter& prompter, TNEBRAData& data, TFontSet& fonts, const Messages& messages,
                     QWidget* parent = nullptr);
 
 protected:
@@ -42,6 +43,7 @@ private:
     bool takeTexts(TextItem& item);
     bool refusesForeignCharacters(QLineEdit& edit);
 
+    const Messages& messages_;
     QWidget* page_;
     QLabel* textLabel_;
     QLineEdit* textEdit_;

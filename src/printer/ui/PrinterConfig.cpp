@@ -1,8 +1,8 @@
 #include "printer/ui/PrinterConfig.h"
 
-#include "app/ui/RadioGroup.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
+#include "widgets/RadioGroup.h"
 
 #include <QPushButton>
 

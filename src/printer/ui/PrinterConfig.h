@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/RadioGroupDialog.h"
+#include "widgets/RadioGroupDialog.h"
 
 #include <array>
 

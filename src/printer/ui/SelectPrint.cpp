@@ -1,10 +1,10 @@
 #include "printer/ui/SelectPrint.h"
 
-#include "app/ui/RadioGroup.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/ui/WindowPlacement.h"
 #include "printer/miprinters.h"
+#include "widgets/RadioGroup.h"
 
 #include <QPushButton>
 

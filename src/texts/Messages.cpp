@@ -1,4 +1,4 @@
-#include "app/Messages.h"
+#include "texts/Messages.h"
 
 #include <array>
 
@@ -79,9 +79,4 @@ std::vector<KeyedText> Messages::texts() const {
 
 std::vector<KeyedText> Messages::builtInTexts() {
     return Messages().texts();
-}
-
-Messages& Messages::program() {
-    static Messages table;
-    return table;
 }

@@ -2,6 +2,8 @@
 
 class ClassRegistry;
 class Clock;
+class ItemTypeNames;
+class Messages;
 class Prompter;
 class TFontSet;
 class TNEBRAData;
@@ -14,4 +16,8 @@ struct AppContext {
     TNEBRAData& data;
     const ClassRegistry& registry;
     TFontSet& fonts;
+    // The message table and the item kinds' captions, in the settings
+    // file's language.
+    const Messages& messages;
+    const ItemTypeNames& kindNames;
 };

@@ -1,7 +1,7 @@
-#include "editor/ui/DialogSupport.h"
+#include "widgets/DialogSupport.h"
 
-#include "app/SettingsFile.h"
 #include "platform/ui/WindowPlacement.h"
+#include "texts/SettingsFile.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/ui/Ruler.h"
+#include "widgets/Ruler.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "app/MainFormTexts.h"
+#include "texts/MainFormTexts.h"
 
-#include "app/SettingsFile.h"
+#include "texts/SettingsFile.h"
 
 #include "TestFolders.h"
 

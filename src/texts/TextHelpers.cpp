@@ -1,4 +1,4 @@
-#include "app/TextHelpers.h"
+#include "texts/TextHelpers.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextTable.h"
+#include "texts/TextTable.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "texts/SettingsFile.h"
 
 #include "platform/Folders.h"
 #include "platform/Prompter.h"

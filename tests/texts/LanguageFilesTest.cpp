@@ -4,10 +4,10 @@
 // or a setting that differs between languages would change the program's
 // behaviour, or lose the user's setting, when the user switches language.
 
-#include "app/LanguageFiles.h"
+#include "texts/LanguageFiles.h"
 #include "TestFolders.h"
-#include "app/MainFormTexts.h"
-#include "app/Messages.h"
+#include "texts/MainFormTexts.h"
+#include "texts/Messages.h"
 #include "platform/IniFile.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
-#include "app/ui/RadioGroupDialog.h"
+#include "widgets/RadioGroupDialog.h"
 
-#include "app/SettingsFile.h"
-#include "app/ui/DialogButtons.h"
-#include "app/ui/RadioGroup.h"
+#include "texts/SettingsFile.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/RadioGroup.h"
 
 #include <QVBoxLayout>
 

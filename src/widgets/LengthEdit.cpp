@@ -1,4 +1,4 @@
-#include "app/ui/LengthEdit.h"
+#include "widgets/LengthEdit.h"
 
 LengthEdit::LengthEdit(QWidget* parent) : QLineEdit(parent) {}
 

@@ -1,6 +1,6 @@
-#include "app/Messages.h"
+#include "texts/Messages.h"
 
-#include "app/SettingsFile.h"
+#include "texts/SettingsFile.h"
 
 #include "TestFolders.h"
 

@@ -1,4 +1,4 @@
-#include "app/MainFormTexts.h"
+#include "texts/MainFormTexts.h"
 
 #include <array>
 

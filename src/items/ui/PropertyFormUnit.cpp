@@ -1,16 +1,16 @@
-#include "editor/ui/PropertyFormUnit.h"
+#include "items/ui/PropertyFormUnit.h"
 
-#include "app/SettingsFile.h"
-#include "app/ui/DialogButtons.h"
-#include "app/ui/LengthEdit.h"
-#include "app/ui/RadioGroup.h"
-#include "app/wareHouse.h"
 #include "document/ImageItems.h"
-#include "editor/ui/DialogSupport.h"
+#include "document/wareHouse.h"
 #include "platform/Prompter.h"
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
 #include "printer/ui/FontBoxes.h"
+#include "texts/SettingsFile.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/DialogSupport.h"
+#include "widgets/LengthEdit.h"
+#include "widgets/RadioGroup.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextTable.h"
+#include "texts/TextTable.h"
 
 #include <QString>
 
@@ -11,7 +11,8 @@ class IniFile;
 // The message table: every text shown in a message box, keyed in section
 // "Errors" of the settings file. Each member starts with its built-in English
 // text; load() replaces it by the chosen language's text. The table is read
-// once at start-up, before any window exists, and stays fixed for the run.
+// once at start-up, before any window exists, and stays fixed for the run;
+// start-up hands it to whatever shows a message.
 class Messages {
 public:
     static inline const QString Section = QStringLiteral("Errors");
@@ -98,8 +99,4 @@ public:
     std::vector<KeyedText> texts() const;
     // The built-in texts with their keys, in loader order.
     static std::vector<KeyedText> builtInTexts();
-
-    // The table of the running program. Start-up loads it once from the
-    // settings file; everything that shows a message reads it from here.
-    static Messages& program();
 };

@@ -1,9 +1,9 @@
-#include "app/wareHouse.h"
+#include "document/wareHouse.h"
 
-#include "app/LanguageFiles.h"
-#include "app/SettingsFile.h"
 #include "platform/IniFile.h"
 #include "platform/Windows1252.h"
+#include "texts/LanguageFiles.h"
+#include "texts/SettingsFile.h"
 
 #include <QLocale>
 

@@ -1,11 +1,11 @@
-#include "app/LanguageFiles.h"
+#include "texts/LanguageFiles.h"
 
-#include "app/LanguageDialog.h"
-#include "app/Messages.h"
 #include "platform/AtomicFile.h"
 #include "platform/Folders.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
+#include "texts/LanguageDialog.h"
+#include "texts/Messages.h"
 
 #include <QCoreApplication>
 #include <QFile>
