@@ -7,10 +7,6 @@
 
 #include <limits>
 
-std::unique_ptr<PObject> ImagePList::NewInstance() const {
-    return std::make_unique<ImagePList>(prompter_);
-}
-
 bool ImagePList::admits(const PObject* element) const {
     if (!element || dynamic_cast<const ImageItem*>(element))
         return true;
@@ -122,6 +118,6 @@ void ImagePList::StructureListing(std::bitset<16> typeIndexes, QStringList& line
 }
 
 void registerDocumentClasses(ClassRegistry& registry) {
-    registry.RegisterClass<ImageItem>("ImageItem");
-    registry.RegisterClass<ImagePList>("ImagePList");
+    registry.RegisterClass<ImageItem>();
+    registry.RegisterClass<ImagePList>();
 }

@@ -2,15 +2,14 @@
 
 #include "document/ImageItems.h"
 #include "editor/ui/PropertyFormUnit.h"
-#include "items/TextItems.h"
-#include "items/ui/TextItemForm.h"
+#include "items/ui/ItemDialogKinds.h"
 
 TPropertyForms::TPropertyForms(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
                                QWidget* parent)
     : QObject(parent), common_(std::make_unique<TPropertyForm>(prompter, data, fonts, parent)) {
     connect(common_.get(), &TPropertyForm::fontChosen, this, &TPropertyForms::fontChosen);
-    addKindForm(TextItem::TypeCode,
-                std::make_unique<TTxtIPropEdForm>(prompter, data, fonts, parent));
+    for (const ItemDialogKind* kind : itemDialogKinds())
+        addKindForm(kind->typeCode, kind->makeDialog(prompter, data, fonts, parent));
 }
 
 TPropertyForms::~TPropertyForms() = default;

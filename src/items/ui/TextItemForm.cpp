@@ -6,6 +6,7 @@
 #include "app/wareHouse.h"
 #include "editor/ui/DialogSupport.h"
 #include "items/TextItems.h"
+#include "items/ui/ItemDialogKinds.h"
 #include "platform/Prompter.h"
 #include "platform/Windows1252.h"
 
@@ -175,4 +176,15 @@ bool TTxtIPropEdForm::refusesForeignCharacters(QLineEdit& edit) {
     prompter().inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);
     edit.setFocus();
     return true;
+}
+
+const ItemDialogKind& textItemDialogKind() {
+    static const ItemDialogKind kind{
+        .typeCode = TextItem::TypeCode,
+        .makeDialog = [](Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+                         QWidget* parent) -> std::unique_ptr<TPropertyForm> {
+            return std::make_unique<TTxtIPropEdForm>(prompter, data, fonts, parent);
+        },
+    };
+    return kind;
 }
