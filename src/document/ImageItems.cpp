@@ -72,24 +72,6 @@ void ImageItem::Store(TStream& s, const ClassRegistry& registry) const {
     WriteLong(s, Justification);
 }
 
-bool ImageItem::IsEqual(const PObject& other) const {
-    const auto* item = dynamic_cast<const ImageItem*>(&other);
-    return item && GetX() == item->GetX() && GetY() == item->GetY() && Rotation == item->Rotation &&
-           Justification == item->Justification;
-}
-
-bool ImageItem::IsLess(const PObject& other) const {
-    const auto* item = dynamic_cast<const ImageItem*>(&other);
-    return item && GetX() < item->GetX() && GetY() < item->GetY() && Rotation < item->Rotation &&
-           Justification < item->Justification;
-}
-
-bool ImageItem::IsGreater(const PObject& other) const {
-    const auto* item = dynamic_cast<const ImageItem*>(&other);
-    return item && GetX() > item->GetX() && GetY() > item->GetY() && Rotation > item->Rotation &&
-           Justification > item->Justification;
-}
-
 std::unique_ptr<ImageItem> ImageItem::CloneItem() const {
     auto copy = Clone();
     // Clone makes an object of this very class, so it is an item.

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 class IDL;
@@ -72,9 +73,7 @@ public:
     void Load(TStream& s, const ClassRegistry& registry) override;
     void Store(TStream& s, const ClassRegistry& registry) const override;
     // Items compare by position, rotation and justification.
-    bool IsEqual(const PObject& other) const override;
-    bool IsLess(const PObject& other) const override;
-    bool IsGreater(const PObject& other) const override;
+    auto comparedFields() const { return std::make_tuple(GetX(), GetY(), Rotation, Justification); }
     std::unique_ptr<ImageItem> CloneItem() const;
 
     // The virtual constructor: a new item of this item's kind, as placed by

@@ -22,24 +22,6 @@ void TextItem::Store(TStream& s, const ClassRegistry& registry) const {
     WriteLong(s, MaxChars);
 }
 
-bool TextItem::IsEqual(const PObject& other) const {
-    const auto* item = dynamic_cast<const TextItem*>(&other);
-    return item && ImageItem::IsEqual(other) && Text == item->Text &&
-           OperatorRequest == item->OperatorRequest;
-}
-
-bool TextItem::IsLess(const PObject& other) const {
-    const auto* item = dynamic_cast<const TextItem*>(&other);
-    return item && ImageItem::IsLess(other) && Text < item->Text &&
-           OperatorRequest < item->OperatorRequest;
-}
-
-bool TextItem::IsGreater(const PObject& other) const {
-    const auto* item = dynamic_cast<const TextItem*>(&other);
-    return item && ImageItem::IsGreater(other) && Text > item->Text &&
-           OperatorRequest > item->OperatorRequest;
-}
-
 QString TextItem::GetKindName() const {
     return ItemTypeNames::program().TextItemType;
 }

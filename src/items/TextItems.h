@@ -3,6 +3,7 @@
 #include "document/ImageItems.h"
 
 #include <string>
+#include <tuple>
 
 // One line of fixed text in a printer font. As an operator request, the
 // handheld asks its operator for the text at print time, showing Prompt and
@@ -23,12 +24,8 @@ public:
 
     void Load(TStream& s, const ClassRegistry& registry) override;
     void Store(TStream& s, const ClassRegistry& registry) const override;
-    // Equal items also have the same text and request flag.
-    bool IsEqual(const PObject& other) const override;
-    // Ordered when the item comparison holds and the text and request flag
-    // are ordered the same way.
-    bool IsLess(const PObject& other) const override;
-    bool IsGreater(const PObject& other) const override;
+    // Besides the placement, items compare by their text and request flag.
+    auto comparedFields() const { return std::tie(Text, OperatorRequest); }
 
     uint8_t GetTypeCode() const override { return TypeCode; }
     QString GetKindName() const override;

@@ -64,3 +64,22 @@ TEST(TextItem, EqualityIsTextAndRequestBesidesThePlacement) {
     b->OperatorRequest = true;
     EXPECT_FALSE(a->IsEqual(*b));
 }
+
+TEST(TextItem, OrderHoldsOnlyWhenEveryComparedFieldIsOrdered) {
+    const auto a = textItem("A", false, "", 2);
+    const auto b = textItem("B", true, "", 2);
+    b->SetPosition(a->GetPosition() + QPoint(1, 1));
+    b->Rotation = 2;
+    b->Justification = 1;
+    EXPECT_TRUE(a->IsLess(*b));
+    EXPECT_TRUE(b->IsGreater(*a));
+    EXPECT_FALSE(a->IsLess(*a));
+    b->OperatorRequest = false; // one field not ordered
+    EXPECT_FALSE(a->IsLess(*b));
+    // A bare item compares by placement only; a text item wants a text item.
+    ImageItem bare;
+    bare.SetPosition(a->GetPosition());
+    bare.Rotation = a->Rotation;
+    EXPECT_TRUE(bare.IsEqual(*a));
+    EXPECT_FALSE(a->IsEqual(bare));
+}
