@@ -6,7 +6,7 @@
 #include "texts/Messages.h"
 
 #include "cli/ImageJson.h"
-#include "cli/ItemJson.h"
+#include "items/ItemKinds.h"
 #include "platform/TolvError.h"
 
 #include <QJsonDocument>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     if (!document.isObject())
         return 0;
-    static const ItemJsonConverters converters = ItemJsonConverters::Standard();
+    static const ItemJsonConverters converters = itemJsonConverters();
     std::vector<std::uint8_t> built;
     try {
         built = storedBytes(ImageJson::FromJson(document.object(), converters, programRegistry()));

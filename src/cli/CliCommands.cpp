@@ -4,8 +4,8 @@
 #include "cli/CliHelp.h"
 #include "cli/CliSession.h"
 #include "cli/ImageJson.h"
-#include "cli/ItemJson.h"
 #include "document/ImageDocument.h"
+#include "items/ItemKinds.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
@@ -94,7 +94,7 @@ QByteArray dump(const CommandLine& line, CliSession& session) {
         ImageFile::Read(path, session.Registry(), session.messages());
     try {
         const QJsonObject json =
-            ImageJson::ToJson(contents, ItemJsonConverters::Standard(), session.Registry());
+            ImageJson::ToJson(contents, itemJsonConverters(), session.Registry());
         return QJsonDocument(json).toJson(QJsonDocument::Indented);
     } catch (const TolvError& e) {
         failWith(QStringLiteral("Cannot dump"), path, e);
@@ -123,8 +123,7 @@ void build(const CommandLine& line, CliSession& session) {
     const QString& source = line.files.front();
     ImageFileContents contents;
     try {
-        contents = ImageJson::FromJson(readJson(source), ItemJsonConverters::Standard(),
-                                       session.Registry());
+        contents = ImageJson::FromJson(readJson(source), itemJsonConverters(), session.Registry());
     } catch (const TolvError& e) {
         failWith(QStringLiteral("Cannot build from"), source, e);
     }

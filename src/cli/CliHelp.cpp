@@ -1,5 +1,7 @@
 #include "cli/CliHelp.h"
 
+#include "items/ItemKinds.h"
+
 #include <QStringList>
 
 namespace {
@@ -48,10 +50,38 @@ Prints the image file IMAGE as JSON on standard output, field for field:
   "Items"              the items in order: {"Class", "FontNumber", "X", "Y",
                        "Width", "Height", "Rotation", "Justification", and the
                        fields of the class}; X and Y as stored, without the
-                       50-dot margin. TextItem adds "Text", "OperatorRequest",
-                       "Prompt", "MaxChars".
+                       50-dot margin.)";
 
-)";
+// The help's lines are at most this long; the field list indents so far.
+constexpr qsizetype HelpWidth = 79;
+constexpr qsizetype FieldIndent = 23;
+
+// The dump help with what each item kind adds to the common fields,
+// "TextItem adds "Text", ...", filled into the lines of the field list.
+QString dumpHelp() {
+    QString text = QString::fromUtf8(DumpText);
+    qsizetype lineLength = text.size() - text.lastIndexOf(u'\n') - 1;
+    const auto addWord = [&](const QString& word) {
+        if (lineLength + 1 + word.size() > HelpWidth) {
+            text += u'\n' + QString(FieldIndent, u' ') + word;
+            lineLength = FieldIndent + word.size();
+        } else {
+            text += u' ' + word;
+            lineLength += 1 + word.size();
+        }
+    };
+    for (const ItemKind* kind : itemKinds()) {
+        const std::vector<const char*>& fields = kind->json.ownFields;
+        if (fields.empty())
+            continue;
+        addWord(QLatin1String(kind->recordName));
+        addWord(QStringLiteral("adds"));
+        for (size_t i = 0; i < fields.size(); ++i)
+            addWord(QString(QLatin1Char('"')) + QLatin1String(fields[i]) + QLatin1Char('"') +
+                    QLatin1Char(i + 1 < fields.size() ? ',' : '.'));
+    }
+    return text + QStringLiteral("\n\n");
+}
 
 const char* const BuildText = R"(Usage: tolvane-cli build JSON -o IMAGE [--model-extension]
 
@@ -161,7 +191,7 @@ QString Overview() {
 
 QString ForCommand(const QString& name) {
     if (name == QLatin1String("dump"))
-        return QString::fromUtf8(DumpText) + QString::fromUtf8(TextsNote);
+        return dumpHelp() + QString::fromUtf8(TextsNote);
     if (name == QLatin1String("build"))
         return QString::fromUtf8(BuildText) + QString::fromUtf8(TextsNote);
     if (name == QLatin1String("render"))

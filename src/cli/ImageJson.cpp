@@ -1,8 +1,8 @@
 #include "cli/ImageJson.h"
 
-#include "cli/ItemJson.h"
-#include "cli/JsonReader.h"
+#include "document/ItemJson.h"
 #include "persist/ClassRegistry.h"
+#include "persist/JsonReader.h"
 #include "persist/StreamHelpers.h"
 #include "persist/TMemoryStream.h"
 #include "platform/TolvError.h"

@@ -42,10 +42,6 @@ int ImageItem::TypeIndexOf(uint8_t typeCode) {
     return at == TypeCodes.end() ? 0 : int(at - TypeCodes.begin());
 }
 
-std::unique_ptr<PObject> ImageItem::NewInstance() const {
-    return std::make_unique<ImageItem>();
-}
-
 void ImageItem::Load(TStream& s, const ClassRegistry& registry) {
     PObject::Load(s, registry);
     const int32_t fontNumber = ReadLong(s);
@@ -74,41 +70,6 @@ void ImageItem::Store(TStream& s, const ClassRegistry& registry) const {
     WriteLong(s, Height);
     WriteLong(s, Rotation);
     WriteLong(s, Justification);
-}
-
-bool ImageItem::IsEqual(const PObject& other) const {
-    const auto* item = dynamic_cast<const ImageItem*>(&other);
-    return item && GetX() == item->GetX() && GetY() == item->GetY() && Rotation == item->Rotation &&
-           Justification == item->Justification;
-}
-
-bool ImageItem::IsLess(const PObject& other) const {
-    const auto* item = dynamic_cast<const ImageItem*>(&other);
-    return item && GetX() < item->GetX() && GetY() < item->GetY() && Rotation < item->Rotation &&
-           Justification < item->Justification;
-}
-
-bool ImageItem::IsGreater(const PObject& other) const {
-    const auto* item = dynamic_cast<const ImageItem*>(&other);
-    return item && GetX() > item->GetX() && GetY() > item->GetY() && Rotation > item->Rotation &&
-           Justification > item->Justification;
-}
-
-void ImageItem::CopyInto(PObject& dest, const PObject& source) const {
-    PObject::CopyInto(dest, source);
-    auto* to = dynamic_cast<ImageItem*>(&dest);
-    const auto* from = dynamic_cast<const ImageItem*>(&source);
-    if (!to || !from)
-        return;
-    to->FontBased = from->FontBased;
-    to->FontNumber = from->FontNumber;
-    to->X = from->X;
-    to->Y = from->Y;
-    to->Width = from->Width;
-    to->Height = from->Height;
-    to->Rotation = from->Rotation;
-    to->Justification = from->Justification;
-    to->AllowedRotations = from->AllowedRotations;
 }
 
 std::unique_ptr<ImageItem> ImageItem::CloneItem() const {

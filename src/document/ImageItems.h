@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/PObjects.h"
+#include "persist/Persistent.h"
 #include "printer/EdgeRect.h"
 #include "printer/ItemMetrics.h"
 
@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 class IDL;
@@ -47,8 +48,9 @@ struct ListViewRow {
 //
 // Objects made by the class registry when loading are blank (every field
 // zero); Create makes a new item with the defaults of a freshly placed one.
-class ImageItem : public PObject {
+class ImageItem : public Persistent<ImageItem, PObject> {
 public:
+    static constexpr auto RecordName = "ImageItem";
     static constexpr int32_t Margin = 50;
     static constexpr uint8_t AllRotations = 0x0F; // bit i: rotation i may be chosen
     // The item record type codes; an item's TypeIndex is its code's position.
@@ -67,18 +69,12 @@ public:
 
     ImageItem() = default;
 
-    const char* ClassName() const override { return "ImageItem"; }
-    std::unique_ptr<PObject> NewInstance() const override;
-
     // A rotation or justification outside 0..3, or a position no image can
     // hold, raises TolvError.
     void Load(TStream& s, const ClassRegistry& registry) override;
     void Store(TStream& s, const ClassRegistry& registry) const override;
     // Items compare by position, rotation and justification.
-    bool IsEqual(const PObject& other) const override;
-    bool IsLess(const PObject& other) const override;
-    bool IsGreater(const PObject& other) const override;
-    void CopyInto(PObject& dest, const PObject& source) const override;
+    auto comparedFields() const { return std::make_tuple(GetX(), GetY(), Rotation, Justification); }
     std::unique_ptr<ImageItem> CloneItem() const;
 
     // The virtual constructor: a new item of this item's kind, as placed by
@@ -139,9 +135,6 @@ public:
                                const ItemTypeNames& names) const;
 
 protected:
-    ImageItem(const ImageItem&) = default;
-    ImageItem& operator=(const ImageItem&) = default;
-
     // Sets the defaults of a newly placed item; kinds extend it.
     virtual void InitDefaults(int32_t currentFontNumber);
     // Kinds append their part after calling this, which writes the 7-byte

@@ -7,13 +7,6 @@
 
 #include <limits>
 
-std::unique_ptr<PObject> ImagePList::NewInstance() const {
-    auto list = std::make_unique<ImagePList>();
-    list->prompter_ = prompter_;
-    list->messages_ = messages_;
-    return list;
-}
-
 bool ImagePList::admits(const PObject* element) const {
     if (!element || dynamic_cast<const ImageItem*>(element))
         return true;
@@ -125,6 +118,6 @@ void ImagePList::StructureListing(std::bitset<16> typeIndexes, QStringList& line
 }
 
 void registerDocumentClasses(ClassRegistry& registry) {
-    registry.RegisterClass<ImageItem>("ImageItem");
-    registry.RegisterClass<ImagePList>("ImagePList");
+    registry.RegisterClass<ImageItem>();
+    registry.RegisterClass<ImagePList>();
 }

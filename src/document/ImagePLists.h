@@ -18,14 +18,14 @@ class Prompter;
 //
 // The open image keeps one list for its whole life; a new or opened image
 // empties it rather than replacing it.
-class ImagePList : public PList {
+class ImagePList : public Persistent<ImagePList, PList> {
 public:
+    static constexpr auto RecordName = "ImagePList";
+
     ImagePList() = default;
     ImagePList(Prompter& prompter, const Messages& messages)
         : prompter_(&prompter), messages_(&messages) {}
 
-    const char* ClassName() const override { return "ImagePList"; }
-    std::unique_ptr<PObject> NewInstance() const override;
     void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
 
     std::unique_ptr<PObject> Put(int32_t index, std::unique_ptr<PObject> element) override;

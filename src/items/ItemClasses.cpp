@@ -1,8 +1,11 @@
 #include "items/ItemClasses.h"
 
-#include "items/TextItems.h"
+#include "document/ImageItems.h"
+#include "items/ItemKinds.h"
 #include "persist/ClassRegistry.h"
 
 void registerItemClasses(ClassRegistry& registry) {
-    registry.RegisterClass<TextItem>("TextItem");
+    for (const ItemKind* kind : itemKinds())
+        registry.RegisterClass(kind->recordName,
+                               [kind]() -> std::unique_ptr<PObject> { return kind->makeBlank(); });
 }

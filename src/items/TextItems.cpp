@@ -5,10 +5,6 @@
 
 #include <algorithm>
 
-std::unique_ptr<PObject> TextItem::NewInstance() const {
-    return std::make_unique<TextItem>();
-}
-
 void TextItem::Load(TStream& s, const ClassRegistry& registry) {
     ImageItem::Load(s, registry);
     Text = ReadString(s);
@@ -24,36 +20,6 @@ void TextItem::Store(TStream& s, const ClassRegistry& registry) const {
     WriteFlag(s, OperatorRequest);
     WriteString(s, Prompt);
     WriteLong(s, MaxChars);
-}
-
-bool TextItem::IsEqual(const PObject& other) const {
-    const auto* item = dynamic_cast<const TextItem*>(&other);
-    return item && ImageItem::IsEqual(other) && Text == item->Text &&
-           OperatorRequest == item->OperatorRequest;
-}
-
-bool TextItem::IsLess(const PObject& other) const {
-    const auto* item = dynamic_cast<const TextItem*>(&other);
-    return item && ImageItem::IsLess(other) && Text < item->Text &&
-           OperatorRequest < item->OperatorRequest;
-}
-
-bool TextItem::IsGreater(const PObject& other) const {
-    const auto* item = dynamic_cast<const TextItem*>(&other);
-    return item && ImageItem::IsGreater(other) && Text > item->Text &&
-           OperatorRequest > item->OperatorRequest;
-}
-
-void TextItem::CopyInto(PObject& dest, const PObject& source) const {
-    ImageItem::CopyInto(dest, source);
-    auto* to = dynamic_cast<TextItem*>(&dest);
-    const auto* from = dynamic_cast<const TextItem*>(&source);
-    if (!to || !from)
-        return;
-    to->Text = from->Text;
-    to->Prompt = from->Prompt;
-    to->MaxChars = from->MaxChars;
-    to->OperatorRequest = from->OperatorRequest;
 }
 
 QString TextItem::GetKindName(const ItemTypeNames& names) const {

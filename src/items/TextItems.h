@@ -3,12 +3,14 @@
 #include "document/ImageItems.h"
 
 #include <string>
+#include <tuple>
 
 // One line of fixed text in a printer font. As an operator request, the
 // handheld asks its operator for the text at print time, showing Prompt and
 // taking at most MaxChars characters; Text is then the proposal.
-class TextItem : public ImageItem {
+class TextItem : public Persistent<TextItem, ImageItem> {
 public:
+    static constexpr auto RecordName = "TextItem";
     static constexpr uint8_t TypeCode = 0x01;
     // The record carries MaxChars in one byte.
     static constexpr int32_t MaxCharsLimit = 255;
@@ -20,18 +22,10 @@ public:
 
     TextItem() = default;
 
-    const char* ClassName() const override { return "TextItem"; }
-    std::unique_ptr<PObject> NewInstance() const override;
-
     void Load(TStream& s, const ClassRegistry& registry) override;
     void Store(TStream& s, const ClassRegistry& registry) const override;
-    // Equal items also have the same text and request flag.
-    bool IsEqual(const PObject& other) const override;
-    // Ordered when the item comparison holds and the text and request flag
-    // are ordered the same way.
-    bool IsLess(const PObject& other) const override;
-    bool IsGreater(const PObject& other) const override;
-    void CopyInto(PObject& dest, const PObject& source) const override;
+    // Besides the placement, items compare by their text and request flag.
+    auto comparedFields() const { return std::tie(Text, OperatorRequest); }
 
     uint8_t GetTypeCode() const override { return TypeCode; }
     QString GetKindName(const ItemTypeNames& names) const override;
@@ -43,9 +37,6 @@ public:
     bool HoldsFieldEnd() const override;
 
 protected:
-    TextItem(const TextItem&) = default;
-    TextItem& operator=(const TextItem&) = default;
-
     // After the header: the text, 0, the request flag, the prompt (a space
     // before it) or a single 0, then 0 and MaxChars, at most 255.
     void CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const override;

@@ -48,14 +48,24 @@ std::unique_ptr<PObject> ClassRegistry::CreateByName(const std::string& name) co
     return entry ? entry->factory() : nullptr;
 }
 
+void ClassRegistry::setRecordLoader(const std::string& name, RecordLoader loader) {
+    for (auto& [recordName, existing] : loaders_)
+        if (recordName == name) {
+            existing = std::move(loader);
+            return;
+        }
+    loaders_.emplace_back(name, std::move(loader));
+}
+
 std::unique_ptr<PObject> ClassRegistry::LoadRecord(TStream& s) const {
     const std::string name = ReadString(s);
-    if (name == "BarcodeItem" && barcodeLoader_) {
-        auto barcode = barcodeLoader_(s, *this);
-        if (!barcode)
-            throw TolvError("Unreadable barcode record in file");
-        return barcode;
-    }
+    for (const auto& [recordName, loader] : loaders_)
+        if (recordName == name && loader) {
+            auto object = loader(s, *this);
+            if (!object)
+                throw TolvError("Unreadable \"" + shownName(name) + "\" record in file");
+            return object;
+        }
     auto object = CreateByName(name);
     if (!object)
         throw TolvError("Unknown object type \"" + shownName(name) + "\" in file");
@@ -65,6 +75,6 @@ std::unique_ptr<PObject> ClassRegistry::LoadRecord(TStream& s) const {
 
 void registerPersistClasses(ClassRegistry& registry) {
     registry.RegisterClass<PObject>("PObject");
-    registry.RegisterClass<PNamedObject>("PNamedObject");
-    registry.RegisterClass<PList>("PList");
+    registry.RegisterClass<PNamedObject>();
+    registry.RegisterClass<PList>();
 }

@@ -13,8 +13,8 @@
 class ClassRegistry {
 public:
     using Factory = std::function<std::unique_ptr<PObject>()>;
-    // Reads a whole barcode record (the stream is just past its class name)
-    // and returns the loaded item.
+    // Reads a whole record (the stream is just past its class name) and
+    // returns the loaded object.
     using RecordLoader = std::function<std::unique_ptr<PObject>(TStream&, const ClassRegistry&)>;
 
     // Starts with PObject registered.
@@ -25,6 +25,8 @@ public:
     template <typename T> void RegisterClass(const std::string& name) {
         RegisterClass(name, [] { return std::make_unique<T>(); });
     }
+    // Under the class's own record name.
+    template <typename T> void RegisterClass() { RegisterClass<T>(T::RecordName); }
 
     // The object's class name when that is registered, else empty.
     std::string RegisteredName(const PObject& object) const;
@@ -35,10 +37,11 @@ public:
     std::unique_ptr<PObject> LoadRecord(TStream& s) const;
     int EntryCount() const { return static_cast<int>(entries_.size()); }
 
-    // Barcode records need a look inside before their class is known; without
-    // a loader, "BarcodeItem" is an unknown class like any other.
-    void setBarcodeLoader(RecordLoader loader) { barcodeLoader_ = std::move(loader); }
-    const RecordLoader& barcodeLoader() const { return barcodeLoader_; }
+    // Some records need a look inside before the class of their object is
+    // known; the loader given for a record name reads such records whole.
+    // Records without one are made by the registered class and read by its
+    // Load; a record name with neither is an unknown class.
+    void setRecordLoader(const std::string& name, RecordLoader loader);
 
 private:
     struct Entry {
@@ -48,7 +51,7 @@ private:
     const Entry* find(const std::string& name) const;
 
     std::vector<Entry> entries_;
-    RecordLoader barcodeLoader_;
+    std::vector<std::pair<std::string, RecordLoader>> loaders_;
 };
 
 // Registers the classes of this module: PObject, PNamedObject, PList.

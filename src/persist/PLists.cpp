@@ -34,8 +34,19 @@ void checkRecordCount(TStream& s, int32_t count) {
 
 } // namespace
 
-std::unique_ptr<PObject> PList::NewInstance() const {
-    return std::make_unique<PList>();
+PList::PList(const PList& other) : Persistent(other) {
+    elements_.reserve(other.elements_.size());
+    for (const auto& element : other.elements_)
+        elements_.push_back(element->Clone());
+}
+
+PList& PList::operator=(const PList& other) {
+    // The clones are made first, so that a list assigned to itself keeps
+    // its elements.
+    PList copy(other);
+    Persistent::operator=(other);
+    elements_.swap(copy.elements_);
+    return *this;
 }
 
 PObject* PList::At(int32_t index) const {
@@ -128,16 +139,4 @@ bool PList::IsGreater(const PObject& other) const {
     const auto* list = dynamic_cast<const PList*>(&other);
     return list && Count() >= list->Count() &&
            eachPair(*this, *list, list->Count(), &PObject::IsGreater);
-}
-
-void PList::CopyInto(PObject& dest, const PObject& source) const {
-    PObject::CopyInto(dest, source);
-    auto* target = dynamic_cast<PList*>(&dest);
-    const auto* list = dynamic_cast<const PList*>(&source);
-    if (!target || !list)
-        return;
-    // Counted once, so that copying a list into itself ends.
-    const int32_t count = list->Count();
-    for (int32_t i = 1; i <= count; ++i)
-        target->Append(list->At(i)->Clone());
 }

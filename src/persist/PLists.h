@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/PObjects.h"
+#include "persist/Persistent.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,12 +12,15 @@
 //
 // Put, Append and InsertFirst are virtual so that a subclass can refuse what
 // does not belong in it; a refused element is freed.
-class PList : public PObject {
+class PList : public Persistent<PList, PObject> {
 public:
-    PList() = default;
+    static constexpr auto RecordName = "PList";
 
-    const char* ClassName() const override { return "PList"; }
-    std::unique_ptr<PObject> NewInstance() const override;
+    PList() = default;
+    // Copies hold clones of the elements.
+    PList(const PList& other);
+    PList& operator=(const PList& other);
+    ~PList() override = default;
 
     int32_t Count() const { return static_cast<int32_t>(elements_.size()); }
     PObject* At(int32_t index) const;
@@ -43,9 +46,6 @@ public:
     bool IsEqual(const PObject& other) const override;
     bool IsLess(const PObject& other) const override;
     bool IsGreater(const PObject& other) const override;
-    // Appends to dest a clone of each of source's elements (dest is not
-    // emptied first).
-    void CopyInto(PObject& dest, const PObject& source) const override;
 
 private:
     std::vector<std::unique_ptr<PObject>> elements_;

@@ -1,25 +1,20 @@
 #pragma once
 
-#include "persist/PObjects.h"
+#include "persist/Persistent.h"
 
 #include <string>
 
 // A persistent object with a name; named objects sort by the bytes of their
 // names (ordinal, case-sensitive).
-class PNamedObject : public PObject {
+class PNamedObject : public Persistent<PNamedObject, PObject> {
 public:
-    std::string Name;
+    static constexpr auto RecordName = "PNamedObject";
 
-    const char* ClassName() const override { return "PNamedObject"; }
-    std::unique_ptr<PObject> NewInstance() const override;
+    std::string Name;
 
     void Load(TStream& s, const ClassRegistry& registry) override;
     void Store(TStream& s, const ClassRegistry& registry) const override;
 
     bool IsLess(const PObject& other) const override;
     bool IsGreater(const PObject& other) const override;
-
-    // Copying a named object copies its name (CopyName).
-    void CopyInto(PObject& dest, const PObject& source) const override;
-    virtual void CopyName(PObject& dest, const PObject& source) const;
 };

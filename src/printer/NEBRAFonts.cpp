@@ -11,10 +11,6 @@ constexpr int32_t BoldFlag = 1;
 
 } // namespace
 
-std::unique_ptr<PObject> NEBRAFont::NewInstance() const {
-    return std::make_unique<NEBRAFont>();
-}
-
 void NEBRAFont::Load(TStream& s, const ClassRegistry& registry) {
     PNamedObject::Load(s, registry);
     FaceName = ReadString(s);
@@ -35,18 +31,6 @@ void NEBRAFont::Store(TStream& s, const ClassRegistry& registry) const {
     WriteLong(s, DownloadCode);
 }
 
-void NEBRAFont::CopyInto(PObject& dest, const PObject& source) const {
-    PNamedObject::CopyInto(dest, source);
-    auto* target = dynamic_cast<NEBRAFont*>(&dest);
-    const auto* font = dynamic_cast<const NEBRAFont*>(&source);
-    if (!target || !font)
-        return;
-    target->FaceName = font->FaceName;
-    target->PointSize = font->PointSize;
-    target->Bold = font->Bold;
-    target->FontNumber = font->FontNumber;
-}
-
 void registerFontClasses(ClassRegistry& registry) {
-    registry.RegisterClass<NEBRAFont>("NEBRAFont");
+    registry.RegisterClass<NEBRAFont>();
 }

@@ -10,8 +10,10 @@ class ClassRegistry;
 // One printer font of one printer model, as the font map lists it: the name
 // and size the user picks, the number items store, the code the handheld
 // knows it by, and the screen typeface that imitates it.
-class NEBRAFont : public PNamedObject {
+class NEBRAFont : public Persistent<NEBRAFont, PNamedObject> {
 public:
+    static constexpr auto RecordName = "NEBRAFont";
+
     std::string FaceName;
     int32_t PointSize = 0;
     bool Bold = false;
@@ -19,13 +21,8 @@ public:
     int32_t ModelCode = 0; // 1, 2 or 4: the model the entry belongs to
     int32_t DownloadCode = 0;
 
-    const char* ClassName() const override { return "NEBRAFont"; }
-    std::unique_ptr<PObject> NewInstance() const override;
     void Load(TStream& s, const ClassRegistry& registry) override;
     void Store(TStream& s, const ClassRegistry& registry) const override;
-    // Copies name, face, size, boldness and number; the model and download
-    // code of the destination stay.
-    void CopyInto(PObject& dest, const PObject& source) const override;
 };
 
 void registerFontClasses(ClassRegistry& registry);

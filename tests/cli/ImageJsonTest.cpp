@@ -1,6 +1,6 @@
 #include "cli/ImageJson.h"
 #include "ImageBytes.h"
-#include "cli/ItemJson.h"
+#include "items/ItemKinds.h"
 #include "items/TextItems.h"
 #include "platform/TolvError.h"
 
@@ -32,11 +32,11 @@ ImageFileContents richImage() {
 }
 
 QJsonObject toJson(const ImageFileContents& c) {
-    return ImageJson::ToJson(c, ItemJsonConverters::Standard(), imageFileRegistry());
+    return ImageJson::ToJson(c, itemJsonConverters(), imageFileRegistry());
 }
 
 ImageFileContents fromJson(const QJsonObject& json) {
-    return ImageJson::FromJson(json, ItemJsonConverters::Standard(), imageFileRegistry());
+    return ImageJson::FromJson(json, itemJsonConverters(), imageFileRegistry());
 }
 
 std::string fromJsonError(const QJsonObject& json) {

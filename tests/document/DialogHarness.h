@@ -5,10 +5,11 @@
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
 #include "document/wareHouse.h"
+#include "texts/Messages.h"
 
 // What a dialog test needs: private settings and installation folders, the
 // test fonts on a display, the data store on the same printer model, and a
-// scripted prompter. Model 1 by default: 4000 × 128 dots at 185 dpi.
+// scripted prompter and the built-in message texts. Model 1 by default: 4000 × 128 dots at 185 dpi.
 struct DialogHarness {
     explicit DialogHarness(int modelIndex = 1) : render(modelIndex) {
         data.printers().setSelectedIndex(modelIndex);
@@ -18,4 +19,5 @@ struct DialogHarness {
     RenderHarness render;
     TNEBRAData data{nullptr};
     ScriptedPrompter prompter;
+    const Messages messages; // the built-in English texts
 };

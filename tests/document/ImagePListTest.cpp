@@ -10,12 +10,10 @@
 namespace {
 
 // Stands for the graphic kind: the list counts graphics by their type code.
-class FakeGraphic : public ImageItem {
+class FakeGraphic : public Persistent<FakeGraphic, ImageItem> {
 public:
+    static constexpr auto RecordName = "FakeGraphic";
     uint8_t GetTypeCode() const override { return GraphicTypeCode; }
-    std::unique_ptr<PObject> NewInstance() const override {
-        return std::make_unique<FakeGraphic>();
-    }
 };
 
 } // namespace

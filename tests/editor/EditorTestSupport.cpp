@@ -2,10 +2,6 @@
 
 #include <cmath>
 
-std::unique_ptr<PObject> TestGraphic::NewInstance() const {
-    return std::make_unique<TestGraphic>();
-}
-
 EdgeRect TestGraphic::GetScreenRect(NebraDisplay& view) {
     const QPoint topLeft = view.DotsToScreen(GetX(), GetY());
     const QPoint end = view.DotsToScreen(GetX() + GetWidth(), GetY() + GetHeight());

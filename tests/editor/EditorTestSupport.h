@@ -16,13 +16,11 @@
 
 // A stand-in for the graphic kind: a plain rectangle of Width × Height dots
 // from its anchor, counted against the graphic limit.
-class TestGraphic : public ImageItem {
+class TestGraphic : public Persistent<TestGraphic, ImageItem> {
 public:
+    static constexpr auto RecordName = "TestGraphic";
     static constexpr uint8_t TypeCode = ImageItem::GraphicTypeCode;
 
-    TestGraphic() = default;
-    const char* ClassName() const override { return "TestGraphic"; }
-    std::unique_ptr<PObject> NewInstance() const override;
     uint8_t GetTypeCode() const override { return TypeCode; }
     EdgeRect GetScreenRect(NebraDisplay& view) override;
 

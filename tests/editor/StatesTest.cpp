@@ -2,15 +2,26 @@
 // dragging, editing and drawing the restricted area.
 #include "EditorTestSupport.h"
 
-#include "editor/MItemStates.h"
+#include "texts/Messages.h"
 #include "editor/MRestrictStates.h"
 #include "editor/MSelectStates.h"
+#include "editor/PlaceItemState.h"
+#include "items/ItemKinds.h"
 #include "items/TextItems.h"
-#include "texts/Messages.h"
 
 namespace {
 
-using MTestGraphicState = MItemState<TestGraphic>;
+// The graphic stand-in's entry: placed items count against the graphic limit.
+const ItemKind& testGraphicKind() {
+    static const ItemKind kind = [] {
+        ItemKind made;
+        made.typeCode = TestGraphic::TypeCode;
+        made.limitClass = ItemLimitClass::Graphics;
+        made.makeBlank = [] { return std::unique_ptr<ImageItem>(std::make_unique<TestGraphic>()); };
+        return made;
+    }();
+    return kind;
+}
 
 // A dot well inside an item's picture.
 QPoint inside(ImageEditor& editor, ImageItem& item) {
@@ -29,7 +40,7 @@ class CreateStateTest : public EditorTest {};
 
 TEST_F(CreateStateTest, PlacesTheConfirmedItemAtTheClickAndTellsItsNumber) {
     addText(300, 150);
-    MTextItemState state(env);
+    PlaceItemState state(env, textItemKind());
     click(state, Qt::LeftButton, {1000, 200});
     ASSERT_EQ(editor.Items().Count(), 2);
     EXPECT_EQ(editor.Items().At(2)->GetPosition(), QPoint(1000, 200));
@@ -42,7 +53,7 @@ TEST_F(CreateStateTest, PlacesTheConfirmedItemAtTheClickAndTellsItsNumber) {
 }
 
 TEST_F(CreateStateTest, ARightClickCreatesNothing) {
-    MTextItemState state(env);
+    PlaceItemState state(env, textItemKind());
     click(state, Qt::RightButton, {1000, 200});
     EXPECT_EQ(editor.Items().Count(), 0);
     EXPECT_TRUE(env.editedNumbers.empty());
@@ -52,14 +63,14 @@ TEST_F(CreateStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApart)
     env.limits = {2, 1};
     addText(300, 150);
     addGraphic(600, 100, 20, 20);
-    MTextItemState text(env);
+    PlaceItemState text(env, textItemKind());
     click(text, Qt::LeftButton, {1000, 200}); // N − G = 1: allowed
     click(text, Qt::LeftButton, {1500, 200}); // N − G = 2: the limit
     EXPECT_EQ(editor.Items().Count(), 3);
     EXPECT_EQ(prompter.texts(), QStringList{"Error - no more than 2 items allowed per label"});
     EXPECT_EQ(env.editedNumbers.size(), 1u); // no dialog for the refused one
 
-    MTestGraphicState graphic(env);
+    PlaceItemState graphic(env, testGraphicKind());
     click(graphic, Qt::LeftButton, {2000, 200}); // G = 1: the graphic limit
     EXPECT_EQ(prompter.texts().last(), "Error - no more than 1 graphic items allowed per label");
     env.limits = {2, 2};
@@ -68,7 +79,7 @@ TEST_F(CreateStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApart)
 }
 
 TEST_F(CreateStateTest, AnItemPlacedAcrossTheEdgeIsPulledInOrRefused) {
-    MTestGraphicState state(env);
+    PlaceItemState state(env, testGraphicKind());
     click(state, Qt::LeftButton, {4040, 340}); // 20 × 20 over the right and bottom edges
     ASSERT_EQ(editor.Items().Count(), 1);
     EXPECT_EQ(editor.Items().At(1)->GetPosition(), QPoint(4030, 286));
@@ -154,7 +165,7 @@ TEST_F(RestrictStateTest, AClickOrALineLeavesTheAreaAsItWas) {
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_FALSE(editor.Modified());
 
-    MTextItemState place(env); // and items still find room
+    PlaceItemState place(env, textItemKind()); // and items still find room
     click(place, Qt::LeftButton, {1000, 200});
     EXPECT_EQ(editor.Items().Count(), 1);
 }

@@ -9,12 +9,9 @@
 
 namespace {
 
-class ImageStyleList : public PList {
+class ImageStyleList : public Persistent<ImageStyleList, PList> {
 public:
-    const char* ClassName() const override { return "ImagePList"; }
-    std::unique_ptr<PObject> NewInstance() const override {
-        return std::make_unique<ImageStyleList>();
-    }
+    static constexpr auto RecordName = "ImagePList";
 };
 
 std::unique_ptr<PList> namedList(std::initializer_list<const char*> names) {
@@ -91,8 +88,11 @@ TEST_F(PersistentObjectsTest, ClonesAreDeepAndKeepTheirClass) {
     auto clone = list.Clone();
     auto& copy = dynamic_cast<ImageStyleList&>(*clone);
     EXPECT_NE(copy.At(1), list.At(1));
-    list.Assign(list); // appends a copy of what was there, and ends
-    EXPECT_EQ(names(list), "one|one");
+    list.Append(namedList({"two"})->Extract(1));
+    copy.Assign(list); // replaces what was there
+    EXPECT_EQ(names(copy), "one|two");
+    list.Assign(list);
+    EXPECT_EQ(names(list), "one|two");
 }
 
 TEST_F(PersistentObjectsTest, BadListRecordsAreErrorsNamingTheProblem) {
@@ -111,7 +111,7 @@ TEST_F(PersistentObjectsTest, BadListRecordsAreErrorsNamingTheProblem) {
     EXPECT_EQ(errorOf([&] { PList().Load(nested, registry); }), "Lists nested too deeply in file");
 }
 
-TEST_F(PersistentObjectsTest, BarcodeRecordsGoToTheLoaderAfterTheirClassName) {
+TEST_F(PersistentObjectsTest, HookedRecordsGoToTheirLoaderAfterTheirClassName) {
     TMemoryStream s;
     WriteLong(s, 2);
     WriteString(s, "BarcodeItem");
@@ -123,7 +123,7 @@ TEST_F(PersistentObjectsTest, BarcodeRecordsGoToTheLoaderAfterTheirClassName) {
     WriteString(s, "after");
     s.SetPosition(0);
     TBufferStream buffered(s);
-    registry.setBarcodeLoader([&](TStream& in, const ClassRegistry&) {
+    registry.setRecordLoader("BarcodeItem", [&](TStream& in, const ClassRegistry&) {
         EXPECT_EQ(in.Position(), recordStart);
         in.Seek(28, TStream::FromCurrent);
         auto barcode = namedList({""})->Extract(1);

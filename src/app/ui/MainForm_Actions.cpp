@@ -15,8 +15,11 @@ namespace {
 
 // A command of the main window: the text key of its menu entry (or, for a
 // tool button without one, of its hint), its icon, the key of its tool-button
-// hint, and whether it works yet (the item buttons work once their kind has
-// an editor state, and the clipboard commands follow the selection).
+// hint, and whether it works yet (the clipboard commands follow the
+// selection). The item commands are here for every kind the image format
+// has, in the menu's order; each stays disabled until its kind is in the
+// kind list (items/ItemKindList.h), whose entry enables it and makes it
+// place the kind's items.
 struct Command {
     const char* key;
     const char* icon;

@@ -5,11 +5,12 @@
 
 #include "document/AppContext.h"
 #include "document/wareHouse.h"
-#include "editor/MItemStates.h"
+#include "texts/SettingsFile.h"
 #include "editor/MRestrictStates.h"
 #include "editor/MSelectStates.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/PropertyForms.h"
+#include "items/ItemKinds.h"
 #include "printer/FontSetUnit.h"
 #include "printer/ui/FontBoxes.h"
 #include "texts/SettingsFile.h"
@@ -22,8 +23,8 @@
 
 namespace {
 
-// The command that installs each editor state. A kind of item becomes
-// placeable with its line here (its button is enabled by it).
+// The command that installs each editor state besides the placing states,
+// which every item kind's entry brings with its command.
 struct StateCommand {
     const char* key;
     void (TEditingSurface::*install)();
@@ -31,7 +32,6 @@ struct StateCommand {
 
 const StateCommand StateCommands[] = {
     {"ItemMenuSelectItem", &TEditingSurface::SelectState<MSelectState>},
-    {"ItemMenuTextItem", &TEditingSurface::SelectState<MTextItemState>},
     {"DrawRestrictHint", &TEditingSurface::SelectState<MRestrictState>},
 };
 
@@ -196,6 +196,16 @@ void TMainForm::connectItemStates() {
         a->setCheckable(true);
         group->addAction(a);
         connect(a, &QAction::triggered, surface_, command.install);
+    }
+    // A kind's command works once the kind is built; the others stay
+    // disabled in the menu and tool bar.
+    for (const ItemKind* kind : itemKinds()) {
+        QAction* a = action(QLatin1String(kind->actionKey));
+        a->setEnabled(true);
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, surface_,
+                [this, kind] { surface_->selectPlaceState(*kind); });
     }
     QAction* select = action(QStringLiteral("ItemMenuSelectItem"));
     select->setChecked(true);

@@ -1,6 +1,7 @@
 #include "editor/ui/CheatList.h"
 
 #include "document/ImagePLists.h"
+#include "items/ItemKinds.h"
 #include "platform/Prompter.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/DialogSupport.h"
@@ -13,34 +14,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace {
 
 const QString kSection = QStringLiteral("cheatlist");
 
-// By type index: the kind button's name and the kind's icon.
-struct KindLook {
-    const char* button;
-    const char* icon;
-};
-constexpr std::array<KindLook, ImageItem::TypeCodes.size()> kKinds{{
-    {"TEXTBUTTON", "text"},
-    {"DATEBUTTON", "date"},
-    {"NUMBERBUTTON", "number"},
-    {"TIMEBUTTON", "time"},
-    {"SHIFTBUTTON", "shiftcode"},
-    {"GRAPHICBUTTON", "graphic"},
-    {"BARCBUTTON", "barcode"},
-    {"MULTIBUTTON", "multilinetext"},
-    {"FIELDBUTTON", "field"},
-    {"GLYPHBUTTON", ""},
-}};
+// The icon of an item's kind; none for an item of no known kind.
+QIcon kindIcon(const ImageItem& item) {
+    const ItemKind* kind = findItemKind(item.GetTypeCode());
+    return kind && QFile::exists(kind->iconPath()) ? QIcon(kind->iconPath()) : QIcon();
+}
 
-QIcon kindIcon(int typeIndex) {
-    const QString path =
-        QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kKinds[typeIndex].icon));
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+QString buttonName(const ImageItem& item) {
+    const ItemKind* kind = findItemKind(item.GetTypeCode());
+    return kind ? QLatin1String(kind->listButtonName) : QString();
 }
 
 } // namespace
@@ -91,8 +77,8 @@ void Tcheatlist::buildKindButtons() {
         const int typeIndex = item->TypeIndex();
         if (kindButtons_.count(typeIndex))
             continue;
-        auto* button = new QAction(kindIcon(typeIndex), item->GetKindName(kindNames_), kindBar_);
-        button->setObjectName(QLatin1String(kKinds[typeIndex].button));
+        auto* button = new QAction(kindIcon(*item), item->GetKindName(kindNames_), kindBar_);
+        button->setObjectName(buttonName(*item));
         button->setCheckable(true);
         button->setChecked(true);
         connect(button, &QAction::toggled, this, &Tcheatlist::fillList);
@@ -118,7 +104,7 @@ void Tcheatlist::fillList() {
         item->AddToListView(i, rows, kindNames_);
         for (const ListViewRow& row : rows) {
             auto* line = new QTreeWidgetItem(listView_, {row.kind, row.value});
-            line->setIcon(0, kindIcon(item->TypeIndex()));
+            line->setIcon(0, kindIcon(*item));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "document/AppContext.h"
 #include "document/wareHouse.h"
 #include "editor/MSelectStates.h"
+#include "editor/PlaceItemState.h"
 #include "editor/ui/CheatList.h"
 #include "editor/ui/ClientImage.h"
 #include "editor/ui/PropertyForms.h"
@@ -134,6 +135,12 @@ void TEditingSurface::ImageReset() {
     SelectState<MSelectState>();
     ApplyZoomLevel(1);
     ShowAreaText();
+}
+
+void TEditingSurface::selectPlaceState(const ItemKind& kind) {
+    const auto* placing = dynamic_cast<const PlaceItemState*>(state_.get());
+    if (!placing || &placing->kind() != &kind)
+        state_ = std::make_unique<PlaceItemState>(static_cast<EditorEnvironment&>(*this), kind);
 }
 
 void TEditingSurface::DefineAreaByNumbers() {

@@ -9,6 +9,8 @@
 #include <memory>
 #include <typeinfo>
 
+struct ItemKind;
+
 struct AppContext;
 class IniFile;
 class QScrollArea;
@@ -46,6 +48,8 @@ public:
         if (typeid(current) != typeid(S))
             state_ = std::make_unique<S>(static_cast<EditorEnvironment&>(*this));
     }
+    // Installs the placing state of kind unless it is current already.
+    void selectPlaceState(const ItemKind& kind);
     void SetItemLimits(ItemLimits limits) { limits_ = limits; }
     TPropertyForms& PropertyForms() const { return *propertyForms_; }
 

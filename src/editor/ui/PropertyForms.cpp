@@ -1,16 +1,15 @@
 #include "editor/ui/PropertyForms.h"
 
 #include "document/ImageItems.h"
-#include "items/TextItems.h"
 #include "items/ui/PropertyFormUnit.h"
-#include "items/ui/TextItemForm.h"
+#include "items/ui/ItemDialogKinds.h"
 
 TPropertyForms::TPropertyForms(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
                                const Messages& messages, QWidget* parent)
     : QObject(parent), common_(std::make_unique<TPropertyForm>(prompter, data, fonts, parent)) {
     connect(common_.get(), &TPropertyForm::fontChosen, this, &TPropertyForms::fontChosen);
-    addKindForm(TextItem::TypeCode,
-                std::make_unique<TTxtIPropEdForm>(prompter, data, fonts, messages, parent));
+    for (const ItemDialogKind* kind : itemDialogKinds())
+        addKindForm(kind->typeCode, kind->makeDialog(prompter, data, fonts, messages, parent));
 }
 
 TPropertyForms::~TPropertyForms() = default;

@@ -16,9 +16,9 @@ class TFontSet;
 class TNEBRAData;
 class TPropertyForm;
 
-// The one property dialog of each item kind, made once and kept for the
-// program's life; an item is edited with the dialog of its kind (by type
-// code), and with the common dialog when its kind has none.
+// The one property dialog of each item kind (from the kinds' dialog
+// entries), made once and kept for the program's life; an item is edited with the dialog of its
+// kind (by type code), and with the common dialog when its kind has none.
 class TPropertyForms : public QObject {
     Q_OBJECT
 public:

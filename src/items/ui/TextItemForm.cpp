@@ -2,6 +2,7 @@
 
 #include "document/wareHouse.h"
 #include "items/TextItems.h"
+#include "items/ui/ItemDialogKinds.h"
 #include "platform/Prompter.h"
 #include "platform/Windows1252.h"
 #include "texts/Messages.h"
@@ -175,4 +176,16 @@ bool TTxtIPropEdForm::refusesForeignCharacters(QLineEdit& edit) {
     prompter().inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);
     edit.setFocus();
     return true;
+}
+
+const ItemDialogKind& textItemDialogKind() {
+    static const ItemDialogKind kind{
+        .typeCode = TextItem::TypeCode,
+        .makeDialog = [](Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+                         const Messages& messages,
+                         QWidget* parent) -> std::unique_ptr<TPropertyForm> {
+            return std::make_unique<TTxtIPropEdForm>(prompter, data, fonts, messages, parent);
+        },
+    };
+    return kind;
 }

@@ -9,25 +9,39 @@
 class JsonReader;
 class TStream;
 
-// How the items of each class appear in JSON. A converter works on the body
+// How the items of one class appear in JSON. A converter works on the body
 // of an item's record (what follows the class name), in the record's field
 // order: dumping reads a stored record into JSON fields, building writes the
 // record from them and the class's own Load then checks it as it checks a
-// file. A new item kind is added by registering its converter here, built on
-// the item fields every kind shares.
+// file. Each item kind's entry carries its converter, built on the item
+// fields every kind shares.
 struct ItemJsonConverter {
+    // How a field of a record is stored and shown.
+    enum class FieldType { Bytes, Flag, Long };
+    struct Field {
+        const char* name;
+        FieldType type;
+    };
+
     std::function<void(TStream& body, QJsonObject& json)> toJson;
     std::function<void(JsonReader& json, TStream& body)> fromJson;
+    // The fields the class adds to the common ones, in record order.
+    std::vector<const char*> ownFields;
+
+    // The converter of a record that is the common fields, then the given
+    // plain fields.
+    static ItemJsonConverter withFields(std::vector<Field> fields);
 };
 
 class ItemJsonConverters {
 public:
-    // The converters of every item class the program has.
-    static ItemJsonConverters Standard();
-
     void Register(const std::string& className, ItemJsonConverter converter);
     // Null for a class without a JSON form.
     const ItemJsonConverter* Find(const std::string& className) const;
+    // The classes in the order they were registered.
+    const std::vector<std::pair<std::string, ItemJsonConverter>>& All() const {
+        return converters_;
+    }
 
     // The fields of every item: FontNumber, X, Y (as stored, without the
     // margin), Width, Height, Rotation, Justification.

@@ -1,4 +1,4 @@
-#include "cli/JsonReader.h"
+#include "persist/JsonReader.h"
 
 #include "platform/TolvError.h"
 

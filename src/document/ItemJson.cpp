@@ -1,0 +1,64 @@
+#include "document/ItemJson.h"
+
+#include "persist/JsonReader.h"
+#include "persist/StreamHelpers.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 7> CommonFields = {
+    "FontNumber", "X", "Y", "Width", "Height", "Rotation", "Justification"};
+
+} // namespace
+
+void ItemJsonConverters::CommonToJson(TStream& body, QJsonObject& json) {
+    for (const char* field : CommonFields)
+        json[QLatin1String(field)] = ReadLong(body);
+}
+
+void ItemJsonConverters::CommonFromJson(JsonReader& json, TStream& body) {
+    for (const char* field : CommonFields)
+        WriteLong(body, json.Int(field));
+}
+
+ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
+    ItemJsonConverter converter;
+    converter.toJson = [fields](TStream& body, QJsonObject& json) {
+        ItemJsonConverters::CommonToJson(body, json);
+        for (const Field& f : fields) {
+            const QLatin1String name(f.name);
+            if (f.type == FieldType::Bytes)
+                json[name] = BytesToJson(ReadString(body));
+            else if (f.type == FieldType::Flag)
+                json[name] = ReadFlag(body);
+            else
+                json[name] = ReadLong(body);
+        }
+    };
+    converter.fromJson = [fields](JsonReader& json, TStream& body) {
+        ItemJsonConverters::CommonFromJson(json, body);
+        for (const Field& f : fields) {
+            if (f.type == FieldType::Bytes)
+                WriteString(body, json.Bytes(f.name));
+            else if (f.type == FieldType::Flag)
+                WriteFlag(body, json.Bool(f.name));
+            else
+                WriteLong(body, json.Int(f.name));
+        }
+    };
+    for (const Field& f : fields)
+        converter.ownFields.push_back(f.name);
+    return converter;
+}
+
+void ItemJsonConverters::Register(const std::string& className, ItemJsonConverter converter) {
+    converters_.emplace_back(className, std::move(converter));
+}
+
+const ItemJsonConverter* ItemJsonConverters::Find(const std::string& className) const {
+    for (const auto& [name, converter] : converters_)
+        if (name == className)
+            return &converter;
+    return nullptr;
+}

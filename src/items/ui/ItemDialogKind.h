@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class Messages;
+class Prompter;
+class QWidget;
+class TFontSet;
+class TNEBRAData;
+class TPropertyForm;
+
+// The widget half of an item kind's entry (ItemKind is the other): the
+// property dialog that edits its items. Each kind defines
+// <name>DialogKind() beside its dialog; ItemDialogKinds.h gives them all.
+struct ItemDialogKind {
+    uint8_t typeCode = 0;
+    std::unique_ptr<TPropertyForm> (*makeDialog)(Prompter& prompter, TNEBRAData& data,
+                                                 TFontSet& fonts, const Messages& messages,
+                                                 QWidget* parent) = nullptr;
+};

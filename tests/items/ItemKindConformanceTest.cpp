@@ -1,0 +1,199 @@
+// What every item kind of the kind list must do, checked for each kind from
+// its entry: a new kind is checked here without a line of its own.
+#include "DialogHarness.h"
+#include "EditorTestSupport.h"
+#include "ImageBytes.h"
+#include "document/ItemTypeNames.h"
+#include "editor/PlaceItemState.h"
+#include "items/ui/PropertyFormUnit.h"
+#include "items/ItemKinds.h"
+#include "items/ui/ItemDialogKinds.h"
+#include "persist/IDL.h"
+#include "persist/JsonReader.h"
+#include "persist/StreamHelpers.h"
+#include "persist/TMemoryStream.h"
+#include "platform/TolvError.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <typeinfo>
+
+// The icons live in a static library.
+static void loadIcons() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes stored(const PObject& object) {
+    TMemoryStream s;
+    object.Store(s, imageFileRegistry());
+    return s.bytes();
+}
+
+// The JSON form of a stored item record.
+QJsonObject jsonOf(const ItemKind& kind, const Bytes& record) {
+    TMemoryStream s(record);
+    EXPECT_EQ(ReadString(s), kind.recordName);
+    QJsonObject json;
+    kind.json.toJson(s, json);
+    EXPECT_EQ(s.Position(), s.Size()) << "the JSON form leaves bytes of the record out";
+    return json;
+}
+
+std::string kindName(const ::testing::TestParamInfo<const ItemKind*>& info) {
+    return info.param->recordName;
+}
+
+class ItemKindConformance : public ::testing::TestWithParam<const ItemKind*> {
+protected:
+    const ItemKind& kind = *GetParam();
+    const std::unique_ptr<ImageItem> sample = kind.makeSample();
+    const Bytes record = stored(*sample);
+};
+
+TEST_P(ItemKindConformance, EntryMatchesItsClass) {
+    const std::unique_ptr<ImageItem> blank = kind.makeBlank();
+    EXPECT_EQ(typeid(*blank), typeid(*sample));
+    EXPECT_STREQ(blank->ClassName(), kind.recordName);
+    EXPECT_EQ(blank->GetTypeCode(), kind.typeCode);
+    EXPECT_EQ(ImageItem::TypeCodes[size_t(ImageItem::TypeIndexOf(kind.typeCode))], kind.typeCode);
+    EXPECT_EQ(findItemKind(kind.typeCode), &kind);
+    // The image counts its graphics by their type code.
+    EXPECT_EQ(kind.limitClass == ItemLimitClass::Graphics,
+              kind.typeCode == ImageItem::GraphicTypeCode);
+    EXPECT_EQ(imageFileRegistry().RegisteredName(*blank), kind.recordName);
+    const std::unique_ptr<ImageItem> created = blank->Create(SansFont);
+    EXPECT_EQ(typeid(*created), typeid(*blank));
+}
+
+TEST_P(ItemKindConformance, HasACaptionAnIconAndCommandKeys) {
+    loadIcons();
+    EXPECT_FALSE(kind.caption(ItemTypeNames()).isEmpty());
+    EXPECT_EQ(kind.caption(ItemTypeNames()), sample->GetKindName(ItemTypeNames()));
+    EXPECT_TRUE(QFile::exists(kind.iconPath())) << kind.iconPath().toStdString();
+    for (const char* key : {kind.actionKey, kind.hintKey, kind.listButtonName})
+        EXPECT_NE(std::string(key), "");
+}
+
+// The sample moves every stored field away from a blank item's value, so
+// that the checks below see each field.
+TEST_P(ItemKindConformance, SampleSetsEveryStoredField) {
+    const QJsonObject blank = jsonOf(kind, stored(*kind.makeBlank()));
+    const QJsonObject full = jsonOf(kind, record);
+    ASSERT_EQ(blank.keys(), full.keys());
+    for (const QString& field : full.keys())
+        EXPECT_NE(blank[field], full[field]) << field.toStdString();
+}
+
+TEST_P(ItemKindConformance, StoreThenLoadGivesAnEqualItem) {
+    TMemoryStream s(record);
+    const std::unique_ptr<PObject> loaded = imageFileRegistry().LoadRecord(s);
+    EXPECT_EQ(s.Position(), s.Size());
+    EXPECT_TRUE(loaded->IsEqual(*sample));
+    EXPECT_EQ(stored(*loaded), record);
+}
+
+TEST_P(ItemKindConformance, CloneAndAssignmentKeepEveryStoredByte) {
+    EXPECT_EQ(stored(*sample->CloneItem()), record);
+    const std::unique_ptr<ImageItem> assigned = kind.makeBlank();
+    assigned->Assign(*sample);
+    EXPECT_EQ(stored(*assigned), record);
+}
+
+TEST_P(ItemKindConformance, JsonRoundTripsByteForByte) {
+    JsonReader reader(jsonOf(kind, record), QStringLiteral("Items[0]"));
+    TMemoryStream built;
+    WriteString(built, kind.recordName);
+    kind.json.fromJson(reader, built);
+    reader.Finish();
+    EXPECT_EQ(built.bytes(), record);
+    EXPECT_NE(itemJsonConverters().Find(kind.recordName), nullptr);
+}
+
+TEST_P(ItemKindConformance, EveryTruncatedRecordIsRefusedWithAMessage) {
+    for (size_t length = 0; length < record.size(); ++length) {
+        TMemoryStream s(Bytes(record.begin(), record.begin() + std::ptrdiff_t(length)));
+        try {
+            imageFileRegistry().LoadRecord(s);
+            ADD_FAILURE() << "a record cut after " << length << " bytes was read";
+        } catch (const TolvError& e) {
+            EXPECT_STRNE(e.what(), "") << length;
+        }
+    }
+}
+
+TEST_P(ItemKindConformance, CompilingAppendsAWholeRecordOrNothing) {
+    RenderHarness h;
+    for (int model = 0; model <= 2; ++model) {
+        const Bytes whole = compiledRecord(*sample, h.fonts, model);
+        ASSERT_FALSE(whole.empty()) << model;
+        EXPECT_EQ(whole.front(), kind.typeCode);
+        for (const size_t room : {size_t(0), whole.size() - 1, whole.size()}) {
+            IDL buffer;
+            buffer.Size = IdlCapacity - int32_t(room);
+            try {
+                sample->Compile(buffer, {h.fonts, model});
+            } catch (const TolvError&) {
+            }
+            const bool fits = room >= whole.size();
+            EXPECT_EQ(buffer.Size,
+                      IdlCapacity - int32_t(room) + (fits ? int32_t(whole.size()) : 0));
+            if (fits) {
+                EXPECT_TRUE(std::equal(whole.begin(), whole.end(),
+                                       buffer.Bytes.begin() + (IdlCapacity - int32_t(room))));
+            }
+        }
+    }
+    EXPECT_TRUE(compiledRecord(*sample, h.fonts, 3).empty()); // no record for an unknown model
+}
+
+// The widget half: the kind's property dialog, confirmed unchanged, leaves
+// every stored byte of the item as it was.
+TEST_P(ItemKindConformance, HasADialogThatEditsItsItems) {
+    const ItemDialogKind* dialogKind = nullptr;
+    for (const ItemDialogKind* d : itemDialogKinds())
+        if (d->typeCode == kind.typeCode)
+            dialogKind = d;
+    ASSERT_NE(dialogKind, nullptr);
+    DialogHarness h;
+    const std::unique_ptr<TPropertyForm> dialog =
+        dialogKind->makeDialog(h.prompter, h.data, h.render.fonts, h.messages, nullptr);
+    h.prompter.dialogScripts.push_back(script([](QDialog& d) { click(d, "OKBtn"); }));
+    EXPECT_EQ(dialog->EditItem(*sample, h.render.display, 1), QDialog::Accepted);
+    EXPECT_EQ(stored(*sample), record);
+}
+
+// The list is in type-index order, which the item list dialog's buttons
+// follow, and names each type code once.
+TEST(ItemKindList, IsInTypeIndexOrder) {
+    int previous = -1;
+    for (const ItemKind* kind : itemKinds()) {
+        const int index = ImageItem::TypeIndexOf(kind->typeCode);
+        EXPECT_GT(index, previous) << kind->recordName;
+        previous = index;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, ItemKindConformance,
+                         ::testing::ValuesIn(itemKinds().begin(), itemKinds().end()), kindName);
+
+class ItemKindPlacing : public EditorTest, public ::testing::WithParamInterface<const ItemKind*> {};
+
+TEST_P(ItemKindPlacing, PlacesANewItemOfTheKindAtTheClick) {
+    PlaceItemState state(env, *GetParam());
+    click(state, Qt::LeftButton, {1000, 200});
+    ASSERT_EQ(editor.Items().Count(), 1);
+    const ImageItem& placed = *editor.Items().At(1);
+    EXPECT_STREQ(placed.ClassName(), GetParam()->recordName);
+    EXPECT_EQ(placed.GetPosition(), QPoint(1000, 200));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, ItemKindPlacing,
+                         ::testing::ValuesIn(itemKinds().begin(), itemKinds().end()), kindName);
+
+} // namespace
