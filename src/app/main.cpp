@@ -1,7 +1,7 @@
 // Start-up of the designer.
 #include "app/ProgramClasses.h"
 #include "app/StartOptions.h"
-#include "app/ui/MainForm.h"
+#include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
 #include "document/ItemTypeNames.h"
 #include "document/wareHouse.h"
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         return 1;
 
     AppContext context{prompter, clock, data, registry, fonts, messages, kindNames};
-    TMainForm window(context);
+    MainWindow window(context);
     prompter.setParent(&window);
     window.show();
     // An image named on the command line (a file manager passes the file

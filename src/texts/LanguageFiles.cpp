@@ -4,7 +4,7 @@
 #include "platform/Folders.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
-#include "texts/LanguageDialog.h"
+#include "texts/LanguageChooser.h"
 #include "texts/Messages.h"
 
 #include <QCoreApplication>
@@ -121,7 +121,7 @@ bool createSettingsIfMissing() {
     return QFileInfo(source).isFile() && copyOver(source, target).isEmpty();
 }
 
-bool changeLanguage(LanguageDialog& dialog, Prompter& prompter, const Messages& messages,
+bool changeLanguage(LanguageChooser& dialog, Prompter& prompter, const Messages& messages,
                     const std::function<bool()>& mayClose) {
     const int previous = dialog.itemIndex();
     if (!dialog.showModal(prompter)) {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class LanguageDialog;
+class LanguageChooser;
 class Messages;
 class Prompter;
 
@@ -36,7 +36,7 @@ bool createSettingsIfMissing();
 // takes effect at the next start). A language file that cannot be read, or a
 // settings file that cannot be written, is reported; the settings file and
 // the dialog's index then stay as they were and the program keeps running.
-bool changeLanguage(LanguageDialog& dialog, Prompter& prompter, const Messages& messages,
+bool changeLanguage(LanguageChooser& dialog, Prompter& prompter, const Messages& messages,
                     const std::function<bool()>& mayClose = {});
 
 // Qt's own texts (standard buttons, file dialogs, shortcut names) in the

@@ -17,7 +17,7 @@ int decimalsFor(double step) {
 
 } // namespace
 
-TRuler::TRuler(Qt::Orientation orientation, QWidget* parent)
+Ruler::Ruler(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent), orientation_(orientation) {
     setSizePolicy(orientation == Qt::Horizontal
                       ? QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed)
@@ -26,32 +26,32 @@ TRuler::TRuler(Qt::Orientation orientation, QWidget* parent)
     setAutoFillBackground(true);
 }
 
-void TRuler::setScale(double pixelsPerDot) {
+void Ruler::setScale(double pixelsPerDot) {
     scale_ = pixelsPerDot > 0 ? pixelsPerDot : 1.0;
     update();
 }
 
-void TRuler::setOrigin(int pixel) {
+void Ruler::setOrigin(int pixel) {
     origin_ = pixel;
     update();
 }
 
-void TRuler::setMargin(int dots) {
+void Ruler::setMargin(int dots) {
     margin_ = dots;
     update();
 }
 
-void TRuler::setDotsPerUnit(double dots) {
+void Ruler::setDotsPerUnit(double dots) {
     dotsPerUnit_ = dots > 0 ? dots : 1.0;
     update();
 }
 
-QSize TRuler::sizeHint() const {
+QSize Ruler::sizeHint() const {
     const int thickness = fontMetrics().height() + 8;
     return orientation_ == Qt::Horizontal ? QSize(100, thickness) : QSize(thickness + 16, 100);
 }
 
-double TRuler::labelStep() const {
+double Ruler::labelStep() const {
     const double pixelsPerUnit = scale_ * dotsPerUnit_;
     double power = std::pow(10.0, std::floor(std::log10(MinLabelSpacing / pixelsPerUnit)));
     for (;; power *= 10)
@@ -60,11 +60,11 @@ double TRuler::labelStep() const {
                 return factor * power;
 }
 
-int TRuler::pixelOf(double units) const {
+int Ruler::pixelOf(double units) const {
     return origin_ + int(std::lround((margin_ + units * dotsPerUnit_) * scale_));
 }
 
-int TRuler::subdivisions(double step) const {
+int Ruler::subdivisions(double step) const {
     const double pixels = step * dotsPerUnit_ * scale_;
     for (const int parts : {10, 5, 2})
         if (pixels / parts >= MinTickSpacing)
@@ -72,7 +72,7 @@ int TRuler::subdivisions(double step) const {
     return 1;
 }
 
-void TRuler::paintEvent(QPaintEvent*) {
+void Ruler::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const bool horizontal = orientation_ == Qt::Horizontal;
@@ -97,7 +97,7 @@ void TRuler::paintEvent(QPaintEvent*) {
                                 : QLine(thickness - 1, 0, thickness - 1, length));
 }
 
-void TRuler::paintTick(QPainter& painter, int pixel, int length) const {
+void Ruler::paintTick(QPainter& painter, int pixel, int length) const {
     const int thickness = orientation_ == Qt::Horizontal ? height() : width();
     if (orientation_ == Qt::Horizontal)
         painter.drawLine(pixel, thickness - length, pixel, thickness);
@@ -105,7 +105,7 @@ void TRuler::paintTick(QPainter& painter, int pixel, int length) const {
         painter.drawLine(thickness - length, pixel, thickness, pixel);
 }
 
-void TRuler::paintLabel(QPainter& painter, int pixel, double value, double step) const {
+void Ruler::paintLabel(QPainter& painter, int pixel, double value, double step) const {
     const QString text = locale().toString(value, 'f', decimalsFor(step));
     const int ascent = painter.fontMetrics().ascent();
     if (orientation_ == Qt::Horizontal)

@@ -5,10 +5,10 @@
 // A ruler beside the image: tick marks and numbers in the display unit, at
 // the current zoom, following the image's scroll offset. The first printable
 // dot (just inside the margin) is 0. Numbers follow the widget's locale.
-class TRuler : public QWidget {
+class Ruler : public QWidget {
     Q_OBJECT
 public:
-    explicit TRuler(Qt::Orientation orientation, QWidget* parent = nullptr);
+    explicit Ruler(Qt::Orientation orientation, QWidget* parent = nullptr);
 
     // Screen pixels per image dot, and the screen position of dot 0.
     void setScale(double pixelsPerDot);

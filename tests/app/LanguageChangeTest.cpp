@@ -1,6 +1,6 @@
 #include "texts/LanguageFiles.h"
 
-#include "app/ui/LangFormUnit.h"
+#include "app/ui/LanguageDialog.h"
 #include "platform/IniFile.h"
 #include "texts/Messages.h"
 #include "widgets/RadioGroup.h"
@@ -49,7 +49,7 @@ protected:
         folders.writeIni(kSettings);
         for (const QString& name : LanguageFiles::fileNames())
             folders.writeInstallFile(name, languageFile(name));
-        form = std::make_unique<TLangForm>();
+        form = std::make_unique<LanguageDialog>();
     }
 
     bool change() { return LanguageFiles::changeLanguage(*form, prompter, messages); }
@@ -57,7 +57,7 @@ protected:
     TestFolders folders;
     ScriptedPrompter prompter;
     Messages messages;
-    std::unique_ptr<TLangForm> form;
+    std::unique_ptr<LanguageDialog> form;
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "ImageBytes.h"
 #include "ScriptedPrompter.h"
 #include "app/ProgramClasses.h"
-#include "app/ui/MainForm.h"
+#include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
 #include "document/ImageFile.h"
 #include "document/ItemTypeNames.h"
@@ -67,7 +67,7 @@ protected:
         ASSERT_TRUE(fonts->LoadFontMap(cli.fontMap(), registry));
         context = std::make_unique<AppContext>(
             AppContext{prompter, clock, *data, registry, *fonts, messages, kindNames});
-        window = std::make_unique<TMainForm>(*context);
+        window = std::make_unique<MainWindow>(*context);
         window->show();
     }
     void TearDown() override {
@@ -98,7 +98,7 @@ protected:
     std::unique_ptr<TNEBRAData> data;
     std::unique_ptr<TFontSet> fonts;
     std::unique_ptr<AppContext> context;
-    std::unique_ptr<TMainForm> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_P(CompileParity, TheCommandLineCompilesWhatTheDesignerDownloads) {

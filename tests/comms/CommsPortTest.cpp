@@ -3,7 +3,7 @@
 #include "TestFolders.h"
 #include "comms/IRPackets.h"
 #include "comms/SerialLink.h"
-#include "comms/ui/CommsPortFormUnit.h"
+#include "comms/ui/SerialPortDialog.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 
@@ -25,7 +25,7 @@ TEST(CommsPort, AStoredPortNamingNoPortOpensNothingAndIsKept) {
     SerialLink link(reply, messages);
     EXPECT_FALSE(link.OpenCommsPort(CommsPort::storedIndex(SettingsFile::open().get()), prompter));
     {
-        TCommsPortForm form(SettingsFile::open().get());
+        SerialPortDialog form(SettingsFile::open().get());
         EXPECT_EQ(form.itemIndex(), -1);
     }
     EXPECT_EQ(SettingsFile::open()->readString(CommsPort::Section, "CommsPort", ""), "7");

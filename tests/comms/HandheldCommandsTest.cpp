@@ -3,8 +3,8 @@
 #include "HandheldSimProcess.h"
 #include "TestFolders.h"
 #include "comms/ui/DownloadCommands.h"
-#include "comms/ui/DownloadUnit.h"
-#include "comms/ui/HandheldUnit.h"
+#include "comms/ui/DownloadDialog.h"
+#include "comms/ui/HandheldContentsDialog.h"
 #include "platform/IniFile.h"
 #include "texts/Messages.h"
 
@@ -30,11 +30,12 @@ protected:
     // Views, expecting the error page with text.
     void viewFails(const QString& text, int replyWaitMs) {
         prompter.dialogScripts.push_back(script([text](QDialog& d) {
-            EXPECT_EQ(static_cast<THandHeldForm&>(d).currentPage(), THandHeldForm::ErrorPage);
+            EXPECT_EQ(static_cast<HandheldContentsDialog&>(d).currentPage(),
+                      HandheldContentsDialog::ErrorPage);
             EXPECT_EQ(labelText(d, "ErrorLabel"), text);
             click(d, "ContinueButton");
         }));
-        const QPointer<THandHeldForm> form = viewHandheld(context(replyWaitMs));
+        const QPointer<HandheldContentsDialog> form = viewHandheld(context(replyWaitMs));
         ASSERT_TRUE(form);
         EXPECT_TRUE(eventually([&] { return form.isNull(); })); // closed and gone
         EXPECT_EQ(prompter.dialogsRun, QStringList{"HandHeldForm"});
@@ -50,7 +51,7 @@ protected:
 
 TEST_F(HandheldCommand, ViewListsTheStoredImagesInOrder) {
     startSim({"--preload", "ONE", "--preload", "TWO", "--preload", "THREE"});
-    const QPointer<THandHeldForm> form = viewHandheld(context());
+    const QPointer<HandheldContentsDialog> form = viewHandheld(context());
     ASSERT_TRUE(form);
     EXPECT_TRUE(form->isVisible());
     ASSERT_TRUE(eventually([&] { return shown(*form, "OKButton"); }));
@@ -85,15 +86,15 @@ TEST_F(HandheldCommand, EraseOnAPortThatWillNotOpenShowsOnlyThePortMessage) {
 TEST_F(HandheldCommand, AnAcknowledgedEraseIsCompleted) {
     startSim({"--preload", "OLD"});
     const IniFile ini(folders.iniPath());
-    TDownloadForm form(&ini, reply, messages);
+    DownloadDialog form(&ini, reply, messages);
     form.setPacing({0, 0});
     prompter.dialogScripts.push_back(script([](QDialog& d) {
-        EXPECT_EQ(static_cast<TDownloadForm&>(d).currentPage(), TDownloadForm::EraseHandsetPage);
+        EXPECT_EQ(static_cast<DownloadDialog&>(d).currentPage(), DownloadDialog::EraseHandsetPage);
         click(d, "EraseProceedButton");
         ASSERT_TRUE(eventually([&] { return shown(d, "CompletedLabel"); }));
         click(d, "EraseOKButton");
     }));
-    form.RunErase(prompter, 1);
+    form.runErase(prompter, 1);
     EXPECT_TRUE(sim->trace().contains(QStringLiteral("erased")));
     EXPECT_EQ(sim->received(1), QStringLiteral("Z"));
 }
@@ -103,7 +104,7 @@ TEST_F(HandheldCommand, AnUnansweredEraseIsNotCompleted) {
     prompter.dialogScripts.push_back(script([](QDialog& d) {
         click(d, "EraseProceedButton");
         ASSERT_TRUE(eventually([&] {
-            return static_cast<TDownloadForm&>(d).currentPage() == TDownloadForm::ErrorPage;
+            return static_cast<DownloadDialog&>(d).currentPage() == DownloadDialog::ErrorPage;
         }));
         EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Error: Comms error"));
         EXPECT_FALSE(shown(d, "CompletedLabel"));

@@ -1,7 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "app/ui/GridFormUnit.h"
-#include "app/ui/UnitsFormUnit.h"
+#include "app/ui/GridDialog.h"
+#include "app/ui/UnitsDialog.h"
 #include "document/wareHouse.h"
 #include "platform/ui/WidgetPrompter.h"
 #include "widgets/RadioGroup.h"
@@ -17,7 +17,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(GridForm, OkAppliesAPitchThatIsANumberAndNothingElse) {
+TEST(GridDialog, OkAppliesAPitchThatIsANumberAndNothingElse) {
     struct Row {
         const char* typed;
         const char* button;
@@ -31,7 +31,7 @@ TEST(GridForm, OkAppliesAPitchThatIsANumberAndNothingElse) {
         TNEBRAData data(nullptr); // the first model prints at 448 dpi
         data.SetDisplayUnits(TNEBRAData::Millimetres);
         data.SetPitch(25);
-        TGridTForm form(nullptr);
+        GridDialog form(nullptr);
         ScriptedPrompter prompter;
         prompter.dialogScripts.push_back(script([&r](QDialog& dialog) {
             auto* pitch = control<QLineEdit>(dialog, "PitchEdit");
@@ -51,12 +51,12 @@ TEST(GridForm, OkAppliesAPitchThatIsANumberAndNothingElse) {
 
 // The message about a bad pitch comes up over the dialog, which stays open
 // with everything chosen in it.
-TEST(GridForm, ABadPitchKeepsTheDialogOpenWithItsChoices) {
+TEST(GridDialog, ABadPitchKeepsTheDialogOpenWithItsChoices) {
     TestFolders folders;
     TNEBRAData data(nullptr);
     data.SetDisplayUnits(TNEBRAData::Millimetres);
     data.SetPitch(25);
-    TGridTForm form(nullptr);
+    GridDialog form(nullptr);
     WidgetPrompter prompter(nullptr);
     ModalDriver user{[](QWidget& w) {
                          auto& dialog = static_cast<QDialog&>(w);

@@ -5,9 +5,9 @@
 #include "ImageBytes.h"
 #include "document/ItemTypeNames.h"
 #include "editor/PlaceItemState.h"
-#include "items/ui/PropertyFormUnit.h"
 #include "items/ItemKinds.h"
 #include "items/ui/ItemDialogKinds.h"
+#include "items/ui/ItemPropertiesDialog.h"
 #include "persist/IDL.h"
 #include "persist/JsonReader.h"
 #include "persist/StreamHelpers.h"
@@ -161,7 +161,7 @@ TEST_P(ItemKindConformance, HasADialogThatEditsItsItems) {
             dialogKind = d;
     ASSERT_NE(dialogKind, nullptr);
     DialogHarness h;
-    const std::unique_ptr<TPropertyForm> dialog =
+    const std::unique_ptr<ItemPropertiesDialog> dialog =
         dialogKind->makeDialog(h.prompter, h.data, h.render.fonts, h.messages, nullptr);
     h.prompter.dialogScripts.push_back(script([](QDialog& d) { click(d, "OKBtn"); }));
     EXPECT_EQ(dialog->EditItem(*sample, h.render.display, 1), QDialog::Accepted);

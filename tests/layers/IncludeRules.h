@@ -21,7 +21,7 @@ struct Place {
     bool mayUseWidgets() const { return isWidgetCode() || layer == "app"; }
 };
 
-// The place of a path relative to src/ ("editor/ui/CheatList.h"); nothing
+// The place of a path relative to src/ ("editor/ui/ItemListDialog.h"); nothing
 // when its first folder is not one of the layers.
 std::optional<Place> placeOf(const std::string& path);
 

@@ -1,5 +1,5 @@
 #include "TestFolders.h"
-#include "printer/ui/PrinterConfig.h"
+#include "printer/ui/PrinterSetupDialog.h"
 #include "texts/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +14,15 @@ template <typename Dialog> std::unique_ptr<Dialog> dialogFromIni(const QByteArra
 
 } // namespace
 
-TEST(PrinterSetupForm, ReadsItsChoiceAndFactorsRefusingGarbage) {
+TEST(PrinterSetupDialog, ReadsItsChoiceAndFactorsRefusingGarbage) {
     auto dialog =
-        dialogFromIni<TPrinterSetupForm>("[PrinterSetupForm]\nSelectedDPI=2\nPR600=30\nPR150=0\n");
+        dialogFromIni<PrinterSetupDialog>("[PrinterSetupForm]\nSelectedDPI=2\nPR600=30\nPR150=0\n");
     EXPECT_EQ(dialog->factor(), 30);
     dialog->setItemIndex(0);
     EXPECT_EQ(dialog->factor(), 7);
     for (const char* bad : {"3", "-1", "abc"})
         EXPECT_EQ(
-            dialogFromIni<TPrinterSetupForm>(QByteArray("[PrinterSetupForm]\nSelectedDPI=") + bad)
+            dialogFromIni<PrinterSetupDialog>(QByteArray("[PrinterSetupForm]\nSelectedDPI=") + bad)
                 ->itemIndex(),
             1);
 }

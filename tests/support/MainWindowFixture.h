@@ -1,14 +1,14 @@
 #pragma once
 
+#include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
-#include "texts/SettingsFile.h"
-#include "app/ui/MainForm.h"
 #include "document/ItemTypeNames.h"
 #include "document/wareHouse.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
 #include "texts/Messages.h"
+#include "texts/SettingsFile.h"
 
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
@@ -49,7 +49,7 @@ protected:
     void makeWindow(Prompter& through) {
         context = std::make_unique<AppContext>(
             AppContext{through, clock, *data, registry, *fonts, messages, kindNames});
-        window = std::make_unique<TMainForm>(*context);
+        window = std::make_unique<MainWindow>(*context);
     }
     // Closing an altered image would ask whether to save it.
     void TearDown() override {
@@ -69,5 +69,5 @@ protected:
     Messages messages;
     ItemTypeNames kindNames;
     std::unique_ptr<AppContext> context;
-    std::unique_ptr<TMainForm> window;
+    std::unique_ptr<MainWindow> window;
 };

@@ -6,9 +6,9 @@
 
 #include "texts/LanguageFiles.h"
 #include "TestFolders.h"
+#include "platform/IniFile.h"
 #include "texts/MainFormTexts.h"
 #include "texts/Messages.h"
-#include "platform/IniFile.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -23,7 +23,7 @@
 
 namespace {
 
-// In language-index order; each file's own language is the LangForm key.
+// In language-index order; each file's own language is the LanguageDialog key.
 const QStringList kLanguages{"English", "French", "German", "Dutch", "Swedish", "Spanish"};
 
 // Keys whose values are settings, not texts: identical in every language.

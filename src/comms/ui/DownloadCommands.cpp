@@ -1,8 +1,8 @@
 #include "comms/ui/DownloadCommands.h"
 
 #include "comms/DownloadCompiler.h"
-#include "comms/ui/DownloadUnit.h"
-#include "comms/ui/HandheldUnit.h"
+#include "comms/ui/DownloadDialog.h"
+#include "comms/ui/HandheldContentsDialog.h"
 #include "document/ImagePLists.h"
 #include "document/wareHouse.h"
 #include "texts/SettingsFile.h"
@@ -59,18 +59,18 @@ void runDownload(const HandheldCommandContext& handheld, const DownloadImageCont
             DownloadCompiler::MessageFor(result, image.items, handheld.messages, image.kindNames));
     if (savedInstead(handheld.prompter, image, *result.image))
         return;
-    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
-                       handheld.parent);
+    DownloadDialog form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
+                        handheld.parent);
     form.Run(handheld.prompter, handheld.commsPort, *result.image, image.data.ShortName(),
              image.data.LongName());
 }
 
-THandHeldForm* viewHandheld(const HandheldCommandContext& handheld) {
+HandheldContentsDialog* viewHandheld(const HandheldCommandContext& handheld) {
     const auto settings = SettingsFile::open(&handheld.prompter);
-    auto* form = new THandHeldForm(settings.get(), handheld.replyPacket, handheld.messages,
-                                   handheld.timeouts, handheld.parent);
+    auto* form = new HandheldContentsDialog(settings.get(), handheld.replyPacket, handheld.messages,
+                                            handheld.timeouts, handheld.parent);
     form->setAttribute(Qt::WA_DeleteOnClose);
-    if (form->View(handheld.prompter, handheld.commsPort))
+    if (form->view(handheld.prompter, handheld.commsPort))
         return form;
     delete form;
     return nullptr;
@@ -78,7 +78,7 @@ THandHeldForm* viewHandheld(const HandheldCommandContext& handheld) {
 
 void eraseHandheld(const HandheldCommandContext& handheld) {
     const auto settings = SettingsFile::open(&handheld.prompter);
-    TDownloadForm form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
-                       handheld.parent);
-    form.RunErase(handheld.prompter, handheld.commsPort);
+    DownloadDialog form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
+                        handheld.parent);
+    form.runErase(handheld.prompter, handheld.commsPort);
 }

@@ -11,7 +11,7 @@ class IRPacket;
 class QWidget;
 class ShiftTable;
 class TFontSet;
-class THandHeldForm;
+class HandheldContentsDialog;
 class TNEBRAData;
 
 // What the handheld commands of the main window need of it.
@@ -45,7 +45,7 @@ void runDownload(const HandheldCommandContext& handheld, const DownloadImageCont
 // Handheld > View: lists the stored images in a dialog that stays open
 // after the command returns and deletes itself when closed. Null when the
 // port did not open.
-THandHeldForm* viewHandheld(const HandheldCommandContext& handheld);
+HandheldContentsDialog* viewHandheld(const HandheldCommandContext& handheld);
 
 // Handheld > Erase: the erase page of the download dialog, modally.
 void eraseHandheld(const HandheldCommandContext& handheld);

@@ -4,10 +4,10 @@
 #include "document/wareHouse.h"
 #include "editor/MSelectStates.h"
 #include "editor/PlaceItemState.h"
-#include "editor/ui/CheatList.h"
-#include "editor/ui/ClientImage.h"
-#include "editor/ui/PropertyForms.h"
-#include "editor/ui/RestrictedAreaForm.h"
+#include "editor/ui/ImageWidget.h"
+#include "editor/ui/ItemListDialog.h"
+#include "editor/ui/ItemPropertyDialogs.h"
+#include "editor/ui/RestrictedAreaDialog.h"
 #include "platform/Prompter.h"
 #include "widgets/Ruler.h"
 
@@ -18,94 +18,94 @@
 
 #include <algorithm>
 
-TEditingSurface::TEditingSurface(AppContext& context, const IniFile* settings, QWidget* parent)
+EditingSurface::EditingSurface(AppContext& context, const IniFile* settings, QWidget* parent)
     : QWidget(parent), context_(context),
       editor_(std::make_unique<ImageEditor>(context.fonts, context.data.printers(),
                                             context.prompter, context.messages)),
       state_(std::make_unique<MSelectState>(static_cast<EditorEnvironment&>(*this))) {
     setObjectName(QStringLiteral("EditingSurface"));
     movePointer = [](QPoint global) { QCursor::setPos(global); };
-    BuildWidgets();
-    ConnectEditor();
-    propertyForms_ =
-        new TPropertyForms(context.prompter, context.data, context.fonts, context.messages, this);
-    areaForm_ = new TRestrictedAreaForm(settings, this);
-    itemList_ = new Tcheatlist(settings, context.kindNames, this);
-    ApplyZoomLevel(1);
+    buildWidgets();
+    connectEditor();
+    propertyForms_ = new ItemPropertyDialogs(context.prompter, context.data, context.fonts,
+                                             context.messages, this);
+    areaForm_ = new RestrictedAreaDialog(settings, this);
+    itemList_ = new ItemListDialog(settings, context.kindNames, this);
+    applyZoomLevel(1);
 }
 
-TEditingSurface::~TEditingSurface() {
+EditingSurface::~EditingSurface() {
     // States may hold on to the image; they go first.
     state_.reset();
 }
 
-void TEditingSurface::BuildWidgets() {
+void EditingSurface::buildWidgets() {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    hRuler_ = new TRuler(Qt::Horizontal, this);
+    hRuler_ = new Ruler(Qt::Horizontal, this);
     hRuler_->setObjectName(QStringLiteral("HRuler1"));
-    vRuler_ = new TRuler(Qt::Vertical, this);
+    vRuler_ = new Ruler(Qt::Vertical, this);
     vRuler_->setObjectName(QStringLiteral("VRuler1"));
     scrollBox_ = new QScrollArea(this);
     scrollBox_->setObjectName(QStringLiteral("ImageScrollBox"));
     scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scrollBox_->setBackgroundRole(QPalette::Dark);
-    clientImage_ = new TClientImage(*editor_);
-    clientImage_->setOverlaySource([this] { return Overlay(); });
+    clientImage_ = new ImageWidget(*editor_);
+    clientImage_->setOverlaySource([this] { return overlay(); });
     scrollBox_->setWidget(clientImage_);
     scrollBox_->viewport()->installEventFilter(this);
     grid->addWidget(hRuler_, 0, 1);
     grid->addWidget(vRuler_, 1, 0);
     grid->addWidget(scrollBox_, 1, 1);
     for (QScrollBar* bar : {scrollBox_->horizontalScrollBar(), scrollBox_->verticalScrollBar()})
-        connect(bar, &QScrollBar::valueChanged, this, &TEditingSurface::LayOutRulers);
-    connect(clientImage_, &TClientImage::mouseDown, this, &TEditingSurface::onMouseDown);
-    connect(clientImage_, &TClientImage::mouseMoved, this, &TEditingSurface::onMouseMoved);
-    connect(clientImage_, &TClientImage::mouseUp, this, &TEditingSurface::onMouseUp);
+        connect(bar, &QScrollBar::valueChanged, this, &EditingSurface::layOutRulers);
+    connect(clientImage_, &ImageWidget::mouseDown, this, &EditingSurface::onMouseDown);
+    connect(clientImage_, &ImageWidget::mouseMoved, this, &EditingSurface::onMouseMoved);
+    connect(clientImage_, &ImageWidget::mouseUp, this, &EditingSurface::onMouseUp);
 }
 
-void TEditingSurface::ConnectEditor() {
-    connect(editor_.get(), &ImageEditor::pictureChanged, this, &TEditingSurface::RepaintPicture);
+void EditingSurface::connectEditor() {
+    connect(editor_.get(), &ImageEditor::pictureChanged, this, &EditingSurface::repaintPicture);
     connect(editor_.get(), &ImageEditor::selectionChanged, clientImage_,
             qOverload<>(&QWidget::update));
     connect(editor_.get(), &ImageEditor::areaChanged, this, [this] {
         clientImage_->update();
-        ShowAreaText();
+        showAreaText();
     });
 }
 
-const TNEBRAData& TEditingSurface::Data() const {
+const TNEBRAData& EditingSurface::Data() const {
     return context_.data;
 }
 
-void TEditingSurface::onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
-                                  QPoint pixel) {
+void EditingSurface::onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                 QPoint pixel) {
     const QPoint at = editor_->ScreenToImage(pixel);
     const bool oneShot = state_->DoneOnPress();
     state_->MouseDown(button, shift, at.x(), at.y());
     if (oneShot)
-        ReturnToSelect();
+        returnToSelect();
 }
 
-void TEditingSurface::onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel) {
+void EditingSurface::onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel) {
     const QPoint at = editor_->ScreenToImage(pixel);
     state_->MouseMove(shift, at.x(), at.y());
 }
 
-void TEditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel) {
+void EditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel) {
     const QPoint at = editor_->ScreenToImage(pixel);
     state_->MouseUp(button, shift, at.x(), at.y());
     // Placing an item or drawing the area is a one-shot action.
-    ReturnToSelect();
+    returnToSelect();
 }
 
-void TEditingSurface::ReturnToSelect() {
-    SelectState<MSelectState>();
+void EditingSurface::returnToSelect() {
+    selectState<MSelectState>();
     emit returnedToSelect();
 }
 
-void TEditingSurface::ShowPosition(int32_t x, int32_t y) {
+void EditingSurface::ShowPosition(int32_t x, int32_t y) {
     const NebraDisplay& view = editor_->Display();
     const int32_t margin = view.Margin();
     const int32_t across = std::clamp(x - margin, 0, std::max(view.ImageWidth(), 0));
@@ -114,42 +114,42 @@ void TEditingSurface::ShowPosition(int32_t x, int32_t y) {
                        context_.data.DotsToText(down, TNEBRAData::Axis::Y));
 }
 
-void TEditingSurface::MovePointerTo(QPoint imageDot) {
+void EditingSurface::MovePointerTo(QPoint imageDot) {
     if (movePointer && clientImage_->isVisible())
         movePointer(clientImage_->mapToGlobal(editor_->ImageToScreen(imageDot)));
 }
 
-int TEditingSurface::EditItem(ImageItem& item, int itemNumber) {
+int EditingSurface::EditItem(ImageItem& item, int itemNumber) {
     return propertyForms_->edit(item, editor_->Display(), itemNumber);
 }
 
-ImageItem* TEditingSurface::PickFromLabelStructure() {
+ImageItem* EditingSurface::PickFromLabelStructure() {
     return labelStructureDialog ? labelStructureDialog() : nullptr;
 }
 
-void TEditingSurface::SetUpdateTimerRunning(bool running) {
+void EditingSurface::SetUpdateTimerRunning(bool running) {
     emit updateTimerWanted(running);
 }
 
-void TEditingSurface::ImageReset() {
-    SelectState<MSelectState>();
-    ApplyZoomLevel(1);
-    ShowAreaText();
+void EditingSurface::imageReset() {
+    selectState<MSelectState>();
+    applyZoomLevel(1);
+    showAreaText();
 }
 
-void TEditingSurface::selectPlaceState(const ItemKind& kind) {
+void EditingSurface::selectPlaceState(const ItemKind& kind) {
     const auto* placing = dynamic_cast<const PlaceItemState*>(state_.get());
     if (!placing || &placing->kind() != &kind)
         state_ = std::make_unique<PlaceItemState>(static_cast<EditorEnvironment&>(*this), kind);
 }
 
-void TEditingSurface::DefineAreaByNumbers() {
+void EditingSurface::defineAreaByNumbers() {
     const std::optional<DotRect> area =
         areaForm_->execute(context_.prompter, context_.data, editor_->Display().AreaRect());
     if (area)
         editor_->DefineArea(*area);
 }
 
-void TEditingSurface::ShowItemList() {
+void EditingSurface::showItemList() {
     itemList_->execute(context_.prompter, editor_->Items());
 }

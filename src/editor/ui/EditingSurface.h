@@ -14,11 +14,11 @@ struct ItemKind;
 struct AppContext;
 class IniFile;
 class QScrollArea;
-class Tcheatlist;
-class TClientImage;
-class TPropertyForms;
-class TRestrictedAreaForm;
-class TRuler;
+class ItemListDialog;
+class ImageWidget;
+class ItemPropertyDialogs;
+class RestrictedAreaDialog;
+class Ruler;
 struct SurfaceOverlay;
 
 // The editing surface of the main window: the picture of the image
@@ -29,50 +29,50 @@ struct SurfaceOverlay;
 //
 // What the main window shows of it (status line, buttons) leaves it as
 // signals; the main window's editing commands call it.
-class TEditingSurface : public QWidget, public EditorEnvironment {
+class EditingSurface : public QWidget, public EditorEnvironment {
     Q_OBJECT
 public:
     static constexpr int MaxZoomLevel = 3;
     // The factor of each zoom level: 50 %, 100 %, 150 %, 200 %.
-    static double ZoomFactor(int level);
+    static double zoomFactor(int level);
 
     // settings: the open settings file (dialog positions and texts), or null.
-    TEditingSurface(AppContext& context, const IniFile* settings, QWidget* parent = nullptr);
-    ~TEditingSurface() override;
+    EditingSurface(AppContext& context, const IniFile* settings, QWidget* parent = nullptr);
+    ~EditingSurface() override;
 
     MState& State() const { return *state_; }
     // Installs a fresh state of class S unless the current one is of that
     // very class.
-    template <class S> void SelectState() {
+    template <class S> void selectState() {
         const MState& current = *state_;
         if (typeid(current) != typeid(S))
             state_ = std::make_unique<S>(static_cast<EditorEnvironment&>(*this));
     }
     // Installs the placing state of kind unless it is current already.
     void selectPlaceState(const ItemKind& kind);
-    void SetItemLimits(ItemLimits limits) { limits_ = limits; }
-    TPropertyForms& PropertyForms() const { return *propertyForms_; }
+    void setItemLimits(ItemLimits limits) { limits_ = limits; }
+    ItemPropertyDialogs& propertyForms() const { return *propertyForms_; }
 
     // Zoom: a level (0 … 3), one level in or out (nothing beyond the ends),
     // or the whole image fitted into the scroll box for as long as Preview
     // stays chosen.
-    void ApplyZoomLevel(int level);
-    void ZoomIn();
-    void ZoomOut();
-    void ShowPreview();
-    int ZoomLevel() const { return zoomLevel_; }
-    double ZoomX() const { return zoomX_; }
-    double ZoomY() const { return zoomY_; }
+    void applyZoomLevel(int level);
+    void zoomIn();
+    void zoomOut();
+    void showPreview();
+    int zoomLevel() const { return zoomLevel_; }
+    double zoomX() const { return zoomX_; }
+    double zoomY() const { return zoomY_; }
 
     // After a new image: 100 %, select state, the area shown.
-    void ImageReset();
+    void imageReset();
     // The grid settings or the display units changed.
-    void ViewSettingsChanged();
-    void ShowRulers(bool shown);
+    void viewSettingsChanged();
+    void showRulers(bool shown);
 
     // The restricted area typed in its dialog, and the item list dialog.
-    void DefineAreaByNumbers();
-    void ShowItemList();
+    void defineAreaByNumbers();
+    void showItemList();
 
     // The label structure dialog, once it exists: the item the user picked
     // to edit, or null. Until it is set a right click beside every item
@@ -107,20 +107,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildWidgets();
-    void ConnectEditor();
+    void buildWidgets();
+    void connectEditor();
     void onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
     void onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel);
     void onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
-    void ReturnToSelect();
+    void returnToSelect();
 
     // EditingSurface_View.cpp
-    void SetPicture(double zoomX, double zoomY);
-    void FitPreview();
-    void LayOutRulers();
-    SurfaceOverlay Overlay() const;
-    void RepaintPicture(const QRect& pixels);
-    void ShowAreaText();
+    void setPicture(double zoomX, double zoomY);
+    void fitPreview();
+    void layOutRulers();
+    SurfaceOverlay overlay() const;
+    void repaintPicture(const QRect& pixels);
+    void showAreaText();
 
     AppContext& context_;
     std::unique_ptr<ImageEditor> editor_;
@@ -130,11 +130,11 @@ private:
     bool preview_ = false;
     double zoomX_ = 1.0, zoomY_ = 1.0;
 
-    TRuler* hRuler_ = nullptr;
-    TRuler* vRuler_ = nullptr;
+    Ruler* hRuler_ = nullptr;
+    Ruler* vRuler_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
-    TClientImage* clientImage_ = nullptr;
-    TPropertyForms* propertyForms_ = nullptr;
-    TRestrictedAreaForm* areaForm_ = nullptr;
-    Tcheatlist* itemList_ = nullptr;
+    ImageWidget* clientImage_ = nullptr;
+    ItemPropertyDialogs* propertyForms_ = nullptr;
+    RestrictedAreaDialog* areaForm_ = nullptr;
+    ItemListDialog* itemList_ = nullptr;
 };

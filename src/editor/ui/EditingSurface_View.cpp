@@ -4,7 +4,7 @@
 
 #include "document/AppContext.h"
 #include "document/wareHouse.h"
-#include "editor/ui/ClientImage.h"
+#include "editor/ui/ImageWidget.h"
 #include "printer/FontRealizer.h"
 #include "widgets/Ruler.h"
 
@@ -14,47 +14,47 @@
 #include <algorithm>
 #include <cmath>
 
-double TEditingSurface::ZoomFactor(int level) {
+double EditingSurface::zoomFactor(int level) {
     constexpr double factors[MaxZoomLevel + 1] = {0.5, 1.0, 1.5, 2.0};
     return factors[std::clamp(level, 0, MaxZoomLevel)];
 }
 
-void TEditingSurface::ApplyZoomLevel(int level) {
+void EditingSurface::applyZoomLevel(int level) {
     zoomLevel_ = std::clamp(level, 0, MaxZoomLevel);
     preview_ = false;
-    SetPicture(ZoomFactor(zoomLevel_), ZoomFactor(zoomLevel_));
+    setPicture(zoomFactor(zoomLevel_), zoomFactor(zoomLevel_));
     emit zoomShown(zoomLevel_, false);
 }
 
 // From the preview, the level nearest in that direction comes back even at
 // an end of the scale.
-void TEditingSurface::ZoomIn() {
+void EditingSurface::zoomIn() {
     if (zoomLevel_ < MaxZoomLevel || preview_)
-        ApplyZoomLevel(std::min(zoomLevel_ + 1, MaxZoomLevel));
+        applyZoomLevel(std::min(zoomLevel_ + 1, MaxZoomLevel));
 }
 
-void TEditingSurface::ZoomOut() {
+void EditingSurface::zoomOut() {
     if (zoomLevel_ > 0 || preview_)
-        ApplyZoomLevel(std::max(zoomLevel_ - 1, 0));
+        applyZoomLevel(std::max(zoomLevel_ - 1, 0));
 }
 
-void TEditingSurface::ShowPreview() {
+void EditingSurface::showPreview() {
     preview_ = true;
-    FitPreview();
+    fitPreview();
     emit zoomShown(zoomLevel_, true);
 }
 
-void TEditingSurface::FitPreview() {
+void EditingSurface::fitPreview() {
     // The size without scroll bars, and rounded down, so that the fitted
     // picture never calls for a scroll bar that would shrink the room again.
     const QSize room = scrollBox_->maximumViewportSize();
     const double factor = std::min(double(room.width()) / editor_->ImageWidth(),
                                    double(room.height()) / editor_->ImageHeight());
     if (factor > 0)
-        SetPicture(factor, factor);
+        setPicture(factor, factor);
 }
 
-void TEditingSurface::SetPicture(double zoomX, double zoomY) {
+void EditingSurface::setPicture(double zoomX, double zoomY) {
     zoomX_ = zoomX;
     zoomY_ = zoomY;
     const auto pixels = [this](int32_t dots, double zoom) {
@@ -63,19 +63,19 @@ void TEditingSurface::SetPicture(double zoomX, double zoomY) {
     editor_->SetPictureSize(
         {pixels(editor_->ImageWidth(), zoomX), pixels(editor_->ImageHeight(), zoomY)});
     clientImage_->setFixedSize(editor_->PictureSize());
-    LayOutRulers();
+    layOutRulers();
 }
 
-bool TEditingSurface::eventFilter(QObject* watched, QEvent* event) {
+bool EditingSurface::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scrollBox_->viewport() && event->type() == QEvent::Resize) {
         if (preview_)
-            FitPreview();
-        LayOutRulers();
+            fitPreview();
+        layOutRulers();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TEditingSurface::LayOutRulers() {
+void EditingSurface::layOutRulers() {
     const TNEBRAData& data = context_.data;
     const QPoint origin = scrollBox_->viewport()->geometry().topLeft() + clientImage_->pos();
     const QSize picture = editor_->PictureSize();
@@ -88,22 +88,22 @@ void TEditingSurface::LayOutRulers() {
     vRuler_->setOrigin(origin.y());
     vRuler_->setMargin(margin);
     vRuler_->setDotsPerUnit(data.DotsPerUnit(TNEBRAData::Axis::Y));
-    for (TRuler* ruler : {hRuler_, vRuler_})
+    for (Ruler* ruler : {hRuler_, vRuler_})
         ruler->setLocale(data.locale());
 }
 
-void TEditingSurface::ShowRulers(bool shown) {
+void EditingSurface::showRulers(bool shown) {
     hRuler_->setVisible(shown);
     vRuler_->setVisible(shown);
 }
 
-void TEditingSurface::ViewSettingsChanged() {
-    LayOutRulers();
-    ShowAreaText();
+void EditingSurface::viewSettingsChanged() {
+    layOutRulers();
+    showAreaText();
     clientImage_->update();
 }
 
-SurfaceOverlay TEditingSurface::Overlay() const {
+SurfaceOverlay EditingSurface::overlay() const {
     SurfaceOverlay overlay;
     const TNEBRAData& data = context_.data;
     if (data.GridOn() && !preview_)
@@ -121,14 +121,14 @@ SurfaceOverlay TEditingSurface::Overlay() const {
     return overlay;
 }
 
-void TEditingSurface::RepaintPicture(const QRect& pixels) {
+void EditingSurface::repaintPicture(const QRect& pixels) {
     if (pixels.isNull())
         clientImage_->update();
     else
         clientImage_->update(pixels);
 }
 
-void TEditingSurface::ShowAreaText() {
+void EditingSurface::showAreaText() {
     const TNEBRAData& data = context_.data;
     const NebraDisplay& view = editor_->Display();
     const QStringList parts = {data.DotsToText(view.AreaLeft(), TNEBRAData::Axis::X),

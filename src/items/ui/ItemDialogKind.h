@@ -8,14 +8,14 @@ class Prompter;
 class QWidget;
 class TFontSet;
 class TNEBRAData;
-class TPropertyForm;
+class ItemPropertiesDialog;
 
 // The widget half of an item kind's entry (ItemKind is the other): the
 // property dialog that edits its items. Each kind defines
 // <name>DialogKind() beside its dialog; ItemDialogKinds.h gives them all.
 struct ItemDialogKind {
     uint8_t typeCode = 0;
-    std::unique_ptr<TPropertyForm> (*makeDialog)(Prompter& prompter, TNEBRAData& data,
-                                                 TFontSet& fonts, const Messages& messages,
-                                                 QWidget* parent) = nullptr;
+    std::unique_ptr<ItemPropertiesDialog> (*makeDialog)(Prompter& prompter, TNEBRAData& data,
+                                                        TFontSet& fonts, const Messages& messages,
+                                                        QWidget* parent) = nullptr;
 };

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "app/MainSettings.h"
+#include "comms/IRPackets.h"
+#include "document/ShiftTable.h"
+#include "texts/MainFormTexts.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QMainWindow>
+
+#include <array>
+
+struct AppContext;
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QTimer;
+class QToolBar;
+class LanguageDialog;
+class GridDialog;
+class EditingSurface;
+class PrinterModelDialog;
+class SerialPortDialog;
+struct HandheldCommandContext;
+class ImageNamesDialog;
+class LabelStructureDialog;
+class IniFile;
+
+// The main window (component MainForm): menus, tool bar, status line and the
+// editing surface of the open image. It reads its settings when it is made
+// and writes them back when it closes.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const QString& fileName() const { return fileName_; }
+    // The image differs from its file. False also takes the current point of
+    // the undo history as the saved one.
+    bool Modified() const;
+    void setModified(bool modified);
+    const MainSettings& settings() const { return settings_; }
+    const MainFormTexts& texts() const { return texts_; }
+    double zoomX() const;
+    double zoomY() const;
+    // The image being edited, its picture and the editor states.
+    EditingSurface& surface() const { return *surface_; }
+    // The shift table of the open image: Open loads it and Save writes it;
+    // a new image keeps it, as it belongs to the program, not to one file.
+    ShiftTable& shiftTable() { return shifts_; }
+    const ShiftTable& shiftTable() const { return shifts_; }
+
+    // The start-up reads of the main window; the exit writes (nothing when
+    // the settings file does not exist).
+    void readSettings(const IniFile* settings);
+    void writeSettings();
+
+    // The window caption: the title, then a space and the file name when an
+    // image file is open.
+    QString caption() const;
+
+    // The action of a menu entry or tool button, by its text key (for
+    // example "FileMenuNew" or "ZoomInHint"); null for an unknown key.
+    QAction* action(const QString& key) const;
+
+    // Runs once a second: refreshes the items when the minute has changed.
+    void minuteTick();
+
+    // Opens the image file named on the command line (the arguments as the
+    // program got them, its own name first), if any. A file that cannot be
+    // read is reported and the new image stays.
+    void openNamedImage(const QStringList& arguments);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusLine();
+    void createSurface(const IniFile* settings);
+    // The stored place and size, kept on the screen; a first start (no
+    // stored size) opens large enough for the whole tool bar.
+    void placeWindow(bool sizeStored);
+    // MainForm_Edit.cpp: the editing commands and what follows the editor.
+    void createEditActions(const IniFile* settings);
+    void connectEditing();
+    void connectClipboard(); // with undo and redo
+    void connectFormat();    // nudges, justification, fonts
+    void connectSurface();   // area dialogs, status line, minute timer
+    void connectItemStates();
+    void connectZoom();
+    void showSelection();
+    void showZoom(int level, bool preview);
+    void justificationChosen(int justification, bool down);
+    void showJustification(int justification);
+    QStringList justificationCaptions() const;
+    // An action captioned by the text of key, with an icon of the resource and
+    // the short and long hint of hintKey's text (when given).
+    QAction* makeAction(const QString& key, const QString& icon = {}, const QString& hintKey = {});
+    void addMenu(const QString& key, const QStringList& actionKeys);
+    void applyModel();
+    void showRulers(bool shown);
+    // The tool bar's font boxes: the user picked a name or a size.
+    void fontNameChosen();
+    void fontSizeChosen();
+    void showToolBar(bool hidden);
+
+    // Commands.
+    void chooseDisplayUnits();
+    void chooseGrid();
+    void chooseLanguage();
+    void about();
+
+    // MainForm_File.cpp: the document commands (New, Open, Save, Save As,
+    // Image Descriptions) and the label structure dialog.
+    void connectFileCommands(const IniFile* settings);
+
+    // Download and the handheld (MainForm_Download.cpp).
+    void connectDownloadCommands(const IniFile* settings);
+    HandheldCommandContext handheldContext();
+    void downloadImage();
+    void choosePort();
+    void viewHandheld();
+    void eraseHandheld();
+    void newImage();
+    void resetForNewImage();
+    void openImage();
+    // After the open dialog: while the image is still altered, asks again
+    // (Yes saves under a new name); false when the user cancelled.
+    bool mayDiscardImage();
+    bool loadImage(const QString& path);
+    void showLoadedImage(const QString& path);
+    // Save proposes the current file name, Save As none; both show the save
+    // dialog and answer true only when the file was written.
+    bool save();
+    bool saveAs();
+    bool saveUnder(const QString& proposal);
+    bool writeImage(const QString& path);
+    void editDescriptions();
+    void showDescription();
+    void showCaption();
+    // Asks whether to save an altered image first, saving with `save` on
+    // Yes; false when the image must stay (cancelled, or not saved).
+    bool mayDropImage(const QString& question, bool (MainWindow::*save)() = &MainWindow::saveAs);
+
+    AppContext& context_;
+    MainFormTexts texts_;
+    MainSettings settings_;
+    QString fileName_;
+    QDateTime lastRefresh_;
+    // Set once the user has answered for the altered image (a language change
+    // asks before the window closes), so that the close does not ask again.
+    bool imageReleased_ = false;
+
+    QHash<QString, QAction*> actions_; // by text key, lower case
+    QActionGroup* justifyGroup_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QComboBox* fontNameBox_ = nullptr;
+    QComboBox* fontSizeBox_ = nullptr;
+    QLabel* diagnosticLabel_ = nullptr;
+    std::array<QLabel*, 4> statusPanels_{};
+    EditingSurface* surface_ = nullptr;
+    QTimer* minuteTimer_ = nullptr;
+
+    PrinterModelDialog* selectPrinter_ = nullptr;
+    GridDialog* gridForm_ = nullptr;
+    LanguageDialog* langForm_ = nullptr;
+    ImageNamesDialog* namesFm_ = nullptr;
+    LabelStructureDialog* labelStructureForm_ = nullptr;
+    ShiftTable shifts_;
+    IRPacket replyPacket_; // the program's reply packet: the handheld's last answer
+    SerialPortDialog* commsPortForm_ = nullptr;
+};

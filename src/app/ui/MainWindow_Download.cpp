@@ -1,0 +1,64 @@
+// The main window's handheld commands: download, the serial port, and the
+// handheld's contents.
+#include "app/ui/MainWindow.h"
+#include "comms/CommsPort.h"
+#include "comms/ui/DownloadCommands.h"
+#include "comms/ui/SerialPortDialog.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
+#include "editor/ImageEditor.h"
+#include "editor/ui/EditingSurface.h"
+#include "texts/SettingsFile.h"
+
+#include <QAction>
+
+void MainWindow::connectDownloadCommands(const IniFile* settings) {
+    commsPortForm_ = new SerialPortDialog(settings, this);
+    const auto connectEntry = [this](const char* key, void (MainWindow::*command)()) {
+        QAction* entry = action(QLatin1String(key));
+        entry->setEnabled(true);
+        connect(entry, &QAction::triggered, this, command);
+    };
+    connectEntry("FileMenuDownloadImage", &MainWindow::downloadImage);
+    connectEntry("OptionsMenuSerialPort", &MainWindow::choosePort);
+    connectEntry("HandView", &MainWindow::viewHandheld);
+    connectEntry("HandErase", &MainWindow::eraseHandheld);
+}
+
+HandheldCommandContext MainWindow::handheldContext() {
+    return {context_.prompter,           replyPacket_, context_.messages,
+            commsPortForm_->commsPort(), this,         {}};
+}
+
+void MainWindow::downloadImage() {
+    // The handheld's image is compiled from positions at full size.
+    if (surface_->Preview() || surface_->zoomLevel() != 1)
+        surface_->applyZoomLevel(1);
+    ImageEditor& editor = surface_->Editor();
+    editor.Items().LayOutAtFullSize(editor.Display());
+    DownloadImageContext image{context_.data,
+                               editor.Items(),
+                               shifts_,
+                               context_.fonts,
+                               context_.kindNames,
+                               settings_.downloadLimits(SettingsFile::open().get()),
+                               {}};
+    const auto model = std::size_t(context_.data.printers().selectedIndex());
+    image.saveRequest.filter = settings_.FileTypeCaption.at(model) + QStringLiteral("|*.bin");
+    image.saveRequest.initialDir = settings_.PrevSaveDir;
+    image.saveRequest.dialogConfirmsOverwrite = true; // the program asks nothing more
+    runDownload(handheldContext(), image);
+    editor.RefreshImage();
+}
+
+void MainWindow::choosePort() {
+    commsPortForm_->execute(context_.prompter);
+}
+
+void MainWindow::viewHandheld() {
+    ::viewHandheld(handheldContext());
+}
+
+void MainWindow::eraseHandheld() {
+    ::eraseHandheld(handheldContext());
+}

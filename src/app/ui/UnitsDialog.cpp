@@ -1,0 +1,33 @@
+#include "app/ui/UnitsDialog.h"
+
+#include "document/wareHouse.h"
+#include "platform/Prompter.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroup.h"
+
+#include <QPushButton>
+
+UnitsDialog::UnitsDialog(const IniFile* settings, QWidget* parent)
+    : RadioGroupDialog(QStringLiteral("UnitsForm"), QStringLiteral("UnitsRG"), true, parent) {
+    readTexts(settings);
+}
+
+void UnitsDialog::readTexts(const IniFile* settings) {
+    setWindowTitle(text(settings, "Caption", "Display units"));
+    group()->setTitle(text(settings, "UnitsRGCaption", "Printer dots"));
+    group()->setItems({text(settings, "UnitsRGPixels", "Pixels"), text(settings, "UnitsRGmm", "mm"),
+                       text(settings, "UnitsRGInches", "Inches"),
+                       text(settings, "UnitsRGPoints", "Points")});
+    okButton()->setText(text(settings, "OK", "OK"));
+    cancelButton()->setText(text(settings, "Cancel", "Cancel"));
+}
+
+bool UnitsDialog::execute(Prompter& prompter, TNEBRAData& data, QWidget* parent) {
+    const auto settings = SettingsFile::open(&prompter);
+    UnitsDialog form(settings.get(), parent);
+    form.setItemIndex(data.DisplayUnits());
+    if (prompter.runModal(form) != QDialog::Accepted)
+        return false;
+    data.SetDisplayUnits(form.itemIndex());
+    return true;
+}

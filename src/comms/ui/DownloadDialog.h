@@ -1,0 +1,132 @@
+#pragma once
+
+#include "comms/DownloadEngine.h"
+#include "comms/DownloadTexts.h"
+#include "comms/SerialLink.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+class ActivityIndicator;
+class IDL;
+class IniFile;
+class Messages;
+class Prompter;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+
+// The download dialog (component DownloadForm): carries a compiled image to
+// the handheld, page by page — the image's names, the handheld's answer to
+// the status request (full, empty, faults), the choice of an image to
+// overwrite, the transfer with its progress and packet log, the list of
+// stored images afterwards — and hosts the erase page of the Erase command.
+// The dialog owns the serial link while it runs; the packets are paced by
+// SendPacketTimer, so the dialog stays responsive between them.
+class DownloadDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Page {
+        InfoPage,
+        ProgressPage,
+        ErrorPage,
+        FullPage,
+        ReplaceImagePage,
+        ShowImagesPage,
+        EraseHandsetPage,
+        InterrogateHandsetPage,
+    };
+
+    // Texts and position come from section "DownloadForm" of settings.
+    DownloadDialog(const IniFile* settings, IRPacket& replyPacket, const Messages& messages,
+                   LinkTimeouts timeouts = {}, QWidget* parent = nullptr);
+    ~DownloadDialog() override;
+
+    void setPacing(DownloadPacing pacing) { pacing_ = pacing; }
+    const DownloadTexts& texts() const { return texts_; }
+    SerialLink& link() { return link_; }
+    Page currentPage() const;
+    // The engine of the download under way; null outside Run.
+    const DownloadEngine* engine() const { return engine_.get(); }
+
+    // Opens the chosen port (0..3); when it opens, shows the image's names
+    // and runs the dialog modally until the user closes it. The port is
+    // closed however the dialog closes.
+    void Run(Prompter& prompter, int commsPort, const IDL& image, const std::string& shortName,
+             const std::string& longName);
+    // The erase page: the port is opened only when the user proceeds.
+    void runErase(Prompter& prompter, int commsPort);
+
+    // Stops the timers and closes the port before closing.
+    void done(int result) override;
+
+private:
+    QWidget* makeInfoPage();
+    QWidget* makeProgressPage();
+    QWidget* makeErrorPage();
+    QWidget* makeFullPage();
+    QWidget* makeReplacePage();
+    QWidget* makeShowImagesPage();
+    QWidget* makeErasePage();
+    void readTexts(const IniFile* settings);
+    void readPosition(const IniFile* settings);
+    void showPage(Page page);
+
+    // The download.
+    void download();
+    void schedule(int delayMs);
+    void tick();
+    void showPhase(DownloadEngine::Phase phase);
+    void startImageList();
+    void beginTransfer();
+    void imageListed(const QString& name);
+    void showError(const QString& text);
+    void replaceChosen();
+    void decline();
+
+    // The erase.
+    void proceedErase();
+    void showErasing(bool erasing);
+    void eraseCompleted();
+
+    DownloadTexts texts_;
+    DownloadPacing pacing_;
+    SerialLink link_;
+    std::unique_ptr<DownloadEngine> engine_;
+    Prompter* prompter_ = nullptr;
+    int commsPort_ = 0;
+
+    QStackedWidget* pages_;
+    QTimer* sendPacketTimer_;
+    QTimer* eraseTimer_;
+    QLabel* nameLabel_ = nullptr;
+    QPushButton* downloadButton_ = nullptr;
+    QPushButton* infoCancelButton_ = nullptr;
+    QLabel* progressLabel_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QListWidget* packetsListBox_ = nullptr;
+    QPushButton* doneButton_ = nullptr;
+    QLabel* errorLabel_ = nullptr;
+    QPushButton* continueButton_ = nullptr;
+    QLabel* fullLabel_ = nullptr;
+    QPushButton* yesButton_ = nullptr;
+    QPushButton* noButton_ = nullptr;
+    QListWidget* replaceListBox_ = nullptr;
+    QPushButton* replaceButton_ = nullptr;
+    QPushButton* replaceCancelButton_ = nullptr;
+    QListWidget* imagesListBox_ = nullptr;
+    ActivityIndicator* copyAnimation_ = nullptr;
+    QPushButton* proceedButton_ = nullptr;
+    QLabel* listNotReadLabel_ = nullptr;
+    QPushButton* eraseProceedButton_ = nullptr;
+    ActivityIndicator* deleteAnimation_ = nullptr;
+    QPushButton* eraseCancelButton_ = nullptr;
+    QLabel* completedLabel_ = nullptr;
+    QPushButton* eraseOKButton_ = nullptr;
+};

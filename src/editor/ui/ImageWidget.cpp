@@ -1,0 +1,91 @@
+#include "editor/ui/ImageWidget.h"
+
+#include "editor/ImageEditor.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+const QColor GridColour(0x80, 0x80, 0x80);
+const QColor AreaColour(0xFF, 0x00, 0x00);
+
+bool reachesStates(Qt::MouseButton button) {
+    return button == Qt::LeftButton || button == Qt::RightButton;
+}
+
+QPoint notNegative(QPoint p) {
+    return {std::max(p.x(), 0), std::max(p.y(), 0)};
+}
+
+} // namespace
+
+ImageWidget::ImageWidget(ImageEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+    setObjectName(QStringLiteral("ClientImage"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageWidget::setOverlaySource(std::function<SurfaceOverlay()> source) {
+    overlaySource_ = std::move(source);
+}
+
+QSize ImageWidget::sizeHint() const {
+    return editor_.PictureSize();
+}
+
+void ImageWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    painter.fillRect(exposed, palette().color(QPalette::Dark));
+    painter.drawImage(exposed.topLeft(), editor_.Display().Bitmap(), exposed);
+    if (!overlaySource_)
+        return;
+    const SurfaceOverlay overlay = overlaySource_();
+    if (!overlay.highlight.isNull()) {
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(overlay.highlight, Qt::black);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (overlay.gridPitch > 0)
+        paintGrid(painter, exposed, overlay.gridPitch);
+    painter.setPen(AreaColour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(overlay.area.adjusted(0, 0, -1, -1));
+}
+
+void ImageWidget::paintGrid(QPainter& painter, const QRect& exposed, int pitch) const {
+    // Lines at the margin plus whole multiples of the pitch, as far as the
+    // exposed pixels reach.
+    const int margin = editor_.Display().Margin();
+    const QPoint first = editor_.ScreenToImage(exposed.topLeft());
+    const QPoint last = editor_.ScreenToImage(exposed.bottomRight() + QPoint(1, 1));
+    const auto firstLine = [&](int dot) { return margin + ((dot - margin) / pitch - 1) * pitch; };
+    painter.setPen(GridColour);
+    for (int x = firstLine(first.x()); x <= last.x(); x += pitch) {
+        const int px = editor_.ImageToScreen({x, 0}).x();
+        painter.drawLine(px, exposed.top(), px, exposed.bottom());
+    }
+    for (int y = firstLine(first.y()); y <= last.y(); y += pitch) {
+        const int py = editor_.ImageToScreen({0, y}).y();
+        painter.drawLine(exposed.left(), py, exposed.right(), py);
+    }
+}
+
+void ImageWidget::mousePressEvent(QMouseEvent* event) {
+    if (reachesStates(event->button()))
+        emit mouseDown(event->button(), event->modifiers(),
+                       notNegative(event->position().toPoint()));
+}
+
+void ImageWidget::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event->modifiers(), notNegative(event->position().toPoint()));
+}
+
+void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (reachesStates(event->button()))
+        emit mouseUp(event->button(), event->modifiers(), notNegative(event->position().toPoint()));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+
+class ImageEditor;
+
+// What the surface shows over the picture of the items.
+struct SurfaceOverlay {
+    int gridPitch = 0; // dots between grid lines; 0: no grid
+    QRect area;        // the printable part of the restricted area, pixels
+    QRect highlight;   // the selected item, pixels; null when none
+};
+
+// The picture of the image (component ClientImage): the display's bitmap at
+// one pixel per pixel, with the selection, the grid and the restricted area
+// painted over it, so that the bitmap itself holds nothing but the items.
+// Mouse events leave it as signals in its own pixels (left of or above the
+// picture counts as 0).
+class ImageWidget : public QWidget {
+    Q_OBJECT
+public:
+    ImageWidget(ImageEditor& editor, QWidget* parent = nullptr);
+
+    // Asked at every paint.
+    void setOverlaySource(std::function<SurfaceOverlay()> source);
+
+    QSize sizeHint() const override;
+
+signals:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+    void mouseMoved(Qt::KeyboardModifiers shift, QPoint pixel);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void paintGrid(QPainter& painter, const QRect& exposed, int pitch) const;
+
+    ImageEditor& editor_;
+    std::function<SurfaceOverlay()> overlaySource_;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include <map>
+
+class ImagePList;
+class IniFile;
+class ItemTypeNames;
+class Prompter;
+class QAction;
+class QToolBar;
+class QTreeWidget;
+class QVBoxLayout;
+
+// The item list dialog (component cheatlist, "Image Item cheat list "): the
+// image's items with their kind and value, filtered by a tool bar of one
+// toggle button per item kind that occurs in the image.
+class ItemListDialog : public QDialog {
+    Q_OBJECT
+public:
+    ItemListDialog(const IniFile* settings, const ItemTypeNames& kindNames,
+                   QWidget* parent = nullptr);
+
+    void execute(Prompter& prompter, const ImagePList& items);
+
+private:
+    void readTexts(const IniFile* settings);
+    void buildKindButtons();
+    void fillList();
+
+    const ItemTypeNames& kindNames_;
+    const ImagePList* items_ = nullptr;
+    QVBoxLayout* layout_;
+    QToolBar* kindBar_ = nullptr;
+    QTreeWidget* listView_;
+    std::map<int, QAction*> kindButtons_; // by type index
+};

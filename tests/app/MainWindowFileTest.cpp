@@ -1,0 +1,507 @@
+// The main window's document commands, driven through its menu entries with
+// scripted answers: New, Open, Save, Save As, Image Descriptions, the close
+// question and the label structure dialog.
+#include "app/ui/MainWindow.h"
+
+#include "app/ProgramClasses.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
+#include "editor/ui/EditingSurface.h"
+#include "editor/ui/ImageWidget.h"
+#include "items/TextItems.h"
+#include "persist/ClassRegistry.h"
+#include "platform/Clock.h"
+#include "platform/ui/WidgetPrompter.h"
+#include "printer/FontSetUnit.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
+#include "widgets/RadioGroupDialog.h"
+
+#include "DialogDriving.h"
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Answer = Prompter::Answer;
+using Icon = Prompter::Icon;
+
+// Types the two names into the image names dialog and presses a button.
+ScriptedPrompter::DialogScript names(const QString& shortName, const QString& longName,
+                                     const char* button = "OKButton") {
+    return script([=](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "NamesFm");
+        typeInto(control<QLineEdit>(dialog, "ShortNameEdit"), shortName);
+        typeInto(control<QLineEdit>(dialog, "LongNameEdit"), longName);
+        click(dialog, button);
+    });
+}
+
+// The main window on the middle model (4000 × 128 dots, files ".G1A"), with
+// a folder for its image files.
+class MainWindowFileTest : public MainWindowFixture {
+protected:
+    void SetUp() override { start(prompter); }
+    void start(Prompter& through) {
+        folders.writeIni("[SelectPrinter]\nLastUsed=1\n");
+        registerProgramClasses(registry);
+        makeModel();
+        addTestFonts();
+        makeWindow(through);
+        window->show();
+    }
+
+    ImageEditor& editor() { return window->surface().Editor(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString panel(int i) const {
+        return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
+    }
+    void trigger(const char* key) { window->action(QLatin1String(key))->trigger(); }
+    void answerFile(const QString& name, int filterIndex = 0) {
+        prompter.fileAnswers.push_back({true, name, filterIndex});
+    }
+    // An altered image with names and two text items.
+    void makeImage() {
+        data->SetShortName("SHORT");
+        data->SetLongName("A long name");
+        addText({100, 70}, "ONE");
+        addText({900, 120}, "TWO");
+        window->setModified(true);
+    }
+    void addText(QPoint at, const char* text) {
+        auto item = ImageItem::CreateNew<TextItem>(1);
+        item->Text = text;
+        item->SetPosition(at);
+        editor().InsertItem(editor().Items().Count() + 1, std::move(item));
+    }
+    // Saves the open image under name with Save As; the path written.
+    QString saveAs(const QString& name) {
+        answerFile(path(name));
+        trigger("FileMenuSaveAs");
+        return window->fileName();
+    }
+    void open(const QString& file) {
+        answerFile(file);
+        trigger("FileMenuLoad");
+    }
+    QStringList itemTexts() {
+        QStringList texts;
+        for (int32_t i = 1; i <= editor().Items().Count(); ++i)
+            texts << QString::fromStdString(editor().Items().At(i)->GetDataText());
+        return texts;
+    }
+
+    QTemporaryDir dir;
+};
+
+// The same window with the real prompter: the file dialogs and messages run
+// in real modal loops, answered by a ModalDriver.
+class RealDialogFileTest : public MainWindowFileTest {
+protected:
+    void SetUp() override {
+        start(real);
+        real.setParent(window.get());
+    }
+    WidgetPrompter real;
+};
+
+TEST_F(MainWindowFileTest, SavingWithoutNamesAsksForThemAndNoWritesNothing) {
+    addText({100, 70}, "ONE");
+    window->setModified(true);
+    prompter.answers = {Answer::No};
+    trigger("FileMenuSave");
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Label has no description - define one?");
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Exclamation);
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
+    EXPECT_TRUE(prompter.fileRequests.empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(window->Modified());
+
+    // Yes shows the names dialog; its names go to the status line and the file.
+    prompter.answers = {Answer::Yes};
+    prompter.dialogScripts.push_back(names("LBL", "Carton label"));
+    answerFile(path("label"));
+    trigger("FileMenuSave");
+    EXPECT_EQ(panel(3), "Description: LBL[Carton label]");
+    EXPECT_TRUE(QFile::exists(path("label.G1A")));
+    EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(MainWindowFileTest, SaveForcesTheModelsExtensionAndRemembersNameAndFolder) {
+    makeImage();
+    answerFile(path("label"));
+    trigger("FileMenuSave");
+    ASSERT_EQ(prompter.fileRequests.size(), 1u);
+    const Prompter::FileRequest& request = prompter.fileRequests[0];
+    EXPECT_EQ(request.filter, "ox400 (*.400)|*.G1A");
+    EXPECT_TRUE(request.fileName.isEmpty());
+    EXPECT_EQ(window->fileName(), path("label.G1A"));
+    EXPECT_TRUE(QFile::exists(path("label.G1A")));
+    EXPECT_EQ(window->windowTitle(), "Tolvane " + path("label.G1A"));
+    EXPECT_FALSE(window->Modified());
+    EXPECT_EQ(window->settings().PrevSaveDir, dir.path());
+
+    // Save proposes the file's name; Save As proposes none, and another
+    // extension is replaced.
+    answerFile(path("label"));
+    prompter.answers = {Answer::Yes}; // overwrite
+    trigger("FileMenuSave");
+    EXPECT_EQ(prompter.fileRequests[1].fileName, path("label.G1A"));
+    EXPECT_EQ(prompter.fileRequests[1].initialDir, dir.path());
+    EXPECT_EQ(saveAs("x.txt"), path("x.G1A"));
+    EXPECT_TRUE(prompter.fileRequests[2].fileName.isEmpty());
+    EXPECT_FALSE(QFile::exists(path("x.txt")));
+}
+
+TEST_F(MainWindowFileTest, OverwriteNoAsksAgainAndCancelWritesNothing) {
+    makeImage();
+    writeBytes(path("label.G1A"), "old");
+    answerFile(path("label"));
+    answerFile(path("other"));
+    prompter.answers = {Answer::No};
+    trigger("FileMenuSave");
+    EXPECT_EQ(prompter.texts(), QStringList{"File already exists - overwrite?"});
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Exclamation);
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
+    EXPECT_EQ(fileBytes(path("label.G1A")), "old");
+    EXPECT_EQ(window->fileName(), path("other.G1A"));
+
+    window->setModified(true);
+    answerFile(path("label.G1A"));
+    prompter.answers = {Answer::Cancel};
+    trigger("FileMenuSaveAs");
+    EXPECT_EQ(fileBytes(path("label.G1A")), "old");
+    EXPECT_TRUE(window->Modified());
+    EXPECT_EQ(window->fileName(), path("other.G1A"));
+}
+
+TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts) {
+    makeImage();
+    window->shiftTable().Add(1, 0.25, "A");
+    editor().SetAreaRect({0, 0, 1100, 228}); // a restricted area from the start
+    const QString saved = saveAs("label");
+    const QByteArray bytes = fileBytes(saved);
+    EXPECT_TRUE(bytes.startsWith(QByteArray("\x0e\0\0\0nebra V3.1X000", 18)));
+    std::vector<std::unique_ptr<ImageItem>> before;
+    for (int32_t i = 1; i <= editor().Items().Count(); ++i)
+        before.push_back(editor().Items().At(i)->CloneItem());
+
+    // Another model and other names in between.
+    prompter.dialogScripts.push_back([](QDialog& d) {
+        static_cast<RadioGroupDialog&>(d).setItemIndex(2);
+        return int(QDialog::Accepted);
+    });
+    trigger("FileMenuNew");
+    window->shiftTable().Delete(1);
+    open(saved);
+
+    ASSERT_EQ(prompter.fileRequests.size(), 2u);
+    const Prompter::FileRequest& request = prompter.fileRequests[1];
+    EXPECT_EQ(request.filter, "ox100 (*.100)|*.G4E|ox400 (*.400)|*.G1A|ox410 (*.410)|*.G3C");
+    EXPECT_EQ(request.filterIndex, 2); // the model selected when asked
+    ASSERT_EQ(editor().Items().Count(), 2);
+    for (int32_t i = 1; i <= 2; ++i) {
+        EXPECT_TRUE(editor().Items().At(i)->IsEqual(*before[size_t(i - 1)]));
+        EXPECT_EQ(editor().Items().At(i)->GetPosition(), before[size_t(i - 1)]->GetPosition());
+    }
+    EXPECT_EQ(data->printers().selectedIndex(), 1);
+    // The image reaches to the restricted area's right edge.
+    EXPECT_EQ(editor().ImageWidth(), 1100);
+    EXPECT_EQ(editor().Display().AreaRect(), (DotRect{0, 0, 1100, 228}));
+    EXPECT_EQ(window->shiftTable().Slot(1).Code, "A");
+    EXPECT_EQ(panel(3), "Description: SHORT[A long name]");
+    EXPECT_EQ(window->windowTitle(), "Tolvane " + saved);
+    EXPECT_FALSE(window->Modified());
+    EXPECT_EQ(window->settings().PrevLogDir, dir.path());
+    EXPECT_EQ(window->settings().FileType, 1);
+}
+
+// An area drawn anywhere along the image comes back as it was saved, on an
+// image that reaches to its right edge, with every item where it was and in
+// sight; the model keeps its own length for the next new image, and the
+// file saves to the same bytes again.
+TEST_F(MainWindowFileTest, ReopeningKeepsTheAreaTheImageSizeAndEveryItemWhereverTheAreaStarts) {
+    const DotRect areas[] = {
+        {0, 0, 1100, 228},   // from the image's start
+        {610, 0, 1310, 228}, // dots 610 to 1210 of the model's 4000
+    };
+    for (const DotRect& area : areas) {
+        SCOPED_TRACE(area.Left);
+        editor().NewImage();
+        data->SetShortName("SHORT");
+        data->SetLongName("A long name");
+        addText({700, 100}, "ONE");
+        addText({900, 150}, "TWO");
+        editor().SetAreaRect(area);
+        const QString saved = saveAs(QStringLiteral("label%1").arg(area.Left));
+        const std::vector<QPoint> positions = {editor().Items().At(1)->GetPosition(),
+                                               editor().Items().At(2)->GetPosition()};
+        editor().NewImage();
+        open(saved);
+
+        EXPECT_EQ(editor().ImageWidth(), area.Right);
+        EXPECT_EQ(editor().ImageHeight(), 228);
+        EXPECT_EQ(editor().Display().AreaRect(), area);
+        ASSERT_EQ(editor().Items().Count(), 2);
+        const QRect picture(QPoint(0, 0), editor().PictureSize());
+        for (int32_t i = 1; i <= 2; ++i) {
+            ImageItem& item = *editor().Items().At(i);
+            EXPECT_EQ(item.GetPosition(), positions[size_t(i - 1)]);
+            EXPECT_TRUE(editor().IsInsideArea(item));
+            EXPECT_TRUE(picture.contains(item.GetScreenRect(editor().Display()).ToQRect()));
+        }
+        EXPECT_EQ(data->printers().Width(), 4000);
+        EXPECT_EQ(fileBytes(saveAs(QStringLiteral("again%1").arg(area.Left))), fileBytes(saved));
+
+        prompter.dialogScripts.push_back([](QDialog& d) {
+            static_cast<RadioGroupDialog&>(d).setItemIndex(1);
+            return int(QDialog::Accepted);
+        });
+        trigger("FileMenuNew");
+        EXPECT_EQ(editor().ImageWidth(), 4100);
+        EXPECT_EQ(editor().Display().AreaRect(), (DotRect{0, 0, 4100, 228}));
+    }
+}
+
+TEST_F(MainWindowFileTest, OpeningAnAlteredImageAsksTwiceAndNoTwiceDiscardsIt) {
+    makeImage();
+    const QString saved = saveAs("label");
+    addText({300, 70}, "NEW");
+    window->setModified(true);
+
+    prompter.answers = {Answer::No, Answer::Cancel};
+    open(saved);
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[0].text, "Image altered, save?");
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Question);
+    EXPECT_EQ(prompter.shown[1].icon, Icon::Exclamation);
+    EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO", "NEW"}));
+    EXPECT_TRUE(window->Modified());
+
+    prompter.answers = {Answer::No, Answer::No};
+    open(saved);
+    EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
+    EXPECT_FALSE(window->Modified());
+
+    // Cancel on the first question ends the command before the dialog.
+    window->setModified(true);
+    prompter.answers = {Answer::Cancel};
+    const size_t requests = prompter.fileRequests.size();
+    trigger("FileMenuLoad");
+    EXPECT_EQ(prompter.fileRequests.size(), requests);
+}
+
+TEST_F(MainWindowFileTest, YesInTheOpenLoopSavesUnderANewNameFirst) {
+    makeImage();
+    const QString saved = saveAs("label");
+    window->setModified(true);
+    prompter.answers = {Answer::No, Answer::Yes};
+    answerFile(saved);
+    answerFile(path("copy"));
+    trigger("FileMenuLoad");
+    EXPECT_EQ(prompter.texts().size(), 2);
+    EXPECT_TRUE(prompter.fileRequests.back().fileName.isEmpty());
+    EXPECT_TRUE(QFile::exists(path("copy.G1A")));
+    EXPECT_EQ(window->fileName(), saved);
+
+    // A file that does not exist ends the command without a word.
+    prompter.shown.clear();
+    open(path("missing.G1A"));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(MainWindowFileTest, AnUnreadableFileLeavesTheOpenImageAsItWas) {
+    makeImage();
+    window->shiftTable().Add(2, 0.5, "B");
+    const QByteArray good = fileBytes(saveAs("label"));
+    addText({300, 70}, "NEW");
+    data->SetShortName("KEEP");
+    window->setModified(true);
+
+    QByteArray unknownClass = good;
+    unknownClass.replace("TextItem", "TextItex");
+    writeBytes(path("class.G1A"), unknownClass);
+    writeBytes(path("short.G1A"), good.left(good.size() - 6));
+    writeBytes(path("version.G1A"), QByteArray("\x0e\0\0\0nebra V9.9X999", 18));
+    const QString caption = window->windowTitle();
+    for (const char* name : {"class.G1A", "short.G1A", "version.G1A"}) {
+        prompter.shown.clear();
+        prompter.answers = {Answer::No, Answer::No};
+        open(path(name));
+        ASSERT_EQ(prompter.shown.size(), 3u) << name;
+        EXPECT_TRUE(prompter.shown[2].text.contains(path(name))) << name;
+        EXPECT_EQ(prompter.shown[2].icon, Icon::Stop);
+        EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO", "NEW"})) << name;
+        EXPECT_EQ(data->ShortName(), "KEEP");
+        EXPECT_EQ(data->printers().selectedIndex(), 1);
+        EXPECT_EQ(window->shiftTable().Slot(1).Code, "B");
+        EXPECT_EQ(window->windowTitle(), caption);
+        EXPECT_TRUE(window->Modified());
+    }
+    EXPECT_TRUE(prompter.shown[2].text.contains("Not a Tolvane image file"));
+}
+
+TEST_F(MainWindowFileTest, AFailedSaveSaysSoAndKeepsTheImageAltered) {
+    makeImage();
+    const QString saved = saveAs("label");
+    const QByteArray good = fileBytes(saved);
+    addText({300, 70}, "NEW");
+    window->setModified(true);
+
+    answerFile(path("no/such/folder/label"));
+    trigger("FileMenuSave");
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
+    EXPECT_TRUE(prompter.shown[0].text.contains("label.G1A"));
+    EXPECT_TRUE(window->Modified());
+    EXPECT_EQ(window->fileName(), saved);
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.G1A"));
+    answerFile(path("folder"));
+    prompter.answers = {Answer::Yes};
+    trigger("FileMenuSaveAs");
+    EXPECT_EQ(prompter.shown.back().icon, Icon::Stop);
+    EXPECT_TRUE(QFileInfo(path("folder.G1A")).isDir());
+    EXPECT_TRUE(window->Modified());
+    EXPECT_EQ(fileBytes(saved), good);
+
+    // New after a failed save keeps the image on screen.
+    prompter.answers = {Answer::Yes};
+    answerFile(path("no/such/folder/label"));
+    trigger("FileMenuNew");
+    EXPECT_EQ(editor().Items().Count(), 3);
+    EXPECT_TRUE(prompter.dialogsRun.isEmpty());
+}
+
+TEST_F(MainWindowFileTest, NewEmptiesNamesFileNameAndCaptionButKeepsTheShiftTable) {
+    makeImage();
+    window->shiftTable().Add(1, 0.25, "A");
+    const QString saved = saveAs("label");
+    data->SetMonthStrings("x");
+    window->setModified(true);
+
+    // Yes saves under the current name first.
+    prompter.answers = {Answer::Yes, Answer::Yes};
+    answerFile(saved);
+    prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Accepted); });
+    trigger("FileMenuNew");
+    EXPECT_EQ(prompter.fileRequests.back().fileName, saved);
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Question);
+    EXPECT_EQ(editor().Items().Count(), 0);
+    EXPECT_EQ(data->ShortName(), "");
+    EXPECT_EQ(data->LongName(), "");
+    EXPECT_EQ(data->MonthStrings(), data->monthLanguages()[0].strings.toLatin1().toStdString());
+    EXPECT_EQ(panel(3), "Description: []");
+    EXPECT_TRUE(window->fileName().isEmpty());
+    EXPECT_EQ(window->windowTitle(), "Tolvane ");
+    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->action("EditMenuPaste")->isEnabled());
+    EXPECT_EQ(window->shiftTable().Slot(1).Code, "A");
+
+    // Cancelling the printer selection keeps everything.
+    addText({100, 70}, "ONE");
+    prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    trigger("FileMenuNew");
+    EXPECT_EQ(editor().Items().Count(), 1);
+}
+
+TEST_F(MainWindowFileTest, ImageDescriptionsShowOnTheStatusLineAndAlterTheImage) {
+    prompter.dialogScripts.push_back(names("S", "L", "CancelButton"));
+    trigger("FileMenuImageDescriptions");
+    EXPECT_EQ(data->ShortName(), "");
+    EXPECT_FALSE(window->Modified());
+
+    prompter.dialogScripts.push_back(names("SHORTNAME1", "The long name"));
+    trigger("FileMenuImageDescriptions");
+    EXPECT_EQ(prompter.dialogsRun, (QStringList{"NamesFm", "NamesFm"}));
+    EXPECT_EQ(panel(3), "Description: SHORTNAME1[The long name]");
+    EXPECT_EQ(data->LongName(), "The long name");
+    EXPECT_TRUE(window->Modified());
+}
+
+TEST_F(MainWindowFileTest, YesWhenClosingSavesUnderANewNameAndCloses) {
+    makeImage();
+    const QString saved = saveAs("label");
+    window->setModified(true);
+    prompter.answers = {Answer::Yes};
+    answerFile(path("closing"));
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompter.fileRequests.back().fileName.isEmpty());
+    EXPECT_TRUE(QFile::exists(path("closing.G1A")));
+}
+
+TEST_F(MainWindowFileTest, ARightClickBesideTheItemsPicksFromTheLabelStructure) {
+    makeImage();
+    prompter.dialogScripts.push_back([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "LabelStructureForm");
+        d.show();
+        auto* view = d.findChild<QTreeWidget*>("ItemsListView");
+        EXPECT_EQ(view->topLevelItemCount(), 2);
+        const QPoint at = view->visualItemRect(view->topLevelItem(1)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        return d.result();
+    });
+    // The picked item's properties open next.
+    prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    auto* picture = window->findChild<ImageWidget*>("ClientImage");
+    QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(600, 30));
+    EXPECT_EQ(prompter.dialogsRun, (QStringList{"LabelStructureForm", "TxtIPropEdForm"}));
+    EXPECT_EQ(editor().SelectedItem(), editor().Items().At(2));
+}
+
+TEST_F(RealDialogFileTest, SavingOverAFileAsksOnceInTheProgramsWords) {
+    makeImage();
+    writeBytes(path("label.G1A"), "old");
+    ModalDriver user{[this](QWidget& w) {
+                         auto& files = static_cast<QFileDialog&>(w);
+                         files.selectFile(path("label.G1A"));
+                         QMetaObject::invokeMethod(&files, "accept"); // the Save button
+                     },
+                     [](QWidget& w) {
+                         auto& box = static_cast<QMessageBox&>(w);
+                         EXPECT_EQ(box.text(), "File already exists - overwrite?");
+                         box.button(QMessageBox::Yes)->click();
+                     }};
+    trigger("FileMenuSaveAs");
+    EXPECT_EQ(user.met, (QStringList{"QFileDialog", "QMessageBox"}));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_NE(fileBytes(path("label.G1A")), "old");
+    EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(MainWindowFileTest, AnImageNamedOnTheCommandLineOpens) {
+    makeImage();
+    const QString saved = saveAs("label");
+    window.reset();
+    makeWindow();
+    window->show();
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // a name relative to where the program started
+    window->openNamedImage({"tolvane", "label.G1A"});
+    QDir::setCurrent(before);
+    EXPECT_EQ(window->fileName(), saved);
+    EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
+    EXPECT_FALSE(window->Modified());
+
+    window->openNamedImage({"tolvane", path("missing.G1A")});
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].text.contains("missing.G1A"));
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
+    EXPECT_EQ(window->fileName(), saved);
+}
+
+} // namespace

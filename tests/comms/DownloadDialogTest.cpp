@@ -1,0 +1,148 @@
+// The download command and its dialog, driven as a user would, against the
+// handheld simulator on a pseudo-terminal.
+#include "comms/ui/DownloadDialog.h"
+#include "DialogDriving.h"
+#include "DownloadTestSupport.h"
+#include "HandheldSimProcess.h"
+#include "TestFolders.h"
+#include "comms/ui/DownloadCommands.h"
+#include "document/ItemTypeNames.h"
+#include "document/wareHouse.h"
+#include "texts/Messages.h"
+
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+class DownloadCommand : public ::testing::Test {
+protected:
+    // The simulator behind COM2, packets unpaced.
+    void startSim(const QStringList& options) {
+        sim = std::make_unique<HandheldSimProcess>(options);
+        ASSERT_TRUE(sim->started());
+        folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() +
+                         "\n[DownloadForm]\nPacketInterval=0\n");
+    }
+    void run(int replyWaitMs = 3000) {
+        image.items.Append(textItem({60, 60}, "Tolvane"));
+        data.SetShortName("AB");
+        data.SetLongName("PRODUCT");
+        const LinkTimeouts timeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5};
+        const DownloadLimits limits{DownloadLimits::DefaultShortNameLength, maxSize};
+        runDownload({prompter, reply, messages, 1, nullptr, timeouts},
+                    {data, image.items, image.shifts, image.fonts, kindNames, limits, {}});
+    }
+    static DownloadDialog::Page page(QDialog& dialog) {
+        return static_cast<DownloadDialog&>(dialog).currentPage();
+    }
+    TestFolders folders;
+    ScriptedPrompter prompter;
+    std::unique_ptr<HandheldSimProcess> sim;
+    IRPacket reply;
+    ImageFixture image;
+    TNEBRAData data{nullptr};
+    const Messages messages;
+    const ItemTypeNames kindNames;
+    std::uint32_t maxSize = 32512;
+};
+
+} // namespace
+
+// A full handheld: Yes, then Replace with no image chosen.
+TEST_F(DownloadCommand, ReplaceWithoutASelectionStoresTheImageAsNew) {
+    startSim({"--full", "--preload", "A", "--preload", "B"});
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        EXPECT_EQ(labelText(d, "NameLabel"), QStringLiteral("Image: AB PRODUCT"));
+        click(d, "DownloadButton");
+        ASSERT_TRUE(eventually([&] { return page(d) == DownloadDialog::FullPage; }));
+        click(d, "YesButton");
+        ASSERT_TRUE(eventually([&] { return page(d) == DownloadDialog::ReplaceImagePage; }));
+        EXPECT_EQ(listLines(d, "ReplaceListBox"), QStringList({"A", "B"}));
+        click(d, "ReplaceButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
+        click(d, "DoneButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
+        click(d, "ProceedButton");
+    }));
+    run();
+    const auto packets = receivedDataPackets(sim->trace());
+    ASSERT_EQ(packets.size(), 2u);
+    EXPECT_EQ(packets[0].control1, 0);
+    const QString stored = QStringLiteral("stored as new AB PRODUCT, %1 bytes");
+    EXPECT_TRUE(sim->trace().contains(stored.arg(image.bytes().size())));
+}
+
+TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
+    startSim({"--preload", "OLD"});
+    image.items.Append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        click(d, "DownloadButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
+        EXPECT_EQ(control<QProgressBar>(d, "ProgressBar")->value(), 4);
+        const QStringList log = listLines(d, "PacketsListBox");
+        EXPECT_EQ(log.count(QStringLiteral("--------------------------Packet sent---------------"
+                                           "------------")),
+                  7); // P, T, the names packet, three data packets, E
+        click(d, "DoneButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
+        EXPECT_EQ(page(d), DownloadDialog::ShowImagesPage);
+        EXPECT_EQ(listLines(d, "ImagesListBox"), QStringList({"OLD", "AB PRODUCT"}));
+        EXPECT_FALSE(shown(d, "ListNotReadLabel"));
+        click(d, "ProceedButton");
+    }));
+    run();
+}
+
+// The handheld acknowledged the end, so the image is stored: a final list
+// it refuses ends as a download does, with a line saying so, not on the
+// error page that would have the user download it twice.
+TEST_F(DownloadCommand, AFinalListThatCannotBeReadStillEndsDone) {
+    startSim({"--preload", "OLD", "--list-once"});
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        click(d, "DownloadButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
+        click(d, "DoneButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
+        EXPECT_EQ(page(d), DownloadDialog::ShowImagesPage);
+        EXPECT_TRUE(shown(d, "ListNotReadLabel"));
+        EXPECT_EQ(
+            labelText(d, "ListNotReadLabel"),
+            QStringLiteral("The image was stored, but the handheld's list could not be read."));
+        click(d, "ProceedButton");
+    }));
+    run();
+    EXPECT_TRUE(sim->trace().join(u'\n').contains(QStringLiteral("stored as new AB PRODUCT")));
+}
+
+TEST_F(DownloadCommand, AnUnacknowledgedEndIsAnErrorNotDone) {
+    // P, T, the acknowledgements of one name and of the list's end, the names
+    // packet and one data packet are answered; the end packet is not.
+    startSim({"--preload", "OLD", "--hang-after", "6"});
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        click(d, "DownloadButton");
+        ASSERT_TRUE(eventually([&] { return page(d) == DownloadDialog::ErrorPage; }));
+        EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Error:Comms error"));
+        EXPECT_FALSE(control<QPushButton>(d, "DoneButton")->isEnabled());
+        EXPECT_FALSE(static_cast<DownloadDialog&>(d).link().isOpen());
+        click(d, "ContinueButton");
+    }));
+    run(100);
+    EXPECT_EQ(sim->received(11), QStringLiteral("PTAASSEEEEE"));
+}
+
+TEST_F(DownloadCommand, DiagnosticModeSavesTheWholeBufferInsteadOfDownloading) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("image.bin"));
+    data.switchOnDiagnostic();
+    prompter.answers = {Prompter::Answer::Yes};
+    prompter.fileAnswers = {{true, path, 0}};
+    run();
+    QFile saved(path);
+    EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.size(), 65537);
+    EXPECT_EQ(prompter.texts(), QStringList({"Save to file ?"}));
+    EXPECT_TRUE(prompter.dialogsRun.isEmpty()); // nothing goes to the handheld
+}

@@ -1,0 +1,108 @@
+#include "document/ui/ImageNamesDialog.h"
+#include "DialogDriving.h"
+#include "ScriptedPrompter.h"
+#include "TestFolders.h"
+#include "document/wareHouse.h"
+#include "texts/Messages.h"
+#include "texts/SettingsFile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The built-in texts.
+const Messages messages;
+
+QLineEdit* edit(QDialog& dialog, const char* name) {
+    return control<QLineEdit>(dialog, name);
+}
+
+void paste(QLineEdit* target, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    target->selectAll();
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+}
+
+struct Names {
+    TestFolders folders;
+    TNEBRAData data{nullptr};
+    ScriptedPrompter prompter;
+
+    Names(const char* shortName, const char* longName) {
+        data.SetShortName(shortName);
+        data.SetLongName(longName);
+    }
+};
+
+} // namespace
+
+TEST(ImageNamesDialog, TypingIsCutToTheLimitsButNamesFromAFileStayWhole) {
+    Names n("ABCDEFGHIJKLMN", "Long");
+    ImageNamesDialog form(nullptr, messages);
+    n.prompter.dialogScripts.push_back(script([](QDialog& d) {
+        EXPECT_EQ(edit(d, "ShortNameEdit")->text(), "ABCDEFGHIJKLMN"); // shown whole
+        paste(edit(d, "ShortNameEdit"), QStringLiteral("123456789012345"));
+        paste(edit(d, "LongNameEdit"), QString(30, u'x'));
+        click(d, "OKButton");
+    }));
+    EXPECT_TRUE(form.execute(n.prompter, n.data));
+    EXPECT_EQ(n.data.ShortName(), "1234567890");
+    EXPECT_EQ(n.data.LongName(), std::string(26, 'x'));
+}
+
+TEST(ImageNamesDialog, CancelRestoresTheNamesShownAtOpening) {
+    Names n("Short", "Long");
+    ImageNamesDialog form(nullptr, messages);
+    n.prompter.dialogScripts.push_back(script([](QDialog& d) {
+        edit(d, "ShortNameEdit")->clear();
+        QTest::keyClicks(edit(d, "LongNameEdit"), "er");
+        click(d, "CancelButton");
+        EXPECT_EQ(edit(d, "ShortNameEdit")->text(), "Short");
+        EXPECT_EQ(edit(d, "LongNameEdit")->text(), "Long");
+    }));
+    EXPECT_FALSE(form.execute(n.prompter, n.data));
+    EXPECT_EQ(n.data.ShortName(), "Short");
+    EXPECT_EQ(n.data.LongName(), "Long");
+}
+
+TEST(ImageNamesDialog, SettingsGiveTheLimitsAndKeepThePosition) {
+    TestFolders folders;
+    folders.writeIni("[NamesFm]\nShortNameLength=4\nLongNameLength=-3\nLeft=40\nTop=30\n");
+    TNEBRAData data(nullptr);
+    ImageNamesDialog form(SettingsFile::open().get(), messages);
+    EXPECT_EQ(form.shortNameLength(), 4);
+    EXPECT_EQ(form.longNameLength(),
+              ImageNamesDialog::DefaultLongNameLength); // garbage: the default
+    ScriptedPrompter prompter;
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        d.move(70, 80);
+        click(d, "CancelButton");
+    }));
+    form.execute(prompter, data);
+    EXPECT_EQ(IniFile(folders.iniPath()).readInteger("NamesFm", "Left", 0), 70);
+}
+
+// Descriptions are Windows-1252 bytes like every text of the handheld; only
+// a character without a byte is refused, by name.
+TEST(ImageNamesDialog, NamesAreWindows1252AndOnlyCharactersOutsideItAreRefused) {
+    Names n("\x80uro", "Long");
+    ImageNamesDialog form(nullptr, messages);
+    n.prompter.dialogScripts.push_back(modalScript([&n](QDialog& d) {
+        EXPECT_EQ(edit(d, "ShortNameEdit")->text(), QString::fromUtf8("€uro"));
+        paste(edit(d, "LongNameEdit"), QString::fromUtf8("Löng ✓"));
+        click(d, "OKButton");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(n.prompter.texts(),
+                  QStringList{QString::fromUtf8("Error - \"✓\" cannot be used in a description.")});
+        paste(edit(d, "LongNameEdit"), QString::fromUtf8("„Löng“ – …"));
+        click(d, "OKButton");
+    }));
+    EXPECT_TRUE(form.execute(n.prompter, n.data));
+    EXPECT_EQ(n.data.ShortName(), "\x80uro");
+    EXPECT_EQ(n.data.LongName(), "\x84L\xF6ng\x93 \x96 \x85");
+}

@@ -1,0 +1,312 @@
+// The main window's editing, driven as a user drives it: tool buttons, mouse
+// clicks and drags on the picture, keys, and the dialogs they open.
+#include "app/ui/MainWindow.h"
+#include "document/AppContext.h"
+#include "document/wareHouse.h"
+#include "editor/MSelectStates.h"
+#include "editor/ui/EditingSurface.h"
+#include "editor/ui/ImageWidget.h"
+#include "items/TextItems.h"
+#include "persist/ClassRegistry.h"
+#include "platform/Clock.h"
+#include "platform/ui/WidgetPrompter.h"
+#include "printer/FontSetUnit.h"
+#include "texts/SettingsFile.h"
+
+#include "DialogDriving.h"
+#include "EditorTestSupport.h"
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window on the widest model (4000 × 256 dots), at most three
+// items besides graphics.
+class MainWindowEditTest : public MainWindowFixture {
+protected:
+    void SetUp() override { start(prompter); }
+    void start(Prompter& through) {
+        folders.writeIni("[MainForm]\nMaxItemsPerLabel=3\nWidth=900\nHeight=600\n"
+                         "[SelectPrinter]\nLastUsed=2\n");
+        makeModel();
+        addTestFonts();
+        makeWindow(through);
+        window->surface().movePointer = [this](QPoint global) { pointer.push_back(global); };
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        image = window->findChild<ImageWidget*>("ClientImage");
+        ASSERT_NE(image, nullptr);
+    }
+    ImageEditor& editor() { return window->surface().Editor(); }
+    QString panel(int i) const {
+        return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
+    }
+    // A text item put into the image as an opened file would.
+    ImageItem& addText(QPoint at) {
+        auto item = ImageItem::CreateNew<TextItem>(1);
+        item->Text = "HEH";
+        item->SetPosition(at);
+        ImageItem& added = *item;
+        editor().InsertItem(editor().Items().Count() + 1, std::move(item));
+        editor().RefreshImage();
+        return added;
+    }
+    // A pixel of the picture well inside an item.
+    QPoint grip(ImageItem& item) {
+        const EdgeRect r = item.GetScreenRect(editor().Display());
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(window.get(), k, mods);
+    }
+
+    ImageWidget* image = nullptr;
+    std::vector<QPoint> pointer;
+};
+
+// The same window with the real prompter: its dialogs and messages run in
+// real modal loops, answered by a ModalDriver.
+class RealDialogEditTest : public MainWindowEditTest {
+protected:
+    void SetUp() override {
+        start(real);
+        real.setParent(window.get());
+    }
+    WidgetPrompter real;
+};
+
+ModalDriver::Step typeTextAndConfirm(const char* text) {
+    return [text](QWidget& w) {
+        auto& dialog = static_cast<QDialog&>(w);
+        typeInto(control<QLineEdit>(dialog, "TextEdit"), QLatin1String(text));
+        click(dialog, "OKBtn");
+    };
+}
+
+TEST_F(MainWindowEditTest, ATextItemIsPlacedByAClickAndItsDialog) {
+    window->action("ItemMenuTextItem")->trigger();
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        typeInto(control<QLineEdit>(d, "TextEdit"), "HELLO");
+        click(d, "OKBtn");
+    }));
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+
+    EXPECT_EQ(prompter.dialogsRun, QStringList{"TxtIPropEdForm"});
+    ASSERT_EQ(editor().Items().Count(), 1);
+    const auto& placed = static_cast<const TextItem&>(*editor().Items().At(1));
+    EXPECT_EQ(placed.Text, "HELLO");
+    EXPECT_EQ(placed.GetPosition(), QPoint(400, 200));
+    EXPECT_TRUE(window->Modified());
+    EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked()); // one item per click
+    EXPECT_EQ(panel(0), "X: 350");
+}
+
+TEST_F(MainWindowEditTest, ZoomStopsAtTwoHundredAndFiftyPercent) {
+    for (int i = 0; i < 4; ++i)
+        window->action("ZoomInHint")->trigger();
+    EXPECT_EQ(window->surface().zoomLevel(), 3);
+    EXPECT_EQ(image->size(), QSize(8200, 712));
+    EXPECT_TRUE(window->action("ZoomMenuZoom200")->isChecked());
+    for (int i = 0; i < 4; ++i)
+        key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(window->surface().zoomLevel(), 0);
+    EXPECT_EQ(image->size(), QSize(2050, 178));
+    EXPECT_TRUE(window->action("ZoomMenuZoom50")->isChecked());
+    EXPECT_DOUBLE_EQ(window->zoomX(), 0.5);
+}
+
+TEST_F(MainWindowEditTest, DeleteCutsTheSelectedItemAndDoesNothingWithoutOne) {
+    ImageItem& item = addText({300, 200});
+    key(Qt::Key_Delete);
+    EXPECT_EQ(editor().Items().Count(), 1);
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    key(Qt::Key_Delete);
+    EXPECT_EQ(editor().Items().Count(), 0);
+    EXPECT_TRUE(window->action("EditMenuPaste")->isEnabled());
+
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(editor().Items().Count(), 2);
+    EXPECT_EQ(editor().Items().At(1)->GetPosition(), editor().Items().At(2)->GetPosition());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(editor().Items().Count(), 1);
+    EXPECT_EQ(editor().Items().At(1)->GetPosition(), QPoint(300, 200));
+    EXPECT_FALSE(window->Modified());
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor().Items().Count(), 0);
+}
+
+TEST_F(MainWindowEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
+    data->SetPitch(8);
+    data->SetSnapOn(true);
+    ImageItem& item = addText({300, 200});
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    ASSERT_FALSE(pointer.empty());
+    EXPECT_EQ(pointer.back(), image->mapToGlobal(QPoint(300, 200))); // onto the anchor
+    QTest::mouseMove(image, QPoint(61, 163));
+    EXPECT_EQ(panel(0), "X: 8"); // snapped while dragging
+    QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, QPoint(61, 163));
+    EXPECT_EQ(item.GetPosition(), QPoint(58, 162));
+    EXPECT_EQ(editor().UndoStack().count(), 1);
+    window->action("EditMenuUndo")->trigger();
+    EXPECT_EQ(item.GetPosition(), QPoint(300, 200));
+}
+
+TEST_F(MainWindowEditTest, ArrowNudgesOfOneItemUndoAndRedoAsOneStep) {
+    ImageItem& item = addText({300, 200});
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    for (int i = 0; i < 5; ++i)
+        key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    EXPECT_EQ(item.GetPosition(), QPoint(305, 201));
+    EXPECT_EQ(editor().UndoStack().count(), 1);
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(item.GetPosition(), QPoint(300, 200));
+    EXPECT_FALSE(window->Modified());
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(item.GetPosition(), QPoint(305, 201));
+    EXPECT_EQ(editor().UndoStack().count(), 1);
+}
+
+// Each row: what happens between two pairs of nudges of the first item, how
+// many steps the history then holds, and where one undo leaves the item.
+class NudgeInterruptionTest;
+struct Interruption {
+    const char* name;
+    void (*between)(NudgeInterruptionTest&, ImageItem& second);
+    int steps;
+    QPoint afterUndo;
+};
+void PrintTo(const Interruption& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class NudgeInterruptionTest : public MainWindowEditTest,
+                              public ::testing::WithParamInterface<Interruption> {
+public:
+    using MainWindowEditTest::grip;
+    using MainWindowEditTest::image;
+    using MainWindowEditTest::key;
+    using MainWindowEditTest::window;
+};
+
+TEST_P(NudgeInterruptionTest, DecidesWhetherTheNudgesAreOneStep) {
+    ImageItem& first = addText({300, 200});
+    ImageItem& second = addText({1000, 200});
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(first));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    GetParam().between(*this, second);
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(first));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    EXPECT_EQ(editor().UndoStack().count(), GetParam().steps);
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(first.GetPosition(), GetParam().afterUndo);
+}
+
+void selectAndNudgeUp(NudgeInterruptionTest& t, ImageItem& second) {
+    QTest::mouseClick(t.image, Qt::LeftButton, Qt::NoModifier, t.grip(second));
+    t.key(Qt::Key_Up);
+}
+
+void copyAndPaste(NudgeInterruptionTest& t, ImageItem&) {
+    t.key(Qt::Key_C, Qt::ControlModifier);
+    t.key(Qt::Key_V, Qt::ControlModifier);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Between, NudgeInterruptionTest,
+    ::testing::Values(
+        Interruption{"OnlyAClick", [](NudgeInterruptionTest&, ImageItem&) {}, 1, {300, 200}},
+        Interruption{"ANudgeOfAnotherItem", selectAndNudgeUp, 3, {298, 200}},
+        Interruption{"APaste", copyAndPaste, 3, {298, 200}},
+        Interruption{"ASave",
+                     [](NudgeInterruptionTest& t, ImageItem&) { t.window->setModified(false); },
+                     2,
+                     {298, 200}}),
+    [](const ::testing::TestParamInfo<Interruption>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST_F(MainWindowEditTest, FontBoxesAndJustificationFollowTheItemThroughUndoAndRedo) {
+    ImageItem& item = addText({300, 200}); // Sans 12
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    auto* size = window->findChild<QComboBox*>("FontSizeBox");
+    QAction* justify = window->action("FormatMenuTopJustify");
+    ASSERT_EQ(size->currentText(), "12");
+    size->setCurrentIndex(1); // as picked from its list
+    emit size->activated(1);
+    justify->trigger();
+    ASSERT_EQ(item.FontNumber, 2);
+    ASSERT_EQ(item.Justification, 1);
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(justify->isChecked());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(size->currentText(), "12");
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(size->currentText(), "16");
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(justify->isChecked());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(size->currentText(), "12");
+
+    // The next new item takes the font the boxes show.
+    window->action("ItemMenuTextItem")->trigger();
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        typeInto(control<QLineEdit>(d, "TextEdit"), "NEW");
+        click(d, "OKBtn");
+    }));
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
+    ASSERT_EQ(editor().Items().Count(), 2);
+    EXPECT_EQ(editor().Items().At(2)->FontNumber, 1);
+}
+
+// The item's dialog and the limit message run inside the press on the
+// picture, and their modal loops take the release: the press alone must end
+// the placing.
+TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
+    ModalDriver user{typeTextAndConfirm("HELLO")};
+    window->action("ItemMenuTextItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+    EXPECT_TRUE(user.allStepsTaken());
+    ASSERT_EQ(editor().Items().Count(), 1);
+    EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked());
+    EXPECT_NE(dynamic_cast<MSelectState*>(&window->surface().State()), nullptr);
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(editor().Items().Count(), 1);
+
+    addText({2000, 200});
+    addText({2500, 200}); // the limit of three
+    user.add([](QWidget& w) {
+        auto& box = static_cast<QMessageBox&>(w);
+        EXPECT_EQ(box.text(), "Error - no more than 3 items allowed per label");
+        box.accept();
+    });
+    window->action("ItemMenuTextItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(3000, 200));
+    EXPECT_TRUE(user.allStepsTaken());
+    EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked());
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(3500, 200));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(user.met.size(), 2);
+    EXPECT_EQ(editor().Items().Count(), 3);
+}
+
+} // namespace
