@@ -3,9 +3,9 @@
 // by a dot, the picture redrawn as the editing surface does it), next to a
 // bare fill of the same bitmap. The counter "per_fill" is a step's time
 // divided by the bare fill's, both measured in the same run.
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "editor/ImageEditor.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "platform/Prompter.h"
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
@@ -48,8 +48,8 @@ public:
     explicit RedrawScene(float zoom) {
         models.setSelectedIndex(WidestModel);
         addFonts();
-        editor.NewImage();
-        editor.SetPictureSize({RoundHalfEven(editor.ImageWidth() * double(zoom)),
+        editor.newImage();
+        editor.setPictureSize({RoundHalfEven(editor.ImageWidth() * double(zoom)),
                                RoundHalfEven(editor.ImageHeight() * double(zoom))});
         addItems();
     }
@@ -60,14 +60,14 @@ public:
     }
     void redraw() {
         CanvasPainter painter(display);
-        items.EraseImage(display);
-        items.DrawAll(display);
+        items.eraseImage(display);
+        items.drawAll(display);
     }
     // One move of a drag, to and fro by a dot.
     void dragStep() {
         ImageItem& item = *items.At(5);
         step_ = -step_;
-        editor.MoveWithinArea(item, item.GetPosition() + QPoint(step_, 0));
+        editor.moveWithinArea(item, item.getPosition() + QPoint(step_, 0));
     }
 
 private:
@@ -87,7 +87,7 @@ private:
         const char* texts[] = {"BEST BEFORE", "LOT 4711", "Made in Tolvane", "EXP 2031-12",
                                "Keep dry"};
         for (int i = 0; i < 10; ++i) {
-            auto item = ImageItem::CreateNew<TextItem>(1 + i % 4);
+            auto item = ImageItem::createNew<TextItem>(1 + i % 4);
             item->Rotation = uint8_t(i % 4);
             item->Text = texts[i % 5];
             item->SetPosition({100 + 390 * i, 150 + 40 * (i % 3)});
@@ -103,8 +103,8 @@ private:
     int step_ = 1;
 
 public:
-    NebraDisplay& display = editor.Display();
-    ImagePList& items = editor.Items();
+    NebraDisplay& display = editor.display();
+    ItemList& items = editor.items();
 };
 
 template <typename Action> double secondsFor(int64_t times, Action action) {

@@ -1,6 +1,6 @@
 #include "app/ProgramClasses.h"
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "items/ItemClasses.h"
 #include "persist/ClassRegistry.h"
 #include "printer/NEBRAFonts.h"

@@ -3,8 +3,8 @@
 #include "app/StartOptions.h"
 #include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
+#include "document/DataStore.h"
 #include "document/ItemTypeNames.h"
-#include "document/wareHouse.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     kindNames.load(settings.get());
 
     SystemClock clock;
-    TNEBRAData data(settings.get());
+    DataStore data(settings.get());
     TFontSet fonts(data.printers());
     if (!loadProgramFonts(fonts, registry, prompter, messages))
         return 1;

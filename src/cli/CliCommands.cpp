@@ -129,8 +129,8 @@ void build(const CommandLine& line, CliSession& session) {
     }
     QString target = line.output;
     if (line.modelExtension) {
-        const int model = contents.Header.ModelIndex().value_or(session.Models().selectedIndex());
-        target = ImageDocument::ForceExtension(target, session.FileExtension(model));
+        const int model = contents.Header.modelIndex().value_or(session.Models().selectedIndex());
+        target = ImageDocument::forceExtension(target, session.FileExtension(model));
     }
     ImageFile::Write(target, contents.Header, *contents.Items, session.Registry());
 }
@@ -186,14 +186,14 @@ void render(const CommandLine& line, CliSession& session) {
     TFontSet fonts(session.Models());
     session.LoadFontMap(fonts, QStringLiteral("render"));
     NebraDisplay display(fonts, session.Models());
-    ImageDocument::ApplyGeometry(contents.Header, session.Models(), display);
+    ImageDocument::applyGeometry(contents.Header, session.Models(), display);
     display.SetClock(clock.get());
-    contents.Items->LayOutAtFullSize(display);
+    contents.Items->layOutAtFullSize(display);
     sizePicture(display, zoom, path);
     {
         CanvasPainter painter(display);
-        contents.Items->EraseImage(display);
-        contents.Items->DrawAll(display);
+        contents.Items->eraseImage(display);
+        contents.Items->drawAll(display);
     }
     savePicture(display.Bitmap(), line.output);
 }

@@ -164,10 +164,10 @@ Compiled compile(const QString& path, CliSession& session) {
     const ImageFileHeader& h = contents.Header;
     TFontSet fonts(session.Models());
     NebraDisplay display(fonts, session.Models());
-    ImageDocument::ApplyGeometry(h, session.Models(), display);
+    ImageDocument::applyGeometry(h, session.Models(), display);
     session.LoadFontMap(fonts, QStringLiteral("compile"));
     // The positions the designer would send: justified items at their edge.
-    contents.Items->LayOutAtFullSize(display);
+    contents.Items->layOutAtFullSize(display);
     const bool ownMonths = !h.MonthStrings.empty() && !h.MonthLanguageName.empty();
     const DownloadSource source{h.ShortName,
                                 h.LongName,

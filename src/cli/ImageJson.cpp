@@ -13,7 +13,7 @@ namespace {
 
 const ItemJsonConverter& converterOf(const ItemJsonConverters& converters,
                                      const std::string& className, const QString& place) {
-    const ItemJsonConverter* converter = converters.Find(className);
+    const ItemJsonConverter* converter = converters.find(className);
     if (!converter)
         JsonReader::Fail(place, QStringLiteral("no JSON form for items of class ") +
                                     QString::fromStdString(className));
@@ -29,7 +29,7 @@ QJsonObject areaToJson(const DotRect& a) {
 QJsonArray shiftsToJson(const ShiftTable& shifts) {
     QJsonArray entries;
     for (int i = 1; i <= ShiftTable::SlotCount; ++i) {
-        const ShiftSlot& s = shifts.Slot(i);
+        const ShiftSlot& s = shifts.slot(i);
         entries.append(
             QJsonObject{{"Day", s.Day}, {"Start", s.Start}, {"Code", BytesToJson(s.Code)}});
     }
@@ -51,7 +51,7 @@ QJsonObject itemToJson(const ImageItem& item, const ItemJsonConverters& converte
 }
 
 QJsonObject headerToJson(const ImageFileHeader& h) {
-    QJsonObject json{{"version", QString::fromStdString(ImageFile::VersionText(h.Version))},
+    QJsonObject json{{"version", QString::fromStdString(ImageFile::versionText(h.Version))},
                      {"LongName", BytesToJson(h.LongName)},
                      {"ShortName", BytesToJson(h.ShortName)},
                      {"Area", areaToJson(h.Area)},
@@ -75,7 +75,7 @@ std::string optionalBytes(JsonReader& json, const char* key) {
 ImageFileVersion versionFromJson(JsonReader& json) {
     if (!json.Has("version"))
         return ImageFileVersion::V3_1X000;
-    const auto version = ImageFile::VersionOf(json.Bytes("version"));
+    const auto version = ImageFile::versionOf(json.Bytes("version"));
     if (!version)
         JsonReader::Fail(json.PlaceOf("version"), QStringLiteral("not a known file version"));
     return *version;
@@ -109,7 +109,7 @@ ShiftTable shiftsFromJson(JsonReader& parent) {
         const int32_t day = json.Int("Day");
         if (day < 0 || day > ShiftSlot::EmptyDay)
             JsonReader::Fail(json.PlaceOf("Day"), QStringLiteral("expected 0 to 7"));
-        shifts.SetSlot(int(i) + 1, {uint8_t(day), json.Real("Start"), json.Bytes("Code")});
+        shifts.setSlot(int(i) + 1, {uint8_t(day), json.Real("Start"), json.Bytes("Code")});
         json.Finish();
     }
     return shifts;
@@ -136,9 +136,9 @@ std::unique_ptr<PObject> itemFromJson(JsonReader& json, const ItemJsonConverters
     return item;
 }
 
-std::unique_ptr<ImagePList> itemsFromJson(JsonReader& parent, const ItemJsonConverters& converters,
-                                          const ClassRegistry& registry) {
-    auto items = std::make_unique<ImagePList>();
+std::unique_ptr<ItemList> itemsFromJson(JsonReader& parent, const ItemJsonConverters& converters,
+                                        const ClassRegistry& registry) {
+    auto items = std::make_unique<ItemList>();
     if (!parent.Has("Items"))
         return items;
     const QJsonArray array = parent.Array("Items");
@@ -174,7 +174,7 @@ QJsonObject ToJson(const ImageFileContents& contents, const ItemJsonConverters& 
                    const ClassRegistry& registry) {
     QJsonObject json = headerToJson(contents.Header);
     QJsonArray items;
-    const ImagePList* list = contents.Items.get();
+    const ItemList* list = contents.Items.get();
     for (int32_t i = 1; list && i <= list->Count(); ++i)
         items.append(
             itemToJson(*list->At(i), converters, registry, QStringLiteral("Items[%1]").arg(i - 1)));

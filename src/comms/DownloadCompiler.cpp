@@ -1,6 +1,6 @@
 #include "comms/DownloadCompiler.h"
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "document/ShiftTable.h"
 #include "platform/AtomicFile.h"
 #include "platform/IniFile.h"
@@ -50,8 +50,8 @@ std::string withTerminator(const std::string& text) {
 // The first shift code item decides whether the table goes with the image.
 std::vector<std::uint8_t> shiftBlock(const DownloadSource& source) {
     for (std::int32_t i = 1; i <= source.Items.Count(); ++i)
-        if (source.Items.At(i)->GetTypeCode() == ShiftCodeTypeCode)
-            return source.Shifts.CompiledBlock();
+        if (source.Items.At(i)->getTypeCode() == ShiftCodeTypeCode)
+            return source.Shifts.compiledBlock();
     return {0};
 }
 
@@ -93,7 +93,7 @@ Result Compile(const DownloadSource& source, const DownloadLimits& limits) {
     if (source.Items.Count() == 0)
         return {Refusal::NoItems, nullptr};
     for (std::int32_t i = 1; i <= source.Items.Count(); ++i)
-        if (source.Items.At(i)->HoldsFieldEnd())
+        if (source.Items.At(i)->holdsFieldEnd())
             return {Refusal::FieldEnd, nullptr, i};
     if (std::size_t(limits.ShortNameLength) > std::size_t(IdlCapacity))
         return {Refusal::TooBig, nullptr};
@@ -126,13 +126,13 @@ QString MessageFor(Refusal refusal, const Messages& messages) {
     return {};
 }
 
-QString MessageFor(const Result& result, const ImagePList& items, const Messages& messages,
+QString MessageFor(const Result& result, const ItemList& items, const Messages& messages,
                    const ItemTypeNames& kindNames) {
     const QString text = MessageFor(result.refusal, messages);
     if (result.refusal != Refusal::FieldEnd)
         return text;
     const ImageItem* item = items.At(result.item);
-    return text.arg(result.item).arg(item ? item->GetKindName(kindNames) : QString());
+    return text.arg(result.item).arg(item ? item->getKindName(kindNames) : QString());
 }
 
 bool SaveWholeArray(const IDL& image, const QString& path, QString* error) {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-class ImagePList;
+class ItemList;
 class ItemTypeNames;
 class Messages;
 class ShiftTable;
@@ -21,7 +21,7 @@ struct DownloadSource {
     // Already replaced by the first month language when either was empty.
     std::string MonthStrings;
     const ShiftTable& Shifts;
-    const ImagePList& Items;
+    const ItemList& Items;
     const TFontSet& Fonts;
     int ModelIndex = 0;
 };
@@ -61,7 +61,7 @@ Result Compile(const DownloadSource& source, const DownloadLimits& limits);
 // The message of the settings file's error table for a refusal (one about
 // an item names it).
 QString MessageFor(Refusal refusal, const Messages& messages);
-QString MessageFor(const Result& result, const ImagePList& items, const Messages& messages,
+QString MessageFor(const Result& result, const ItemList& items, const Messages& messages,
                    const ItemTypeNames& kindNames);
 
 // The short name block: the name cut or padded with spaces to length, then 0.

@@ -6,14 +6,14 @@ class ItemTypeNames;
 class Messages;
 class Prompter;
 class TFontSet;
-class TNEBRAData;
+class DataStore;
 
 // The program-wide objects, made once at start-up and handed to the windows
 // that need them. Tests make their own.
 struct AppContext {
     Prompter& prompter;
     Clock& clock;
-    TNEBRAData& data;
+    DataStore& data;
     const ClassRegistry& registry;
     TFontSet& fonts;
     // The message table and the item kinds' captions, in the settings

@@ -1,6 +1,6 @@
 #include "document/ImageDocument.h"
 
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "printer/NebraDisplays.h"
 #include "texts/Messages.h"
 
@@ -10,7 +10,7 @@
 
 namespace ImageDocument {
 
-QString ForceExtension(const QString& name, const QString& extension) {
+QString forceExtension(const QString& name, const QString& extension) {
     if (extension.isEmpty())
         return name;
     const QString dotted = extension.startsWith(u'.') ? extension : u'.' + extension;
@@ -19,21 +19,21 @@ QString ForceExtension(const QString& name, const QString& extension) {
     return (dot > folderEnd ? name.left(dot) : name) + dotted;
 }
 
-ImageFileHeader HeaderForSave(const TNEBRAData& data, const DotRect& area,
+ImageFileHeader headerForSave(const DataStore& data, const DotRect& area,
                               const ShiftTable& shifts) {
     ImageFileHeader h;
-    h.LongName = data.LongName();
-    h.ShortName = data.ShortName();
+    h.LongName = data.longName();
+    h.ShortName = data.shortName();
     h.TypeCode = data.printers().SelectedModelBit();
     h.Area = area;
-    h.MonthLanguageName = data.MonthLanguageName();
-    h.MonthStrings = data.MonthStrings();
+    h.MonthLanguageName = data.monthLanguageName();
+    h.MonthStrings = data.monthStrings();
     h.Shifts = shifts;
     return h;
 }
 
-void ApplyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDisplay& display) {
-    if (const auto index = header.ModelIndex())
+void applyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDisplay& display) {
+    if (const auto index = header.modelIndex())
         models.setSelectedIndex(*index);
     const DotRect& a = header.Area;
     display.SetGeometry(models.FontDPI(), a.Left, a.Top, a.Right, a.Bottom);
@@ -42,14 +42,14 @@ void ApplyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDispl
     display.SetImageSize(int32_t(header.ImageWidth()), models.Height());
 }
 
-void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable& shifts,
-                      ImagePList& openItems, NebraDisplay& display) {
+void applyLoadedImage(ImageFileContents& contents, DataStore& data, ShiftTable& shifts,
+                      ItemList& openItems, NebraDisplay& display) {
     const ImageFileHeader& h = contents.Header;
-    data.SetLongName(h.LongName);
-    data.SetShortName(h.ShortName);
-    ApplyGeometry(h, data.printers(), display);
-    data.SetMonthLanguageName(h.MonthLanguageName);
-    data.SetMonthStrings(h.MonthStrings);
+    data.setLongName(h.LongName);
+    data.setShortName(h.ShortName);
+    applyGeometry(h, data.printers(), display);
+    data.setMonthLanguageName(h.MonthLanguageName);
+    data.setMonthStrings(h.MonthStrings);
     shifts = h.Shifts;
     openItems.FreeAll();
     if (!contents.Items)
@@ -58,13 +58,13 @@ void ApplyLoadedImage(ImageFileContents& contents, TNEBRAData& data, ShiftTable&
         openItems.Append(contents.Items->Extract(1));
 }
 
-QString AskSaveFileName(Prompter& prompter, Prompter::FileRequest request, const QString& extension,
+QString askSaveFileName(Prompter& prompter, Prompter::FileRequest request, const QString& extension,
                         const Messages& messages) {
     for (;;) {
         const Prompter::FileAnswer answer = prompter.saveFile(request);
         if (!answer.accepted)
             return {};
-        const QString name = ForceExtension(answer.fileName, extension);
+        const QString name = forceExtension(answer.fileName, extension);
         if (!QFileInfo::exists(name))
             return name;
         switch (prompter.message(messages.OverwriteFileWarning, QString(),

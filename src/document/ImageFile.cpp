@@ -33,7 +33,7 @@ ImageFileVersion readVersion(TStream& s, const Messages& messages) {
         if (ReadLong(s) == VersionLength) {
             std::string text(VersionLength, '\0');
             ReadExactly(s, text.data(), VersionLength);
-            version = ImageFile::VersionOf(text);
+            version = ImageFile::versionOf(text);
         }
     } catch (const TolvError&) {
     }
@@ -59,11 +59,11 @@ void checkArea(const DotRect& a) {
 void checkTypeFields(const ImageFileHeader& h) {
     if (h.Version == ImageFileVersion::V1_0X008) {
         if (h.TypeCode)
-            throw TolvError("A " + ImageFile::VersionText(h.Version) + " file has no type code");
+            throw TolvError("A " + ImageFile::versionText(h.Version) + " file has no type code");
     } else if (!h.TypeCode) {
-        throw TolvError("A " + ImageFile::VersionText(h.Version) + " file needs a type code");
+        throw TolvError("A " + ImageFile::versionText(h.Version) + " file needs a type code");
     }
-    if (h.StoresExtraTypeInts() != h.ExtraTypeInts.has_value())
+    if (h.storesExtraTypeInts() != h.ExtraTypeInts.has_value())
         throw TolvError(h.ExtraTypeInts ? "Extra type values where the file has none"
                                         : "Type code 3 needs its two extra values");
 }
@@ -72,7 +72,7 @@ void readTypeFields(TStream& s, ImageFileHeader& h) {
     if (h.Version == ImageFileVersion::V1_0X008)
         return;
     h.TypeCode = ReadLong(s);
-    if (h.StoresExtraTypeInts()) {
+    if (h.storesExtraTypeInts()) {
         const int32_t first = ReadLong(s);
         h.ExtraTypeInts = std::array<int32_t, 2>{first, ReadLong(s)};
     }
@@ -108,11 +108,11 @@ void checkItemCount(TStream& s, int32_t count) {
         throw TolvError("Invalid number of items " + std::to_string(count));
 }
 
-std::unique_ptr<ImagePList> readItems(TStream& s, const ClassRegistry& registry) {
+std::unique_ptr<ItemList> readItems(TStream& s, const ClassRegistry& registry) {
     ReadString(s); // the list's class name says nothing the reader needs
     const int32_t count = ReadLong(s);
     checkItemCount(s, count);
-    auto items = std::make_unique<ImagePList>();
+    auto items = std::make_unique<ItemList>();
     for (int32_t i = 0; i < count; ++i) {
         std::unique_ptr<PObject> record = registry.LoadRecord(s);
         if (!dynamic_cast<ImageItem*>(record.get()))
@@ -124,7 +124,7 @@ std::unique_ptr<ImagePList> readItems(TStream& s, const ClassRegistry& registry)
 }
 
 void writeHeader(TStream& s, const ImageFileHeader& h) {
-    WriteString(s, ImageFile::VersionText(h.Version));
+    WriteString(s, ImageFile::versionText(h.Version));
     WriteString(s, h.LongName);
     WriteString(s, h.ShortName);
     if (h.TypeCode)
@@ -139,7 +139,7 @@ void writeHeader(TStream& s, const ImageFileHeader& h) {
     h.Shifts.Store(s);
 }
 
-void writeItems(TStream& s, const ImagePList& items, const ClassRegistry& registry) {
+void writeItems(TStream& s, const ItemList& items, const ClassRegistry& registry) {
     WriteString(s, "ImagePList");
     WriteLong(s, items.Count());
     for (int32_t i = 1; i <= items.Count(); ++i)
@@ -154,7 +154,7 @@ void saveBytes(const QString& path, const std::vector<uint8_t>& bytes) {
 
 } // namespace
 
-std::optional<int> ImageFileHeader::ModelIndex() const {
+std::optional<int> ImageFileHeader::modelIndex() const {
     if (!TypeCode)
         return std::nullopt;
     return TCoderList::indexForModelCode(*TypeCode);
@@ -164,7 +164,7 @@ int64_t ImageFileHeader::ImageWidth() const {
     return int64_t(Area.Right) - BothMargins;
 }
 
-bool ImageFileHeader::StoresExtraTypeInts() const {
+bool ImageFileHeader::storesExtraTypeInts() const {
     const bool versionHasThem =
         Version == ImageFileVersion::V2_1X000 || Version == ImageFileVersion::V3_1X000;
     return versionHasThem && TypeCode == TypeCodeWithExtras;
@@ -172,11 +172,11 @@ bool ImageFileHeader::StoresExtraTypeInts() const {
 
 namespace ImageFile {
 
-std::string VersionText(ImageFileVersion version) {
+std::string versionText(ImageFileVersion version) {
     return VersionTexts.at(size_t(version));
 }
 
-std::optional<ImageFileVersion> VersionOf(const std::string& text) {
+std::optional<ImageFileVersion> versionOf(const std::string& text) {
     for (size_t i = 0; i < VersionTexts.size(); ++i)
         if (text == VersionTexts[i])
             return ImageFileVersion(i);
@@ -209,7 +209,7 @@ ImageFileContents Read(const QString& path, const ClassRegistry& registry,
     }
 }
 
-void Write(TStream& s, const ImageFileHeader& header, const ImagePList& items,
+void Write(TStream& s, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry) {
     checkTypeFields(header);
     checkArea(header.Area);
@@ -217,7 +217,7 @@ void Write(TStream& s, const ImageFileHeader& header, const ImagePList& items,
     writeItems(s, items, registry);
 }
 
-void Write(const QString& path, const ImageFileHeader& header, const ImagePList& items,
+void Write(const QString& path, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry) {
     try {
         // Assembled in memory first: a record that cannot be stored fails

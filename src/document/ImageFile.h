@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "document/ShiftTable.h"
 #include "printer/NebraDisplays.h"
 
@@ -39,25 +39,25 @@ struct ImageFileHeader {
     ShiftTable Shifts;
 
     // The printer model the type code selects; none without a type code.
-    std::optional<int> ModelIndex() const;
+    std::optional<int> modelIndex() const;
     // The length of the image the file holds: up to the area's right edge,
     // without the margins (right − 100), so that nothing left of the area's
     // start is lost.
     int64_t ImageWidth() const;
     // Whether this version stores the two extra values after this type code.
-    bool StoresExtraTypeInts() const;
+    bool storesExtraTypeInts() const;
 };
 
 struct ImageFileContents {
     ImageFileHeader Header;
-    std::unique_ptr<ImagePList> Items;
+    std::unique_ptr<ItemList> Items;
 };
 
 namespace ImageFile {
 
 // The version string a file starts with, e.g. "nebra V3.1X000".
-std::string VersionText(ImageFileVersion version);
-std::optional<ImageFileVersion> VersionOf(const std::string& text);
+std::string versionText(ImageFileVersion version);
+std::optional<ImageFileVersion> versionOf(const std::string& text);
 
 // Reads a whole image file into fresh objects. Any problem (not an image
 // file, cut short, an unknown or foreign record, a value out of range)
@@ -73,9 +73,9 @@ ImageFileContents Read(TStream& s, const ClassRegistry& registry, const Messages
 // TolvError names the file and the reason. A header that could not be read
 // back (a type code in a V1.0X008 file, extra values where the version has
 // none, an area no image has) is refused before anything is written.
-void Write(const QString& path, const ImageFileHeader& header, const ImagePList& items,
+void Write(const QString& path, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry);
-void Write(TStream& s, const ImageFileHeader& header, const ImagePList& items,
+void Write(TStream& s, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry);
 
 } // namespace ImageFile

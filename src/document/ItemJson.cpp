@@ -12,12 +12,12 @@ constexpr std::array<const char*, 7> CommonFields = {
 
 } // namespace
 
-void ItemJsonConverters::CommonToJson(TStream& body, QJsonObject& json) {
+void ItemJsonConverters::commonToJson(TStream& body, QJsonObject& json) {
     for (const char* field : CommonFields)
         json[QLatin1String(field)] = ReadLong(body);
 }
 
-void ItemJsonConverters::CommonFromJson(JsonReader& json, TStream& body) {
+void ItemJsonConverters::commonFromJson(JsonReader& json, TStream& body) {
     for (const char* field : CommonFields)
         WriteLong(body, json.Int(field));
 }
@@ -25,7 +25,7 @@ void ItemJsonConverters::CommonFromJson(JsonReader& json, TStream& body) {
 ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
     ItemJsonConverter converter;
     converter.toJson = [fields](TStream& body, QJsonObject& json) {
-        ItemJsonConverters::CommonToJson(body, json);
+        ItemJsonConverters::commonToJson(body, json);
         for (const Field& f : fields) {
             const QLatin1String name(f.name);
             if (f.type == FieldType::Bytes)
@@ -37,7 +37,7 @@ ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
         }
     };
     converter.fromJson = [fields](JsonReader& json, TStream& body) {
-        ItemJsonConverters::CommonFromJson(json, body);
+        ItemJsonConverters::commonFromJson(json, body);
         for (const Field& f : fields) {
             if (f.type == FieldType::Bytes)
                 WriteString(body, json.Bytes(f.name));
@@ -52,11 +52,11 @@ ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
     return converter;
 }
 
-void ItemJsonConverters::Register(const std::string& className, ItemJsonConverter converter) {
+void ItemJsonConverters::add(const std::string& className, ItemJsonConverter converter) {
     converters_.emplace_back(className, std::move(converter));
 }
 
-const ItemJsonConverter* ItemJsonConverters::Find(const std::string& className) const {
+const ItemJsonConverter* ItemJsonConverters::find(const std::string& className) const {
     for (const auto& [name, converter] : converters_)
         if (name == className)
             return &converter;

@@ -35,18 +35,18 @@ struct ItemJsonConverter {
 
 class ItemJsonConverters {
 public:
-    void Register(const std::string& className, ItemJsonConverter converter);
+    void add(const std::string& className, ItemJsonConverter converter);
     // Null for a class without a JSON form.
-    const ItemJsonConverter* Find(const std::string& className) const;
+    const ItemJsonConverter* find(const std::string& className) const;
     // The classes in the order they were registered.
-    const std::vector<std::pair<std::string, ItemJsonConverter>>& All() const {
+    const std::vector<std::pair<std::string, ItemJsonConverter>>& all() const {
         return converters_;
     }
 
     // The fields of every item: FontNumber, X, Y (as stored, without the
     // margin), Width, Height, Rotation, Justification.
-    static void CommonToJson(TStream& body, QJsonObject& json);
-    static void CommonFromJson(JsonReader& json, TStream& body);
+    static void commonToJson(TStream& body, QJsonObject& json);
+    static void commonFromJson(JsonReader& json, TStream& body);
 
 private:
     std::vector<std::pair<std::string, ItemJsonConverter>> converters_;

@@ -20,7 +20,7 @@ static_assert(kCaptions.size() == ItemTypeNames::Count);
 
 } // namespace
 
-QString ItemTypeNames::Caption(int index) const {
+QString ItemTypeNames::caption(int index) const {
     return index >= 0 && index < Count ? this->*kCaptions[size_t(index)].member : QString();
 }
 

@@ -35,7 +35,7 @@ public:
     static constexpr int Count = 15;
 
     // The caption of index 0 .. 14; empty for any other index.
-    QString Caption(int index) const;
+    QString caption(int index) const;
 
     // Reads every key, each with the current text as default; nothing
     // happens for a null (absent) settings file.

@@ -39,7 +39,7 @@ ShiftSlot readSlot(TStream& s, int number) {
 
 } // namespace
 
-int32_t ShiftTable::TimeOfDayMs(double start) {
+int32_t ShiftTable::timeOfDayMs(double start) {
     // As date-time values decode: the fraction's size in whole milliseconds.
     const double fraction = std::abs(start - std::trunc(start));
     const auto ms = std::llround(fraction * DayMs);
@@ -48,7 +48,7 @@ int32_t ShiftTable::TimeOfDayMs(double start) {
 
 int ShiftTable::Count() const {
     const auto firstEmpty =
-        std::find_if(slots_.begin(), slots_.end(), [](const ShiftSlot& s) { return !s.Used(); });
+        std::find_if(slots_.begin(), slots_.end(), [](const ShiftSlot& s) { return !s.used(); });
     return int(firstEmpty - slots_.begin());
 }
 
@@ -61,10 +61,10 @@ ShiftTable::Refusal ShiftTable::check(uint8_t day, double start, const std::stri
 }
 
 ShiftTable::Refusal ShiftTable::clashes(uint8_t day, double start, const std::string& code) const {
-    const int32_t time = TimeOfDayMs(start);
-    const auto sameDay = [day](const ShiftSlot& s) { return s.Used() && s.Day == day; };
+    const int32_t time = timeOfDayMs(start);
+    const auto sameDay = [day](const ShiftSlot& s) { return s.used() && s.Day == day; };
     if (std::any_of(slots_.begin(), slots_.end(),
-                    [&](const ShiftSlot& s) { return sameDay(s) && TimeOfDayMs(s.Start) == time; }))
+                    [&](const ShiftSlot& s) { return sameDay(s) && timeOfDayMs(s.Start) == time; }))
         return Refusal::Duplicate;
     if (std::any_of(slots_.begin(), slots_.end(),
                     [&](const ShiftSlot& s) { return sameDay(s) && s.Code == code; }))
@@ -74,17 +74,17 @@ ShiftTable::Refusal ShiftTable::clashes(uint8_t day, double start, const std::st
 
 void ShiftTable::sort() {
     std::stable_sort(slots_.begin(), slots_.end(), [](const ShiftSlot& a, const ShiftSlot& b) {
-        if (a.Used() != b.Used())
-            return a.Used();
+        if (a.used() != b.used())
+            return a.used();
         if (a.Day != b.Day)
             return a.Day < b.Day;
-        return TimeOfDayMs(a.Start) < TimeOfDayMs(b.Start);
+        return timeOfDayMs(a.Start) < timeOfDayMs(b.Start);
     });
 }
 
-ShiftTable::Refusal ShiftTable::Add(uint8_t day, double start, const std::string& code) {
+ShiftTable::Refusal ShiftTable::add(uint8_t day, double start, const std::string& code) {
     const auto empty =
-        std::find_if(slots_.begin(), slots_.end(), [](const ShiftSlot& s) { return !s.Used(); });
+        std::find_if(slots_.begin(), slots_.end(), [](const ShiftSlot& s) { return !s.used(); });
     if (empty == slots_.end())
         return Refusal::TooManyShifts;
     const Refusal refusal = check(day, start, code);
@@ -95,7 +95,7 @@ ShiftTable::Refusal ShiftTable::Add(uint8_t day, double start, const std::string
     return Refusal::None;
 }
 
-ShiftTable::Refusal ShiftTable::Replace(int number, uint8_t day, double start,
+ShiftTable::Refusal ShiftTable::replace(int number, uint8_t day, double start,
                                         const std::string& code) {
     if (!inUse(number))
         return Refusal::NoSuchShift;
@@ -107,7 +107,7 @@ ShiftTable::Refusal ShiftTable::Replace(int number, uint8_t day, double start,
     return Refusal::None;
 }
 
-ShiftTable::Refusal ShiftTable::ChangeDay(int number, uint8_t day) {
+ShiftTable::Refusal ShiftTable::changeDay(int number, uint8_t day) {
     if (!inUse(number))
         return Refusal::NoSuchShift;
     if (day > LastWeekday)
@@ -120,18 +120,18 @@ ShiftTable::Refusal ShiftTable::ChangeDay(int number, uint8_t day) {
     return Refusal::None;
 }
 
-void ShiftTable::Delete(int number) {
+void ShiftTable::remove(int number) {
     if (number < 1 || number > SlotCount)
         return;
     std::move(slots_.begin() + number, slots_.end(), slots_.begin() + (number - 1));
     slots_.back() = ShiftSlot{};
 }
 
-int ShiftTable::Find(uint8_t day, double start, const std::string& code) const {
-    const int32_t time = TimeOfDayMs(start);
+int ShiftTable::find(uint8_t day, double start, const std::string& code) const {
+    const int32_t time = timeOfDayMs(start);
     for (int i = 0; i < SlotCount; ++i) {
         const ShiftSlot& s = slots_[size_t(i)];
-        if (s.Used() && s.Day == day && TimeOfDayMs(s.Start) == time && s.Code == code)
+        if (s.used() && s.Day == day && timeOfDayMs(s.Start) == time && s.Code == code)
             return i + 1;
     }
     return 0;
@@ -152,16 +152,16 @@ QString ShiftTable::MessageFor(Refusal refusal, const Messages& m) {
     }
 }
 
-std::string ShiftTable::CurrentShiftCode(const QDateTime& moment) const {
+std::string ShiftTable::currentShiftCode(const QDateTime& moment) const {
     // Everything is measured from the start of the moment's week (Sunday).
     const int64_t now =
         int64_t(moment.date().dayOfWeek() % 7) * DayMs + moment.time().msecsSinceStartOfDay();
     int64_t best = INT64_MAX;
     const ShiftSlot* chosen = nullptr;
     for (const ShiftSlot& s : slots_) {
-        if (!s.Used())
+        if (!s.used())
             continue;
-        const int64_t started = int64_t(s.Day) * DayMs + TimeOfDayMs(s.Start);
+        const int64_t started = int64_t(s.Day) * DayMs + timeOfDayMs(s.Start);
         if (now >= started && now - started < best) {
             best = now - started;
             chosen = &s;
@@ -171,16 +171,16 @@ std::string ShiftTable::CurrentShiftCode(const QDateTime& moment) const {
         return chosen->Code;
     // Before the week's first start the first slot's shift is still running.
     const bool anyUsed =
-        std::any_of(slots_.begin(), slots_.end(), [](auto& s) { return s.Used(); });
+        std::any_of(slots_.begin(), slots_.end(), [](auto& s) { return s.used(); });
     return anyUsed ? slots_[0].Code : std::string();
 }
 
-std::vector<uint8_t> ShiftTable::CompiledBlock() const {
+std::vector<uint8_t> ShiftTable::compiledBlock() const {
     std::vector<uint8_t> block{0};
     for (const ShiftSlot& s : slots_) {
-        if (!s.Used())
+        if (!s.used())
             continue;
-        const int32_t minutes = TimeOfDayMs(s.Start) / 60000;
+        const int32_t minutes = timeOfDayMs(s.Start) / 60000;
         block.push_back(s.Day);
         block.push_back(uint8_t(minutes / 60));
         block.push_back(uint8_t(minutes % 60));

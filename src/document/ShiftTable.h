@@ -20,7 +20,7 @@ struct ShiftSlot {
     double Start = 0.0;     // fraction of a day, as date-time values keep it
     std::string Code;
 
-    bool Used() const { return Day != EmptyDay; }
+    bool used() const { return Day != EmptyDay; }
     bool operator==(const ShiftSlot&) const = default;
 };
 
@@ -45,33 +45,33 @@ public:
     };
 
     // Slot 1 .. 25.
-    const ShiftSlot& Slot(int number) const { return slots_.at(size_t(number - 1)); }
+    const ShiftSlot& slot(int number) const { return slots_.at(size_t(number - 1)); }
     // The used slots before the first empty one.
     int Count() const;
-    int SlotsLeft() const { return SlotCount - Count(); }
+    int slotsLeft() const { return SlotCount - Count(); }
     bool IsEmpty() const { return Count() == 0; }
 
     // Puts a new shift into the first empty slot and sorts the table.
-    Refusal Add(uint8_t day, double start, const std::string& code);
+    Refusal add(uint8_t day, double start, const std::string& code);
     // Gives slot number a new day, start and code and sorts the table. The
     // slot's old values take part in the checks, so a replacement must differ
     // from it in both the start and the code.
-    Refusal Replace(int number, uint8_t day, double start, const std::string& code);
+    Refusal replace(int number, uint8_t day, double start, const std::string& code);
     // Moves the shift of slot number to another day without sorting.
-    Refusal ChangeDay(int number, uint8_t day);
+    Refusal changeDay(int number, uint8_t day);
     // Removes slot number; the slots after it move down and slot 25 empties.
-    void Delete(int number);
+    void remove(int number);
     // The slot holding exactly this shift; 0 when none does.
-    int Find(uint8_t day, double start, const std::string& code) const;
+    int find(uint8_t day, double start, const std::string& code) const;
     // The message of the settings file's error table that explains a refusal;
     // empty for None and NoSuchShift, which only a caller's fault produces.
     static QString MessageFor(Refusal refusal, const Messages& messages);
 
     // The code of the shift running at moment; empty without shifts.
-    std::string CurrentShiftCode(const QDateTime& moment) const;
+    std::string currentShiftCode(const QDateTime& moment) const;
     // The download form: the number of used slots, then day, hour, minute and
     // the first character of the code of each.
-    std::vector<uint8_t> CompiledBlock() const;
+    std::vector<uint8_t> compiledBlock() const;
 
     // All 25 slots in slot order: day (int32), start (double), code (string).
     // Load reads into a fresh table and replaces this one only when every
@@ -81,11 +81,11 @@ public:
     void Store(TStream& s) const;
 
     // Slot number's contents, as a file or a test sets them; no checks.
-    void SetSlot(int number, const ShiftSlot& slot) { slots_.at(size_t(number - 1)) = slot; }
+    void setSlot(int number, const ShiftSlot& slot) { slots_.at(size_t(number - 1)) = slot; }
     bool operator==(const ShiftTable&) const = default;
 
     // Milliseconds since midnight of a start value, as the time of day shows it.
-    static int32_t TimeOfDayMs(double start);
+    static int32_t timeOfDayMs(double start);
 
 private:
     Refusal check(uint8_t day, double start, const std::string& code) const;

@@ -12,12 +12,12 @@ ItemChangeCommand::~ItemChangeCommand() = default;
 
 void ItemChangeCommand::undo() {
     item_.Assign(*before_);
-    editor_.RefreshImage();
+    editor_.refreshImage();
 }
 
 void ItemChangeCommand::redo() {
     item_.Assign(*after_);
-    editor_.RefreshImage();
+    editor_.refreshImage();
 }
 
 NudgeCommand::NudgeCommand(ImageEditor& editor, ImageItem& item, std::unique_ptr<ImageItem> before,
@@ -29,7 +29,7 @@ bool NudgeCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const NudgeCommand*>(other);
     if (&next->item_ != &item_)
         return false;
-    after_ = next->after_->CloneItem();
+    after_ = next->after_->cloneItem();
     return true;
 }
 
@@ -39,14 +39,14 @@ ListChangeCommand::ListChangeCommand(ImageEditor& editor, ImageItem& item, int32
 
 ListChangeCommand::~ListChangeCommand() = default;
 
-void ListChangeCommand::PutIn() {
-    editor_.InsertItem(index_, std::move(held_));
-    editor_.RefreshImage();
+void ListChangeCommand::putIn() {
+    editor_.insertItem(index_, std::move(held_));
+    editor_.refreshImage();
 }
 
-void ListChangeCommand::TakeOut() {
-    held_ = editor_.TakeItem(item_);
-    editor_.RefreshImage();
+void ListChangeCommand::takeOut() {
+    held_ = editor_.takeItem(item_);
+    editor_.refreshImage();
 }
 
 InsertItemCommand::InsertItemCommand(ImageEditor& editor, std::unique_ptr<ImageItem> item,
@@ -54,7 +54,7 @@ InsertItemCommand::InsertItemCommand(ImageEditor& editor, std::unique_ptr<ImageI
     : ListChangeCommand(editor, *item, index, std::move(item), text) {}
 
 RemoveItemCommand::RemoveItemCommand(ImageEditor& editor, ImageItem& item, const QString& text)
-    : ListChangeCommand(editor, item, editor.Items().IndexOf(&item), nullptr, text) {}
+    : ListChangeCommand(editor, item, editor.items().IndexOf(&item), nullptr, text) {}
 
 AreaCommand::AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after)
     : QUndoCommand(QStringLiteral("Restricted area")), editor_(editor), before_(before),
@@ -62,10 +62,10 @@ AreaCommand::AreaCommand(ImageEditor& editor, const DotRect& before, const DotRe
 
 void AreaCommand::undo() {
     editor_.SetAreaRect(before_);
-    editor_.RefreshImage();
+    editor_.refreshImage();
 }
 
 void AreaCommand::redo() {
     editor_.SetAreaRect(after_);
-    editor_.RefreshImage();
+    editor_.refreshImage();
 }

@@ -59,8 +59,8 @@ public:
 protected:
     ListChangeCommand(ImageEditor& editor, ImageItem& item, int32_t index,
                       std::unique_ptr<ImageItem>&& held, const QString& text);
-    void PutIn();
-    void TakeOut();
+    void putIn();
+    void takeOut();
 
 private:
     ImageEditor& editor_;
@@ -73,15 +73,15 @@ class InsertItemCommand : public ListChangeCommand {
 public:
     InsertItemCommand(ImageEditor& editor, std::unique_ptr<ImageItem> item, int32_t index,
                       const QString& text);
-    void undo() override { TakeOut(); }
-    void redo() override { PutIn(); }
+    void undo() override { takeOut(); }
+    void redo() override { putIn(); }
 };
 
 class RemoveItemCommand : public ListChangeCommand {
 public:
     RemoveItemCommand(ImageEditor& editor, ImageItem& item, const QString& text);
-    void undo() override { PutIn(); }
-    void redo() override { TakeOut(); }
+    void undo() override { putIn(); }
+    void redo() override { takeOut(); }
 };
 
 // A new restricted area.

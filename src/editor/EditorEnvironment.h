@@ -6,7 +6,7 @@
 
 class ImageEditor;
 class ImageItem;
-class TNEBRAData;
+class DataStore;
 
 // How many items an image may hold: those that are not graphics, and
 // graphics, counted apart. Both come from the settings file; without one
@@ -24,23 +24,23 @@ class EditorEnvironment {
 public:
     virtual ~EditorEnvironment() = default;
 
-    virtual ImageEditor& Editor() = 0;
+    virtual ImageEditor& editor() = 0;
     // The grid settings and the display units.
-    virtual const TNEBRAData& Data() const = 0;
-    virtual ItemLimits Limits() const = 0;
+    virtual const DataStore& data() const = 0;
+    virtual ItemLimits itemLimits() const = 0;
     // The whole image is fitted into the window; positions do not snap then.
-    virtual bool Preview() const = 0;
+    virtual bool preview() const = 0;
 
     // Shows an image position (dots, margin included) in the status line.
-    virtual void ShowPosition(std::int32_t x, std::int32_t y) = 0;
+    virtual void showPosition(std::int32_t x, std::int32_t y) = 0;
     // Puts the mouse pointer onto an image position.
-    virtual void MovePointerTo(QPoint imageDot) = 0;
+    virtual void movePointerTo(QPoint imageDot) = 0;
     // Runs the property dialog of the item's kind; itemNumber is the item's
     // 1-based position, or the count + 1 for a new item. Answers
     // QDialog::Accepted (1) when the edit was confirmed.
-    virtual int EditItem(ImageItem& item, int itemNumber) = 0;
+    virtual int editItem(ImageItem& item, int itemNumber) = 0;
     // The label structure dialog: the item the user picked to edit, or null.
-    virtual ImageItem* PickFromLabelStructure() = 0;
+    virtual ImageItem* pickFromLabelStructure() = 0;
     // The minute refresh pauses while the restricted area is being drawn.
-    virtual void SetUpdateTimerRunning(bool running) = 0;
+    virtual void setUpdateTimerRunning(bool running) = 0;
 };

@@ -31,8 +31,8 @@ ImageEditor::ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompt
     : items_(prompter, messages), display_(fonts, models), prompter_(prompter),
       messages_(messages) {
     undo_.setUndoLimit(UndoLimit);
-    connect(&undo_, &QUndoStack::cleanChanged, this, &ImageEditor::NoteModified);
-    NewImage();
+    connect(&undo_, &QUndoStack::cleanChanged, this, &ImageEditor::noteModified);
+    newImage();
 }
 
 ImageEditor::~ImageEditor() {
@@ -40,30 +40,30 @@ ImageEditor::~ImageEditor() {
     undo_.clear();
 }
 
-void ImageEditor::ClearImage() {
-    Select(nullptr);
+void ImageEditor::clearImage() {
+    select(nullptr);
     undo_.clear();
     items_.FreeAll();
     clipboard_.reset();
     forcedModified_ = false;
-    NoteModified();
+    noteModified();
     emit clipboardChanged();
 }
 
-void ImageEditor::NewImage() {
-    ClearImage();
+void ImageEditor::newImage() {
+    clearImage();
     const TCoderList& models = display_.Models();
     display_.ResetGeometry(NebraDisplay::StandardMargin, models.FontDPI(), models.Height(),
                            models.Width(), 0, 0);
     emit areaChanged();
 }
 
-void ImageEditor::ReplaceImage(ImagePList& loaded) {
-    ClearImage();
+void ImageEditor::replaceImage(ItemList& loaded) {
+    clearImage();
     while (loaded.Count() > 0)
         items_.Append(loaded.Extract(1));
     emit areaChanged();
-    RefreshImage();
+    refreshImage();
 }
 
 int32_t ImageEditor::ImageWidth() const {
@@ -74,61 +74,61 @@ int32_t ImageEditor::ImageHeight() const {
     return display_.DisplayHeight();
 }
 
-void ImageEditor::SetModified(bool modified) {
+void ImageEditor::setModified(bool modified) {
     forcedModified_ = modified;
     if (!modified)
         undo_.setClean();
-    NoteModified();
+    noteModified();
 }
 
-void ImageEditor::NoteModified() {
-    if (Modified() == shownModified_)
+void ImageEditor::noteModified() {
+    if (modified() == shownModified_)
         return;
-    shownModified_ = Modified();
+    shownModified_ = modified();
     emit modifiedChanged(shownModified_);
 }
 
-void ImageEditor::Select(ImageItem* item) {
+void ImageEditor::select(ImageItem* item) {
     if (item == selected_)
         return;
     selected_ = item;
     emit selectionChanged();
 }
 
-void ImageEditor::SetPictureSize(QSize pixels) {
+void ImageEditor::setPictureSize(QSize pixels) {
     display_.ResizeBitmap(pixels.width(), pixels.height());
-    RefreshImage();
+    refreshImage();
 }
 
-QPoint ImageEditor::ScreenToImage(QPoint pixel) const {
-    const QSize size = PictureSize();
+QPoint ImageEditor::screenToImage(QPoint pixel) const {
+    const QSize size = pictureSize();
     if (size.isEmpty())
         return pixel;
     return {RoundHalfEven(double(pixel.x()) * ImageWidth() / size.width()),
             RoundHalfEven(double(pixel.y()) * ImageHeight() / size.height())};
 }
 
-QPoint ImageEditor::ImageToScreen(QPoint dot) const {
-    const QSize size = PictureSize();
+QPoint ImageEditor::imageToScreen(QPoint dot) const {
+    const QSize size = pictureSize();
     return {RoundHalfEven(double(dot.x()) * size.width() / ImageWidth()),
             RoundHalfEven(double(dot.y()) * size.height() / ImageHeight())};
 }
 
-void ImageEditor::RefreshImage() {
-    const QSize size = PictureSize();
+void ImageEditor::refreshImage() {
+    const QSize size = pictureSize();
     if (size.isEmpty())
         return;
     display_.SetScaleX(float(double(size.width()) / ImageWidth()));
     display_.SetScaleY(float(double(size.height()) / ImageHeight()));
     {
         CanvasPainter painter(display_);
-        items_.EraseImage(display_);
-        items_.DrawAll(display_);
+        items_.eraseImage(display_);
+        items_.drawAll(display_);
     }
     emit pictureChanged(QRect());
 }
 
-void ImageEditor::RedrawRect(const EdgeRect& rect) {
+void ImageEditor::redrawRect(const EdgeRect& rect) {
     if (rect.IsEmpty())
         return;
     const int slack = redrawSlack(display_);
@@ -141,22 +141,22 @@ void ImageEditor::RedrawRect(const EdgeRect& rect) {
         display_.FillWhite(dirty);
         for (int32_t i = 1; i <= items_.Count(); ++i) {
             ImageItem* item = items_.At(i);
-            if (overlaps(grown(item->GetScreenRect(display_), slack), dirty))
+            if (overlaps(grown(item->getScreenRect(display_), slack), dirty))
                 item->Draw(display_);
         }
     }
     emit pictureChanged(clip);
 }
 
-void ImageEditor::RefreshItems() {
+void ImageEditor::refreshItems() {
     {
         CanvasPainter painter(display_);
-        items_.RefreshAll(display_);
+        items_.refreshAll(display_);
     }
     emit pictureChanged(QRect());
 }
 
-void ImageEditor::InsertItem(int32_t index, std::unique_ptr<ImageItem> item) {
+void ImageEditor::insertItem(int32_t index, std::unique_ptr<ImageItem> item) {
     // The list inserts only at its ends: the items from index on go to the
     // end after the new one.
     std::vector<std::unique_ptr<PObject>> after;
@@ -167,9 +167,9 @@ void ImageEditor::InsertItem(int32_t index, std::unique_ptr<ImageItem> item) {
         items_.Append(std::move(*it));
 }
 
-std::unique_ptr<ImageItem> ImageEditor::TakeItem(ImageItem& item) {
+std::unique_ptr<ImageItem> ImageEditor::takeItem(ImageItem& item) {
     if (selected_ == &item)
-        Select(nullptr);
+        select(nullptr);
     std::unique_ptr<PObject> taken = items_.Extract(items_.IndexOf(&item));
     // Only items are ever admitted to the list.
     return std::unique_ptr<ImageItem>(static_cast<ImageItem*>(taken.release()));
@@ -180,6 +180,6 @@ void ImageEditor::SetAreaRect(const DotRect& area) {
     emit areaChanged();
 }
 
-void ImageEditor::Refuse(const QString& message) {
+void ImageEditor::refuse(const QString& message) {
     prompter_.message(message, QString(), Prompter::Icon::Stop, Prompter::Buttons::Ok);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "printer/NebraDisplays.h"
 
 #include <QObject>
@@ -18,7 +18,7 @@ class TFontSet;
 // drawn on, the selection, the internal clipboard item, the undo history and
 // whether the image differs from its file.
 //
-// Every change of the image goes through an undoable command on UndoStack();
+// Every change of the image goes through an undoable command on undoStack();
 // every change of the picture is announced with the screen rectangle that
 // changed, so a view repaints no more than that. The picture (the display's
 // bitmap) holds the items only: selection, grid and area are for the view to
@@ -36,93 +36,93 @@ public:
                 const Messages& messages);
     ~ImageEditor() override;
 
-    ImagePList& Items() { return items_; }
-    const ImagePList& Items() const { return items_; }
-    NebraDisplay& Display() { return display_; }
+    ItemList& items() { return items_; }
+    const ItemList& items() const { return items_; }
+    NebraDisplay& display() { return display_; }
     const TFontSet& Fonts() const { return display_.Fonts(); }
     Prompter& prompter() const { return prompter_; }
     // The message table refusals are shown from.
     const Messages& messages() const { return messages_; }
-    QUndoStack& UndoStack() { return undo_; }
+    QUndoStack& undoStack() { return undo_; }
 
     // Frees every item, the clipboard item and the history, and sets the
     // display up for the selected printer model: the whole image is the
     // restricted area. The picture keeps its size until the view sets it.
-    void NewImage();
+    void newImage();
     // A new image holding the items of a loaded one (taken out of `loaded`),
     // on the display as the caller set it up for the file: its size and its
     // restricted area are the file's, not the model's.
-    void ReplaceImage(ImagePList& loaded);
+    void replaceImage(ItemList& loaded);
     // The whole image in dots, both margins included.
     int32_t ImageWidth() const;
     int32_t ImageHeight() const;
 
-    bool Modified() const { return forcedModified_ || !undo_.isClean(); }
+    bool modified() const { return forcedModified_ || !undo_.isClean(); }
     // False also marks the current point of the history as the saved one.
-    void SetModified(bool modified);
+    void setModified(bool modified);
 
-    ImageItem* SelectedItem() const { return selected_; }
-    void Select(ImageItem* item);
-    const ImageItem* ClipboardItem() const { return clipboard_.get(); }
+    ImageItem* selectedItem() const { return selected_; }
+    void select(ImageItem* item);
+    const ImageItem* clipboardItem() const { return clipboard_.get(); }
 
     // The picture: its size in pixels (the scales follow from it), the
     // conversions between its pixels and image dots (to nearest, ties to
     // even), and its redrawing.
-    void SetPictureSize(QSize pixels);
-    QSize PictureSize() const { return display_.Bitmap().size(); }
-    QPoint ScreenToImage(QPoint pixel) const;
-    QPoint ImageToScreen(QPoint dot) const;
-    void RefreshImage();
+    void setPictureSize(QSize pixels);
+    QSize pictureSize() const { return display_.Bitmap().size(); }
+    QPoint screenToImage(QPoint pixel) const;
+    QPoint imageToScreen(QPoint dot) const;
+    void refreshImage();
     // Erases the rectangle (a little more, for ink beyond an item's cell) and
     // redraws the items that reach into it.
-    void RedrawRect(const EdgeRect& rect);
+    void redrawRect(const EdgeRect& rect);
     // Brings the time-dependent items up to date (the minute refresh).
-    void RefreshItems();
+    void refreshItems();
 
     // Placement rules. An item is inside when its rectangle (for text, the
     // band of its capitals) lies within the restricted area without its
     // margins, edges included.
-    bool IsInsideArea(ImageItem& item);
+    bool isInsideArea(ImageItem& item);
     // Every item would be inside this area.
-    bool AllItemsInside(const DotRect& area);
+    bool allItemsInside(const DotRect& area);
     // The area lies within the image, margins included, with no negative size.
-    bool LiesWithinImage(const DotRect& area) const;
+    bool liesWithinImage(const DotRect& area) const;
     // Moves an item that lies outside the area back in; an item that fits
     // ends inside.
-    void PullIntoArea(ImageItem& item);
+    void pullIntoArea(ImageItem& item);
 
     // Edits of the image. Each refusal is reported to the user and leaves the
     // image as it was; each change that happens is one undoable command.
     //
     // Takes a new item into the image unless it cannot be made to fit.
-    bool PlaceItem(std::unique_ptr<ImageItem> item);
+    bool placeItem(std::unique_ptr<ImageItem> item);
     // Moves an item and redraws what changed, pulling it back inside when the
     // move would take it out; true when it had to be pulled. Not recorded:
-    // a drag records its whole move once, with RecordChange.
-    bool MoveWithinArea(ImageItem& item, QPoint position);
+    // a drag records its whole move once, with recordChange.
+    bool moveWithinArea(ImageItem& item, QPoint position);
     // Moves the selected item by a few dots, as a drag would; false when
     // nothing moved. Nudges of the same item in a row undo as one step.
     bool Nudge(int dx, int dy);
     // Records a change already made to an item (before: a copy from before).
-    void RecordChange(ImageItem& item, const ImageItem& before, const QString& text);
+    void recordChange(ImageItem& item, const ImageItem& before, const QString& text);
     // Keeps a change made to an item when the item can be made to lie inside
     // the area; otherwise restores it and reports the refusal.
-    bool CommitItemChange(ImageItem& item, const ImageItem& before, const QString& text);
-    void Cut();
-    void Copy();
-    bool Paste();
-    void SetJustification(int justification);
-    void SetFontNumber(int fontNumber);
+    bool commitItemChange(ImageItem& item, const ImageItem& before, const QString& text);
+    void cut();
+    void copy();
+    bool paste();
+    void setJustification(int justification);
+    void setFontNumber(int fontNumber);
     // Keeps the area drawn since `before` when every item lies inside it;
     // otherwise restores `before` and reports the refusal.
-    bool CommitArea(const DotRect& before);
+    bool commitArea(const DotRect& before);
     // A new area given by numbers.
-    bool DefineArea(const DotRect& area);
+    bool defineArea(const DotRect& area);
 
     // Unrecorded changes: what the commands replay, and the area while the
     // user draws it.
-    void InsertItem(int32_t index, std::unique_ptr<ImageItem> item);
-    std::unique_ptr<ImageItem> TakeItem(ImageItem& item);
+    void insertItem(int32_t index, std::unique_ptr<ImageItem> item);
+    std::unique_ptr<ImageItem> takeItem(ImageItem& item);
     void SetAreaRect(const DotRect& area);
 
 signals:
@@ -136,20 +136,20 @@ signals:
 private:
     // The rectangle that must lie inside the area: for text, the band of its
     // capitals.
-    EdgeRect PlacementBox(ImageItem& item);
+    EdgeRect placementBox(ImageItem& item);
     // The restricted area without its margins, on screen.
-    EdgeRect PlacementRegion() const;
+    EdgeRect placementRegion() const;
     // Moves an item so that its box starts at that dot.
-    void AlignBoxWith(ImageItem& item, QPoint dot);
-    bool MadeToFit(ImageItem& item);
+    void alignBoxWith(ImageItem& item, QPoint dot);
+    bool madeToFit(ImageItem& item);
     // Frees the items, the clipboard item and the history.
-    void ClearImage();
+    void clearImage();
     // Appends a new item when it can be made to fit; otherwise reports it.
-    bool AddIfItFits(std::unique_ptr<ImageItem> item, const QString& text);
-    void Refuse(const QString& message);
-    void NoteModified();
+    bool addIfItFits(std::unique_ptr<ImageItem> item, const QString& text);
+    void refuse(const QString& message);
+    void noteModified();
 
-    ImagePList items_;
+    ItemList items_;
     NebraDisplay display_;
     Prompter& prompter_;
     const Messages& messages_;

@@ -53,11 +53,11 @@ constexpr int PullTries = 4;
 
 } // namespace
 
-EdgeRect ImageEditor::PlacementBox(ImageItem& item) {
-    return item.FontBased ? item.CapitalInkBox(display_) : item.GetScreenRect(display_);
+EdgeRect ImageEditor::placementBox(ImageItem& item) {
+    return item.FontBased ? item.capitalInkBox(display_) : item.getScreenRect(display_);
 }
 
-EdgeRect ImageEditor::PlacementRegion() const {
+EdgeRect ImageEditor::placementRegion() const {
     // Its right and bottom edges are the last pixels before the margin, as
     // an item's rectangle ends with its own last pixels.
     const DotRect& a = display_.AreaRect();
@@ -67,56 +67,56 @@ EdgeRect ImageEditor::PlacementRegion() const {
     return {topLeft.x(), topLeft.y(), end.x() - 1, end.y() - 1};
 }
 
-bool ImageEditor::IsInsideArea(ImageItem& item) {
-    const EdgeRect box = PlacementBox(item);
-    const EdgeRect region = PlacementRegion();
+bool ImageEditor::isInsideArea(ImageItem& item) {
+    const EdgeRect box = placementBox(item);
+    const EdgeRect region = placementRegion();
     return box.Left >= region.Left && box.Right <= region.Right && box.Top >= region.Top &&
            box.Bottom <= region.Bottom;
 }
 
-bool ImageEditor::AllItemsInside(const DotRect& area) {
+bool ImageEditor::allItemsInside(const DotRect& area) {
     const AreaTrial trial(display_, area);
     for (int32_t i = 1; i <= items_.Count(); ++i)
-        if (!IsInsideArea(*items_.At(i)))
+        if (!isInsideArea(*items_.At(i)))
             return false;
     return true;
 }
 
-bool ImageEditor::LiesWithinImage(const DotRect& area) const {
+bool ImageEditor::liesWithinImage(const DotRect& area) const {
     const int32_t margins = 2 * display_.Margin();
     return area.Left >= 0 && area.Top >= 0 && area.Right <= ImageWidth() &&
            area.Bottom <= ImageHeight() && area.Right - area.Left >= margins &&
            area.Bottom - area.Top >= margins;
 }
 
-void ImageEditor::PullIntoArea(ImageItem& item) {
+void ImageEditor::pullIntoArea(ImageItem& item) {
     for (int i = 0; i < PullTries; ++i) {
-        const EdgeRect box = PlacementBox(item);
-        const EdgeRect region = PlacementRegion();
+        const EdgeRect box = placementBox(item);
+        const EdgeRect region = placementRegion();
         const int dx = shiftInto(box.Left, box.Right, region.Left, region.Right, true);
         const int dy = shiftInto(box.Top, box.Bottom, region.Top, region.Bottom, false);
         if (dx == 0 && dy == 0)
             return;
-        const QPoint at = item.GetPosition();
+        const QPoint at = item.getPosition();
         item.SetPosition(
             {at.x() + dotsFor(dx, display_.ScaleX()), at.y() + dotsFor(dy, display_.ScaleY())});
     }
 }
 
-void ImageEditor::AlignBoxWith(ImageItem& item, QPoint dot) {
+void ImageEditor::alignBoxWith(ImageItem& item, QPoint dot) {
     // The anchor sits at the bottom of a text's capitals, not at a corner:
     // the box is measured where the item is and the anchor moved by the
     // difference.
-    const EdgeRect box = PlacementBox(item);
+    const EdgeRect box = placementBox(item);
     const QPoint want = display_.DotsToScreen(dot.x(), dot.y());
-    const QPoint at = item.GetPosition();
+    const QPoint at = item.getPosition();
     item.SetPosition({at.x() + RoundHalfEven((want.x() - box.Left) / double(display_.ScaleX())),
                       at.y() + RoundHalfEven((want.y() - box.Top) / double(display_.ScaleY()))});
 }
 
-bool ImageEditor::MadeToFit(ImageItem& item) {
-    if (IsInsideArea(item))
+bool ImageEditor::madeToFit(ImageItem& item) {
+    if (isInsideArea(item))
         return true;
-    PullIntoArea(item);
-    return IsInsideArea(item);
+    pullIntoArea(item);
+    return isInsideArea(item);
 }

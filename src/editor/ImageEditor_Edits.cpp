@@ -32,13 +32,13 @@ QPoint pasteAnchor(const NebraDisplay& view, QPoint corner, int rotation, const 
 
 } // namespace
 
-bool ImageEditor::PlaceItem(std::unique_ptr<ImageItem> item) {
-    return AddIfItFits(std::move(item), QStringLiteral("Place"));
+bool ImageEditor::placeItem(std::unique_ptr<ImageItem> item) {
+    return addIfItFits(std::move(item), QStringLiteral("Place"));
 }
 
-bool ImageEditor::AddIfItFits(std::unique_ptr<ImageItem> item, const QString& text) {
-    if (!MadeToFit(*item)) {
-        Refuse(messages_.InvalidObjectPlacementError);
+bool ImageEditor::addIfItFits(std::unique_ptr<ImageItem> item, const QString& text) {
+    if (!madeToFit(*item)) {
+        refuse(messages_.InvalidObjectPlacementError);
         return false;
     }
     const int32_t index = items_.Count() + 1;
@@ -46,13 +46,13 @@ bool ImageEditor::AddIfItFits(std::unique_ptr<ImageItem> item, const QString& te
     return true;
 }
 
-bool ImageEditor::MoveWithinArea(ImageItem& item, QPoint position) {
-    const EdgeRect before = item.GetScreenRect(display_);
+bool ImageEditor::moveWithinArea(ImageItem& item, QPoint position) {
+    const EdgeRect before = item.getScreenRect(display_);
     item.SetPosition(position);
-    const bool pulled = !IsInsideArea(item);
+    const bool pulled = !isInsideArea(item);
     if (pulled)
-        PullIntoArea(item);
-    RedrawRect(united(before, item.GetScreenRect(display_)));
+        pullIntoArea(item);
+    redrawRect(united(before, item.getScreenRect(display_)));
     return pulled;
 }
 
@@ -60,99 +60,99 @@ bool ImageEditor::Nudge(int dx, int dy) {
     ImageItem* item = selected_;
     if (!item)
         return false;
-    std::unique_ptr<ImageItem> before = item->CloneItem();
-    const QPoint from = item->GetPosition();
-    MoveWithinArea(*item, from + QPoint(dx, dy));
-    if (item->GetPosition() == from)
+    std::unique_ptr<ImageItem> before = item->cloneItem();
+    const QPoint from = item->getPosition();
+    moveWithinArea(*item, from + QPoint(dx, dy));
+    if (item->getPosition() == from)
         return false;
-    undo_.push(new NudgeCommand(*this, *item, std::move(before), item->CloneItem()));
+    undo_.push(new NudgeCommand(*this, *item, std::move(before), item->cloneItem()));
     return true;
 }
 
-void ImageEditor::RecordChange(ImageItem& item, const ImageItem& before, const QString& text) {
-    undo_.push(new ItemChangeCommand(*this, item, before.CloneItem(), item.CloneItem(), text));
+void ImageEditor::recordChange(ImageItem& item, const ImageItem& before, const QString& text) {
+    undo_.push(new ItemChangeCommand(*this, item, before.cloneItem(), item.cloneItem(), text));
 }
 
-bool ImageEditor::CommitItemChange(ImageItem& item, const ImageItem& before, const QString& text) {
+bool ImageEditor::commitItemChange(ImageItem& item, const ImageItem& before, const QString& text) {
     // Pulling twice, as a change may need: the second pull starts from
     // where the rounding of the first left the item.
-    if (!MadeToFit(item) && !MadeToFit(item)) {
+    if (!madeToFit(item) && !madeToFit(item)) {
         item.Assign(before);
-        RefreshImage();
-        Refuse(messages_.InvalidChangeError);
+        refreshImage();
+        refuse(messages_.InvalidChangeError);
         return false;
     }
-    RecordChange(item, before, text);
+    recordChange(item, before, text);
     return true;
 }
 
-void ImageEditor::Cut() {
+void ImageEditor::cut() {
     if (!selected_)
         return;
-    clipboard_ = selected_->CloneItem();
+    clipboard_ = selected_->cloneItem();
     undo_.push(new RemoveItemCommand(*this, *selected_, QStringLiteral("Cut")));
     emit clipboardChanged();
 }
 
-void ImageEditor::Copy() {
+void ImageEditor::copy() {
     if (!selected_)
         return;
-    clipboard_ = selected_->CloneItem();
+    clipboard_ = selected_->cloneItem();
     emit clipboardChanged();
 }
 
-bool ImageEditor::Paste() {
+bool ImageEditor::paste() {
     if (!clipboard_)
         return false;
-    clipboard_->SetX(1);
-    clipboard_->SetY(1);
-    std::unique_ptr<ImageItem> copy = clipboard_->CloneItem();
+    clipboard_->setX(1);
+    clipboard_->setY(1);
+    std::unique_ptr<ImageItem> copy = clipboard_->cloneItem();
     const int32_t inset = display_.Margin() + 5;
     const QPoint corner(display_.AreaLeft() + inset, display_.AreaTop() + inset);
     copy->SetPosition(
-        pasteAnchor(display_, corner, copy->Rotation & 3, copy->GetScreenRect(display_)));
-    AlignBoxWith(*copy, corner);
-    return AddIfItFits(std::move(copy), QStringLiteral("Paste"));
+        pasteAnchor(display_, corner, copy->Rotation & 3, copy->getScreenRect(display_)));
+    alignBoxWith(*copy, corner);
+    return addIfItFits(std::move(copy), QStringLiteral("Paste"));
 }
 
-void ImageEditor::SetJustification(int justification) {
+void ImageEditor::setJustification(int justification) {
     ImageItem* item = selected_;
     if (!item)
         return;
-    const std::unique_ptr<ImageItem> before = item->CloneItem();
+    const std::unique_ptr<ImageItem> before = item->cloneItem();
     item->Justification = uint8_t(justification & 3);
-    item->Justify(display_, item->GetDataText());
-    CommitItemChange(*item, *before, QStringLiteral("Justify"));
+    item->justify(display_, item->getDataText());
+    commitItemChange(*item, *before, QStringLiteral("Justify"));
 }
 
-void ImageEditor::SetFontNumber(int fontNumber) {
+void ImageEditor::setFontNumber(int fontNumber) {
     ImageItem* item = selected_;
     if (!item || item->FontNumber == fontNumber)
         return;
-    const std::unique_ptr<ImageItem> before = item->CloneItem();
+    const std::unique_ptr<ImageItem> before = item->cloneItem();
     item->FontNumber = fontNumber;
-    CommitItemChange(*item, *before, QStringLiteral("Font"));
+    commitItemChange(*item, *before, QStringLiteral("Font"));
 }
 
-bool ImageEditor::CommitArea(const DotRect& before) {
+bool ImageEditor::commitArea(const DotRect& before) {
     const DotRect drawn = display_.AreaRect();
-    if (!LiesWithinImage(drawn) || !AllItemsInside(drawn)) {
+    if (!liesWithinImage(drawn) || !allItemsInside(drawn)) {
         SetAreaRect(before);
-        RefreshImage();
-        Refuse(messages_.InvalidRestrictedAreaError);
+        refreshImage();
+        refuse(messages_.InvalidRestrictedAreaError);
         return false;
     }
     undo_.push(new AreaCommand(*this, before, drawn));
     return true;
 }
 
-bool ImageEditor::DefineArea(const DotRect& area) {
-    if (!LiesWithinImage(area)) {
-        Refuse(messages_.RestrictedAreaTooBigError);
+bool ImageEditor::defineArea(const DotRect& area) {
+    if (!liesWithinImage(area)) {
+        refuse(messages_.RestrictedAreaTooBigError);
         return false;
     }
-    if (!AllItemsInside(area)) {
-        Refuse(messages_.InvalidRestrictedAreaError);
+    if (!allItemsInside(area)) {
+        refuse(messages_.InvalidRestrictedAreaError);
         return false;
     }
     undo_.push(new AreaCommand(*this, display_.AreaRect(), area));

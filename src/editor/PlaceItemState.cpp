@@ -15,31 +15,31 @@ bool refuse(Prompter& prompter, const QString& before, uint32_t limit, const QSt
 
 } // namespace
 
-void PlaceItemState::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+void PlaceItemState::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
                                int32_t y) {
-    MState::MouseDown(button, shift, x, y);
+    EditorState::mouseDown(button, shift, x, y);
     if (button == Qt::LeftButton) {
         if (!withinLimits())
             return;
         std::unique_ptr<ImageItem> item = createItem(x, y);
-        if (Edit(*item, editor().Items().Count() + 1) == EditAccepted)
-            editor().PlaceItem(std::move(item));
+        if (Edit(*item, editor().items().Count() + 1) == EditAccepted)
+            editor().placeItem(std::move(item));
     }
-    editor().RefreshImage();
+    editor().refreshImage();
 }
 
 std::unique_ptr<ImageItem> PlaceItemState::createItem(int32_t x, int32_t y) const {
     std::unique_ptr<ImageItem> item =
-        kind_.makeBlank()->Create(editor().Fonts().CurrentFontNumber());
-    item->SetX(x);
-    item->SetY(y);
+        kind_.makeBlank()->create(editor().Fonts().CurrentFontNumber());
+    item->setX(x);
+    item->setY(y);
     return item;
 }
 
 bool PlaceItemState::withinLimits() const {
-    const ImagePList& items = editor().Items();
-    const int64_t graphics = items.CountGraphics();
-    const ItemLimits limits = env().Limits();
+    const ItemList& items = editor().items();
+    const int64_t graphics = items.countGraphics();
+    const ItemLimits limits = env().itemLimits();
     const Messages& texts = editor().messages();
     if (kind_.limitClass == ItemLimitClass::Graphics)
         return graphics < limits.MaxGraphicItems ||

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/MStates.h"
+#include "editor/EditorState.h"
 
 struct ItemKind;
 
@@ -8,14 +8,14 @@ struct ItemKind;
 // user confirmed the item's properties. One class serves every kind: what
 // differs (the item made, the limit it counts against) comes from the
 // kind's entry.
-class PlaceItemState : public MState {
+class PlaceItemState : public EditorState {
 public:
-    PlaceItemState(EditorEnvironment& env, const ItemKind& kind) : MState(env), kind_(kind) {}
+    PlaceItemState(EditorEnvironment& env, const ItemKind& kind) : EditorState(env), kind_(kind) {}
 
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
                    int32_t y) override;
     // Placing is one-shot: one press, one item at most.
-    bool DoneOnPress() const override { return true; }
+    bool doneOnPress() const override { return true; }
     // A new item of the kind, with the defaults of a placed one and the
     // current font, anchored at (x, y).
     std::unique_ptr<ImageItem> createItem(int32_t x, int32_t y) const;

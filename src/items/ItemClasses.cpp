@@ -1,6 +1,6 @@
 #include "items/ItemClasses.h"
 
-#include "document/ImageItems.h"
+#include "document/ImageItem.h"
 #include "items/ItemKinds.h"
 #include "persist/ClassRegistry.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 QString ItemKind::caption(const ItemTypeNames& names) const {
-    return names.Caption(captionIndex);
+    return names.caption(captionIndex);
 }
 
 QString ItemKind::iconPath() const {
@@ -28,9 +28,9 @@ const ItemKind* findItemKind(uint8_t typeCode) {
 
 ItemJsonConverters itemJsonConverters() {
     ItemJsonConverters converters;
-    converters.Register(
-        "ImageItem", {&ItemJsonConverters::CommonToJson, &ItemJsonConverters::CommonFromJson, {}});
+    converters.add("ImageItem",
+                   {&ItemJsonConverters::commonToJson, &ItemJsonConverters::commonFromJson, {}});
     for (const ItemKind* kind : itemKinds())
-        converters.Register(kind->recordName, kind->json);
+        converters.add(kind->recordName, kind->json);
     return converters;
 }

@@ -1,5 +1,5 @@
 #include "items/ItemKinds.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 
 namespace {
 
@@ -7,8 +7,8 @@ std::unique_ptr<ImageItem> sampleTextItem() {
     auto item = std::make_unique<TextItem>();
     item->FontNumber = 3;
     item->SetPosition({ImageItem::Margin + 12, ImageItem::Margin + 34});
-    item->SetWidth(56);
-    item->SetHeight(7);
+    item->setWidth(56);
+    item->setHeight(7);
     item->Rotation = 1;
     item->Justification = 2;
     item->Text = "Best before \xE9";

@@ -2,19 +2,19 @@
 
 LengthEdit::LengthEdit(QWidget* parent) : QLineEdit(parent) {}
 
-void LengthEdit::setAxis(const TNEBRAData& data, TNEBRAData::Axis axis) {
+void LengthEdit::setAxis(const DataStore& data, DataStore::Axis axis) {
     data_ = &data;
     axis_ = axis;
 }
 
 void LengthEdit::showDots(int dots) {
     shownDots_ = dots;
-    shown_ = data_ ? data_->DotsToText(dots, axis_) : QString::number(dots);
+    shown_ = data_ ? data_->dotsToText(dots, axis_) : QString::number(dots);
     setText(shown_);
 }
 
 std::optional<int> LengthEdit::dots() const {
     if (!isChanged())
         return shownDots_;
-    return data_ ? data_->TextToDots(text(), axis_) : std::nullopt;
+    return data_ ? data_->textToDots(text(), axis_) : std::nullopt;
 }

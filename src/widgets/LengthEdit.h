@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 
 #include <QLineEdit>
 
@@ -17,7 +17,7 @@ public:
     explicit LengthEdit(QWidget* parent = nullptr);
 
     // The data store converts the field's lengths on axis; set before use.
-    void setAxis(const TNEBRAData& data, TNEBRAData::Axis axis);
+    void setAxis(const DataStore& data, DataStore::Axis axis);
 
     // Shows dots in the display unit. While the text stays as shown it reads
     // back as exactly these dots, which the rounded text alone might miss.
@@ -29,8 +29,8 @@ public:
     bool isChanged() const { return text() != shown_; }
 
 private:
-    const TNEBRAData* data_ = nullptr;
-    TNEBRAData::Axis axis_ = TNEBRAData::Axis::X;
+    const DataStore* data_ = nullptr;
+    DataStore::Axis axis_ = DataStore::Axis::X;
     int shownDots_ = 0;
     QString shown_;
 };

@@ -5,10 +5,10 @@
 
 #include "app/ProgramClasses.h"
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
@@ -63,7 +63,7 @@ protected:
         window->show();
     }
 
-    ImageEditor& editor() { return window->surface().Editor(); }
+    ImageEditor& editor() { return window->surface().editor(); }
     QString path(const QString& name) const { return dir.filePath(name); }
     QString panel(int i) const {
         return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
@@ -74,17 +74,17 @@ protected:
     }
     // An altered image with names and two text items.
     void makeImage() {
-        data->SetShortName("SHORT");
-        data->SetLongName("A long name");
+        data->setShortName("SHORT");
+        data->setLongName("A long name");
         addText({100, 70}, "ONE");
         addText({900, 120}, "TWO");
         window->setModified(true);
     }
     void addText(QPoint at, const char* text) {
-        auto item = ImageItem::CreateNew<TextItem>(1);
+        auto item = ImageItem::createNew<TextItem>(1);
         item->Text = text;
         item->SetPosition(at);
-        editor().InsertItem(editor().Items().Count() + 1, std::move(item));
+        editor().insertItem(editor().items().Count() + 1, std::move(item));
     }
     // Saves the open image under name with Save As; the path written.
     QString saveAs(const QString& name) {
@@ -98,8 +98,8 @@ protected:
     }
     QStringList itemTexts() {
         QStringList texts;
-        for (int32_t i = 1; i <= editor().Items().Count(); ++i)
-            texts << QString::fromStdString(editor().Items().At(i)->GetDataText());
+        for (int32_t i = 1; i <= editor().items().Count(); ++i)
+            texts << QString::fromStdString(editor().items().At(i)->getDataText());
         return texts;
     }
 
@@ -128,7 +128,7 @@ TEST_F(MainWindowFileTest, SavingWithoutNamesAsksForThemAndNoWritesNothing) {
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
     EXPECT_TRUE(prompter.fileRequests.empty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    EXPECT_TRUE(window->Modified());
+    EXPECT_TRUE(window->modified());
 
     // Yes shows the names dialog; its names go to the status line and the file.
     prompter.answers = {Answer::Yes};
@@ -137,7 +137,7 @@ TEST_F(MainWindowFileTest, SavingWithoutNamesAsksForThemAndNoWritesNothing) {
     trigger("FileMenuSave");
     EXPECT_EQ(panel(3), "Description: LBL[Carton label]");
     EXPECT_TRUE(QFile::exists(path("label.G1A")));
-    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->modified());
 }
 
 TEST_F(MainWindowFileTest, SaveForcesTheModelsExtensionAndRemembersNameAndFolder) {
@@ -151,7 +151,7 @@ TEST_F(MainWindowFileTest, SaveForcesTheModelsExtensionAndRemembersNameAndFolder
     EXPECT_EQ(window->fileName(), path("label.G1A"));
     EXPECT_TRUE(QFile::exists(path("label.G1A")));
     EXPECT_EQ(window->windowTitle(), "Tolvane " + path("label.G1A"));
-    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->modified());
     EXPECT_EQ(window->settings().PrevSaveDir, dir.path());
 
     // Save proposes the file's name; Save As proposes none, and another
@@ -184,20 +184,20 @@ TEST_F(MainWindowFileTest, OverwriteNoAsksAgainAndCancelWritesNothing) {
     prompter.answers = {Answer::Cancel};
     trigger("FileMenuSaveAs");
     EXPECT_EQ(fileBytes(path("label.G1A")), "old");
-    EXPECT_TRUE(window->Modified());
+    EXPECT_TRUE(window->modified());
     EXPECT_EQ(window->fileName(), path("other.G1A"));
 }
 
 TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts) {
     makeImage();
-    window->shiftTable().Add(1, 0.25, "A");
+    window->shiftTable().add(1, 0.25, "A");
     editor().SetAreaRect({0, 0, 1100, 228}); // a restricted area from the start
     const QString saved = saveAs("label");
     const QByteArray bytes = fileBytes(saved);
     EXPECT_TRUE(bytes.startsWith(QByteArray("\x0e\0\0\0nebra V3.1X000", 18)));
     std::vector<std::unique_ptr<ImageItem>> before;
-    for (int32_t i = 1; i <= editor().Items().Count(); ++i)
-        before.push_back(editor().Items().At(i)->CloneItem());
+    for (int32_t i = 1; i <= editor().items().Count(); ++i)
+        before.push_back(editor().items().At(i)->cloneItem());
 
     // Another model and other names in between.
     prompter.dialogScripts.push_back([](QDialog& d) {
@@ -205,26 +205,26 @@ TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts)
         return int(QDialog::Accepted);
     });
     trigger("FileMenuNew");
-    window->shiftTable().Delete(1);
+    window->shiftTable().remove(1);
     open(saved);
 
     ASSERT_EQ(prompter.fileRequests.size(), 2u);
     const Prompter::FileRequest& request = prompter.fileRequests[1];
     EXPECT_EQ(request.filter, "ox100 (*.100)|*.G4E|ox400 (*.400)|*.G1A|ox410 (*.410)|*.G3C");
     EXPECT_EQ(request.filterIndex, 2); // the model selected when asked
-    ASSERT_EQ(editor().Items().Count(), 2);
+    ASSERT_EQ(editor().items().Count(), 2);
     for (int32_t i = 1; i <= 2; ++i) {
-        EXPECT_TRUE(editor().Items().At(i)->IsEqual(*before[size_t(i - 1)]));
-        EXPECT_EQ(editor().Items().At(i)->GetPosition(), before[size_t(i - 1)]->GetPosition());
+        EXPECT_TRUE(editor().items().At(i)->IsEqual(*before[size_t(i - 1)]));
+        EXPECT_EQ(editor().items().At(i)->getPosition(), before[size_t(i - 1)]->getPosition());
     }
     EXPECT_EQ(data->printers().selectedIndex(), 1);
     // The image reaches to the restricted area's right edge.
     EXPECT_EQ(editor().ImageWidth(), 1100);
-    EXPECT_EQ(editor().Display().AreaRect(), (DotRect{0, 0, 1100, 228}));
-    EXPECT_EQ(window->shiftTable().Slot(1).Code, "A");
+    EXPECT_EQ(editor().display().AreaRect(), (DotRect{0, 0, 1100, 228}));
+    EXPECT_EQ(window->shiftTable().slot(1).Code, "A");
     EXPECT_EQ(panel(3), "Description: SHORT[A long name]");
     EXPECT_EQ(window->windowTitle(), "Tolvane " + saved);
-    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->modified());
     EXPECT_EQ(window->settings().PrevLogDir, dir.path());
     EXPECT_EQ(window->settings().FileType, 1);
 }
@@ -240,28 +240,28 @@ TEST_F(MainWindowFileTest, ReopeningKeepsTheAreaTheImageSizeAndEveryItemWherever
     };
     for (const DotRect& area : areas) {
         SCOPED_TRACE(area.Left);
-        editor().NewImage();
-        data->SetShortName("SHORT");
-        data->SetLongName("A long name");
+        editor().newImage();
+        data->setShortName("SHORT");
+        data->setLongName("A long name");
         addText({700, 100}, "ONE");
         addText({900, 150}, "TWO");
         editor().SetAreaRect(area);
         const QString saved = saveAs(QStringLiteral("label%1").arg(area.Left));
-        const std::vector<QPoint> positions = {editor().Items().At(1)->GetPosition(),
-                                               editor().Items().At(2)->GetPosition()};
-        editor().NewImage();
+        const std::vector<QPoint> positions = {editor().items().At(1)->getPosition(),
+                                               editor().items().At(2)->getPosition()};
+        editor().newImage();
         open(saved);
 
         EXPECT_EQ(editor().ImageWidth(), area.Right);
         EXPECT_EQ(editor().ImageHeight(), 228);
-        EXPECT_EQ(editor().Display().AreaRect(), area);
-        ASSERT_EQ(editor().Items().Count(), 2);
-        const QRect picture(QPoint(0, 0), editor().PictureSize());
+        EXPECT_EQ(editor().display().AreaRect(), area);
+        ASSERT_EQ(editor().items().Count(), 2);
+        const QRect picture(QPoint(0, 0), editor().pictureSize());
         for (int32_t i = 1; i <= 2; ++i) {
-            ImageItem& item = *editor().Items().At(i);
-            EXPECT_EQ(item.GetPosition(), positions[size_t(i - 1)]);
-            EXPECT_TRUE(editor().IsInsideArea(item));
-            EXPECT_TRUE(picture.contains(item.GetScreenRect(editor().Display()).ToQRect()));
+            ImageItem& item = *editor().items().At(i);
+            EXPECT_EQ(item.getPosition(), positions[size_t(i - 1)]);
+            EXPECT_TRUE(editor().isInsideArea(item));
+            EXPECT_TRUE(picture.contains(item.getScreenRect(editor().display()).ToQRect()));
         }
         EXPECT_EQ(data->printers().Width(), 4000);
         EXPECT_EQ(fileBytes(saveAs(QStringLiteral("again%1").arg(area.Left))), fileBytes(saved));
@@ -272,7 +272,7 @@ TEST_F(MainWindowFileTest, ReopeningKeepsTheAreaTheImageSizeAndEveryItemWherever
         });
         trigger("FileMenuNew");
         EXPECT_EQ(editor().ImageWidth(), 4100);
-        EXPECT_EQ(editor().Display().AreaRect(), (DotRect{0, 0, 4100, 228}));
+        EXPECT_EQ(editor().display().AreaRect(), (DotRect{0, 0, 4100, 228}));
     }
 }
 
@@ -289,12 +289,12 @@ TEST_F(MainWindowFileTest, OpeningAnAlteredImageAsksTwiceAndNoTwiceDiscardsIt) {
     EXPECT_EQ(prompter.shown[0].icon, Icon::Question);
     EXPECT_EQ(prompter.shown[1].icon, Icon::Exclamation);
     EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO", "NEW"}));
-    EXPECT_TRUE(window->Modified());
+    EXPECT_TRUE(window->modified());
 
     prompter.answers = {Answer::No, Answer::No};
     open(saved);
     EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
-    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->modified());
 
     // Cancel on the first question ends the command before the dialog.
     window->setModified(true);
@@ -325,10 +325,10 @@ TEST_F(MainWindowFileTest, YesInTheOpenLoopSavesUnderANewNameFirst) {
 
 TEST_F(MainWindowFileTest, AnUnreadableFileLeavesTheOpenImageAsItWas) {
     makeImage();
-    window->shiftTable().Add(2, 0.5, "B");
+    window->shiftTable().add(2, 0.5, "B");
     const QByteArray good = fileBytes(saveAs("label"));
     addText({300, 70}, "NEW");
-    data->SetShortName("KEEP");
+    data->setShortName("KEEP");
     window->setModified(true);
 
     QByteArray unknownClass = good;
@@ -345,11 +345,11 @@ TEST_F(MainWindowFileTest, AnUnreadableFileLeavesTheOpenImageAsItWas) {
         EXPECT_TRUE(prompter.shown[2].text.contains(path(name))) << name;
         EXPECT_EQ(prompter.shown[2].icon, Icon::Stop);
         EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO", "NEW"})) << name;
-        EXPECT_EQ(data->ShortName(), "KEEP");
+        EXPECT_EQ(data->shortName(), "KEEP");
         EXPECT_EQ(data->printers().selectedIndex(), 1);
-        EXPECT_EQ(window->shiftTable().Slot(1).Code, "B");
+        EXPECT_EQ(window->shiftTable().slot(1).Code, "B");
         EXPECT_EQ(window->windowTitle(), caption);
-        EXPECT_TRUE(window->Modified());
+        EXPECT_TRUE(window->modified());
     }
     EXPECT_TRUE(prompter.shown[2].text.contains("Not a Tolvane image file"));
 }
@@ -366,7 +366,7 @@ TEST_F(MainWindowFileTest, AFailedSaveSaysSoAndKeepsTheImageAltered) {
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
     EXPECT_TRUE(prompter.shown[0].text.contains("label.G1A"));
-    EXPECT_TRUE(window->Modified());
+    EXPECT_TRUE(window->modified());
     EXPECT_EQ(window->fileName(), saved);
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.G1A"));
@@ -375,22 +375,22 @@ TEST_F(MainWindowFileTest, AFailedSaveSaysSoAndKeepsTheImageAltered) {
     trigger("FileMenuSaveAs");
     EXPECT_EQ(prompter.shown.back().icon, Icon::Stop);
     EXPECT_TRUE(QFileInfo(path("folder.G1A")).isDir());
-    EXPECT_TRUE(window->Modified());
+    EXPECT_TRUE(window->modified());
     EXPECT_EQ(fileBytes(saved), good);
 
     // New after a failed save keeps the image on screen.
     prompter.answers = {Answer::Yes};
     answerFile(path("no/such/folder/label"));
     trigger("FileMenuNew");
-    EXPECT_EQ(editor().Items().Count(), 3);
+    EXPECT_EQ(editor().items().Count(), 3);
     EXPECT_TRUE(prompter.dialogsRun.isEmpty());
 }
 
 TEST_F(MainWindowFileTest, NewEmptiesNamesFileNameAndCaptionButKeepsTheShiftTable) {
     makeImage();
-    window->shiftTable().Add(1, 0.25, "A");
+    window->shiftTable().add(1, 0.25, "A");
     const QString saved = saveAs("label");
-    data->SetMonthStrings("x");
+    data->setMonthStrings("x");
     window->setModified(true);
 
     // Yes saves under the current name first.
@@ -400,36 +400,36 @@ TEST_F(MainWindowFileTest, NewEmptiesNamesFileNameAndCaptionButKeepsTheShiftTabl
     trigger("FileMenuNew");
     EXPECT_EQ(prompter.fileRequests.back().fileName, saved);
     EXPECT_EQ(prompter.shown[0].icon, Icon::Question);
-    EXPECT_EQ(editor().Items().Count(), 0);
-    EXPECT_EQ(data->ShortName(), "");
-    EXPECT_EQ(data->LongName(), "");
-    EXPECT_EQ(data->MonthStrings(), data->monthLanguages()[0].strings.toLatin1().toStdString());
+    EXPECT_EQ(editor().items().Count(), 0);
+    EXPECT_EQ(data->shortName(), "");
+    EXPECT_EQ(data->longName(), "");
+    EXPECT_EQ(data->monthStrings(), data->monthLanguages()[0].strings.toLatin1().toStdString());
     EXPECT_EQ(panel(3), "Description: []");
     EXPECT_TRUE(window->fileName().isEmpty());
     EXPECT_EQ(window->windowTitle(), "Tolvane ");
-    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->modified());
     EXPECT_FALSE(window->action("EditMenuPaste")->isEnabled());
-    EXPECT_EQ(window->shiftTable().Slot(1).Code, "A");
+    EXPECT_EQ(window->shiftTable().slot(1).Code, "A");
 
     // Cancelling the printer selection keeps everything.
     addText({100, 70}, "ONE");
     prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
     trigger("FileMenuNew");
-    EXPECT_EQ(editor().Items().Count(), 1);
+    EXPECT_EQ(editor().items().Count(), 1);
 }
 
 TEST_F(MainWindowFileTest, ImageDescriptionsShowOnTheStatusLineAndAlterTheImage) {
     prompter.dialogScripts.push_back(names("S", "L", "CancelButton"));
     trigger("FileMenuImageDescriptions");
-    EXPECT_EQ(data->ShortName(), "");
-    EXPECT_FALSE(window->Modified());
+    EXPECT_EQ(data->shortName(), "");
+    EXPECT_FALSE(window->modified());
 
     prompter.dialogScripts.push_back(names("SHORTNAME1", "The long name"));
     trigger("FileMenuImageDescriptions");
     EXPECT_EQ(prompter.dialogsRun, (QStringList{"NamesFm", "NamesFm"}));
     EXPECT_EQ(panel(3), "Description: SHORTNAME1[The long name]");
-    EXPECT_EQ(data->LongName(), "The long name");
-    EXPECT_TRUE(window->Modified());
+    EXPECT_EQ(data->longName(), "The long name");
+    EXPECT_TRUE(window->modified());
 }
 
 TEST_F(MainWindowFileTest, YesWhenClosingSavesUnderANewNameAndCloses) {
@@ -460,7 +460,7 @@ TEST_F(MainWindowFileTest, ARightClickBesideTheItemsPicksFromTheLabelStructure) 
     auto* picture = window->findChild<ImageWidget*>("ClientImage");
     QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(600, 30));
     EXPECT_EQ(prompter.dialogsRun, (QStringList{"LabelStructureForm", "TxtIPropEdForm"}));
-    EXPECT_EQ(editor().SelectedItem(), editor().Items().At(2));
+    EXPECT_EQ(editor().selectedItem(), editor().items().At(2));
 }
 
 TEST_F(RealDialogFileTest, SavingOverAFileAsksOnceInTheProgramsWords) {
@@ -480,7 +480,7 @@ TEST_F(RealDialogFileTest, SavingOverAFileAsksOnceInTheProgramsWords) {
     EXPECT_EQ(user.met, (QStringList{"QFileDialog", "QMessageBox"}));
     EXPECT_EQ(user.unexpected, 0);
     EXPECT_NE(fileBytes(path("label.G1A")), "old");
-    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->modified());
 }
 
 TEST_F(MainWindowFileTest, AnImageNamedOnTheCommandLineOpens) {
@@ -495,7 +495,7 @@ TEST_F(MainWindowFileTest, AnImageNamedOnTheCommandLineOpens) {
     QDir::setCurrent(before);
     EXPECT_EQ(window->fileName(), saved);
     EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
-    EXPECT_FALSE(window->Modified());
+    EXPECT_FALSE(window->modified());
 
     window->openNamedImage({"tolvane", path("missing.G1A")});
     ASSERT_EQ(prompter.shown.size(), 1u);

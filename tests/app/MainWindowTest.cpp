@@ -2,7 +2,7 @@
 
 #include "app/ui/LanguageDialog.h"
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"

@@ -25,7 +25,7 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
     h.Area = {0, 0, 900, 228};
     h.MonthLanguageName = "English";
     h.MonthStrings = "JanFeb";
-    ImagePList items;
+    ItemList items;
     if (withItems) {
         items.Append(storedTextItem(3, {60, 100}, "Tolvane 123"));
         items.Append(storedTextItem(5, {400, 200}, "Lot"));
@@ -37,7 +37,7 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
 QByteArray compiledHere(const QString& path, const QString& fontMap) {
     const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
     TCoderList models(nullptr);
-    models.setSelectedIndex(*c.Header.ModelIndex());
+    models.setSelectedIndex(*c.Header.modelIndex());
     TFontSet fonts(models);
     EXPECT_TRUE(fonts.LoadFontMap(fontMap, imageFileRegistry()));
     EXPECT_NE(fonts.DownloadCodeOf(3), 0); // so a compile without fonts would differ

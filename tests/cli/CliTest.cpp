@@ -2,7 +2,7 @@
 #include "ImageBytes.h"
 #include "document/ImageDocument.h"
 #include "document/ImageFile.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "printer/FontRealizer.h"
 #include "printer/FontSetUnit.h"
 #include "printer/miprinters.h"
@@ -23,8 +23,8 @@ void writeImage(const QString& path) {
     h.Area = {0, 0, 900, 228};
     h.MonthLanguageName = "English";
     h.MonthStrings = "JanFebMar";
-    h.Shifts.Add(1, 14.0 / 24.0, "B");
-    ImagePList items;
+    h.Shifts.add(1, 14.0 / 24.0, "B");
+    ItemList items;
     items.Append(storedTextItem(3, {60, 100}, "Tolvane 123"));
     items.Append(storedTextItem(5, {400, 200}, "\xC5r", 1));
     auto request = storedTextItem(2, {200, 160}, "Lot");
@@ -38,19 +38,19 @@ void writeImage(const QString& path) {
 QImage drawnInProcess(const QString& image, const QString& fontMap, float zoom) {
     const ImageFileContents c = ImageFile::Read(image, imageFileRegistry(), Messages());
     TCoderList models(nullptr);
-    models.setSelectedIndex(*c.Header.ModelIndex());
+    models.setSelectedIndex(*c.Header.modelIndex());
     TFontSet fonts(models);
     EXPECT_TRUE(fonts.LoadFontMap(fontMap, imageFileRegistry()));
     NebraDisplay display(fonts, models);
-    ImageDocument::ApplyGeometry(c.Header, models, display);
+    ImageDocument::applyGeometry(c.Header, models, display);
     display.ResizeBitmap(RoundHalfEven(display.DisplayWidth() * double(zoom)),
                          RoundHalfEven(display.DisplayHeight() * double(zoom)));
     display.SetScaleX(zoom);
     display.SetScaleY(zoom);
     {
         CanvasPainter painter(display);
-        c.Items->EraseImage(display);
-        c.Items->DrawAll(display);
+        c.Items->eraseImage(display);
+        c.Items->drawAll(display);
     }
     return display.Bitmap().convertToFormat(QImage::Format_RGB32);
 }

@@ -8,9 +8,9 @@
 #include "app/ProgramClasses.h"
 #include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
+#include "document/DataStore.h"
 #include "document/ImageFile.h"
 #include "document/ItemTypeNames.h"
-#include "document/wareHouse.h"
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
 #include "texts/Messages.h"
@@ -49,7 +49,7 @@ void writeImage(const QString& path, const ParityCase& c) {
     h.Area = areas[c.model];
     h.MonthLanguageName = "English";
     h.MonthStrings = "JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
-    ImagePList items;
+    ItemList items;
     auto item = storedTextItem(3, stored[c.model], "Lot 42", c.rotation);
     item->Justification = uint8_t(c.justification);
     items.Append(std::move(item));
@@ -62,7 +62,7 @@ protected:
     void SetUp() override {
         cli.folders().writeIni("[MainForm]\nHandheldMaxSize=32512\n");
         registerProgramClasses(registry);
-        data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
+        data = std::make_unique<DataStore>(SettingsFile::open().get());
         fonts = std::make_unique<TFontSet>(data->printers());
         ASSERT_TRUE(fonts->LoadFontMap(cli.fontMap(), registry));
         context = std::make_unique<AppContext>(
@@ -95,7 +95,7 @@ protected:
     ClassRegistry registry;
     Messages messages;
     ItemTypeNames kindNames;
-    std::unique_ptr<TNEBRAData> data;
+    std::unique_ptr<DataStore> data;
     std::unique_ptr<TFontSet> fonts;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<MainWindow> window;

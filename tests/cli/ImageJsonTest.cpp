@@ -1,7 +1,7 @@
 #include "cli/ImageJson.h"
 #include "ImageBytes.h"
 #include "items/ItemKinds.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "platform/TolvError.h"
 
 #include <QJsonArray>
@@ -18,15 +18,15 @@ ImageFileContents richImage() {
     h.LongName = "Caf\xE9 \"quoted\" \\ \x01";
     h.TypeCode = 4;
     h.Area = {0, 0, 4100, 356};
-    h.Shifts.Add(1, 1.0 / 3.0, "A");
-    h.Shifts.Add(1, 14.0 / 24.0, "\xC4");
+    h.Shifts.add(1, 1.0 / 3.0, "A");
+    h.Shifts.add(1, 14.0 / 24.0, "\xC4");
     auto item = std::make_unique<TextItem>();
     item->FontNumber = 3;
     item->SetPosition({60, 75});
-    item->SetHeight(-1);
+    item->setHeight(-1);
     item->Rotation = 1;
     item->Text = "Lot \xB5";
-    c.Items = std::make_unique<ImagePList>();
+    c.Items = std::make_unique<ItemList>();
     c.Items->Append(std::move(item));
     return c;
 }

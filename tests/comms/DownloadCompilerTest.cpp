@@ -19,7 +19,7 @@ Bytes slice(const Bytes& bytes, std::size_t from, std::size_t count) {
 TEST(DownloadCompiler, HeaderHoldsNamesCountMonthsAndShiftBlockInOrder) {
     ImageFixture f;
     f.months = "JanFeb";
-    f.shifts.Add(1, 0.25, "A"); // without a shift code item the times stay out
+    f.shifts.add(1, 0.25, "A"); // without a shift code item the times stay out
     f.items.Append(textItem({50, 50}, "A"));
     f.items.Append(textItem({306, 50}, "B"));
     const Bytes b = f.bytes();

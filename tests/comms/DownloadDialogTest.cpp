@@ -6,8 +6,8 @@
 #include "HandheldSimProcess.h"
 #include "TestFolders.h"
 #include "comms/ui/DownloadCommands.h"
+#include "document/DataStore.h"
 #include "document/ItemTypeNames.h"
-#include "document/wareHouse.h"
 #include "texts/Messages.h"
 
 #include <QFile>
@@ -28,8 +28,8 @@ protected:
     }
     void run(int replyWaitMs = 3000) {
         image.items.Append(textItem({60, 60}, "Tolvane"));
-        data.SetShortName("AB");
-        data.SetLongName("PRODUCT");
+        data.setShortName("AB");
+        data.setLongName("PRODUCT");
         const LinkTimeouts timeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5};
         const DownloadLimits limits{DownloadLimits::DefaultShortNameLength, maxSize};
         runDownload({prompter, reply, messages, 1, nullptr, timeouts},
@@ -43,7 +43,7 @@ protected:
     std::unique_ptr<HandheldSimProcess> sim;
     IRPacket reply;
     ImageFixture image;
-    TNEBRAData data{nullptr};
+    DataStore data{nullptr};
     const Messages messages;
     const ItemTypeNames kindNames;
     std::uint32_t maxSize = 32512;
@@ -51,7 +51,7 @@ protected:
 
 } // namespace
 
-// A full handheld: Yes, then Replace with no image chosen.
+// A full handheld: Yes, then replace with no image chosen.
 TEST_F(DownloadCommand, ReplaceWithoutASelectionStoresTheImageAsNew) {
     startSim({"--full", "--preload", "A", "--preload", "B"});
     prompter.dialogScripts.push_back(script([](QDialog& d) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "comms/DownloadCompiler.h"
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "document/ShiftTable.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "printer/FontSetUnit.h"
 #include "printer/miprinters.h"
 
@@ -36,7 +36,7 @@ struct ImageFixture {
     TCoderList models{nullptr};
     TFontSet fonts{models};
     ShiftTable shifts;
-    ImagePList items;
+    ItemList items;
     std::string shortName = "AB";
     std::string longName = "PRODUCT";
     std::string months;

@@ -2,7 +2,7 @@
 #include "TestFolders.h"
 #include "app/ui/GridDialog.h"
 #include "app/ui/UnitsDialog.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "platform/ui/WidgetPrompter.h"
 #include "widgets/RadioGroup.h"
 
@@ -28,9 +28,9 @@ TEST(GridDialog, OkAppliesAPitchThatIsANumberAndNothingElse) {
                          Row{"0.01", "OKButton", 40, true}, Row{"12abc", "OKButton", 25, false},
                          Row{"1", "CancelButton", 25, false}}) {
         TestFolders folders;
-        TNEBRAData data(nullptr); // the first model prints at 448 dpi
-        data.SetDisplayUnits(TNEBRAData::Millimetres);
-        data.SetPitch(25);
+        DataStore data(nullptr); // the first model prints at 448 dpi
+        data.setDisplayUnits(DataStore::Millimetres);
+        data.setPitch(25);
         GridDialog form(nullptr);
         ScriptedPrompter prompter;
         prompter.dialogScripts.push_back(script([&r](QDialog& dialog) {
@@ -42,8 +42,8 @@ TEST(GridDialog, OkAppliesAPitchThatIsANumberAndNothingElse) {
             click(dialog, r.button);
         }));
         form.execute(prompter, data);
-        EXPECT_EQ(data.Pitch(), r.pitch) << r.typed;
-        EXPECT_EQ(data.GridOn() && data.SnapOn(), r.changed) << r.typed;
+        EXPECT_EQ(data.pitch(), r.pitch) << r.typed;
+        EXPECT_EQ(data.gridOn() && data.snapOn(), r.changed) << r.typed;
         const bool refused = QLatin1String(r.typed) == QLatin1String("12abc");
         EXPECT_EQ(prompter.texts().join("").contains("12abc"), refused) << r.typed;
     }
@@ -53,9 +53,9 @@ TEST(GridDialog, OkAppliesAPitchThatIsANumberAndNothingElse) {
 // with everything chosen in it.
 TEST(GridDialog, ABadPitchKeepsTheDialogOpenWithItsChoices) {
     TestFolders folders;
-    TNEBRAData data(nullptr);
-    data.SetDisplayUnits(TNEBRAData::Millimetres);
-    data.SetPitch(25);
+    DataStore data(nullptr);
+    data.setDisplayUnits(DataStore::Millimetres);
+    data.setPitch(25);
     GridDialog form(nullptr);
     WidgetPrompter prompter(nullptr);
     ModalDriver user{[](QWidget& w) {
@@ -78,6 +78,6 @@ TEST(GridDialog, ABadPitchKeepsTheDialogOpenWithItsChoices) {
     EXPECT_TRUE(form.execute(prompter, data));
     EXPECT_TRUE(user.allStepsTaken());
     EXPECT_EQ(user.unexpected, 0);
-    EXPECT_EQ(data.Pitch(), 18);
-    EXPECT_TRUE(data.GridOn());
+    EXPECT_EQ(data.pitch(), 18);
+    EXPECT_TRUE(data.gridOn());
 }

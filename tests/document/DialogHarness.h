@@ -4,7 +4,7 @@
 #include "RenderHarness.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "texts/Messages.h"
 
 // What a dialog test needs: private settings and installation folders, the
@@ -17,7 +17,7 @@ struct DialogHarness {
 
     TestFolders folders;
     RenderHarness render;
-    TNEBRAData data{nullptr};
+    DataStore data{nullptr};
     ScriptedPrompter prompter;
     const Messages messages; // the built-in English texts
 };

@@ -2,9 +2,9 @@
 
 #include "TestFolders.h"
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "items/ItemClasses.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "persist/ClassRegistry.h"
 #include "printer/NEBRAFonts.h"
 

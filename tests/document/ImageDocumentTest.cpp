@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using ImageDocument::ForceExtension;
+using ImageDocument::forceExtension;
 
 namespace {
 
@@ -18,18 +18,18 @@ ImageFileContents contentsOf(const QByteArray& bytes) {
 } // namespace
 
 TEST(ImageDocument, ForceExtensionReplacesOrAppendsTheModelsExtension) {
-    EXPECT_EQ(ForceExtension("label", ".G1A"), "label.G1A");
-    EXPECT_EQ(ForceExtension("/home/a.b/label", ".G1A"), "/home/a.b/label.G1A");
-    EXPECT_EQ(ForceExtension("/home/a.b/label.txt", ".G1A"), "/home/a.b/label.G1A");
-    EXPECT_EQ(ForceExtension("label", "G3C"), "label.G3C"); // a setting without its dot
-    EXPECT_EQ(ForceExtension("label.old", ""), "label.old");
+    EXPECT_EQ(forceExtension("label", ".G1A"), "label.G1A");
+    EXPECT_EQ(forceExtension("/home/a.b/label", ".G1A"), "/home/a.b/label.G1A");
+    EXPECT_EQ(forceExtension("/home/a.b/label.txt", ".G1A"), "/home/a.b/label.G1A");
+    EXPECT_EQ(forceExtension("label", "G3C"), "label.G3C"); // a setting without its dot
+    EXPECT_EQ(forceExtension("label.old", ""), "label.old");
 }
 
 TEST(ImageDocument, AFileWithoutTypeCodeKeepsTheSelectedModel) {
     RenderHarness h(2);
     const ImageFileContents c =
         contentsOf(ImageBytes::smallImage("nebra V1.0X008", std::nullopt, false));
-    ImageDocument::ApplyGeometry(c.Header, h.models, h.display);
+    ImageDocument::applyGeometry(c.Header, h.models, h.display);
     EXPECT_EQ(h.models.selectedIndex(), 2);
     EXPECT_EQ(h.display.ImageWidth(), 384); // up to the area's right edge
     EXPECT_EQ(h.models.Width(), 4000);      // the model's own length stays

@@ -23,7 +23,7 @@ ImageFileHeader sampleHeader() {
     h.Area = {0, 0, 4100, 228};
     h.MonthLanguageName = "English";
     h.MonthStrings = "JanFeb";
-    h.Shifts.SetSlot(1, {1, 0.25, "A"});
+    h.Shifts.setSlot(1, {1, 0.25, "A"});
     return h;
 }
 
@@ -54,7 +54,7 @@ std::string readError(const QString& path, const Messages& messages = Messages()
 
 TEST(ImageFile, SavedFileHasTheLayoutByteForByteAndReadsBack) {
     QTemporaryDir dir;
-    ImagePList items;
+    ItemList items;
     items.Append(storedTextItem(1, {60, 70}, "HEH"));
     const QString path = dir.filePath(QStringLiteral("label.G1A"));
     ImageFile::Write(path, sampleHeader(), items, imageFileRegistry());
@@ -63,12 +63,12 @@ TEST(ImageFile, SavedFileHasTheLayoutByteForByteAndReadsBack) {
 
     const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
     EXPECT_EQ(c.Header.LongName, "Long name");
-    EXPECT_EQ(c.Header.ModelIndex(), 1);
+    EXPECT_EQ(c.Header.modelIndex(), 1);
     EXPECT_EQ(c.Header.ImageWidth(), 4000);
     EXPECT_EQ(c.Header.Shifts, sampleHeader().Shifts);
     ASSERT_EQ(c.Items->Count(), 1);
-    EXPECT_EQ(c.Items->At(1)->GetPosition(), QPoint(60, 70));
-    EXPECT_EQ(c.Items->At(1)->GetDataText(), "HEH");
+    EXPECT_EQ(c.Items->At(1)->getPosition(), QPoint(60, 70));
+    EXPECT_EQ(c.Items->At(1)->getDataText(), "HEH");
 }
 
 TEST(ImageFile, ReadsTheFiveVersionsWithTheirDifferences) {
@@ -85,24 +85,24 @@ TEST(ImageFile, ReadsTheFiveVersionsWithTheirDifferences) {
                          Row{"nebra V3.1X000", 9, false, 1}}) {
         SCOPED_TRACE(r.version);
         const ImageFileContents c = readBytes(ImageBytes::smallImage(r.version, r.code, r.extras));
-        EXPECT_EQ(ImageFile::VersionText(c.Header.Version), r.version);
+        EXPECT_EQ(ImageFile::versionText(c.Header.Version), r.version);
         EXPECT_EQ(c.Header.TypeCode, r.code);
-        EXPECT_EQ(c.Header.ModelIndex(), r.model);
+        EXPECT_EQ(c.Header.modelIndex(), r.model);
         EXPECT_EQ(c.Header.ExtraTypeInts.has_value(), r.extras);
         EXPECT_EQ(c.Header.Area, (DotRect{0, 0, 484, 2100}));
         ASSERT_EQ(c.Items->Count(), 1);
-        EXPECT_EQ(c.Items->At(1)->GetPosition(), QPoint(55, 56));
+        EXPECT_EQ(c.Items->At(1)->getPosition(), QPoint(55, 56));
     }
 }
 
 TEST(ImageFile, RefusesToWriteAHeaderItCouldNotReadBack) {
-    ImagePList none;
+    ItemList none;
     TMemoryStream s;
     ImageFileHeader h = sampleHeader();
     h.TypeCode = 3; // the current version stores two more values after it
     EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
     h = sampleHeader();
-    h.Shifts.SetSlot(2, {8, 0.5, "B"});
+    h.Shifts.setSlot(2, {8, 0.5, "B"});
     EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
 }
 
@@ -166,7 +166,7 @@ TEST(ImageFile, AFailedSaveLeavesThePreviousFileIntact) {
     class Unregistered : public ImageItem {
         const char* ClassName() const override { return "Unregistered"; }
     };
-    ImagePList items;
+    ItemList items;
     items.Append(storedTextItem(1, {60, 70}, "new"));
     items.Append(std::make_unique<Unregistered>());
     EXPECT_THROW(ImageFile::Write(path, sampleHeader(), items, imageFileRegistry()), TolvError);

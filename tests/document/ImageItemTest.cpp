@@ -60,7 +60,7 @@ std::string loadError(const Bytes& bytes) {
 TEST(ImageItem, FilesHoldPositionsWithoutTheMargin) {
     auto item = placed(60, 70, 3, 2);
     item->FontNumber = 5;
-    item->SetWidth(3);
+    item->setWidth(3);
     EXPECT_EQ(stored(*item), baseRecord({5, 10, 20, 3, 0, 3, 2})); // ends 03 00 00 00 02 00 00 00
 
     item->SetPosition({50, 50});
@@ -68,7 +68,7 @@ TEST(ImageItem, FilesHoldPositionsWithoutTheMargin) {
     const auto back = loaded(stored(*item));
     const auto* backItem = dynamic_cast<const ImageItem*>(back.get());
     ASSERT_NE(backItem, nullptr);
-    EXPECT_EQ(backItem->GetPosition(), QPoint(50, 50));
+    EXPECT_EQ(backItem->getPosition(), QPoint(50, 50));
     EXPECT_TRUE(backItem->IsEqual(*item));
 }
 
@@ -94,11 +94,11 @@ TEST(ImageItem, CompiledHeaderHasTheModelsFontCodeOnlyForKnownModels) {
 TEST(ImageItem, HitTestIncludesTheRectangleEdges) {
     RenderHarness h; // zoom 1: a dot is a pixel
     auto item = textItemAt(SansFont, 150, 150);
-    const EdgeRect r = item->GetScreenRect(h.display);
-    EXPECT_TRUE(item->HitTest(h.display, r.Left, r.Top));
-    EXPECT_TRUE(item->HitTest(h.display, r.Right, r.Bottom));
-    EXPECT_FALSE(item->HitTest(h.display, r.Left - 1, r.Top));
-    EXPECT_FALSE(item->HitTest(h.display, r.Right, r.Bottom + 1));
+    const EdgeRect r = item->getScreenRect(h.display);
+    EXPECT_TRUE(item->hitTest(h.display, r.Left, r.Top));
+    EXPECT_TRUE(item->hitTest(h.display, r.Right, r.Bottom));
+    EXPECT_FALSE(item->hitTest(h.display, r.Left - 1, r.Top));
+    EXPECT_FALSE(item->hitTest(h.display, r.Right, r.Bottom + 1));
 }
 
 // One cell of the justification tables: where an item of a model, rotation
@@ -171,16 +171,16 @@ TEST_P(JustifyTable, MovesTheItemAlongItsModelsAxisOnly) {
     const std::string text = "HEH";
     auto item = textItemAt(SansFont, 900, 700, cell.rotation, text.c_str());
     item->Justification = uint8_t(cell.justification);
-    item->Justify(h.display, text);
+    item->justify(h.display, text);
     const QFontMetrics metrics(h.display.ItemFont(SansFont, 1.0f).font);
     const int w = metrics.horizontalAdvance(QString::fromStdString(text));
     const int expected =
         cell.expected(area, item->Metrics.InkBottom, item->Metrics.InkTop, w, metrics.height());
     EXPECT_GT(item->Metrics.InkBottom, item->Metrics.InkTop); // measured, not blank
     if (cell.model == 0)
-        EXPECT_EQ(item->GetPosition(), QPoint(expected, 700));
+        EXPECT_EQ(item->getPosition(), QPoint(expected, 700));
     else
-        EXPECT_EQ(item->GetPosition(), QPoint(900, expected));
+        EXPECT_EQ(item->getPosition(), QPoint(900, expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCell, JustifyTable, ::testing::ValuesIn(JustifyCells),
@@ -198,8 +198,8 @@ TEST(ImageItem, CentreJustificationTruncatesTowardZero) {
         const std::string text(size_t(length), 'W');
         auto item = textItemAt(SansFont, 70, 300, 0, text.c_str());
         item->Justification = 2;
-        item->Justify(h.display, text);
+        item->justify(h.display, text);
         const int w = metrics.horizontalAdvance(QString::fromStdString(text));
-        EXPECT_EQ(item->GetPosition(), QPoint((484 - w) / 2, 300)) << length;
+        EXPECT_EQ(item->getPosition(), QPoint((484 - w) / 2, 300)) << length;
     }
 }

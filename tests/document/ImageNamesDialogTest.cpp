@@ -2,7 +2,7 @@
 #include "DialogDriving.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 
@@ -30,12 +30,12 @@ void paste(QLineEdit* target, const QString& text) {
 
 struct Names {
     TestFolders folders;
-    TNEBRAData data{nullptr};
+    DataStore data{nullptr};
     ScriptedPrompter prompter;
 
     Names(const char* shortName, const char* longName) {
-        data.SetShortName(shortName);
-        data.SetLongName(longName);
+        data.setShortName(shortName);
+        data.setLongName(longName);
     }
 };
 
@@ -51,8 +51,8 @@ TEST(ImageNamesDialog, TypingIsCutToTheLimitsButNamesFromAFileStayWhole) {
         click(d, "OKButton");
     }));
     EXPECT_TRUE(form.execute(n.prompter, n.data));
-    EXPECT_EQ(n.data.ShortName(), "1234567890");
-    EXPECT_EQ(n.data.LongName(), std::string(26, 'x'));
+    EXPECT_EQ(n.data.shortName(), "1234567890");
+    EXPECT_EQ(n.data.longName(), std::string(26, 'x'));
 }
 
 TEST(ImageNamesDialog, CancelRestoresTheNamesShownAtOpening) {
@@ -66,14 +66,14 @@ TEST(ImageNamesDialog, CancelRestoresTheNamesShownAtOpening) {
         EXPECT_EQ(edit(d, "LongNameEdit")->text(), "Long");
     }));
     EXPECT_FALSE(form.execute(n.prompter, n.data));
-    EXPECT_EQ(n.data.ShortName(), "Short");
-    EXPECT_EQ(n.data.LongName(), "Long");
+    EXPECT_EQ(n.data.shortName(), "Short");
+    EXPECT_EQ(n.data.longName(), "Long");
 }
 
 TEST(ImageNamesDialog, SettingsGiveTheLimitsAndKeepThePosition) {
     TestFolders folders;
     folders.writeIni("[NamesFm]\nShortNameLength=4\nLongNameLength=-3\nLeft=40\nTop=30\n");
-    TNEBRAData data(nullptr);
+    DataStore data(nullptr);
     ImageNamesDialog form(SettingsFile::open().get(), messages);
     EXPECT_EQ(form.shortNameLength(), 4);
     EXPECT_EQ(form.longNameLength(),
@@ -103,6 +103,6 @@ TEST(ImageNamesDialog, NamesAreWindows1252AndOnlyCharactersOutsideItAreRefused) 
         click(d, "OKButton");
     }));
     EXPECT_TRUE(form.execute(n.prompter, n.data));
-    EXPECT_EQ(n.data.ShortName(), "\x80uro");
-    EXPECT_EQ(n.data.LongName(), "\x84L\xF6ng\x93 \x96 \x85");
+    EXPECT_EQ(n.data.shortName(), "\x80uro");
+    EXPECT_EQ(n.data.longName(), "\x84L\xF6ng\x93 \x96 \x85");
 }

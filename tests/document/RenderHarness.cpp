@@ -1,6 +1,6 @@
 #include "RenderHarness.h"
 
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "persist/IDL.h"
 
 RenderHarness::RenderHarness(int modelIndex) {
@@ -39,11 +39,11 @@ void RenderHarness::zoom(float factor) {
                          RoundHalfEven(display.DisplayHeight() * double(factor)));
 }
 
-QImage RenderHarness::render(ImagePList& items) {
+QImage RenderHarness::render(ItemList& items) {
     {
         CanvasPainter painter(display);
-        items.EraseImage(display);
-        items.DrawAll(display);
+        items.eraseImage(display);
+        items.drawAll(display);
     }
     return display.Bitmap().copy();
 }
@@ -58,7 +58,7 @@ QImage RenderHarness::render(ImageItem& item) {
 }
 
 std::unique_ptr<ImageItem> textItemAt(int font, int x, int y, int rotation, const char* text) {
-    auto item = ImageItem::CreateNew<TextItem>(font);
+    auto item = ImageItem::createNew<TextItem>(font);
     item->SetPosition({x, y});
     item->Rotation = uint8_t(rotation);
     item->Text = text;

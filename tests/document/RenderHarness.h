@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
 #include "printer/miprinters.h"
@@ -21,7 +21,7 @@ public:
     void selectModel(int modelIndex); // resets the geometry as a new image does
     void zoom(float factor);
     // Whitens the picture, draws, and returns a copy of the picture.
-    QImage render(ImagePList& items);
+    QImage render(ItemList& items);
     QImage render(ImageItem& item);
 
     TCoderList models{nullptr};

@@ -42,7 +42,7 @@ TEST(Rendering, ZoomAndAnotherFontAreMeasuredAgain) {
 
 TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
     RenderHarness h;
-    ImagePList items;
+    ItemList items;
     items.Append(textItemAt(SansFont, 60, 150, 0, "Anti-aliasing? Never."));
     items.Append(textItemAt(BoldFont, 300, 250, 1, "Bold 90"));
     items.Append(textItemAt(SerifFont, 700, 80, 2, "Serif \xC9t\xE9"));
@@ -50,8 +50,8 @@ TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
         h.zoom(zoom);
         h.render(items);
         CanvasPainter painter(h.display);
-        items.At(2)->DrawHighlight(h.display);
-        items.At(3)->DrawOutline(h.display);
+        items.At(2)->drawHighlight(h.display);
+        items.At(3)->drawOutline(h.display);
         EXPECT_TRUE(blackAndWhiteOnly(h.display.Bitmap())) << zoom;
     }
 }
@@ -60,8 +60,8 @@ TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
 // and in the item list alike.
 TEST(Rendering, TheEuroByteDrawsAndListsAsTheEuroSign) {
     RenderHarness h;
-    ImagePList items;
+    ItemList items;
     items.Append(textItemAt(SansFont, 60, 150, 0, "\x80"));
     EXPECT_FALSE(inkBounds(h.render(items)).isNull());
-    EXPECT_EQ(items.ListViewRows(ItemTypeNames())[0].value, QString::fromUtf8("€"));
+    EXPECT_EQ(items.listViewRows(ItemTypeNames())[0].value, QString::fromUtf8("€"));
 }

@@ -14,9 +14,9 @@ double at(int hour, int minute) {
 
 ShiftTable threeMondayShifts() {
     ShiftTable t;
-    t.Add(Monday, at(22, 0), "C");
-    t.Add(Monday, at(6, 0), "A");
-    t.Add(Monday, at(14, 0), "B");
+    t.add(Monday, at(22, 0), "C");
+    t.add(Monday, at(6, 0), "A");
+    t.add(Monday, at(14, 0), "B");
     return t;
 }
 
@@ -32,13 +32,13 @@ TEST(ShiftTable, FileBlockRoundTripsAllTwentyFiveSlots) {
     ShiftTable read;
     read.Load(s);
     EXPECT_EQ(read, t);
-    EXPECT_EQ(read.Slot(2).Start, at(14, 0)); // exactly
+    EXPECT_EQ(read.slot(2).Start, at(14, 0)); // exactly
 }
 
 TEST(ShiftTable, ADayAboveSevenFailsToLoadAndChangesNothing) {
     const ShiftTable before = threeMondayShifts();
     ShiftTable bad;
-    bad.SetSlot(25, {ShiftSlot::EmptyDay, 0.0, ""});
+    bad.setSlot(25, {ShiftSlot::EmptyDay, 0.0, ""});
     TMemoryStream s;
     bad.Store(s);
     std::vector<uint8_t> bytes = s.bytes();
@@ -51,10 +51,10 @@ TEST(ShiftTable, ADayAboveSevenFailsToLoadAndChangesNothing) {
 
 TEST(ShiftTable, CompiledBlockHoldsDayHourMinuteAndCode) {
     ShiftTable t;
-    EXPECT_EQ(t.CompiledBlock(), std::vector<uint8_t>{0});
-    t.Add(Tuesday, at(22, 0), "C");
-    t.Add(Monday, at(6, 30), "A");
-    t.Add(Monday, 14.0 / 24.0, "B"); // a fraction just short of 14:00 in binary
-    EXPECT_EQ(t.CompiledBlock(),
+    EXPECT_EQ(t.compiledBlock(), std::vector<uint8_t>{0});
+    t.add(Tuesday, at(22, 0), "C");
+    t.add(Monday, at(6, 30), "A");
+    t.add(Monday, 14.0 / 24.0, "B"); // a fraction just short of 14:00 in binary
+    EXPECT_EQ(t.compiledBlock(),
               (std::vector<uint8_t>{3, 1, 6, 30, 'A', 1, 14, 0, 'B', 2, 22, 0, 'C'}));
 }

@@ -2,36 +2,36 @@
 
 #include <cmath>
 
-EdgeRect TestGraphic::GetScreenRect(NebraDisplay& view) {
-    const QPoint topLeft = view.DotsToScreen(GetX(), GetY());
-    const QPoint end = view.DotsToScreen(GetX() + GetWidth(), GetY() + GetHeight());
+EdgeRect TestGraphic::getScreenRect(NebraDisplay& view) {
+    const QPoint topLeft = view.DotsToScreen(getX(), getY());
+    const QPoint end = view.DotsToScreen(getX() + getWidth(), getY() + getHeight());
     return {topLeft.x(), topLeft.y(), end.x() - 1, end.y() - 1};
 }
 
-void TestGraphic::InitDefaults(int32_t currentFontNumber) {
-    ImageItem::InitDefaults(currentFontNumber);
+void TestGraphic::initDefaults(int32_t currentFontNumber) {
+    ImageItem::initDefaults(currentFontNumber);
     FontBased = false;
-    SetWidth(20);
-    SetHeight(20);
+    setWidth(20);
+    setHeight(20);
 }
 
-int FakeEnvironment::EditItem(ImageItem& item, int itemNumber) {
+int FakeEnvironment::editItem(ImageItem& item, int itemNumber) {
     editedNumbers.push_back(itemNumber);
     return edit ? edit(item) : EditAccepted;
 }
 
-ImageItem* FakeEnvironment::PickFromLabelStructure() {
+ImageItem* FakeEnvironment::pickFromLabelStructure() {
     return nullptr;
 }
 
-ItemSnapshot snapshotOf(const ImagePList& items) {
+ItemSnapshot snapshotOf(const ItemList& items) {
     ItemSnapshot copies;
     for (int32_t i = 1; i <= items.Count(); ++i)
-        copies.push_back(items.At(i)->CloneItem());
+        copies.push_back(items.At(i)->cloneItem());
     return copies;
 }
 
-::testing::AssertionResult sameItems(const ItemSnapshot& expected, const ImagePList& items) {
+::testing::AssertionResult sameItems(const ItemSnapshot& expected, const ItemList& items) {
     if (int32_t(expected.size()) != items.Count())
         return ::testing::AssertionFailure()
                << items.Count() << " items instead of " << expected.size();
@@ -40,12 +40,12 @@ ItemSnapshot snapshotOf(const ImagePList& items) {
         const ImageItem& have = *items.At(i);
         const bool same = std::string(want.ClassName()) == have.ClassName() && want.IsEqual(have) &&
                           want.FontNumber == have.FontNumber &&
-                          want.GetWidth() == have.GetWidth() &&
-                          want.GetHeight() == have.GetHeight();
+                          want.getWidth() == have.getWidth() &&
+                          want.getHeight() == have.getHeight();
         if (!same)
             return ::testing::AssertionFailure()
-                   << "item " << i << " differs: at " << have.GetX() << "," << have.GetY()
-                   << " instead of " << want.GetX() << "," << want.GetY();
+                   << "item " << i << " differs: at " << have.getX() << "," << have.getY()
+                   << " instead of " << want.getX() << "," << want.getY();
     }
     return ::testing::AssertionSuccess();
 }
@@ -55,36 +55,36 @@ EditorTest::EditorTest() {
 }
 
 void EditorTest::zoom(double factor) {
-    editor.SetPictureSize({int(std::lround(editor.ImageWidth() * factor)),
+    editor.setPictureSize({int(std::lround(editor.ImageWidth() * factor)),
                            int(std::lround(editor.ImageHeight() * factor))});
 }
 
 ImageItem& EditorTest::addText(int x, int y, int rotation, const char* text) {
     std::unique_ptr<ImageItem> item = textItemAt(SansFont, x, y, rotation, text);
     ImageItem& added = *item;
-    editor.InsertItem(editor.Items().Count() + 1, std::move(item));
-    editor.RefreshImage();
+    editor.insertItem(editor.items().Count() + 1, std::move(item));
+    editor.refreshImage();
     return added;
 }
 
 ImageItem& EditorTest::addGraphic(int x, int y, int width, int height) {
-    std::unique_ptr<TestGraphic> item = ImageItem::CreateNew<TestGraphic>(SansFont);
+    std::unique_ptr<TestGraphic> item = ImageItem::createNew<TestGraphic>(SansFont);
     item->SetPosition({x, y});
-    item->SetWidth(width);
-    item->SetHeight(height);
+    item->setWidth(width);
+    item->setHeight(height);
     ImageItem& added = *item;
-    editor.InsertItem(editor.Items().Count() + 1, std::move(item));
-    editor.RefreshImage();
+    editor.insertItem(editor.items().Count() + 1, std::move(item));
+    editor.refreshImage();
     return added;
 }
 
-void EditorTest::click(MState& state, Qt::MouseButton button, QPoint at) {
-    state.MouseDown(button, Qt::NoModifier, at.x(), at.y());
-    state.MouseUp(button, Qt::NoModifier, at.x(), at.y());
+void EditorTest::click(EditorState& state, Qt::MouseButton button, QPoint at) {
+    state.mouseDown(button, Qt::NoModifier, at.x(), at.y());
+    state.mouseUp(button, Qt::NoModifier, at.x(), at.y());
 }
 
-void EditorTest::drag(MState& state, QPoint from, QPoint to) {
-    state.MouseDown(Qt::LeftButton, Qt::NoModifier, from.x(), from.y());
-    state.MouseMove(Qt::NoModifier, to.x(), to.y());
-    state.MouseUp(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
+void EditorTest::drag(EditorState& state, QPoint from, QPoint to) {
+    state.mouseDown(Qt::LeftButton, Qt::NoModifier, from.x(), from.y());
+    state.mouseMove(Qt::NoModifier, to.x(), to.y());
+    state.mouseUp(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
 }

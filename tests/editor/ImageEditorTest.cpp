@@ -2,8 +2,8 @@
 // in, the clipboard, and undo and redo of every kind of edit.
 #include "EditorTestSupport.h"
 
-#include "editor/MSelectStates.h"
-#include "items/TextItems.h"
+#include "editor/SelectState.h"
+#include "items/TextItem.h"
 
 namespace {
 
@@ -14,12 +14,12 @@ TEST_F(EditorTest, PullingBringsAnItemInsideFromEverySideAtEveryZoom) {
             for (const QPoint at : {QPoint(10, 150), QPoint(4095, 150), QPoint(2000, 20),
                                     QPoint(2000, 350), QPoint(4095, 350)}) {
                 ImageItem& item = addText(at.x(), at.y(), rotation);
-                EXPECT_FALSE(editor.IsInsideArea(item));
-                editor.PullIntoArea(item);
-                EXPECT_TRUE(editor.IsInsideArea(item))
+                EXPECT_FALSE(editor.isInsideArea(item));
+                editor.pullIntoArea(item);
+                EXPECT_TRUE(editor.isInsideArea(item))
                     << "zoom " << factor << " rotation " << rotation << " from " << at.x() << ","
                     << at.y();
-                editor.TakeItem(item);
+                editor.takeItem(item);
             }
         }
     }
@@ -30,69 +30,69 @@ TEST_F(EditorTest, PastedTextStartsWithItsCapitalsAtTheAreaCornerInEveryRotation
         zoom(factor);
         for (int rotation = 0; rotation < 4; ++rotation) {
             ImageItem& original = addText(1000, 200, rotation, "TURN");
-            editor.Select(&original);
-            editor.Copy();
-            ASSERT_TRUE(editor.Paste());
-            ImageItem& pasted = *editor.Items().At(editor.Items().Count());
-            const EdgeRect box = pasted.CapitalInkBox(editor.Display());
+            editor.select(&original);
+            editor.copy();
+            ASSERT_TRUE(editor.paste());
+            ImageItem& pasted = *editor.items().At(editor.items().Count());
+            const EdgeRect box = pasted.capitalInkBox(editor.display());
             // Exact at 100 %; a dot may go to rounding at other zooms.
-            const QPoint corner = editor.ScreenToImage({box.Left, box.Top}) - QPoint(55, 55);
+            const QPoint corner = editor.screenToImage({box.Left, box.Top}) - QPoint(55, 55);
             EXPECT_LE(corner.manhattanLength(), factor == 1.0 ? 0 : 1)
                 << "rotation " << rotation << " zoom " << factor;
-            EXPECT_TRUE(editor.IsInsideArea(pasted));
+            EXPECT_TRUE(editor.isInsideArea(pasted));
         }
     }
 }
 
 TEST_F(EditorTest, ANudgeOutOfTheAreaIsRefused) {
     ImageItem& box = addGraphic(4030, 100, 20, 20);
-    editor.Select(&box);
+    editor.select(&box);
     EXPECT_FALSE(editor.Nudge(1, 0));
-    EXPECT_EQ(box.GetX(), 4030);
-    EXPECT_EQ(editor.UndoStack().count(), 0);
+    EXPECT_EQ(box.getX(), 4030);
+    EXPECT_EQ(editor.undoStack().count(), 0);
 }
 
 TEST_F(EditorTest, TheHistoryKeepsTheLastHundredSteps) {
     ImageItem& first = addText(1000, 200);
     ImageItem& second = addText(2000, 200);
     for (int i = 0; i <= ImageEditor::UndoLimit; ++i) { // alternating: no two merge
-        editor.Select(i % 2 ? &second : &first);
+        editor.select(i % 2 ? &second : &first);
         ASSERT_TRUE(editor.Nudge(1, 0));
     }
-    EXPECT_EQ(editor.UndoStack().count(), ImageEditor::UndoLimit);
-    while (editor.UndoStack().canUndo())
-        editor.UndoStack().undo();
-    EXPECT_EQ(first.GetX(), 1001); // the oldest step is gone
-    EXPECT_EQ(second.GetX(), 2000);
-    EXPECT_TRUE(editor.Modified());
+    EXPECT_EQ(editor.undoStack().count(), ImageEditor::UndoLimit);
+    while (editor.undoStack().canUndo())
+        editor.undoStack().undo();
+    EXPECT_EQ(first.getX(), 1001); // the oldest step is gone
+    EXPECT_EQ(second.getX(), 2000);
+    EXPECT_TRUE(editor.modified());
 }
 
 TEST_F(EditorTest, AnAreaByNumbersMustLieWithinTheImageAndHoldEveryItem) {
     addText(1000, 200);
-    EXPECT_FALSE(editor.DefineArea({0, 0, 4101, 356}));
-    EXPECT_FALSE(editor.DefineArea({500, 0, 450, 356})); // a negative width
+    EXPECT_FALSE(editor.defineArea({0, 0, 4101, 356}));
+    EXPECT_FALSE(editor.defineArea({500, 0, 450, 356})); // a negative width
     EXPECT_EQ(prompter.texts(), QStringList(2, "Error - restricted area too large"));
-    EXPECT_FALSE(editor.DefineArea({0, 0, 900, 356}));
+    EXPECT_FALSE(editor.defineArea({0, 0, 900, 356}));
     EXPECT_EQ(prompter.texts().last(), "Error - there would be objects outside the area.");
-    EXPECT_EQ(editor.Display().AreaRect(), (DotRect{0, 0, 4100, 356}));
-    EXPECT_TRUE(editor.DefineArea({800, 10, 2000, 300}));
-    EXPECT_EQ(editor.Display().AreaRect(), (DotRect{800, 10, 2000, 300}));
+    EXPECT_EQ(editor.display().AreaRect(), (DotRect{0, 0, 4100, 356}));
+    EXPECT_TRUE(editor.defineArea({800, 10, 2000, 300}));
+    EXPECT_EQ(editor.display().AreaRect(), (DotRect{800, 10, 2000, 300}));
 }
 
 TEST_F(EditorTest, ANewOrLoadedImageStartsWithoutHistoryClipboardOrSelection) {
     ImageItem& item = addText(1000, 200);
-    editor.Select(&item);
-    editor.Copy();
+    editor.select(&item);
+    editor.copy();
     editor.Nudge(5, 0);
-    ImagePList loaded;
+    ItemList loaded;
     loaded.Append(textItemAt(SansFont, 300, 150, 0, "A"));
     const ItemSnapshot expected = snapshotOf(loaded);
-    editor.ReplaceImage(loaded);
-    EXPECT_TRUE(sameItems(expected, editor.Items()));
-    EXPECT_EQ(editor.SelectedItem(), nullptr);
-    EXPECT_EQ(editor.ClipboardItem(), nullptr);
-    EXPECT_EQ(editor.UndoStack().count(), 0);
-    EXPECT_FALSE(editor.Modified());
+    editor.replaceImage(loaded);
+    EXPECT_TRUE(sameItems(expected, editor.items()));
+    EXPECT_EQ(editor.selectedItem(), nullptr);
+    EXPECT_EQ(editor.clipboardItem(), nullptr);
+    EXPECT_EQ(editor.undoStack().count(), 0);
+    EXPECT_FALSE(editor.modified());
 }
 
 // One kind of edit, made on an image of three text items, the second
@@ -108,44 +108,44 @@ TEST_P(UndoTest, UndoAndRedoRestoreTheExactItemList) {
     addText(300, 150, 0, "ONE");
     ImageItem& selected = addText(1200, 200, 1, "TWO");
     addText(2500, 120, 3, "THREE");
-    ASSERT_TRUE(editor.AllItemsInside(editor.Display().AreaRect()));
-    editor.Select(&selected);
-    const ItemSnapshot before = snapshotOf(editor.Items());
-    const DotRect areaBefore = editor.Display().AreaRect();
+    ASSERT_TRUE(editor.allItemsInside(editor.display().AreaRect()));
+    editor.select(&selected);
+    const ItemSnapshot before = snapshotOf(editor.items());
+    const DotRect areaBefore = editor.display().AreaRect();
 
     GetParam().make(editor, env);
-    const ItemSnapshot after = snapshotOf(editor.Items());
-    const DotRect areaAfter = editor.Display().AreaRect();
-    ASSERT_TRUE(editor.Modified());
-    ASSERT_EQ(editor.UndoStack().count(), 1);
+    const ItemSnapshot after = snapshotOf(editor.items());
+    const DotRect areaAfter = editor.display().AreaRect();
+    ASSERT_TRUE(editor.modified());
+    ASSERT_EQ(editor.undoStack().count(), 1);
 
-    editor.UndoStack().undo();
-    EXPECT_TRUE(sameItems(before, editor.Items()));
-    EXPECT_EQ(editor.Display().AreaRect(), areaBefore);
-    EXPECT_FALSE(editor.Modified());
-    editor.UndoStack().redo();
-    EXPECT_TRUE(sameItems(after, editor.Items()));
-    EXPECT_EQ(editor.Display().AreaRect(), areaAfter);
-    EXPECT_TRUE(editor.Modified());
-    editor.UndoStack().undo();
-    EXPECT_TRUE(sameItems(before, editor.Items()));
+    editor.undoStack().undo();
+    EXPECT_TRUE(sameItems(before, editor.items()));
+    EXPECT_EQ(editor.display().AreaRect(), areaBefore);
+    EXPECT_FALSE(editor.modified());
+    editor.undoStack().redo();
+    EXPECT_TRUE(sameItems(after, editor.items()));
+    EXPECT_EQ(editor.display().AreaRect(), areaAfter);
+    EXPECT_TRUE(editor.modified());
+    editor.undoStack().undo();
+    EXPECT_TRUE(sameItems(before, editor.items()));
 }
 
 void dragSelected(ImageEditor& editor, EditorEnvironment& env) {
-    const EdgeRect r = editor.SelectedItem()->GetScreenRect(editor.Display());
-    MSelectState state(env);
-    state.MouseDown(Qt::LeftButton, Qt::NoModifier, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    const EdgeRect r = editor.selectedItem()->getScreenRect(editor.display());
+    SelectState state(env);
+    state.mouseDown(Qt::LeftButton, Qt::NoModifier, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
     for (int x = 1200; x <= 1230; x += 10)
-        state.MouseMove(Qt::NoModifier, x, 180);
-    state.MouseUp(Qt::LeftButton, Qt::NoModifier, 1230, 180);
+        state.mouseMove(Qt::NoModifier, x, 180);
+    state.mouseUp(Qt::LeftButton, Qt::NoModifier, 1230, 180);
 }
 
 void changeProperties(ImageEditor& editor, EditorEnvironment&) {
-    ImageItem& item = *editor.SelectedItem();
-    const std::unique_ptr<ImageItem> before = item.CloneItem();
+    ImageItem& item = *editor.selectedItem();
+    const std::unique_ptr<ImageItem> before = item.cloneItem();
     item.Rotation = 0;
     static_cast<TextItem&>(item).Text = "CHANGED";
-    ASSERT_TRUE(editor.CommitItemChange(item, *before, QStringLiteral("Properties")));
+    ASSERT_TRUE(editor.commitItemChange(item, *before, QStringLiteral("Properties")));
 }
 
 using Env = EditorEnvironment;
@@ -154,19 +154,19 @@ INSTANTIATE_TEST_SUITE_P(
     EveryEdit, UndoTest,
     ::testing::Values(
         Edit{"Place",
-             [](ImageEditor& e, Env&) { e.PlaceItem(textItemAt(BoldFont, 1800, 200, 0, "NEW")); }},
+             [](ImageEditor& e, Env&) { e.placeItem(textItemAt(BoldFont, 1800, 200, 0, "NEW")); }},
         Edit{"Drag", dragSelected}, Edit{"Nudge", [](ImageEditor& e, Env&) { e.Nudge(0, 40); }},
-        Edit{"Properties", changeProperties}, Edit{"Cut", [](ImageEditor& e, Env&) { e.Cut(); }},
+        Edit{"Properties", changeProperties}, Edit{"Cut", [](ImageEditor& e, Env&) { e.cut(); }},
         Edit{"Paste",
              [](ImageEditor& e, Env&) {
-                 e.Copy();
-                 e.Paste();
+                 e.copy();
+                 e.paste();
              }},
-        Edit{"Justify", [](ImageEditor& e, Env&) { e.SetJustification(3); }},
-        Edit{"Font", [](ImageEditor& e, Env&) { e.SetFontNumber(SerifFont); }},
+        Edit{"Justify", [](ImageEditor& e, Env&) { e.setJustification(3); }},
+        Edit{"Font", [](ImageEditor& e, Env&) { e.setFontNumber(SerifFont); }},
         Edit{"Area",
              [](ImageEditor& e, Env&) {
-                 e.DefineArea({100, 0, 3900, 356});
+                 e.defineArea({100, 0, 3900, 356});
              }}),
     [](const ::testing::TestParamInfo<Edit>& info) { return std::string(info.param.name); });
 

@@ -1,6 +1,6 @@
 #include "editor/ui/ItemListDialog.h"
 #include "DialogHarness.h"
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "document/ItemTypeNames.h"
 
 #include <QToolButton>
@@ -12,9 +12,9 @@ namespace {
 class DateLikeItem : public Persistent<DateLikeItem, ImageItem> {
 public:
     static constexpr auto RecordName = "DateLikeItem";
-    uint8_t GetTypeCode() const override { return 0x02; }
-    QString GetKindName(const ItemTypeNames&) const override { return QStringLiteral("Date"); }
-    std::string GetDataText() const override { return "31/12"; }
+    uint8_t getTypeCode() const override { return 0x02; }
+    QString getKindName(const ItemTypeNames&) const override { return QStringLiteral("Date"); }
+    std::string getDataText() const override { return "31/12"; }
 };
 
 QStringList listed(const QDialog& dialog) {
@@ -29,7 +29,7 @@ QStringList listed(const QDialog& dialog) {
 
 TEST(ItemListDialog, KindButtonsFilterTheListedItems) {
     DialogHarness h;
-    ImagePList items;
+    ItemList items;
     items.Append(textItemAt(SansFont, 60, 60, 0, "AB"));
     items.Append(std::make_unique<DateLikeItem>());
     items.Append(textItemAt(SansFont, 70, 70, 0, "CD"));

@@ -1,6 +1,6 @@
 #include "items/ui/ItemPropertiesDialog.h"
 #include "DialogHarness.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "items/ui/ItemPropertiesDialog.h"
 #include "texts/SettingsFile.h"
 #include "widgets/RadioGroup.h"
@@ -18,7 +18,7 @@ struct ItemPropertiesDialogTest : ::testing::Test {
 
     int edit(ScriptedPrompter::DialogScript s) {
         h.prompter.dialogScripts.push_back(std::move(s));
-        return form.EditItem(*item, h.render.display, 1);
+        return form.editItem(*item, h.render.display, 1);
     }
 };
 
@@ -40,8 +40,8 @@ TEST_F(ItemPropertiesDialogTest, ShowsThePositionWithoutTheMarginAndLimitsWhatIs
         click(d, "OKBtn");
         EXPECT_EQ(h.prompter.beeps, 1);
     }));
-    EXPECT_EQ(form.EditItem(*item, h.render.display, 3), QDialog::Accepted);
-    EXPECT_EQ(item->GetPosition(), QPoint(50, 50 + 128));
+    EXPECT_EQ(form.editItem(*item, h.render.display, 3), QDialog::Accepted);
+    EXPECT_EQ(item->getPosition(), QPoint(50, 50 + 128));
 }
 
 // The first model prints 448 dpi along the print (X) and 202 across (Y).
@@ -68,8 +68,8 @@ TEST(ItemPropertiesDialog, PositionsInMillimetresOnEachAxisAsTheUserTypesThem) {
         SCOPED_TRACE(std::string(c.field) + " '" + c.typed + "'");
         DialogHarness h(0);
         h.folders.writeIni(QByteArray("[LangForm]\nLanguage=") + QByteArray::number(c.language));
-        TNEBRAData data(SettingsFile::open().get());
-        data.SetDisplayUnits(TNEBRAData::Millimetres);
+        DataStore data(SettingsFile::open().get());
+        data.setDisplayUnits(DataStore::Millimetres);
         ItemPropertiesDialog form(h.prompter, data, h.render.fonts);
         auto item = textItemAt(SansFont, 50 + 224, 50 + 124);
         h.prompter.dialogScripts.push_back(modalScript([&c](QDialog& d) {
@@ -86,8 +86,8 @@ TEST(ItemPropertiesDialog, PositionsInMillimetresOnEachAxisAsTheUserTypesThem) {
             EXPECT_EQ(edit->text(), c.afterLeaving);
             click(d, "OKBtn");
         }));
-        EXPECT_EQ(form.EditItem(*item, h.render.display, 1), QDialog::Accepted);
-        EXPECT_EQ(item->GetPosition(), QPoint(50, 50) + c.position);
+        EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
+        EXPECT_EQ(item->getPosition(), QPoint(50, 50) + c.position);
         EXPECT_EQ(h.prompter.beeps, 0);
     }
 }

@@ -2,11 +2,11 @@
 // clicks and drags on the picture, keys, and the dialogs they open.
 #include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
-#include "editor/MSelectStates.h"
+#include "document/DataStore.h"
+#include "editor/SelectState.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
@@ -46,23 +46,23 @@ protected:
         image = window->findChild<ImageWidget*>("ClientImage");
         ASSERT_NE(image, nullptr);
     }
-    ImageEditor& editor() { return window->surface().Editor(); }
+    ImageEditor& editor() { return window->surface().editor(); }
     QString panel(int i) const {
         return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
     }
     // A text item put into the image as an opened file would.
     ImageItem& addText(QPoint at) {
-        auto item = ImageItem::CreateNew<TextItem>(1);
+        auto item = ImageItem::createNew<TextItem>(1);
         item->Text = "HEH";
         item->SetPosition(at);
         ImageItem& added = *item;
-        editor().InsertItem(editor().Items().Count() + 1, std::move(item));
-        editor().RefreshImage();
+        editor().insertItem(editor().items().Count() + 1, std::move(item));
+        editor().refreshImage();
         return added;
     }
     // A pixel of the picture well inside an item.
     QPoint grip(ImageItem& item) {
-        const EdgeRect r = item.GetScreenRect(editor().Display());
+        const EdgeRect r = item.getScreenRect(editor().display());
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -101,11 +101,11 @@ TEST_F(MainWindowEditTest, ATextItemIsPlacedByAClickAndItsDialog) {
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
 
     EXPECT_EQ(prompter.dialogsRun, QStringList{"TxtIPropEdForm"});
-    ASSERT_EQ(editor().Items().Count(), 1);
-    const auto& placed = static_cast<const TextItem&>(*editor().Items().At(1));
+    ASSERT_EQ(editor().items().Count(), 1);
+    const auto& placed = static_cast<const TextItem&>(*editor().items().At(1));
     EXPECT_EQ(placed.Text, "HELLO");
-    EXPECT_EQ(placed.GetPosition(), QPoint(400, 200));
-    EXPECT_TRUE(window->Modified());
+    EXPECT_EQ(placed.getPosition(), QPoint(400, 200));
+    EXPECT_TRUE(window->modified());
     EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked()); // one item per click
     EXPECT_EQ(panel(0), "X: 350");
 }
@@ -127,29 +127,29 @@ TEST_F(MainWindowEditTest, ZoomStopsAtTwoHundredAndFiftyPercent) {
 TEST_F(MainWindowEditTest, DeleteCutsTheSelectedItemAndDoesNothingWithoutOne) {
     ImageItem& item = addText({300, 200});
     key(Qt::Key_Delete);
-    EXPECT_EQ(editor().Items().Count(), 1);
+    EXPECT_EQ(editor().items().Count(), 1);
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
     key(Qt::Key_Delete);
-    EXPECT_EQ(editor().Items().Count(), 0);
+    EXPECT_EQ(editor().items().Count(), 0);
     EXPECT_TRUE(window->action("EditMenuPaste")->isEnabled());
 
     key(Qt::Key_V, Qt::ControlModifier);
     key(Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(editor().Items().Count(), 2);
-    EXPECT_EQ(editor().Items().At(1)->GetPosition(), editor().Items().At(2)->GetPosition());
+    ASSERT_EQ(editor().items().Count(), 2);
+    EXPECT_EQ(editor().items().At(1)->getPosition(), editor().items().At(2)->getPosition());
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_EQ(editor().Items().Count(), 1);
-    EXPECT_EQ(editor().Items().At(1)->GetPosition(), QPoint(300, 200));
-    EXPECT_FALSE(window->Modified());
+    ASSERT_EQ(editor().items().Count(), 1);
+    EXPECT_EQ(editor().items().At(1)->getPosition(), QPoint(300, 200));
+    EXPECT_FALSE(window->modified());
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(editor().Items().Count(), 0);
+    EXPECT_EQ(editor().items().Count(), 0);
 }
 
 TEST_F(MainWindowEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
-    data->SetPitch(8);
-    data->SetSnapOn(true);
+    data->setPitch(8);
+    data->setSnapOn(true);
     ImageItem& item = addText({300, 200});
     QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, grip(item));
     ASSERT_FALSE(pointer.empty());
@@ -157,10 +157,10 @@ TEST_F(MainWindowEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
     QTest::mouseMove(image, QPoint(61, 163));
     EXPECT_EQ(panel(0), "X: 8"); // snapped while dragging
     QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, QPoint(61, 163));
-    EXPECT_EQ(item.GetPosition(), QPoint(58, 162));
-    EXPECT_EQ(editor().UndoStack().count(), 1);
+    EXPECT_EQ(item.getPosition(), QPoint(58, 162));
+    EXPECT_EQ(editor().undoStack().count(), 1);
     window->action("EditMenuUndo")->trigger();
-    EXPECT_EQ(item.GetPosition(), QPoint(300, 200));
+    EXPECT_EQ(item.getPosition(), QPoint(300, 200));
 }
 
 TEST_F(MainWindowEditTest, ArrowNudgesOfOneItemUndoAndRedoAsOneStep) {
@@ -169,15 +169,15 @@ TEST_F(MainWindowEditTest, ArrowNudgesOfOneItemUndoAndRedoAsOneStep) {
     for (int i = 0; i < 5; ++i)
         key(Qt::Key_Right);
     key(Qt::Key_Down);
-    EXPECT_EQ(item.GetPosition(), QPoint(305, 201));
-    EXPECT_EQ(editor().UndoStack().count(), 1);
+    EXPECT_EQ(item.getPosition(), QPoint(305, 201));
+    EXPECT_EQ(editor().undoStack().count(), 1);
 
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(item.GetPosition(), QPoint(300, 200));
-    EXPECT_FALSE(window->Modified());
+    EXPECT_EQ(item.getPosition(), QPoint(300, 200));
+    EXPECT_FALSE(window->modified());
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(item.GetPosition(), QPoint(305, 201));
-    EXPECT_EQ(editor().UndoStack().count(), 1);
+    EXPECT_EQ(item.getPosition(), QPoint(305, 201));
+    EXPECT_EQ(editor().undoStack().count(), 1);
 }
 
 // Each row: what happens between two pairs of nudges of the first item, how
@@ -212,10 +212,10 @@ TEST_P(NudgeInterruptionTest, DecidesWhetherTheNudgesAreOneStep) {
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(first));
     key(Qt::Key_Left);
     key(Qt::Key_Left);
-    EXPECT_EQ(editor().UndoStack().count(), GetParam().steps);
+    EXPECT_EQ(editor().undoStack().count(), GetParam().steps);
 
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(first.GetPosition(), GetParam().afterUndo);
+    EXPECT_EQ(first.getPosition(), GetParam().afterUndo);
 }
 
 void selectAndNudgeUp(NudgeInterruptionTest& t, ImageItem& second) {
@@ -273,8 +273,8 @@ TEST_F(MainWindowEditTest, FontBoxesAndJustificationFollowTheItemThroughUndoAndR
         click(d, "OKBtn");
     }));
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
-    ASSERT_EQ(editor().Items().Count(), 2);
-    EXPECT_EQ(editor().Items().At(2)->FontNumber, 1);
+    ASSERT_EQ(editor().items().Count(), 2);
+    EXPECT_EQ(editor().items().At(2)->FontNumber, 1);
 }
 
 // The item's dialog and the limit message run inside the press on the
@@ -285,12 +285,12 @@ TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
     window->action("ItemMenuTextItem")->trigger();
     QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
     EXPECT_TRUE(user.allStepsTaken());
-    ASSERT_EQ(editor().Items().Count(), 1);
+    ASSERT_EQ(editor().items().Count(), 1);
     EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked());
-    EXPECT_NE(dynamic_cast<MSelectState*>(&window->surface().State()), nullptr);
+    EXPECT_NE(dynamic_cast<SelectState*>(&window->surface().State()), nullptr);
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
     EXPECT_EQ(user.unexpected, 0);
-    EXPECT_EQ(editor().Items().Count(), 1);
+    EXPECT_EQ(editor().items().Count(), 1);
 
     addText({2000, 200});
     addText({2500, 200}); // the limit of three
@@ -306,7 +306,7 @@ TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(3500, 200));
     EXPECT_EQ(user.unexpected, 0);
     EXPECT_EQ(user.met.size(), 2);
-    EXPECT_EQ(editor().Items().Count(), 3);
+    EXPECT_EQ(editor().items().Count(), 3);
 }
 
 } // namespace

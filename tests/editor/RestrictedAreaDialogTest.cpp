@@ -26,12 +26,12 @@ QLineEdit* field(const QDialog& dialog, const char* name) {
 TEST(RestrictedAreaDialog, FieldsLeftAsShownKeepTheirExactValues) {
     DialogHarness h;
     h.folders.writeIni("[SelectPrinter]\nPrinterDPI400=20000\n");
-    TNEBRAData data(SettingsFile::open().get());
+    DataStore data(SettingsFile::open().get());
     data.printers().setSelectedIndex(1);
-    data.SetDisplayUnits(TNEBRAData::Inches);
+    data.setDisplayUnits(DataStore::Inches);
     RestrictedAreaDialog form(nullptr);
     h.prompter.dialogScripts.push_back(script([&data](QDialog& d) {
-        EXPECT_EQ(data.TextToDots(field(d, "WEdit")->text(), 20000), 1000);
+        EXPECT_EQ(data.textToDots(field(d, "WEdit")->text(), 20000), 1000);
         click(d, "OKButton");
     }));
     EXPECT_EQ(form.execute(h.prompter, data, kArea), kArea);
@@ -52,7 +52,7 @@ TEST_F(RestrictedAreaDialogTest, AFieldThatIsNotALengthIsReportedAndTheDialogSta
 // X and W convert at the 448 dpi along the print, Y and H at the 202 across
 // it; a comma types decimals as well as a point.
 TEST_F(RestrictedAreaDialogTest, EachAxisConvertsAtItsOwnResolution) {
-    h.data.SetDisplayUnits(TNEBRAData::Millimetres);
+    h.data.setDisplayUnits(DataStore::Millimetres);
     h.prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
         EXPECT_EQ(field(d, "XEdit")->text(), ".170");
         EXPECT_EQ(field(d, "YEdit")->text(), ".880");

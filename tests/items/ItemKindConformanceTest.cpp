@@ -60,21 +60,21 @@ TEST_P(ItemKindConformance, EntryMatchesItsClass) {
     const std::unique_ptr<ImageItem> blank = kind.makeBlank();
     EXPECT_EQ(typeid(*blank), typeid(*sample));
     EXPECT_STREQ(blank->ClassName(), kind.recordName);
-    EXPECT_EQ(blank->GetTypeCode(), kind.typeCode);
-    EXPECT_EQ(ImageItem::TypeCodes[size_t(ImageItem::TypeIndexOf(kind.typeCode))], kind.typeCode);
+    EXPECT_EQ(blank->getTypeCode(), kind.typeCode);
+    EXPECT_EQ(ImageItem::TypeCodes[size_t(ImageItem::typeIndexOf(kind.typeCode))], kind.typeCode);
     EXPECT_EQ(findItemKind(kind.typeCode), &kind);
     // The image counts its graphics by their type code.
     EXPECT_EQ(kind.limitClass == ItemLimitClass::Graphics,
               kind.typeCode == ImageItem::GraphicTypeCode);
     EXPECT_EQ(imageFileRegistry().RegisteredName(*blank), kind.recordName);
-    const std::unique_ptr<ImageItem> created = blank->Create(SansFont);
+    const std::unique_ptr<ImageItem> created = blank->create(SansFont);
     EXPECT_EQ(typeid(*created), typeid(*blank));
 }
 
 TEST_P(ItemKindConformance, HasACaptionAnIconAndCommandKeys) {
     loadIcons();
     EXPECT_FALSE(kind.caption(ItemTypeNames()).isEmpty());
-    EXPECT_EQ(kind.caption(ItemTypeNames()), sample->GetKindName(ItemTypeNames()));
+    EXPECT_EQ(kind.caption(ItemTypeNames()), sample->getKindName(ItemTypeNames()));
     EXPECT_TRUE(QFile::exists(kind.iconPath())) << kind.iconPath().toStdString();
     for (const char* key : {kind.actionKey, kind.hintKey, kind.listButtonName})
         EXPECT_NE(std::string(key), "");
@@ -99,7 +99,7 @@ TEST_P(ItemKindConformance, StoreThenLoadGivesAnEqualItem) {
 }
 
 TEST_P(ItemKindConformance, CloneAndAssignmentKeepEveryStoredByte) {
-    EXPECT_EQ(stored(*sample->CloneItem()), record);
+    EXPECT_EQ(stored(*sample->cloneItem()), record);
     const std::unique_ptr<ImageItem> assigned = kind.makeBlank();
     assigned->Assign(*sample);
     EXPECT_EQ(stored(*assigned), record);
@@ -112,7 +112,7 @@ TEST_P(ItemKindConformance, JsonRoundTripsByteForByte) {
     kind.json.fromJson(reader, built);
     reader.Finish();
     EXPECT_EQ(built.bytes(), record);
-    EXPECT_NE(itemJsonConverters().Find(kind.recordName), nullptr);
+    EXPECT_NE(itemJsonConverters().find(kind.recordName), nullptr);
 }
 
 TEST_P(ItemKindConformance, EveryTruncatedRecordIsRefusedWithAMessage) {
@@ -164,7 +164,7 @@ TEST_P(ItemKindConformance, HasADialogThatEditsItsItems) {
     const std::unique_ptr<ItemPropertiesDialog> dialog =
         dialogKind->makeDialog(h.prompter, h.data, h.render.fonts, h.messages, nullptr);
     h.prompter.dialogScripts.push_back(script([](QDialog& d) { click(d, "OKBtn"); }));
-    EXPECT_EQ(dialog->EditItem(*sample, h.render.display, 1), QDialog::Accepted);
+    EXPECT_EQ(dialog->editItem(*sample, h.render.display, 1), QDialog::Accepted);
     EXPECT_EQ(stored(*sample), record);
 }
 
@@ -173,7 +173,7 @@ TEST_P(ItemKindConformance, HasADialogThatEditsItsItems) {
 TEST(ItemKindList, IsInTypeIndexOrder) {
     int previous = -1;
     for (const ItemKind* kind : itemKinds()) {
-        const int index = ImageItem::TypeIndexOf(kind->typeCode);
+        const int index = ImageItem::typeIndexOf(kind->typeCode);
         EXPECT_GT(index, previous) << kind->recordName;
         previous = index;
     }
@@ -187,10 +187,10 @@ class ItemKindPlacing : public EditorTest, public ::testing::WithParamInterface<
 TEST_P(ItemKindPlacing, PlacesANewItemOfTheKindAtTheClick) {
     PlaceItemState state(env, *GetParam());
     click(state, Qt::LeftButton, {1000, 200});
-    ASSERT_EQ(editor.Items().Count(), 1);
-    const ImageItem& placed = *editor.Items().At(1);
+    ASSERT_EQ(editor.items().Count(), 1);
+    const ImageItem& placed = *editor.items().At(1);
     EXPECT_STREQ(placed.ClassName(), GetParam()->recordName);
-    EXPECT_EQ(placed.GetPosition(), QPoint(1000, 200));
+    EXPECT_EQ(placed.getPosition(), QPoint(1000, 200));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, ItemKindPlacing,

@@ -1,6 +1,6 @@
 #include "items/ui/TextItemDialog.h"
 #include "DialogHarness.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 #include "texts/Messages.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@ struct TextItemDialogTest : ::testing::Test {
     std::unique_ptr<TextItem> item = textItem("HELLO", 2);
 
     static std::unique_ptr<TextItem> textItem(const char* text, int maxChars) {
-        auto t = ImageItem::CreateNew<TextItem>(SansFont);
+        auto t = ImageItem::createNew<TextItem>(SansFont);
         t->SetPosition({60, 60});
         t->Text = text;
         t->MaxChars = maxChars;
@@ -22,7 +22,7 @@ struct TextItemDialogTest : ::testing::Test {
     }
     template <typename Body> int edit(Body body) {
         h.prompter.dialogScripts.push_back(script(body));
-        return form.EditItem(*item, h.render.display, 1);
+        return form.editItem(*item, h.render.display, 1);
     }
 };
 
@@ -115,7 +115,7 @@ TEST_F(TextItemDialogTest, TextsAreWindows1252AndOnlyCharactersOutsideItAreRefus
         typeInto(field(d, "TextEdit"), QString::fromUtf8("Ä „5“ – € …"));
         click(d, "OKBtn");
     }));
-    EXPECT_EQ(form.EditItem(*item, h.render.display, 1), QDialog::Accepted);
+    EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
     EXPECT_EQ(item->Text, "\xC4 \x84"
                           "5\x93 \x96 \x80 \x85");
 }

@@ -1,6 +1,6 @@
+#include "items/TextItem.h"
 #include "RenderHarness.h"
 #include "items/ItemClasses.h"
-#include "items/TextItems.h"
 #include "persist/ClassRegistry.h"
 #include "persist/TMemoryStream.h"
 
@@ -68,7 +68,7 @@ TEST(TextItem, EqualityIsTextAndRequestBesidesThePlacement) {
 TEST(TextItem, OrderHoldsOnlyWhenEveryComparedFieldIsOrdered) {
     const auto a = textItem("A", false, "", 2);
     const auto b = textItem("B", true, "", 2);
-    b->SetPosition(a->GetPosition() + QPoint(1, 1));
+    b->SetPosition(a->getPosition() + QPoint(1, 1));
     b->Rotation = 2;
     b->Justification = 1;
     EXPECT_TRUE(a->IsLess(*b));
@@ -78,7 +78,7 @@ TEST(TextItem, OrderHoldsOnlyWhenEveryComparedFieldIsOrdered) {
     EXPECT_FALSE(a->IsLess(*b));
     // A bare item compares by placement only; a text item wants a text item.
     ImageItem bare;
-    bare.SetPosition(a->GetPosition());
+    bare.SetPosition(a->getPosition());
     bare.Rotation = a->Rotation;
     EXPECT_TRUE(bare.IsEqual(*a));
     EXPECT_FALSE(a->IsEqual(bare));

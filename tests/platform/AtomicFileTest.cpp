@@ -6,7 +6,7 @@
 #include "TestFolders.h"
 #include "comms/DownloadCompiler.h"
 #include "document/ImageFile.h"
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "persist/ClassRegistry.h"
 #include "persist/IDL.h"
 #include "platform/IniFile.h"
@@ -79,7 +79,7 @@ TEST(AtomicFile, EverySaveOnAFullDiskKeepsThePreviousFile) {
     QTemporaryDir dir;
     const QByteArray old = "[MainForm]\nWidth=700\n; the previous file, byte for byte\n";
     const ClassRegistry registry;
-    const ImagePList noItems;
+    const ItemList noItems;
 
     const struct {
         const char* saver;

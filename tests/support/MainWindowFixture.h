@@ -2,8 +2,8 @@
 
 #include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
+#include "document/DataStore.h"
 #include "document/ItemTypeNames.h"
-#include "document/wareHouse.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "printer/FontSetUnit.h"
@@ -26,7 +26,7 @@ protected:
     // The data store and an empty font set, from the settings file as it is
     // now (none when it does not exist).
     void makeModel() {
-        data = std::make_unique<TNEBRAData>(SettingsFile::open().get());
+        data = std::make_unique<DataStore>(SettingsFile::open().get());
         fonts = std::make_unique<TFontSet>(data->printers());
     }
     // The test faces, the same for every model, so that nothing depends on
@@ -62,7 +62,7 @@ protected:
     ScriptedPrompter prompter;
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
     ClassRegistry registry;
-    std::unique_ptr<TNEBRAData> data;
+    std::unique_ptr<DataStore> data;
     std::unique_ptr<TFontSet> fonts;
     // The built-in texts; a test loads them from its settings file when it
     // needs another language.

@@ -1,6 +1,6 @@
 #include "app/ui/GridDialog.h"
 
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "platform/Prompter.h"
 #include "texts/SettingsFile.h"
 #include "widgets/DialogButtons.h"
@@ -58,7 +58,7 @@ void GridDialog::readTexts(const IniFile* settings) {
     pitchError_ = text(settings, "PitchNotNumber", "\"%1\" is not a valid grid pitch.");
 }
 
-bool GridDialog::execute(Prompter& prompter, TNEBRAData& data) {
+bool GridDialog::execute(Prompter& prompter, DataStore& data) {
     showSettings(data);
     prompter_ = &prompter;
     data_ = &data;
@@ -70,11 +70,11 @@ bool GridDialog::execute(Prompter& prompter, TNEBRAData& data) {
     return accepted;
 }
 
-void GridDialog::showSettings(const TNEBRAData& data) {
-    pitchEdit_->setText(data.DotsToText(data.Pitch(), data.printers().PrinterDPI()));
-    unitLabel_->setText(data.UnitName());
-    snapToGrid_->setChecked(data.SnapOn());
-    displayGrid_->setChecked(data.GridOn());
+void GridDialog::showSettings(const DataStore& data) {
+    pitchEdit_->setText(data.dotsToText(data.pitch(), data.printers().PrinterDPI()));
+    unitLabel_->setText(data.unitName());
+    snapToGrid_->setChecked(data.snapOn());
+    displayGrid_->setChecked(data.gridOn());
 }
 
 void GridDialog::accept() {
@@ -87,18 +87,18 @@ void GridDialog::accept() {
     QDialog::accept();
 }
 
-std::optional<int> GridDialog::typedPitch(const TNEBRAData& data) const {
+std::optional<int> GridDialog::typedPitch(const DataStore& data) const {
     const QString pitchText = pitchEdit_->text();
     if (pitchText.trimmed().isEmpty())
         return std::nullopt;
-    return data.TextToDots(pitchText, data.printers().PrinterDPI());
+    return data.textToDots(pitchText, data.printers().PrinterDPI());
 }
 
-void GridDialog::apply(TNEBRAData& data) {
+void GridDialog::apply(DataStore& data) {
     const std::optional<int> pitch = typedPitch(data);
     if (!pitch)
         return;
-    data.SetPitch(*pitch);
-    data.SetGridOn(displayGrid_->isChecked());
-    data.SetSnapOn(snapToGrid_->isChecked());
+    data.setPitch(*pitch);
+    data.setGridOn(displayGrid_->isChecked());
+    data.setSnapOn(snapToGrid_->isChecked());
 }

@@ -10,7 +10,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TNEBRAData;
+class DataStore;
 
 // The grid dialog (component GridTForm): the grid pitch in the current
 // display unit, Snap To Grid and Display Grid. Created once; its texts are
@@ -25,20 +25,20 @@ public:
     // both check boxes; OK with an empty pitch changes nothing; a pitch that
     // is not a number is reported and the dialog stays open. True when closed
     // with OK, after which the grid is to be redrawn.
-    bool execute(Prompter& prompter, TNEBRAData& data);
+    bool execute(Prompter& prompter, DataStore& data);
 
     void accept() override;
 
 private:
     void readTexts(const IniFile* settings);
-    void showSettings(const TNEBRAData& data);
+    void showSettings(const DataStore& data);
     // The typed pitch in dots; nothing when the field is empty or not a
     // number.
-    std::optional<int> typedPitch(const TNEBRAData& data) const;
-    void apply(TNEBRAData& data);
+    std::optional<int> typedPitch(const DataStore& data) const;
+    void apply(DataStore& data);
 
     Prompter* prompter_ = nullptr; // while shown
-    TNEBRAData* data_ = nullptr;
+    DataStore* data_ = nullptr;
 
     QLabel* gridPitchLabel_;
     QLineEdit* pitchEdit_;

@@ -4,7 +4,7 @@
 #include "app/ui/LanguageDialog.h"
 #include "app/ui/UnitsDialog.h"
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ItemPropertyDialogs.h"
 #include "platform/Clock.h"
@@ -63,8 +63,8 @@ MainWindow::~MainWindow() {
     context_.data.showDiagnosticLabel = nullptr;
     // The image goes with the editing surface, after this window's own part
     // is gone; what it announces then is for nobody.
-    surface_->Editor().disconnect(this);
-    surface_->Editor().UndoStack().disconnect(this);
+    surface_->editor().disconnect(this);
+    surface_->editor().undoStack().disconnect(this);
 }
 
 void MainWindow::readSettings(const IniFile* settings) {
@@ -138,7 +138,7 @@ void MainWindow::minuteTick() {
     if (now.time().minute() == lastRefresh_.time().minute())
         return;
     lastRefresh_ = now;
-    surface_->Editor().RefreshItems();
+    surface_->editor().refreshItems();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -187,7 +187,7 @@ void MainWindow::fontNameChosen() {
 
 void MainWindow::fontSizeChosen() {
     context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
-    surface_->Editor().SetFontNumber(context_.fonts.CurrentFontNumber());
+    surface_->editor().setFontNumber(context_.fonts.CurrentFontNumber());
     showSelection(); // also when the item refused the change
 }
 

@@ -40,7 +40,7 @@ public:
     const QString& fileName() const { return fileName_; }
     // The image differs from its file. False also takes the current point of
     // the undo history as the saved one.
-    bool Modified() const;
+    bool modified() const;
     void setModified(bool modified);
     const MainSettings& settings() const { return settings_; }
     const MainFormTexts& texts() const { return texts_; }

@@ -5,7 +5,7 @@
 #include "comms/ui/DownloadCommands.h"
 #include "comms/ui/SerialPortDialog.h"
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "editor/ImageEditor.h"
 #include "editor/ui/EditingSurface.h"
 #include "texts/SettingsFile.h"
@@ -32,12 +32,12 @@ HandheldCommandContext MainWindow::handheldContext() {
 
 void MainWindow::downloadImage() {
     // The handheld's image is compiled from positions at full size.
-    if (surface_->Preview() || surface_->zoomLevel() != 1)
+    if (surface_->preview() || surface_->zoomLevel() != 1)
         surface_->applyZoomLevel(1);
-    ImageEditor& editor = surface_->Editor();
-    editor.Items().LayOutAtFullSize(editor.Display());
+    ImageEditor& editor = surface_->editor();
+    editor.items().layOutAtFullSize(editor.display());
     DownloadImageContext image{context_.data,
-                               editor.Items(),
+                               editor.items(),
                                shifts_,
                                context_.fonts,
                                context_.kindNames,
@@ -48,7 +48,7 @@ void MainWindow::downloadImage() {
     image.saveRequest.initialDir = settings_.PrevSaveDir;
     image.saveRequest.dialogConfirmsOverwrite = true; // the program asks nothing more
     runDownload(handheldContext(), image);
-    editor.RefreshImage();
+    editor.refreshImage();
 }
 
 void MainWindow::choosePort() {

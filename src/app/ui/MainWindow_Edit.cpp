@@ -4,9 +4,9 @@
 #include "app/ui/MainWindow.h"
 
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
-#include "editor/MRestrictStates.h"
-#include "editor/MSelectStates.h"
+#include "document/DataStore.h"
+#include "editor/AreaDrawState.h"
+#include "editor/SelectState.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ItemPropertyDialogs.h"
 #include "items/ItemKinds.h"
@@ -30,8 +30,8 @@ struct StateCommand {
 };
 
 const StateCommand StateCommands[] = {
-    {"ItemMenuSelectItem", &EditingSurface::selectState<MSelectState>},
-    {"DrawRestrictHint", &EditingSurface::selectState<MRestrictState>},
+    {"ItemMenuSelectItem", &EditingSurface::selectState<SelectState>},
+    {"DrawRestrictHint", &EditingSurface::selectState<AreaDrawState>},
 };
 
 // The arrow keys move the selected item by a dot, with Shift by the grid
@@ -59,12 +59,12 @@ const char* const VerticalJustifyKeys[] = {"FormatMenuTopJustify", "FormatMenuMi
 
 } // namespace
 
-bool MainWindow::Modified() const {
-    return surface_->Editor().Modified();
+bool MainWindow::modified() const {
+    return surface_->editor().modified();
 }
 
 void MainWindow::setModified(bool modified) {
-    surface_->Editor().SetModified(modified);
+    surface_->editor().setModified(modified);
 }
 
 double MainWindow::zoomX() const {
@@ -120,8 +120,8 @@ void MainWindow::connectEditing() {
 }
 
 void MainWindow::connectClipboard() {
-    ImageEditor& editor = surface_->Editor();
-    QUndoStack& history = editor.UndoStack();
+    ImageEditor& editor = surface_->editor();
+    QUndoStack& history = editor.undoStack();
     QAction* undo = action(QStringLiteral("EditMenuUndo"));
     QAction* redo = action(QStringLiteral("EditMenuRedo"));
     undo->setEnabled(false);
@@ -133,25 +133,25 @@ void MainWindow::connectClipboard() {
     // Undo and redo change the selected item behind the tool bar's back.
     connect(&history, &QUndoStack::indexChanged, this, &MainWindow::showSelection);
 
-    connect(action(QStringLiteral("EditMenuCut")), &QAction::triggered, &editor, &ImageEditor::Cut);
+    connect(action(QStringLiteral("EditMenuCut")), &QAction::triggered, &editor, &ImageEditor::cut);
     connect(action(QStringLiteral("EditMenuCopy")), &QAction::triggered, &editor,
-            &ImageEditor::Copy);
+            &ImageEditor::copy);
     connect(action(QStringLiteral("EditMenuPaste")), &QAction::triggered, &editor,
-            &ImageEditor::Paste);
+            &ImageEditor::paste);
     connect(&editor, &ImageEditor::selectionChanged, this, &MainWindow::showSelection);
     connect(&editor, &ImageEditor::clipboardChanged, this, [this, &editor] {
-        action(QStringLiteral("EditMenuPaste"))->setEnabled(editor.ClipboardItem() != nullptr);
+        action(QStringLiteral("EditMenuPaste"))->setEnabled(editor.clipboardItem() != nullptr);
     });
 }
 
 void MainWindow::connectFormat() {
-    ImageEditor& editor = surface_->Editor();
+    ImageEditor& editor = surface_->editor();
     for (const Nudge& n : Nudges) {
         connect(action(QLatin1String(n.key)), &QAction::triggered, this,
                 [&editor, n] { editor.Nudge(n.dx, n.dy); });
         connect(action(QLatin1String(n.key) + QStringLiteral("ByGrid")), &QAction::triggered, this,
                 [this, &editor, n] {
-                    const int pitch = context_.data.Pitch();
+                    const int pitch = context_.data.pitch();
                     editor.Nudge(n.dx * pitch, n.dy * pitch);
                 });
     }
@@ -232,7 +232,7 @@ void MainWindow::showZoom(int level, bool preview) {
 }
 
 void MainWindow::showSelection() {
-    const ImageItem* item = surface_->Editor().SelectedItem();
+    const ImageItem* item = surface_->editor().selectedItem();
     action(QStringLiteral("EditMenuCut"))->setEnabled(item);
     action(QStringLiteral("EditMenuCopy"))->setEnabled(item);
     for (const Nudge& n : Nudges) {
@@ -258,8 +258,8 @@ void MainWindow::showJustification(int justification) {
 }
 
 void MainWindow::justificationChosen(int justification, bool down) {
-    surface_->Editor().SetJustification(down ? justification : 0);
-    if (surface_->Editor().SelectedItem())
+    surface_->editor().setJustification(down ? justification : 0);
+    if (surface_->editor().selectedItem())
         showSelection(); // also when the item refused the change
 }
 

@@ -3,11 +3,11 @@
 #include "app/ui/MainWindow.h"
 
 #include "document/AppContext.h"
+#include "document/DataStore.h"
 #include "document/ImageDocument.h"
 #include "document/ImageFile.h"
 #include "document/ui/ImageNamesDialog.h"
 #include "document/ui/LabelStructureDialog.h"
-#include "document/wareHouse.h"
 #include "editor/ui/EditingSurface.h"
 #include "platform/Prompter.h"
 #include "platform/TolvError.h"
@@ -60,12 +60,12 @@ void MainWindow::connectFileCommands(const IniFile* settings) {
     connect(action(QStringLiteral("FileMenuImageDescriptions")), &QAction::triggered, this,
             &MainWindow::editDescriptions);
     surface_->labelStructureDialog = [this] {
-        return labelStructureForm_->execute(context_.prompter, surface_->Editor().Items());
+        return labelStructureForm_->execute(context_.prompter, surface_->editor().items());
     };
 }
 
 bool MainWindow::mayDropImage(const QString& question, bool (MainWindow::*save)()) {
-    if (!Modified())
+    if (!modified())
         return true;
     const Prompter::Answer answer = context_.prompter.message(
         question, QString(), Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
@@ -79,17 +79,17 @@ void MainWindow::newImage() {
         return;
     if (!selectPrinter_->execute(context_.prompter, context_.data.printers()))
         return;
-    surface_->Editor().NewImage();
+    surface_->editor().newImage();
     resetForNewImage();
 }
 
 void MainWindow::resetForNewImage() {
-    TNEBRAData& data = context_.data;
+    DataStore& data = context_.data;
     applyModel();
     fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
     surface_->imageReset();
-    data.SetShortName({});
-    data.SetLongName({});
+    data.setShortName({});
+    data.setLongName({});
     showDescription();
     fileName_.clear();
     showCaption();
@@ -109,7 +109,7 @@ void MainWindow::openImage() {
         return;
     // The settings file keeps the entry counted from 1.
     settings_.FileType = answer.filterIndex + 1;
-    surface_->Editor().Select(nullptr);
+    surface_->editor().select(nullptr);
     if (!QFileInfo::exists(answer.fileName) || !mayDiscardImage())
         return;
     loadImage(answer.fileName);
@@ -125,7 +125,7 @@ void MainWindow::openNamedImage(const QStringList& arguments) {
 }
 
 bool MainWindow::mayDiscardImage() {
-    while (Modified()) {
+    while (modified()) {
         switch (context_.prompter.message(context_.messages.FileNewConfirm, QString(),
                                           Prompter::Icon::Exclamation,
                                           Prompter::Buttons::YesNoCancel)) {
@@ -145,12 +145,12 @@ bool MainWindow::loadImage(const QString& path) {
     std::optional<ImageFileContents> contents = readImageFile(path, context_);
     if (!contents)
         return false;
-    ImageEditor& editor = surface_->Editor();
-    ImagePList loaded;
-    ImageDocument::ApplyLoadedImage(*contents, context_.data, shifts_, loaded, editor.Display());
+    ImageEditor& editor = surface_->editor();
+    ItemList loaded;
+    ImageDocument::applyLoadedImage(*contents, context_.data, shifts_, loaded, editor.display());
     // The display keeps what the file set up: its model, its length and its
     // restricted area.
-    editor.ReplaceImage(loaded);
+    editor.replaceImage(loaded);
     showLoadedImage(path);
     return true;
 }
@@ -175,7 +175,7 @@ bool MainWindow::saveAs() {
 }
 
 bool MainWindow::saveUnder(const QString& proposal) {
-    TNEBRAData& data = context_.data;
+    DataStore& data = context_.data;
     Prompter& prompter = context_.prompter;
     if (!namesFm_->confirmNames(prompter, data))
         return false;
@@ -186,10 +186,10 @@ bool MainWindow::saveUnder(const QString& proposal) {
     request.filter = settings_.FileTypeCaption.at(model) + QStringLiteral("|*") + extension;
     request.initialDir = settings_.PrevSaveDir;
     request.fileName = proposal;
-    if (data.MonthStrings().empty() || data.MonthLanguageName().empty())
+    if (data.monthStrings().empty() || data.monthLanguageName().empty())
         data.resetMonthLanguage();
     const QString path =
-        ImageDocument::AskSaveFileName(prompter, request, extension, context_.messages);
+        ImageDocument::askSaveFileName(prompter, request, extension, context_.messages);
     if (path.isEmpty() || !writeImage(path))
         return false;
     setModified(false);
@@ -200,13 +200,13 @@ bool MainWindow::saveUnder(const QString& proposal) {
 }
 
 bool MainWindow::writeImage(const QString& path) {
-    ImageEditor& editor = surface_->Editor();
+    ImageEditor& editor = surface_->editor();
     // The file keeps the restricted area; opening it again brings the area
     // back, on an image that reaches to the area's right edge.
-    const DotRect area = editor.Display().AreaRect();
+    const DotRect area = editor.display().AreaRect();
     try {
-        ImageFile::Write(path, ImageDocument::HeaderForSave(context_.data, area, shifts_),
-                         editor.Items(), context_.registry);
+        ImageFile::Write(path, ImageDocument::headerForSave(context_.data, area, shifts_),
+                         editor.items(), context_.registry);
         return true;
     } catch (const TolvError& e) {
         context_.prompter.inform(QString::fromStdString(e.what()), Prompter::Icon::Stop);
@@ -222,9 +222,9 @@ void MainWindow::editDescriptions() {
 }
 
 void MainWindow::showDescription() {
-    const TNEBRAData& data = context_.data;
+    const DataStore& data = context_.data;
     statusPanels_[3]->setText(texts_.DescriptionPanel + QStringLiteral(": ") +
-                              shown(data.ShortName()) + u'[' + shown(data.LongName()) + u']');
+                              shown(data.shortName()) + u'[' + shown(data.longName()) + u']');
 }
 
 void MainWindow::showCaption() {

@@ -1,6 +1,6 @@
 #include "app/ui/UnitsDialog.h"
 
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "platform/Prompter.h"
 #include "texts/SettingsFile.h"
 #include "widgets/RadioGroup.h"
@@ -22,12 +22,12 @@ void UnitsDialog::readTexts(const IniFile* settings) {
     cancelButton()->setText(text(settings, "Cancel", "Cancel"));
 }
 
-bool UnitsDialog::execute(Prompter& prompter, TNEBRAData& data, QWidget* parent) {
+bool UnitsDialog::execute(Prompter& prompter, DataStore& data, QWidget* parent) {
     const auto settings = SettingsFile::open(&prompter);
     UnitsDialog form(settings.get(), parent);
-    form.setItemIndex(data.DisplayUnits());
+    form.setItemIndex(data.displayUnits());
     if (prompter.runModal(form) != QDialog::Accepted)
         return false;
-    data.SetDisplayUnits(form.itemIndex());
+    data.setDisplayUnits(form.itemIndex());
     return true;
 }

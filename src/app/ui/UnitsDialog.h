@@ -3,7 +3,7 @@
 #include "widgets/RadioGroupDialog.h"
 
 class Prompter;
-class TNEBRAData;
+class DataStore;
 
 // The display-units dialog (component UnitsForm): a radio group of the four
 // units with OK and Cancel. It is made afresh each time it is shown, so its
@@ -16,7 +16,7 @@ public:
 
     // Shows the dialog with the current units chosen; OK makes the chosen
     // units current. True when closed with OK.
-    static bool execute(Prompter& prompter, TNEBRAData& data, QWidget* parent = nullptr);
+    static bool execute(Prompter& prompter, DataStore& data, QWidget* parent = nullptr);
 
 private:
     void readTexts(const IniFile* settings);

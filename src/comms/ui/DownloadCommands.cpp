@@ -3,8 +3,8 @@
 #include "comms/DownloadCompiler.h"
 #include "comms/ui/DownloadDialog.h"
 #include "comms/ui/HandheldContentsDialog.h"
-#include "document/ImagePLists.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
+#include "document/ItemList.h"
 #include "texts/SettingsFile.h"
 
 namespace {
@@ -16,15 +16,15 @@ void stop(Prompter& prompter, const QString& text) {
 }
 
 DownloadCompiler::Result compile(const DownloadImageContext& image) {
-    TNEBRAData& data = image.data;
+    DataStore& data = image.data;
     // The month strings are replaced only on the way to compiling.
     const bool compiling =
-        !data.ShortName().empty() && !data.LongName().empty() && image.items.Count() > 0;
-    if (compiling && (data.MonthStrings().empty() || data.MonthLanguageName().empty()))
+        !data.shortName().empty() && !data.longName().empty() && image.items.Count() > 0;
+    if (compiling && (data.monthStrings().empty() || data.monthLanguageName().empty()))
         data.resetMonthLanguage();
-    const DownloadSource source{data.ShortName(),
-                                data.LongName(),
-                                data.MonthStrings(),
+    const DownloadSource source{data.shortName(),
+                                data.longName(),
+                                data.monthStrings(),
                                 image.shifts,
                                 image.items,
                                 image.fonts,
@@ -61,8 +61,8 @@ void runDownload(const HandheldCommandContext& handheld, const DownloadImageCont
         return;
     DownloadDialog form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
                         handheld.parent);
-    form.Run(handheld.prompter, handheld.commsPort, *result.image, image.data.ShortName(),
-             image.data.LongName());
+    form.Run(handheld.prompter, handheld.commsPort, *result.image, image.data.shortName(),
+             image.data.longName());
 }
 
 HandheldContentsDialog* viewHandheld(const HandheldCommandContext& handheld) {

@@ -4,7 +4,7 @@
 #include "comms/SerialLink.h"
 #include "platform/Prompter.h"
 
-class ImagePList;
+class ItemList;
 class ItemTypeNames;
 class Messages;
 class IRPacket;
@@ -12,7 +12,7 @@ class QWidget;
 class ShiftTable;
 class TFontSet;
 class HandheldContentsDialog;
-class TNEBRAData;
+class DataStore;
 
 // What the handheld commands of the main window need of it.
 struct HandheldCommandContext {
@@ -26,8 +26,8 @@ struct HandheldCommandContext {
 
 // The open image as the download takes it.
 struct DownloadImageContext {
-    TNEBRAData& data; // names, month strings, selected model, diagnostic mode
-    const ImagePList& items;
+    DataStore& data; // names, month strings, selected model, diagnostic mode
+    const ItemList& items;
     const ShiftTable& shifts;
     const TFontSet& fonts;
     const ItemTypeNames& kindNames; // names an item a refusal is about

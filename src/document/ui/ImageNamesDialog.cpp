@@ -1,6 +1,6 @@
 #include "document/ui/ImageNamesDialog.h"
 
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "platform/Prompter.h"
 #include "platform/Windows1252.h"
 #include "platform/ui/WindowPlacement.h"
@@ -101,9 +101,9 @@ void ImageNamesDialog::cutToLimit(QLineEdit* edit, int limit) {
     update();
 }
 
-bool ImageNamesDialog::execute(Prompter& prompter, TNEBRAData& data) {
-    shownShortName_ = shown(data.ShortName());
-    shownLongName_ = shown(data.LongName());
+bool ImageNamesDialog::execute(Prompter& prompter, DataStore& data) {
+    shownShortName_ = shown(data.shortName());
+    shownLongName_ = shown(data.longName());
     shortNameEdit_->setText(shownShortName_);
     longNameEdit_->setText(shownLongName_);
     prompter_ = &prompter;
@@ -112,13 +112,13 @@ bool ImageNamesDialog::execute(Prompter& prompter, TNEBRAData& data) {
     writePosition();
     if (!ok)
         return false;
-    data.SetShortName(stored(shortNameEdit_->text()));
-    data.SetLongName(stored(longNameEdit_->text()));
+    data.setShortName(stored(shortNameEdit_->text()));
+    data.setLongName(stored(longNameEdit_->text()));
     return true;
 }
 
-bool ImageNamesDialog::confirmNames(Prompter& prompter, TNEBRAData& data) {
-    if (!data.ShortName().empty() && !data.LongName().empty())
+bool ImageNamesDialog::confirmNames(Prompter& prompter, DataStore& data) {
+    if (!data.shortName().empty() && !data.longName().empty())
         return true;
     if (prompter.message(messages_.NoLabelDescriptionWarning, QString(),
                          Prompter::Icon::Exclamation,

@@ -8,7 +8,7 @@ class Prompter;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TNEBRAData;
+class DataStore;
 
 // The image names dialog (component NamesFm): the short and the long
 // description of the open image. Created once; its texts, position and the
@@ -27,11 +27,11 @@ public:
     ImageNamesDialog(const IniFile* settings, const Messages& messages, QWidget* parent = nullptr);
 
     // Shows data's names; OK copies the edited names back. True on OK.
-    bool execute(Prompter& prompter, TNEBRAData& data);
+    bool execute(Prompter& prompter, DataStore& data);
     // Before a save: when a name is missing, asks whether to define the names
     // now and shows the dialog on Yes. False when the user declined or
     // cancelled (the save then ends); OK goes on even with a name still empty.
-    bool confirmNames(Prompter& prompter, TNEBRAData& data);
+    bool confirmNames(Prompter& prompter, DataStore& data);
 
     int shortNameLength() const { return shortNameLength_; }
     int longNameLength() const { return longNameLength_; }

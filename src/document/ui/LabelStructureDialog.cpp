@@ -1,6 +1,6 @@
 #include "document/ui/LabelStructureDialog.h"
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "platform/Prompter.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
@@ -46,13 +46,13 @@ void LabelStructureDialog::readTexts(const IniFile* settings) {
     invalidNumberError_ = messages_.InvalidIntegerError;
 }
 
-void LabelStructureDialog::fill(const ImagePList& items) {
+void LabelStructureDialog::fill(const ItemList& items) {
     itemsListView_->clear();
-    for (const ListViewRow& row : items.ListViewRows(kindNames_))
+    for (const ListViewRow& row : items.listViewRows(kindNames_))
         itemsListView_->addTopLevelItem(new QTreeWidgetItem({row.caption, row.kind, row.value}));
 }
 
-ImageItem* LabelStructureDialog::execute(Prompter& prompter, ImagePList& items) {
+ImageItem* LabelStructureDialog::execute(Prompter& prompter, ItemList& items) {
     fill(items);
     prompter_ = &prompter;
     items_ = &items;

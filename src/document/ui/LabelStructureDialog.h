@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class ImageItem;
-class ImagePList;
+class ItemList;
 class IniFile;
 class ItemTypeNames;
 class Messages;
@@ -25,11 +25,11 @@ public:
 
     // Lists items and shows the dialog; answers the item picked by a
     // double-click (the caller selects it and opens its properties), or null.
-    ImageItem* execute(Prompter& prompter, ImagePList& items);
+    ImageItem* execute(Prompter& prompter, ItemList& items);
 
 private:
     void readTexts(const IniFile* settings);
-    void fill(const ImagePList& items);
+    void fill(const ItemList& items);
     void pickSelectedRow();
 
     const Messages& messages_;
@@ -38,6 +38,6 @@ private:
     QPushButton* okButton_;
     QString invalidNumberError_;
     Prompter* prompter_ = nullptr;
-    ImagePList* items_ = nullptr;
+    ItemList* items_ = nullptr;
     ImageItem* picked_ = nullptr;
 };

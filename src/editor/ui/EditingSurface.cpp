@@ -1,9 +1,9 @@
 #include "editor/ui/EditingSurface.h"
 
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
-#include "editor/MSelectStates.h"
+#include "document/DataStore.h"
 #include "editor/PlaceItemState.h"
+#include "editor/SelectState.h"
 #include "editor/ui/ImageWidget.h"
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/ItemPropertyDialogs.h"
@@ -22,7 +22,7 @@ EditingSurface::EditingSurface(AppContext& context, const IniFile* settings, QWi
     : QWidget(parent), context_(context),
       editor_(std::make_unique<ImageEditor>(context.fonts, context.data.printers(),
                                             context.prompter, context.messages)),
-      state_(std::make_unique<MSelectState>(static_cast<EditorEnvironment&>(*this))) {
+      state_(std::make_unique<SelectState>(static_cast<EditorEnvironment&>(*this))) {
     setObjectName(QStringLiteral("EditingSurface"));
     movePointer = [](QPoint global) { QCursor::setPos(global); };
     buildWidgets();
@@ -75,64 +75,64 @@ void EditingSurface::connectEditor() {
     });
 }
 
-const TNEBRAData& EditingSurface::Data() const {
+const DataStore& EditingSurface::data() const {
     return context_.data;
 }
 
 void EditingSurface::onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                  QPoint pixel) {
-    const QPoint at = editor_->ScreenToImage(pixel);
-    const bool oneShot = state_->DoneOnPress();
-    state_->MouseDown(button, shift, at.x(), at.y());
+    const QPoint at = editor_->screenToImage(pixel);
+    const bool oneShot = state_->doneOnPress();
+    state_->mouseDown(button, shift, at.x(), at.y());
     if (oneShot)
         returnToSelect();
 }
 
 void EditingSurface::onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel) {
-    const QPoint at = editor_->ScreenToImage(pixel);
-    state_->MouseMove(shift, at.x(), at.y());
+    const QPoint at = editor_->screenToImage(pixel);
+    state_->mouseMove(shift, at.x(), at.y());
 }
 
 void EditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel) {
-    const QPoint at = editor_->ScreenToImage(pixel);
-    state_->MouseUp(button, shift, at.x(), at.y());
+    const QPoint at = editor_->screenToImage(pixel);
+    state_->mouseUp(button, shift, at.x(), at.y());
     // Placing an item or drawing the area is a one-shot action.
     returnToSelect();
 }
 
 void EditingSurface::returnToSelect() {
-    selectState<MSelectState>();
+    selectState<SelectState>();
     emit returnedToSelect();
 }
 
-void EditingSurface::ShowPosition(int32_t x, int32_t y) {
-    const NebraDisplay& view = editor_->Display();
+void EditingSurface::showPosition(int32_t x, int32_t y) {
+    const NebraDisplay& view = editor_->display();
     const int32_t margin = view.Margin();
     const int32_t across = std::clamp(x - margin, 0, std::max(view.ImageWidth(), 0));
     const int32_t down = std::clamp(y - margin, 0, std::max(view.ImageHeight(), 0));
-    emit positionShown(context_.data.DotsToText(across, TNEBRAData::Axis::X),
-                       context_.data.DotsToText(down, TNEBRAData::Axis::Y));
+    emit positionShown(context_.data.dotsToText(across, DataStore::Axis::X),
+                       context_.data.dotsToText(down, DataStore::Axis::Y));
 }
 
-void EditingSurface::MovePointerTo(QPoint imageDot) {
+void EditingSurface::movePointerTo(QPoint imageDot) {
     if (movePointer && clientImage_->isVisible())
-        movePointer(clientImage_->mapToGlobal(editor_->ImageToScreen(imageDot)));
+        movePointer(clientImage_->mapToGlobal(editor_->imageToScreen(imageDot)));
 }
 
-int EditingSurface::EditItem(ImageItem& item, int itemNumber) {
-    return propertyForms_->edit(item, editor_->Display(), itemNumber);
+int EditingSurface::editItem(ImageItem& item, int itemNumber) {
+    return propertyForms_->edit(item, editor_->display(), itemNumber);
 }
 
-ImageItem* EditingSurface::PickFromLabelStructure() {
+ImageItem* EditingSurface::pickFromLabelStructure() {
     return labelStructureDialog ? labelStructureDialog() : nullptr;
 }
 
-void EditingSurface::SetUpdateTimerRunning(bool running) {
+void EditingSurface::setUpdateTimerRunning(bool running) {
     emit updateTimerWanted(running);
 }
 
 void EditingSurface::imageReset() {
-    selectState<MSelectState>();
+    selectState<SelectState>();
     applyZoomLevel(1);
     showAreaText();
 }
@@ -145,11 +145,11 @@ void EditingSurface::selectPlaceState(const ItemKind& kind) {
 
 void EditingSurface::defineAreaByNumbers() {
     const std::optional<DotRect> area =
-        areaForm_->execute(context_.prompter, context_.data, editor_->Display().AreaRect());
+        areaForm_->execute(context_.prompter, context_.data, editor_->display().AreaRect());
     if (area)
-        editor_->DefineArea(*area);
+        editor_->defineArea(*area);
 }
 
 void EditingSurface::showItemList() {
-    itemList_->execute(context_.prompter, editor_->Items());
+    itemList_->execute(context_.prompter, editor_->items());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorEnvironment.h"
-#include "editor/MStates.h"
+#include "editor/EditorState.h"
 
 #include <QWidget>
 
@@ -40,11 +40,11 @@ public:
     EditingSurface(AppContext& context, const IniFile* settings, QWidget* parent = nullptr);
     ~EditingSurface() override;
 
-    MState& State() const { return *state_; }
+    EditorState& State() const { return *state_; }
     // Installs a fresh state of class S unless the current one is of that
     // very class.
     template <class S> void selectState() {
-        const MState& current = *state_;
+        const EditorState& current = *state_;
         if (typeid(current) != typeid(S))
             state_ = std::make_unique<S>(static_cast<EditorEnvironment&>(*this));
     }
@@ -54,7 +54,7 @@ public:
     ItemPropertyDialogs& propertyForms() const { return *propertyForms_; }
 
     // Zoom: a level (0 … 3), one level in or out (nothing beyond the ends),
-    // or the whole image fitted into the scroll box for as long as Preview
+    // or the whole image fitted into the scroll box for as long as preview
     // stays chosen.
     void applyZoomLevel(int level);
     void zoomIn();
@@ -82,15 +82,15 @@ public:
     std::function<void(QPoint global)> movePointer;
 
     // EditorEnvironment
-    ImageEditor& Editor() override { return *editor_; }
-    const TNEBRAData& Data() const override;
-    ItemLimits Limits() const override { return limits_; }
-    bool Preview() const override { return preview_; }
-    void ShowPosition(int32_t x, int32_t y) override;
-    void MovePointerTo(QPoint imageDot) override;
-    int EditItem(ImageItem& item, int itemNumber) override;
-    ImageItem* PickFromLabelStructure() override;
-    void SetUpdateTimerRunning(bool running) override;
+    ImageEditor& editor() override { return *editor_; }
+    const DataStore& data() const override;
+    ItemLimits itemLimits() const override { return limits_; }
+    bool preview() const override { return preview_; }
+    void showPosition(int32_t x, int32_t y) override;
+    void movePointerTo(QPoint imageDot) override;
+    int editItem(ImageItem& item, int itemNumber) override;
+    ImageItem* pickFromLabelStructure() override;
+    void setUpdateTimerRunning(bool running) override;
 
 signals:
     // The status line: the pointer's position and the restricted area, in
@@ -100,7 +100,7 @@ signals:
     void updateTimerWanted(bool running);
     // A mouse-up put the select state back.
     void returnedToSelect();
-    // The zoom changed: the level, or Preview.
+    // The zoom changed: the level, or preview.
     void zoomShown(int level, bool preview);
 
 protected:
@@ -124,7 +124,7 @@ private:
 
     AppContext& context_;
     std::unique_ptr<ImageEditor> editor_;
-    std::unique_ptr<MState> state_;
+    std::unique_ptr<EditorState> state_;
     ItemLimits limits_;
     int zoomLevel_ = 1;
     bool preview_ = false;

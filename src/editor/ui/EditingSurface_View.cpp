@@ -3,7 +3,7 @@
 #include "editor/ui/EditingSurface.h"
 
 #include "document/AppContext.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "editor/ui/ImageWidget.h"
 #include "printer/FontRealizer.h"
 #include "widgets/Ruler.h"
@@ -60,9 +60,9 @@ void EditingSurface::setPicture(double zoomX, double zoomY) {
     const auto pixels = [this](int32_t dots, double zoom) {
         return preview_ ? int(dots * zoom) : RoundHalfEven(dots * zoom);
     };
-    editor_->SetPictureSize(
+    editor_->setPictureSize(
         {pixels(editor_->ImageWidth(), zoomX), pixels(editor_->ImageHeight(), zoomY)});
-    clientImage_->setFixedSize(editor_->PictureSize());
+    clientImage_->setFixedSize(editor_->pictureSize());
     layOutRulers();
 }
 
@@ -76,18 +76,18 @@ bool EditingSurface::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void EditingSurface::layOutRulers() {
-    const TNEBRAData& data = context_.data;
+    const DataStore& data = context_.data;
     const QPoint origin = scrollBox_->viewport()->geometry().topLeft() + clientImage_->pos();
-    const QSize picture = editor_->PictureSize();
-    const int32_t margin = editor_->Display().Margin();
+    const QSize picture = editor_->pictureSize();
+    const int32_t margin = editor_->display().Margin();
     hRuler_->setScale(double(picture.width()) / editor_->ImageWidth());
     hRuler_->setOrigin(origin.x());
     hRuler_->setMargin(margin);
-    hRuler_->setDotsPerUnit(data.DotsPerUnit(TNEBRAData::Axis::X));
+    hRuler_->setDotsPerUnit(data.dotsPerUnit(DataStore::Axis::X));
     vRuler_->setScale(double(picture.height()) / editor_->ImageHeight());
     vRuler_->setOrigin(origin.y());
     vRuler_->setMargin(margin);
-    vRuler_->setDotsPerUnit(data.DotsPerUnit(TNEBRAData::Axis::Y));
+    vRuler_->setDotsPerUnit(data.dotsPerUnit(DataStore::Axis::Y));
     for (Ruler* ruler : {hRuler_, vRuler_})
         ruler->setLocale(data.locale());
 }
@@ -105,16 +105,16 @@ void EditingSurface::viewSettingsChanged() {
 
 SurfaceOverlay EditingSurface::overlay() const {
     SurfaceOverlay overlay;
-    const TNEBRAData& data = context_.data;
-    if (data.GridOn() && !preview_)
-        overlay.gridPitch = data.Pitch();
-    NebraDisplay& view = editor_->Display();
+    const DataStore& data = context_.data;
+    if (data.gridOn() && !preview_)
+        overlay.gridPitch = data.pitch();
+    NebraDisplay& view = editor_->display();
     const DotRect& area = view.AreaRect();
     const int32_t m = view.Margin();
-    overlay.area = QRect(editor_->ImageToScreen({area.Left + m, area.Top + m}),
-                         editor_->ImageToScreen({area.Right - m, area.Bottom - m}));
-    if (ImageItem* selected = editor_->SelectedItem()) {
-        const EdgeRect r = selected->GetScreenRect(view);
+    overlay.area = QRect(editor_->imageToScreen({area.Left + m, area.Top + m}),
+                         editor_->imageToScreen({area.Right - m, area.Bottom - m}));
+    if (ImageItem* selected = editor_->selectedItem()) {
+        const EdgeRect r = selected->getScreenRect(view);
         if (!r.IsEmpty())
             overlay.highlight = r.ToQRect();
     }
@@ -129,11 +129,11 @@ void EditingSurface::repaintPicture(const QRect& pixels) {
 }
 
 void EditingSurface::showAreaText() {
-    const TNEBRAData& data = context_.data;
-    const NebraDisplay& view = editor_->Display();
-    const QStringList parts = {data.DotsToText(view.AreaLeft(), TNEBRAData::Axis::X),
-                               data.DotsToText(view.AreaTop(), TNEBRAData::Axis::Y),
-                               data.DotsToText(view.AreaWidth(), TNEBRAData::Axis::X),
-                               data.DotsToText(view.AreaHeight(), TNEBRAData::Axis::Y)};
-    emit areaShown(parts.join(u'/') + u' ' + data.UnitName());
+    const DataStore& data = context_.data;
+    const NebraDisplay& view = editor_->display();
+    const QStringList parts = {data.dotsToText(view.AreaLeft(), DataStore::Axis::X),
+                               data.dotsToText(view.AreaTop(), DataStore::Axis::Y),
+                               data.dotsToText(view.AreaWidth(), DataStore::Axis::X),
+                               data.dotsToText(view.AreaHeight(), DataStore::Axis::Y)};
+    emit areaShown(parts.join(u'/') + u' ' + data.unitName());
 }

@@ -34,14 +34,14 @@ void ImageWidget::setOverlaySource(std::function<SurfaceOverlay()> source) {
 }
 
 QSize ImageWidget::sizeHint() const {
-    return editor_.PictureSize();
+    return editor_.pictureSize();
 }
 
 void ImageWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect exposed = event->rect();
     painter.fillRect(exposed, palette().color(QPalette::Dark));
-    painter.drawImage(exposed.topLeft(), editor_.Display().Bitmap(), exposed);
+    painter.drawImage(exposed.topLeft(), editor_.display().Bitmap(), exposed);
     if (!overlaySource_)
         return;
     const SurfaceOverlay overlay = overlaySource_();
@@ -60,17 +60,17 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
 void ImageWidget::paintGrid(QPainter& painter, const QRect& exposed, int pitch) const {
     // Lines at the margin plus whole multiples of the pitch, as far as the
     // exposed pixels reach.
-    const int margin = editor_.Display().Margin();
-    const QPoint first = editor_.ScreenToImage(exposed.topLeft());
-    const QPoint last = editor_.ScreenToImage(exposed.bottomRight() + QPoint(1, 1));
+    const int margin = editor_.display().Margin();
+    const QPoint first = editor_.screenToImage(exposed.topLeft());
+    const QPoint last = editor_.screenToImage(exposed.bottomRight() + QPoint(1, 1));
     const auto firstLine = [&](int dot) { return margin + ((dot - margin) / pitch - 1) * pitch; };
     painter.setPen(GridColour);
     for (int x = firstLine(first.x()); x <= last.x(); x += pitch) {
-        const int px = editor_.ImageToScreen({x, 0}).x();
+        const int px = editor_.imageToScreen({x, 0}).x();
         painter.drawLine(px, exposed.top(), px, exposed.bottom());
     }
     for (int y = firstLine(first.y()); y <= last.y(); y += pitch) {
-        const int py = editor_.ImageToScreen({0, y}).y();
+        const int py = editor_.imageToScreen({0, y}).y();
         painter.drawLine(exposed.left(), py, exposed.right(), py);
     }
 }

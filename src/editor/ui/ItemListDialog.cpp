@@ -1,6 +1,6 @@
 #include "editor/ui/ItemListDialog.h"
 
-#include "document/ImagePLists.h"
+#include "document/ItemList.h"
 #include "items/ItemKinds.h"
 #include "platform/Prompter.h"
 #include "widgets/DialogButtons.h"
@@ -20,12 +20,12 @@ const QString kSection = QStringLiteral("cheatlist");
 
 // The icon of an item's kind; none for an item of no known kind.
 QIcon kindIcon(const ImageItem& item) {
-    const ItemKind* kind = findItemKind(item.GetTypeCode());
+    const ItemKind* kind = findItemKind(item.getTypeCode());
     return kind && QFile::exists(kind->iconPath()) ? QIcon(kind->iconPath()) : QIcon();
 }
 
 QString buttonName(const ImageItem& item) {
-    const ItemKind* kind = findItemKind(item.GetTypeCode());
+    const ItemKind* kind = findItemKind(item.getTypeCode());
     return kind ? QLatin1String(kind->listButtonName) : QString();
 }
 
@@ -55,7 +55,7 @@ void ItemListDialog::readTexts(const IniFile* settings) {
         {text("ItemTypeHeading", "Item type"), text("ItemValueHeading", "Value")});
 }
 
-void ItemListDialog::execute(Prompter& prompter, const ImagePList& items) {
+void ItemListDialog::execute(Prompter& prompter, const ItemList& items) {
     items_ = &items;
     buildKindButtons();
     fillList();
@@ -75,10 +75,10 @@ void ItemListDialog::buildKindButtons() {
     layout_->insertWidget(0, kindBar_);
     for (int32_t i = 1; i <= items_->Count(); ++i) {
         const ImageItem* item = items_->At(i);
-        const int typeIndex = item->TypeIndex();
+        const int typeIndex = item->typeIndex();
         if (kindButtons_.count(typeIndex))
             continue;
-        auto* button = new QAction(kindIcon(*item), item->GetKindName(kindNames_), kindBar_);
+        auto* button = new QAction(kindIcon(*item), item->getKindName(kindNames_), kindBar_);
         button->setObjectName(buttonName(*item));
         button->setCheckable(true);
         button->setChecked(true);
@@ -98,11 +98,11 @@ void ItemListDialog::fillList() {
         return;
     for (int32_t i = 1; i <= items_->Count(); ++i) {
         const ImageItem* item = items_->At(i);
-        const auto button = kindButtons_.find(item->TypeIndex());
+        const auto button = kindButtons_.find(item->typeIndex());
         if (button == kindButtons_.end() || !button->second->isChecked())
             continue;
         std::vector<ListViewRow> rows;
-        item->AddToListView(i, rows, kindNames_);
+        item->addToListView(i, rows, kindNames_);
         for (const ListViewRow& row : rows) {
             auto* line = new QTreeWidgetItem(listView_, {row.kind, row.value});
             line->setIcon(0, kindIcon(*item));

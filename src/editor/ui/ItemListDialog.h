@@ -4,7 +4,7 @@
 
 #include <map>
 
-class ImagePList;
+class ItemList;
 class IniFile;
 class ItemTypeNames;
 class Prompter;
@@ -22,7 +22,7 @@ public:
     ItemListDialog(const IniFile* settings, const ItemTypeNames& kindNames,
                    QWidget* parent = nullptr);
 
-    void execute(Prompter& prompter, const ImagePList& items);
+    void execute(Prompter& prompter, const ItemList& items);
 
 private:
     void readTexts(const IniFile* settings);
@@ -30,7 +30,7 @@ private:
     void fillList();
 
     const ItemTypeNames& kindNames_;
-    const ImagePList* items_ = nullptr;
+    const ItemList* items_ = nullptr;
     QVBoxLayout* layout_;
     QToolBar* kindBar_ = nullptr;
     QTreeWidget* listView_;

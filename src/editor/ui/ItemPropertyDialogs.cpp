@@ -1,10 +1,10 @@
 #include "editor/ui/ItemPropertyDialogs.h"
 
-#include "document/ImageItems.h"
+#include "document/ImageItem.h"
 #include "items/ui/ItemDialogKinds.h"
 #include "items/ui/ItemPropertiesDialog.h"
 
-ItemPropertyDialogs::ItemPropertyDialogs(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+ItemPropertyDialogs::ItemPropertyDialogs(Prompter& prompter, DataStore& data, TFontSet& fonts,
                                          const Messages& messages, QWidget* parent)
     : QObject(parent),
       common_(std::make_unique<ItemPropertiesDialog>(prompter, data, fonts, parent)) {
@@ -31,7 +31,7 @@ void ItemPropertyDialogs::setJustificationCaptions(const QStringList& leftCentre
 }
 
 int ItemPropertyDialogs::edit(ImageItem& item, NebraDisplay& view, int itemNumber) {
-    return formFor(item.GetTypeCode()).EditItem(item, view, itemNumber);
+    return formFor(item.getTypeCode()).editItem(item, view, itemNumber);
 }
 
 ItemPropertiesDialog& ItemPropertyDialogs::formFor(int typeCode) {

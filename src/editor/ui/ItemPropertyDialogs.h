@@ -13,7 +13,7 @@ class Messages;
 class Prompter;
 class QWidget;
 class TFontSet;
-class TNEBRAData;
+class DataStore;
 class ItemPropertiesDialog;
 
 // The one property dialog of each item kind (from the kinds' dialog
@@ -22,7 +22,7 @@ class ItemPropertiesDialog;
 class ItemPropertyDialogs : public QObject {
     Q_OBJECT
 public:
-    ItemPropertyDialogs(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+    ItemPropertyDialogs(Prompter& prompter, DataStore& data, TFontSet& fonts,
                         const Messages& messages, QWidget* parent);
     ~ItemPropertyDialogs() override;
 

@@ -1,6 +1,6 @@
 #include "editor/ui/RestrictedAreaDialog.h"
 
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 #include "platform/Prompter.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/DialogSupport.h"
@@ -85,7 +85,7 @@ void RestrictedAreaDialog::readTexts(const IniFile* settings) {
     invalidValueError_ = text("InvalidValueError", "Error - \"%1\" is not a valid value for %2.");
 }
 
-std::optional<DotRect> RestrictedAreaDialog::execute(Prompter& prompter, const TNEBRAData& data,
+std::optional<DotRect> RestrictedAreaDialog::execute(Prompter& prompter, const DataStore& data,
                                                      const DotRect& current) {
     prompter_ = &prompter;
     data_ = &data;
@@ -104,11 +104,11 @@ std::optional<DotRect> RestrictedAreaDialog::execute(Prompter& prompter, const T
 void RestrictedAreaDialog::showArea(const std::array<int, FieldCount>& dots) {
     for (int f = 0; f < FieldCount; ++f) {
         const bool across = f == X || f == W;
-        edits_[f]->setAxis(*data_, across ? TNEBRAData::Axis::X : TNEBRAData::Axis::Y);
+        edits_[f]->setAxis(*data_, across ? DataStore::Axis::X : DataStore::Axis::Y);
         edits_[f]->showDots(dots[f]);
     }
     for (QLabel* unit : unitLabels_)
-        unit->setText(data_->UnitName());
+        unit->setText(data_->unitName());
 }
 
 void RestrictedAreaDialog::accept() {

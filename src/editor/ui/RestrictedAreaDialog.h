@@ -13,7 +13,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class LengthEdit;
-class TNEBRAData;
+class DataStore;
 
 // The restricted area by numbers (component RestrictedAreaForm, "Size of
 // restricted area"): position X, Y and size W, H in the display unit.
@@ -27,7 +27,7 @@ public:
     // where a field left as shown keeps its exact current value. Nothing on
     // Cancel or when a field is not a number (reported). The caller checks
     // that the area fits the image and holds every item.
-    std::optional<DotRect> execute(Prompter& prompter, const TNEBRAData& data,
+    std::optional<DotRect> execute(Prompter& prompter, const DataStore& data,
                                    const DotRect& current);
 
 protected:
@@ -47,7 +47,7 @@ private:
     void fieldLeft(Field field);
 
     Prompter* prompter_ = nullptr;
-    const TNEBRAData* data_ = nullptr;
+    const DataStore* data_ = nullptr;
     std::array<LengthEdit*, FieldCount> edits_{};
     std::array<QLabel*, FieldCount> labels_{};
     std::array<QLabel*, 2> unitLabels_{};

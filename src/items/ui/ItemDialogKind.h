@@ -7,7 +7,7 @@ class Messages;
 class Prompter;
 class QWidget;
 class TFontSet;
-class TNEBRAData;
+class DataStore;
 class ItemPropertiesDialog;
 
 // The widget half of an item kind's entry (ItemKind is the other): the
@@ -15,7 +15,7 @@ class ItemPropertiesDialog;
 // <name>DialogKind() beside its dialog; ItemDialogKinds.h gives them all.
 struct ItemDialogKind {
     uint8_t typeCode = 0;
-    std::unique_ptr<ItemPropertiesDialog> (*makeDialog)(Prompter& prompter, TNEBRAData& data,
+    std::unique_ptr<ItemPropertiesDialog> (*makeDialog)(Prompter& prompter, DataStore& data,
                                                         TFontSet& fonts, const Messages& messages,
                                                         QWidget* parent) = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "items/ui/ItemPropertiesDialog.h"
 
-#include "document/ImageItems.h"
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
+#include "document/ImageItem.h"
 #include "platform/Prompter.h"
 #include "printer/FontSetUnit.h"
 #include "printer/NebraDisplays.h"
@@ -33,12 +33,12 @@ constexpr const char* kRotationKeys[4][2] = {{"RotationRG0Deg", "0 degrees"},
 
 } // namespace
 
-ItemPropertiesDialog::ItemPropertiesDialog(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+ItemPropertiesDialog::ItemPropertiesDialog(Prompter& prompter, DataStore& data, TFontSet& fonts,
                                            QWidget* parent)
     : ItemPropertiesDialog(QStringLiteral("PropertyForm"), prompter, data, fonts, parent) {}
 
 ItemPropertiesDialog::ItemPropertiesDialog(const QString& componentName, Prompter& prompter,
-                                           TNEBRAData& data, TFontSet& fonts, QWidget* parent)
+                                           DataStore& data, TFontSet& fonts, QWidget* parent)
     : QDialog(parent), prompter_(prompter), data_(data), fonts_(fonts) {
     setObjectName(componentName);
     buildControls();
@@ -78,8 +78,8 @@ QGroupBox* ItemPropertiesDialog::buildPositionBox() {
     yPosLabel_ = namedWidget<QLabel>(positionGroupBox_, "YPosLabel");
     xPosEdit_ = namedWidget<LengthEdit>(positionGroupBox_, "XPosEdit");
     yPosEdit_ = namedWidget<LengthEdit>(positionGroupBox_, "YPosEdit");
-    xPosEdit_->setAxis(data_, TNEBRAData::Axis::X);
-    yPosEdit_->setAxis(data_, TNEBRAData::Axis::Y);
+    xPosEdit_->setAxis(data_, DataStore::Axis::X);
+    yPosEdit_->setAxis(data_, DataStore::Axis::Y);
     unitLabel_ = namedWidget<QLabel>(positionGroupBox_, "UnitLabel");
     xPosEdit_->setText(QStringLiteral("0"));
     yPosEdit_->setText(QStringLiteral("0"));
@@ -138,8 +138,8 @@ void ItemPropertiesDialog::setJustificationCaptions(const QStringList& leftCentr
         justificationCaptions_ = leftCentreRight;
 }
 
-int ItemPropertiesDialog::EditItem(ImageItem& item, NebraDisplay& view, int itemNumber) {
-    copy_ = item.CloneItem();
+int ItemPropertiesDialog::editItem(ImageItem& item, NebraDisplay& view, int itemNumber) {
+    copy_ = item.cloneItem();
     view_ = &view;
     itemNumber_ = itemNumber;
     showCommonFields();
@@ -162,7 +162,7 @@ void ItemPropertiesDialog::showCommonFields() {
 }
 
 void ItemPropertiesDialog::showPosition() {
-    unitLabel_->setText(data_.UnitName());
+    unitLabel_->setText(data_.unitName());
     xPosEdit_->showDots(shownPosition(*xPosEdit_));
     yPosEdit_->showDots(shownPosition(*yPosEdit_));
 }
@@ -170,7 +170,7 @@ void ItemPropertiesDialog::showPosition() {
 // The copy's position on the axis of edit, without the margin and limited
 // to the image.
 int ItemPropertiesDialog::shownPosition(const LengthEdit& edit) const {
-    const int at = &edit == xPosEdit_ ? copy_->GetX() : copy_->GetY();
+    const int at = &edit == xPosEdit_ ? copy_->getX() : copy_->getY();
     return std::clamp(at - view_->Margin(), 0, positionLimit(edit));
 }
 
@@ -219,9 +219,9 @@ void ItemPropertiesDialog::positionFinished(LengthEdit& edit) {
     const int dots = std::clamp(*typed, 0, positionLimit(edit));
     edit.showDots(dots);
     if (&edit == xPosEdit_)
-        copy_->SetX(view_->Margin() + dots);
+        copy_->setX(view_->Margin() + dots);
     else
-        copy_->SetY(view_->Margin() + dots);
+        copy_->setY(view_->Margin() + dots);
 }
 
 void ItemPropertiesDialog::accept() {

@@ -19,7 +19,7 @@ class QVBoxLayout;
 class RadioGroup;
 class TFontSet;
 class LengthEdit;
-class TNEBRAData;
+class DataStore;
 
 // The common item property dialog (component PropertyForm): position,
 // rotation, justification and printer font of an item. Kind-specific dialogs
@@ -29,7 +29,7 @@ class TNEBRAData;
 class ItemPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    ItemPropertiesDialog(Prompter& prompter, TNEBRAData& data, TFontSet& fonts,
+    ItemPropertiesDialog(Prompter& prompter, DataStore& data, TFontSet& fonts,
                          QWidget* parent = nullptr);
     ~ItemPropertiesDialog() override;
 
@@ -40,7 +40,7 @@ public:
     // Shows the dialog modally (through the Prompter) for item; itemNumber is
     // the item's 1-based position in the image, or count + 1 for a new item.
     // Answers QDialog::Accepted when the edit was confirmed and assigned.
-    virtual int EditItem(ImageItem& item, NebraDisplay& view, int itemNumber);
+    virtual int editItem(ImageItem& item, NebraDisplay& view, int itemNumber);
 
 signals:
     // The user chose another font; the main window's font boxes follow.
@@ -49,13 +49,13 @@ signals:
 protected:
     // Kind dialogs name their own component, which keys their position in
     // the settings file.
-    ItemPropertiesDialog(const QString& componentName, Prompter& prompter, TNEBRAData& data,
+    ItemPropertiesDialog(const QString& componentName, Prompter& prompter, DataStore& data,
                          TFontSet& fonts, QWidget* parent);
 
-    // The copy under edit; only while EditItem runs.
+    // The copy under edit; only while editItem runs.
     ImageItem* edited() const { return copy_.get(); }
     Prompter& prompter() const { return prompter_; }
-    TNEBRAData& data() const { return data_; }
+    DataStore& data() const { return data_; }
     // Kind dialogs add their controls here, above the common ones.
     QVBoxLayout& ownControls() const { return *ownControls_; }
     // The caption before " (Item N)".
@@ -87,7 +87,7 @@ private:
     void fontSizeChosen();
 
     Prompter& prompter_;
-    TNEBRAData& data_;
+    DataStore& data_;
     TFontSet& fonts_;
 
     std::unique_ptr<ImageItem> copy_;

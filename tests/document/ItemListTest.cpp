@@ -13,15 +13,15 @@ namespace {
 class FakeGraphic : public Persistent<FakeGraphic, ImageItem> {
 public:
     static constexpr auto RecordName = "FakeGraphic";
-    uint8_t GetTypeCode() const override { return GraphicTypeCode; }
+    uint8_t getTypeCode() const override { return GraphicTypeCode; }
 };
 
 } // namespace
 
-TEST(ImagePList, RefusesWhatIsNotAnItemWithAStopMessage) {
+TEST(ItemList, RefusesWhatIsNotAnItemWithAStopMessage) {
     ScriptedPrompter prompter;
     const Messages messages;
-    ImagePList list(prompter, messages);
+    ItemList list(prompter, messages);
     ASSERT_TRUE(list.Append(textItemAt(SansFont, 60, 60)));
     ImageItem* first = list.At(1);
     EXPECT_FALSE(list.Append(std::make_unique<PNamedObject>()));
@@ -35,36 +35,36 @@ TEST(ImagePList, RefusesWhatIsNotAnItemWithAStopMessage) {
 
 // Rectangles of items anchored at Y = 150 and 156 share rows 127 to 156; row
 // 153 is as far from both anchors.
-TEST(ImagePList, NearestHitPrefersTheNearestAnchorAndTheEarlierItemOnATie) {
+TEST(ItemList, NearestHitPrefersTheNearestAnchorAndTheEarlierItemOnATie) {
     RenderHarness h;
-    ImagePList list;
+    ItemList list;
     list.Append(textItemAt(SansFont, 100, 150));
     list.Append(textItemAt(SansFont, 100, 156));
     ImageItem* first = list.At(1);
     ImageItem* second = list.At(2);
-    ASSERT_TRUE(first->HitTest(h.display, 120, 153) && second->HitTest(h.display, 120, 153));
-    EXPECT_EQ(list.FindNearestHit(h.display, 120, 153), first);
-    EXPECT_EQ(list.FindNearestHit(h.display, 120, 155), second);
-    EXPECT_EQ(list.FindNearestHit(h.display, 3000, 153), nullptr);
+    ASSERT_TRUE(first->hitTest(h.display, 120, 153) && second->hitTest(h.display, 120, 153));
+    EXPECT_EQ(list.findNearestHit(h.display, 120, 153), first);
+    EXPECT_EQ(list.findNearestHit(h.display, 120, 155), second);
+    EXPECT_EQ(list.findNearestHit(h.display, 3000, 153), nullptr);
     list.InsertFirst(list.Extract(2));
-    EXPECT_EQ(list.FindNearestHit(h.display, 120, 153), second);
+    EXPECT_EQ(list.findNearestHit(h.display, 120, 153), second);
 }
 
-TEST(ImagePList, CompilesCountsAndListsItsItemsInOrder) {
+TEST(ItemList, CompilesCountsAndListsItsItemsInOrder) {
     RenderHarness h(1);
-    ImagePList list;
+    ItemList list;
     list.Append(textItemAt(SansFont, 50, 60, 0, "A"));
     list.Append(std::make_unique<FakeGraphic>());
-    EXPECT_EQ(list.CountGraphics(), 1);
-    EXPECT_EQ(list.TypeIndex(2), 5);
+    EXPECT_EQ(list.countGraphics(), 1);
+    EXPECT_EQ(list.typeIndex(2), 5);
     IDL buffer;
-    list.CompileAll(buffer, {h.fonts, 1});
+    list.compileAll(buffer, {h.fonts, 1});
     EXPECT_EQ(std::vector<uint8_t>(buffer.Bytes.begin(), buffer.Bytes.begin() + buffer.Size),
               (std::vector<uint8_t>{1,    21, 0,    0,    10,   0,    0, 'A', 0, 0, 0, 0, 0, //
                                     0x20, 0,  0xCE, 0xFF, 0xCE, 0xFF, 0}));
 
-    EXPECT_EQ(list.ListViewRows(ItemTypeNames())[0], (ListViewRow{"1", "Text", "A"}));
+    EXPECT_EQ(list.listViewRows(ItemTypeNames())[0], (ListViewRow{"1", "Text", "A"}));
     QStringList lines;
-    list.StructureListing(std::bitset<16>().set(0).set(5), lines);
+    list.structureListing(std::bitset<16>().set(0).set(5), lines);
     EXPECT_EQ(lines, (QStringList{"1  1 1 XPOS 0 YPOS 10", "32  2 32 XPOS -50 YPOS -50"}));
 }

@@ -26,7 +26,7 @@ struct CompileContext {
     int modelIndex = 0; // the selected printer model
 
     // Records exist only for the three known models.
-    bool KnownModel() const { return modelIndex >= 0 && modelIndex <= 2; }
+    bool knownModel() const { return modelIndex >= 0 && modelIndex <= 2; }
 };
 
 // One row of the image's item list view: position, kind caption, value.
@@ -53,12 +53,12 @@ public:
     static constexpr auto RecordName = "ImageItem";
     static constexpr int32_t Margin = 50;
     static constexpr uint8_t AllRotations = 0x0F; // bit i: rotation i may be chosen
-    // The item record type codes; an item's TypeIndex is its code's position.
+    // The item record type codes; an item's typeIndex is its code's position.
     static constexpr std::array<uint8_t, 10> TypeCodes{0x01, 0x02, 0x04, 0x08, 0x10,
                                                        0x20, 0x40, 0x80, 0x03, 0x05};
     static constexpr uint8_t GraphicTypeCode = 0x20;
     // The position of a type code in TypeCodes; 0 for a code not in it.
-    static int TypeIndexOf(uint8_t typeCode);
+    static int typeIndexOf(uint8_t typeCode);
 
     uint8_t AllowedRotations = 0;
     uint8_t Rotation = 0;      // quarter turns counter-clockwise, 0..3
@@ -74,83 +74,83 @@ public:
     void Load(TStream& s, const ClassRegistry& registry) override;
     void Store(TStream& s, const ClassRegistry& registry) const override;
     // Items compare by position, rotation and justification.
-    auto comparedFields() const { return std::make_tuple(GetX(), GetY(), Rotation, Justification); }
-    std::unique_ptr<ImageItem> CloneItem() const;
+    auto comparedFields() const { return std::make_tuple(getX(), getY(), Rotation, Justification); }
+    std::unique_ptr<ImageItem> cloneItem() const;
 
     // The virtual constructor: a new item of this item's kind, as placed by
     // the user, taking the font set's current font.
-    std::unique_ptr<ImageItem> Create(int32_t currentFontNumber) const;
-    template <class Kind> static std::unique_ptr<Kind> CreateNew(int32_t currentFontNumber) {
+    std::unique_ptr<ImageItem> create(int32_t currentFontNumber) const;
+    template <class Kind> static std::unique_ptr<Kind> createNew(int32_t currentFontNumber) {
         auto item = std::make_unique<Kind>();
-        static_cast<ImageItem&>(*item).InitDefaults(currentFontNumber);
+        static_cast<ImageItem&>(*item).initDefaults(currentFontNumber);
         return item;
     }
 
-    virtual int32_t GetWidth() const { return Width; }
-    virtual void SetWidth(int32_t width) { Width = width; }
-    virtual int32_t GetHeight() const { return Height; }
-    virtual void SetHeight(int32_t height) { Height = height; }
-    virtual int32_t GetX() const { return X; }
-    virtual int32_t GetY() const { return Y; }
-    virtual void SetX(int32_t x) { X = x; }
-    virtual void SetY(int32_t y) { Y = y; }
-    virtual QPoint GetPosition() const { return {GetX(), GetY()}; }
+    virtual int32_t getWidth() const { return Width; }
+    virtual void setWidth(int32_t width) { Width = width; }
+    virtual int32_t getHeight() const { return Height; }
+    virtual void setHeight(int32_t height) { Height = height; }
+    virtual int32_t getX() const { return X; }
+    virtual int32_t getY() const { return Y; }
+    virtual void setX(int32_t x) { X = x; }
+    virtual void setY(int32_t y) { Y = y; }
+    virtual QPoint getPosition() const { return {getX(), getY()}; }
     virtual void SetPosition(QPoint p);
 
-    virtual uint8_t GetTypeCode() const { return 0; }
-    int TypeIndex() const { return TypeIndexOf(GetTypeCode()); }
+    virtual uint8_t getTypeCode() const { return 0; }
+    int typeIndex() const { return typeIndexOf(getTypeCode()); }
     // The kind's caption; a kind without one answers an empty text.
-    virtual QString GetKindName(const ItemTypeNames&) const { return {}; }
+    virtual QString getKindName(const ItemTypeNames&) const { return {}; }
     // The value shown in the item list (bytes as stored).
-    virtual std::string GetDataText() const { return {}; }
+    virtual std::string getDataText() const { return {}; }
 
     // Moves the item to the justified edge of the area: across the image on
     // the first model, down it on the others.
-    virtual void Justify(NebraDisplay& view, const std::string& text);
+    virtual void justify(NebraDisplay& view, const std::string& text);
     // The base selects the item's font into the canvas; kinds draw after it.
     virtual void Draw(NebraDisplay& view);
-    void Erase(NebraDisplay& view);
-    void MoveTo(NebraDisplay& view, int32_t x, int32_t y);
+    void erase(NebraDisplay& view);
+    void moveTo(NebraDisplay& view, int32_t x, int32_t y);
     // Whether the dot (x, y) lies on the item's screen rectangle, edges included.
-    bool HitTest(NebraDisplay& view, int32_t x, int32_t y);
+    bool hitTest(NebraDisplay& view, int32_t x, int32_t y);
     // The base gives the anchor corner only; kinds complete the rectangle.
-    virtual EdgeRect GetScreenRect(NebraDisplay& view);
+    virtual EdgeRect getScreenRect(NebraDisplay& view);
     // Both invert what is below, so drawing either twice restores the picture.
-    void DrawHighlight(NebraDisplay& view);
-    void DrawOutline(NebraDisplay& view);
+    void drawHighlight(NebraDisplay& view);
+    void drawOutline(NebraDisplay& view);
     // The screen rectangle narrowed, across the text, to the capitals' band:
     // what must lie inside the printable area for a font-based item.
-    EdgeRect CapitalInkBox(NebraDisplay& view);
+    EdgeRect capitalInkBox(NebraDisplay& view);
 
     // Whether a text the download record ends with a 0 byte holds a 0 byte
     // itself: the handheld would end the field there. Such an item cannot be
     // downloaded.
-    virtual bool HoldsFieldEnd() const { return false; }
+    virtual bool holdsFieldEnd() const { return false; }
     // Appends the download record (nothing for an unknown model). The record
     // is appended whole or not at all.
     void Compile(IDL& buffer, const CompileContext& context) const;
     // Brings a time-dependent value up to date on the view.
-    virtual void Refresh(NebraDisplay& view);
-    virtual void AddToListView(int index, std::vector<ListViewRow>& rows,
+    virtual void refresh(NebraDisplay& view);
+    virtual void addToListView(int index, std::vector<ListViewRow>& rows,
                                const ItemTypeNames& names) const;
 
 protected:
     // Sets the defaults of a newly placed item; kinds extend it.
-    virtual void InitDefaults(int32_t currentFontNumber);
+    virtual void initDefaults(int32_t currentFontNumber);
     // Kinds append their part after calling this, which writes the 7-byte
     // header: type code, font download code, X − 50, Y − 50, rotation.
-    virtual void CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const;
+    virtual void compileRecord(std::vector<uint8_t>& record, const CompileContext& context) const;
 
     // Realises the item's font for the view, sets it on the canvas and
     // measures its capitals again when what they were measured for changed.
     RealizedFont SelectFont(NebraDisplay& view);
     // Where the text cell starts: the anchor moved by InkBottom against the
     // direction the letters' tops point in.
-    QPoint AnchorCorner(const NebraDisplay& view) const;
+    QPoint anchorCorner(const NebraDisplay& view) const;
     // The text kinds draw and measure their text alike: one line per piece
     // between line feeds, anchored at the bottom of the capitals.
-    void DrawAnchoredText(NebraDisplay& view, const std::string& text);
-    EdgeRect AnchoredTextRect(NebraDisplay& view, const std::string& text);
+    void drawAnchoredText(NebraDisplay& view, const std::string& text);
+    EdgeRect anchoredTextRect(NebraDisplay& view, const std::string& text);
 
     int32_t Width = 0;
     int32_t Height = 0;

@@ -21,7 +21,7 @@ class Prompter;
 // and time formats offered to date and time items, the printer models and
 // the diagnostic mode. Created once at start-up; its destruction writes the
 // display units and the grid back to the settings file.
-class TNEBRAData {
+class DataStore {
 public:
     enum Unit : std::uint8_t { Dots = 0, Millimetres = 1, Inches = 2, Points = 3 };
     // X and widths run along the print, Y and heights across it; each axis
@@ -36,61 +36,61 @@ public:
     static constexpr int kDefaultPitch = 40;
 
     // settings: the open settings file, or null when there is none.
-    explicit TNEBRAData(const IniFile* settings);
-    ~TNEBRAData();
-    TNEBRAData(const TNEBRAData&) = delete;
-    TNEBRAData& operator=(const TNEBRAData&) = delete;
+    explicit DataStore(const IniFile* settings);
+    ~DataStore();
+    DataStore(const DataStore&) = delete;
+    DataStore& operator=(const DataStore&) = delete;
 
-    // Writes DisplayUnits, SnapOn, GridOn and Pitch, in that order, when the
+    // Writes displayUnits, snapOn, gridOn and pitch, in that order, when the
     // settings file exists now. The destructor calls it.
     void writeSettings(Prompter* prompter = nullptr) const;
 
-    std::uint8_t DisplayUnits() const { return units_; }
+    std::uint8_t displayUnits() const { return units_; }
     // Ignored for a value that is not a unit, so conversions always have one.
-    void SetDisplayUnits(int units);
-    QString UnitName() const;
+    void setDisplayUnits(int units);
+    QString unitName() const;
 
     // A length in the current unit: dots as an integer, other units with three
     // decimals after the interface language's separator. Halves round to even.
-    QString DotsToText(int dots, int dpi) const;
+    QString dotsToText(int dots, int dpi) const;
     // The dots of a typed length in the current unit; nothing when the text
     // is not a number or the length does not fit. Either '.' or ',' may
     // separate the decimals, whatever the language.
-    std::optional<int> TextToDots(const QString& text, int dpi) const;
+    std::optional<int> textToDots(const QString& text, int dpi) const;
 
     // The selected model's resolution on an axis: along the print for X,
     // across it for Y.
-    int AxisDPI(Axis axis) const;
+    int axisDPI(Axis axis) const;
     // Positions and sizes on an axis of the image, at that axis' resolution.
-    QString DotsToText(int dots, Axis axis) const { return DotsToText(dots, AxisDPI(axis)); }
-    std::optional<int> TextToDots(const QString& text, Axis axis) const {
-        return TextToDots(text, AxisDPI(axis));
+    QString dotsToText(int dots, Axis axis) const { return dotsToText(dots, axisDPI(axis)); }
+    std::optional<int> textToDots(const QString& text, Axis axis) const {
+        return textToDots(text, axisDPI(axis));
     }
     // Image dots in one display unit on an axis (1 for dots), for the rulers.
-    double DotsPerUnit(Axis axis) const;
+    double dotsPerUnit(Axis axis) const;
     // The locale of the interface language, for numbers in display units.
     const QLocale& locale() const { return locale_; }
 
     // The length in the current unit at the selected model's print resolution.
-    float DotsToUnits(int dots) const;
+    float dotsToUnits(int dots) const;
 
-    int Pitch() const { return pitch_; }
+    int pitch() const { return pitch_; }
     // A pitch that is not positive would give no grid at all: it becomes 40.
-    void SetPitch(int dots);
-    bool GridOn() const { return gridOn_; }
-    void SetGridOn(bool on) { gridOn_ = on; }
-    bool SnapOn() const { return snapOn_; }
-    void SetSnapOn(bool on) { snapOn_ = on; }
+    void setPitch(int dots);
+    bool gridOn() const { return gridOn_; }
+    void setGridOn(bool on) { gridOn_ = on; }
+    bool snapOn() const { return snapOn_; }
+    void setSnapOn(bool on) { snapOn_ = on; }
 
     // The open image's descriptions and month strings (bytes, as files keep them).
-    const std::string& ShortName() const { return shortName_; }
-    void SetShortName(std::string name) { shortName_ = std::move(name); }
-    const std::string& LongName() const { return longName_; }
-    void SetLongName(std::string name) { longName_ = std::move(name); }
-    const std::string& MonthLanguageName() const { return monthLanguageName_; }
-    void SetMonthLanguageName(std::string name) { monthLanguageName_ = std::move(name); }
-    const std::string& MonthStrings() const { return monthStrings_; }
-    void SetMonthStrings(std::string strings) { monthStrings_ = std::move(strings); }
+    const std::string& shortName() const { return shortName_; }
+    void setShortName(std::string name) { shortName_ = std::move(name); }
+    const std::string& longName() const { return longName_; }
+    void setLongName(std::string name) { longName_ = std::move(name); }
+    const std::string& monthLanguageName() const { return monthLanguageName_; }
+    void setMonthLanguageName(std::string name) { monthLanguageName_ = std::move(name); }
+    const std::string& monthStrings() const { return monthStrings_; }
+    void setMonthStrings(std::string strings) { monthStrings_ = std::move(strings); }
     // The open image takes month language 1.
     void resetMonthLanguage();
 

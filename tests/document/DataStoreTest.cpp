@@ -1,5 +1,5 @@
+#include "document/DataStore.h"
 #include "TestFolders.h"
-#include "document/wareHouse.h"
 #include "texts/SettingsFile.h"
 #include "texts/TextHelpers.h"
 
@@ -9,16 +9,16 @@
 
 namespace {
 
-std::unique_ptr<TNEBRAData> storeFromIni(const TestFolders& folders, const QByteArray& ini) {
+std::unique_ptr<DataStore> storeFromIni(const TestFolders& folders, const QByteArray& ini) {
     folders.writeIni(ini);
-    return std::make_unique<TNEBRAData>(SettingsFile::open().get());
+    return std::make_unique<DataStore>(SettingsFile::open().get());
 }
 
 } // namespace
 
-TEST(NebraDataConversion, TextsOfLengthsInEachUnit) {
+TEST(DataStoreConversion, TextsOfLengthsInEachUnit) {
     TestFolders folders;
-    TNEBRAData data(nullptr);
+    DataStore data(nullptr);
     struct Row {
         int units, dots, dpi;
         const char* text;
@@ -28,18 +28,18 @@ TEST(NebraDataConversion, TextsOfLengthsInEachUnit) {
                          Row{2, -5, 200, "0.000"}, Row{1, 2000, 448, "113.393"},
                          // halves round to even
                          Row{1, 1, 50800, "0.000"}, Row{1, 3, 50800, ".002"}}) {
-        data.SetDisplayUnits(r.units);
-        EXPECT_EQ(data.DotsToText(r.dots, r.dpi), QLatin1String(r.text)) << r.text;
+        data.setDisplayUnits(r.units);
+        EXPECT_EQ(data.dotsToText(r.dots, r.dpi), QLatin1String(r.text)) << r.text;
     }
     data.printers().setSelectedIndex(1); // 185 dpi
-    data.SetDisplayUnits(TNEBRAData::Millimetres);
-    EXPECT_FLOAT_EQ(data.DotsToUnits(185), 25.4f);
-    EXPECT_FLOAT_EQ(data.DotsToUnits(-10), 0.0f);
+    data.setDisplayUnits(DataStore::Millimetres);
+    EXPECT_FLOAT_EQ(data.dotsToUnits(185), 25.4f);
+    EXPECT_FLOAT_EQ(data.dotsToUnits(-10), 0.0f);
 }
 
-TEST(NebraDataConversion, TypedLengthsTakeThreeDecimalsWithoutRounding) {
+TEST(DataStoreConversion, TypedLengthsTakeThreeDecimalsWithoutRounding) {
     TestFolders folders;
-    TNEBRAData data(nullptr);
+    DataStore data(nullptr);
     struct Row {
         int units;
         const char* text;
@@ -52,28 +52,28 @@ TEST(NebraDataConversion, TypedLengthsTakeThreeDecimalsWithoutRounding) {
           Row{1, " 25.4 ", 185, 185}, Row{2, "0.0075", 200, 1}, Row{0, "1.5", 200, {}},
           Row{1, "1", 0, {}}, Row{1, "12.7", 185, 92}, Row{2, ".005", 100, 0},
           Row{2, ".015", 100, 2}, Row{1, "12,5", 185, 91}, Row{1, "12,", 185, 87}}) {
-        data.SetDisplayUnits(r.units);
-        EXPECT_EQ(data.TextToDots(QLatin1String(r.text), r.dpi), r.dots) << r.text;
+        data.setDisplayUnits(r.units);
+        EXPECT_EQ(data.textToDots(QLatin1String(r.text), r.dpi), r.dots) << r.text;
     }
     for (int units = 0; units < 4; ++units) {
-        data.SetDisplayUnits(units);
+        data.setDisplayUnits(units);
         for (const char* bad : {"", "1.2.3", "1,2.3", ",", "1e3", "9999999999"})
-            EXPECT_FALSE(data.TextToDots(QLatin1String(bad), 200)) << units << " '" << bad << "'";
+            EXPECT_FALSE(data.textToDots(QLatin1String(bad), 200)) << units << " '" << bad << "'";
     }
 }
 
-TEST(NebraDataConversion, TextOfDotsReadsBackAsTheSameDots) {
+TEST(DataStoreConversion, TextOfDotsReadsBackAsTheSameDots) {
     TestFolders folders;
-    TNEBRAData data(nullptr);
+    DataStore data(nullptr);
     for (int units = 1; units < 4; ++units) {
-        data.SetDisplayUnits(units);
+        data.setDisplayUnits(units);
         for (int dpi : {185, 202, 448})
             for (int dots = 0; dots <= 2000; ++dots)
-                ASSERT_EQ(data.TextToDots(data.DotsToText(dots, dpi), dpi), dots) << units << dpi;
+                ASSERT_EQ(data.textToDots(data.dotsToText(dots, dpi), dpi), dots) << units << dpi;
     }
 }
 
-TEST(NebraDataConversion, TextHelpersFollowTheLocaleDecimalSeparator) {
+TEST(DataStoreConversion, TextHelpersFollowTheLocaleDecimalSeparator) {
     struct German {
         German() { QLocale::setDefault(QLocale(QLocale::German)); }
         ~German() { QLocale::setDefault(QLocale::c()); }
@@ -84,27 +84,27 @@ TEST(NebraDataConversion, TextHelpersFollowTheLocaleDecimalSeparator) {
 
 // Lengths show the decimal separator of the interface language chosen in
 // the settings file, and take either separator when typed.
-TEST(NebraDataConversion, LengthsFollowTheInterfaceLanguage) {
+TEST(DataStoreConversion, LengthsFollowTheInterfaceLanguage) {
     TestFolders folders;
     const char* separators[] = {".", ",", ",", ",", ",", ","}; // by language index
     for (int language = -1; language <= 6; ++language) {
         const auto data =
             storeFromIni(folders, "[LangForm]\nLanguage=" + QByteArray::number(language) + '\n');
-        data->SetDisplayUnits(TNEBRAData::Inches);
+        data->setDisplayUnits(DataStore::Inches);
         const bool known = language >= 0 && language < 6;
         const QString separator = QLatin1String(separators[known ? language : 0]);
-        EXPECT_EQ(data->DotsToText(300, 200), "1" + separator + "500") << language;
-        EXPECT_EQ(data->TextToDots(QStringLiteral("1,5"), 200), 300) << language;
-        EXPECT_EQ(data->TextToDots(QStringLiteral("1.5"), 200), 300) << language;
+        EXPECT_EQ(data->dotsToText(300, 200), "1" + separator + "500") << language;
+        EXPECT_EQ(data->textToDots(QStringLiteral("1,5"), 200), 300) << language;
+        EXPECT_EQ(data->textToDots(QStringLiteral("1.5"), 200), 300) << language;
     }
 }
 
 // X runs along the print, Y across it: on the first model 448 and 202 dpi.
-TEST(NebraDataConversion, EachAxisConvertsAtTheSelectedModelsResolution) {
+TEST(DataStoreConversion, EachAxisConvertsAtTheSelectedModelsResolution) {
     TestFolders folders;
-    TNEBRAData data(nullptr);
-    data.SetDisplayUnits(TNEBRAData::Millimetres);
-    using Axis = TNEBRAData::Axis;
+    DataStore data(nullptr);
+    data.setDisplayUnits(DataStore::Millimetres);
+    using Axis = DataStore::Axis;
     struct Row {
         int model;
         Axis axis;
@@ -115,24 +115,24 @@ TEST(NebraDataConversion, EachAxisConvertsAtTheSelectedModelsResolution) {
                          Row{0, Axis::X, 224, "12.700"}, Row{0, Axis::Y, 1988, "249.976"},
                          Row{1, Axis::X, 92, "12.631"}, Row{1, Axis::Y, 92, "12.631"}}) {
         data.printers().setSelectedIndex(r.model);
-        EXPECT_EQ(data.DotsToText(r.dots, r.axis), QLatin1String(r.text)) << r.text;
-        EXPECT_EQ(data.TextToDots(QLatin1String(r.text), r.axis), r.dots) << r.text;
+        EXPECT_EQ(data.dotsToText(r.dots, r.axis), QLatin1String(r.text)) << r.text;
+        EXPECT_EQ(data.textToDots(QLatin1String(r.text), r.axis), r.dots) << r.text;
     }
     data.printers().setSelectedIndex(1);
-    EXPECT_EQ(data.TextToDots(QStringLiteral("12.7"), Axis::Y), 92);
+    EXPECT_EQ(data.textToDots(QStringLiteral("12.7"), Axis::Y), 92);
     data.printers().setSelectedIndex(0);
-    EXPECT_NEAR(data.DotsPerUnit(Axis::X), 448 / 25.4, 1e-9);
-    EXPECT_NEAR(data.DotsPerUnit(Axis::Y), 202 / 25.4, 1e-9);
-    data.SetDisplayUnits(TNEBRAData::Dots);
-    EXPECT_DOUBLE_EQ(data.DotsPerUnit(Axis::Y), 1.0);
+    EXPECT_NEAR(data.dotsPerUnit(Axis::X), 448 / 25.4, 1e-9);
+    EXPECT_NEAR(data.dotsPerUnit(Axis::Y), 202 / 25.4, 1e-9);
+    data.setDisplayUnits(DataStore::Dots);
+    EXPECT_DOUBLE_EQ(data.dotsPerUnit(Axis::Y), 1.0);
 }
 
-TEST(NebraDataSettings, WithoutSettingsFileDefaultsHoldAndNothingIsWritten) {
+TEST(DataStoreSettings, WithoutSettingsFileDefaultsHoldAndNothingIsWritten) {
     TestFolders folders;
     {
-        TNEBRAData data(nullptr);
-        EXPECT_EQ(data.Pitch(), 40);
-        data.SetPitch(12);
+        DataStore data(nullptr);
+        EXPECT_EQ(data.pitch(), 40);
+        data.setPitch(12);
     }
     EXPECT_FALSE(QFile::exists(folders.iniPath()));
     {
@@ -142,25 +142,25 @@ TEST(NebraDataSettings, WithoutSettingsFileDefaultsHoldAndNothingIsWritten) {
     EXPECT_FALSE(QFile::exists(folders.iniPath()));
 }
 
-TEST(NebraDataSettings, GarbledValuesFallBackToTheirDefaults) {
+TEST(DataStoreSettings, GarbledValuesFallBackToTheirDefaults) {
     TestFolders folders;
     for (const char* pitch : {"0", "-3", "abc"}) {
         const auto data = storeFromIni(
             folders, QByteArray("[UnitsForm]\nDisplayUnits=9\n[GridTForm]\nPitch=") + pitch);
-        EXPECT_EQ(data->Pitch(), 40) << pitch;
-        EXPECT_EQ(data->DisplayUnits(), 0);
-        data->SetDisplayUnits(4);
-        EXPECT_EQ(data->DisplayUnits(), 0);
+        EXPECT_EQ(data->pitch(), 40) << pitch;
+        EXPECT_EQ(data->displayUnits(), 0);
+        data->setDisplayUnits(4);
+        EXPECT_EQ(data->displayUnits(), 0);
     }
 }
 
-TEST(NebraDataSettings, DestructionWritesUnitsAndGridInOrder) {
+TEST(DataStoreSettings, DestructionWritesUnitsAndGridInOrder) {
     TestFolders folders;
     {
         auto data = storeFromIni(folders, "[Other]\nKey=1\n");
-        data->SetDisplayUnits(3);
-        data->SetSnapOn(true);
-        data->SetPitch(16);
+        data->setDisplayUnits(3);
+        data->setSnapOn(true);
+        data->setPitch(16);
     }
     EXPECT_EQ(folders.readIni(), QByteArray("[Other]\nKey=1\n\n[UnitsForm]\nDisplayUnits=3\n\n"
                                             "[GridTForm]\nSnapOn=1\nGridOn=0\nPitch=16\n"));

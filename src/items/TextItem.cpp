@@ -1,4 +1,4 @@
-#include "items/TextItems.h"
+#include "items/TextItem.h"
 
 #include "document/ItemTypeNames.h"
 #include "persist/StreamHelpers.h"
@@ -22,23 +22,23 @@ void TextItem::Store(TStream& s, const ClassRegistry& registry) const {
     WriteLong(s, MaxChars);
 }
 
-QString TextItem::GetKindName(const ItemTypeNames& names) const {
+QString TextItem::getKindName(const ItemTypeNames& names) const {
     return names.TextItemType;
 }
 
 void TextItem::Draw(NebraDisplay& view) {
     ImageItem::Draw(view);
-    DrawAnchoredText(view, Text);
+    drawAnchoredText(view, Text);
 }
 
-EdgeRect TextItem::GetScreenRect(NebraDisplay& view) {
-    return AnchoredTextRect(view, Text);
+EdgeRect TextItem::getScreenRect(NebraDisplay& view) {
+    return anchoredTextRect(view, Text);
 }
 
-void TextItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {
-    if (!context.KnownModel())
+void TextItem::compileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {
+    if (!context.knownModel())
         return;
-    ImageItem::CompileRecord(record, context);
+    ImageItem::compileRecord(record, context);
     record.insert(record.end(), Text.begin(), Text.end());
     record.push_back(0x00);
     record.push_back(OperatorRequest ? 1 : 0);
@@ -54,6 +54,6 @@ void TextItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext&
     record.push_back(uint8_t(std::clamp(MaxChars, 0, MaxCharsLimit)));
 }
 
-bool TextItem::HoldsFieldEnd() const {
+bool TextItem::holdsFieldEnd() const {
     return Text.find('\0') != std::string::npos || Prompt.find('\0') != std::string::npos;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ImageItems.h"
+#include "document/ImageItem.h"
 
 #include <string>
 #include <tuple>
@@ -27,17 +27,17 @@ public:
     // Besides the placement, items compare by their text and request flag.
     auto comparedFields() const { return std::tie(Text, OperatorRequest); }
 
-    uint8_t GetTypeCode() const override { return TypeCode; }
-    QString GetKindName(const ItemTypeNames& names) const override;
-    std::string GetDataText() const override { return Text; }
+    uint8_t getTypeCode() const override { return TypeCode; }
+    QString getKindName(const ItemTypeNames& names) const override;
+    std::string getDataText() const override { return Text; }
 
     void Draw(NebraDisplay& view) override;
-    EdgeRect GetScreenRect(NebraDisplay& view) override;
+    EdgeRect getScreenRect(NebraDisplay& view) override;
     // The record ends the text and the prompt with a 0 byte.
-    bool HoldsFieldEnd() const override;
+    bool holdsFieldEnd() const override;
 
 protected:
     // After the header: the text, 0, the request flag, the prompt (a space
     // before it) or a single 0, then 0 and MaxChars, at most 255.
-    void CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const override;
+    void compileRecord(std::vector<uint8_t>& record, const CompileContext& context) const override;
 };

@@ -1,4 +1,4 @@
-#include "document/wareHouse.h"
+#include "document/DataStore.h"
 
 #include "platform/IniFile.h"
 #include "platform/Windows1252.h"
@@ -31,16 +31,16 @@ constexpr int kUnitCount = 4;
 // Thousandths of the unit per inch, for the text conversions.
 qint64 thousandthsPerInch(int units) {
     switch (units) {
-    case TNEBRAData::Millimetres:
+    case DataStore::Millimetres:
         return 25400;
-    case TNEBRAData::Inches:
+    case DataStore::Inches:
         return 1000;
     default:
         return 72000;
     }
 }
 
-// Hundredths of the unit per inch, for DotsToUnits.
+// Hundredths of the unit per inch, for dotsToUnits.
 qint64 hundredthsPerInch(int units) {
     return thousandthsPerInch(units) / 10;
 }
@@ -85,7 +85,7 @@ std::optional<int> toInt(const QString& text) {
 
 } // namespace
 
-TNEBRAData::TNEBRAData(const IniFile* settings) : printers_(settings) {
+DataStore::DataStore(const IniFile* settings) : printers_(settings) {
     readLanguage(settings);
     readUnits(settings);
     readMonthLanguages(settings);
@@ -93,11 +93,11 @@ TNEBRAData::TNEBRAData(const IniFile* settings) : printers_(settings) {
     readGrid(settings);
 }
 
-TNEBRAData::~TNEBRAData() {
+DataStore::~DataStore() {
     writeSettings();
 }
 
-void TNEBRAData::readUnits(const IniFile* settings) {
+void DataStore::readUnits(const IniFile* settings) {
     unitNames_ = {
         SettingsFile::text(settings, kUnitsSection, QStringLiteral("PelsStr"),
                            QStringLiteral("Pixels")),
@@ -107,10 +107,10 @@ void TNEBRAData::readUnits(const IniFile* settings) {
         SettingsFile::text(settings, kUnitsSection, QStringLiteral("PointsStr"),
                            QStringLiteral("Points"))};
     if (settings)
-        SetDisplayUnits(settings->readInteger(kUnitsSection, QStringLiteral("DisplayUnits"), 0));
+        setDisplayUnits(settings->readInteger(kUnitsSection, QStringLiteral("DisplayUnits"), 0));
 }
 
-void TNEBRAData::readLanguage(const IniFile* settings) {
+void DataStore::readLanguage(const IniFile* settings) {
     const int index =
         settings ? settings->readInteger(kLanguageSection, QStringLiteral("Language"), 0) : 0;
     const bool known = index >= 0 && index < LanguageFiles::Count;
@@ -119,7 +119,7 @@ void TNEBRAData::readLanguage(const IniFile* settings) {
     locale_.setNumberOptions(QLocale::OmitGroupSeparator);
 }
 
-void TNEBRAData::readMonthLanguages(const IniFile* settings) {
+void DataStore::readMonthLanguages(const IniFile* settings) {
     for (int n = 1; n <= int(monthLanguages_.size()); ++n) {
         const QString key = QStringLiteral("MonthLanguage%1").arg(n);
         MonthLanguage& language = monthLanguages_[std::size_t(n - 1)];
@@ -129,7 +129,7 @@ void TNEBRAData::readMonthLanguages(const IniFile* settings) {
     }
 }
 
-void TNEBRAData::readTimeFormats(const IniFile* settings) {
+void DataStore::readTimeFormats(const IniFile* settings) {
     if (!settings)
         return;
     const QStringList builtIn{QStringLiteral("None"), QStringLiteral("A/P"),
@@ -140,15 +140,15 @@ void TNEBRAData::readTimeFormats(const IniFile* settings) {
                                              builtIn[i]);
 }
 
-void TNEBRAData::readGrid(const IniFile* settings) {
+void DataStore::readGrid(const IniFile* settings) {
     if (!settings)
         return;
     snapOn_ = settings->readBool(kGridSection, QStringLiteral("SnapOn"), false);
     gridOn_ = settings->readBool(kGridSection, QStringLiteral("GridOn"), false);
-    SetPitch(settings->readInteger(kGridSection, QStringLiteral("Pitch"), kDefaultPitch));
+    setPitch(settings->readInteger(kGridSection, QStringLiteral("Pitch"), kDefaultPitch));
 }
 
-void TNEBRAData::writeSettings(Prompter* prompter) const {
+void DataStore::writeSettings(Prompter* prompter) const {
     const auto settings = SettingsFile::open(prompter);
     if (!settings)
         return;
@@ -158,16 +158,16 @@ void TNEBRAData::writeSettings(Prompter* prompter) const {
     settings->writeInteger(kGridSection, QStringLiteral("Pitch"), pitch_);
 }
 
-void TNEBRAData::SetDisplayUnits(int units) {
+void DataStore::setDisplayUnits(int units) {
     if (units >= 0 && units < kUnitCount)
         units_ = std::uint8_t(units);
 }
 
-QString TNEBRAData::UnitName() const {
+QString DataStore::unitName() const {
     return unitNames_[units_];
 }
 
-QString TNEBRAData::DotsToText(int dots, int dpi) const {
+QString DataStore::dotsToText(int dots, int dpi) const {
     if (units_ == Dots)
         return QString::number(dots);
     const qint64 q = dpi > 0 ? roundedQuotient(qint64(dots) * thousandthsPerInch(units_), dpi) : 0;
@@ -176,16 +176,16 @@ QString TNEBRAData::DotsToText(int dots, int dpi) const {
     return digits.left(digits.size() - 3) + locale_.decimalPoint() + digits.right(3);
 }
 
-int TNEBRAData::AxisDPI(Axis axis) const {
+int DataStore::axisDPI(Axis axis) const {
     return axis == Axis::X ? printers_.PrinterDPI() : printers_.FontDPI();
 }
 
-double TNEBRAData::DotsPerUnit(Axis axis) const {
-    const double dpi = AxisDPI(axis);
+double DataStore::dotsPerUnit(Axis axis) const {
+    const double dpi = axisDPI(axis);
     return units_ == Dots ? 1.0 : dpi * 1000.0 / double(thousandthsPerInch(units_));
 }
 
-std::optional<int> TNEBRAData::TextToDots(const QString& text, int dpi) const {
+std::optional<int> DataStore::textToDots(const QString& text, int dpi) const {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -200,7 +200,7 @@ std::optional<int> TNEBRAData::TextToDots(const QString& text, int dpi) const {
     return int(dots);
 }
 
-float TNEBRAData::DotsToUnits(int dots) const {
+float DataStore::dotsToUnits(int dots) const {
     if (units_ == Dots)
         return float(dots);
     const qint64 q =
@@ -208,17 +208,17 @@ float TNEBRAData::DotsToUnits(int dots) const {
     return q < 1 ? 0.0f : float(q) / 100.0f;
 }
 
-void TNEBRAData::SetPitch(int dots) {
+void DataStore::setPitch(int dots) {
     pitch_ = dots > 0 ? dots : kDefaultPitch;
 }
 
-void TNEBRAData::resetMonthLanguage() {
+void DataStore::resetMonthLanguage() {
     const MonthLanguage& first = monthLanguages_[0];
     monthLanguageName_ = Windows1252::encode(first.name);
     monthStrings_ = Windows1252::encode(first.strings);
 }
 
-void TNEBRAData::switchOnDiagnostic() {
+void DataStore::switchOnDiagnostic() {
     diagnostic_ = true;
     if (showDiagnosticLabel)
         showDiagnosticLabel();

@@ -1,4 +1,4 @@
-#include "document/ImageItems.h"
+#include "document/ImageItem.h"
 
 #include "persist/IDL.h"
 #include "persist/StreamHelpers.h"
@@ -37,7 +37,7 @@ int32_t withoutMargin(int32_t position) {
 
 } // namespace
 
-int ImageItem::TypeIndexOf(uint8_t typeCode) {
+int ImageItem::typeIndexOf(uint8_t typeCode) {
     const auto at = std::find(TypeCodes.begin(), TypeCodes.end(), typeCode);
     return at == TypeCodes.end() ? 0 : int(at - TypeCodes.begin());
 }
@@ -72,13 +72,13 @@ void ImageItem::Store(TStream& s, const ClassRegistry& registry) const {
     WriteLong(s, Justification);
 }
 
-std::unique_ptr<ImageItem> ImageItem::CloneItem() const {
+std::unique_ptr<ImageItem> ImageItem::cloneItem() const {
     auto copy = Clone();
     // Clone makes an object of this very class, so it is an item.
     return std::unique_ptr<ImageItem>(static_cast<ImageItem*>(copy.release()));
 }
 
-std::unique_ptr<ImageItem> ImageItem::Create(int32_t currentFontNumber) const {
+std::unique_ptr<ImageItem> ImageItem::create(int32_t currentFontNumber) const {
     auto made = NewInstance();
     // A kind without its own NewInstance would be created as a bare item.
     const PObject& madeObject = *made;
@@ -87,11 +87,11 @@ std::unique_ptr<ImageItem> ImageItem::Create(int32_t currentFontNumber) const {
         throw TolvError(std::string("Class \"") + ClassName() + "\" cannot make new items");
     made.release();
     std::unique_ptr<ImageItem> created(item);
-    created->InitDefaults(currentFontNumber);
+    created->initDefaults(currentFontNumber);
     return created;
 }
 
-void ImageItem::InitDefaults(int32_t currentFontNumber) {
+void ImageItem::initDefaults(int32_t currentFontNumber) {
     AllowedRotations = AllRotations;
     Rotation = 0;
     Justification = 0;
@@ -100,31 +100,31 @@ void ImageItem::InitDefaults(int32_t currentFontNumber) {
 }
 
 void ImageItem::SetPosition(QPoint p) {
-    SetX(p.x());
-    SetY(p.y());
+    setX(p.x());
+    setY(p.y());
 }
 
 void ImageItem::Compile(IDL& buffer, const CompileContext& context) const {
     std::vector<uint8_t> record;
-    CompileRecord(record, context);
+    compileRecord(record, context);
     if (!record.empty())
         buffer.AppendBytes(record.data(), int32_t(record.size()));
 }
 
-void ImageItem::CompileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {
-    if (!context.KnownModel())
+void ImageItem::compileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {
+    if (!context.knownModel())
         return;
-    const auto x = uint16_t(withoutMargin(GetX()));
-    const auto y = uint16_t(withoutMargin(GetY()));
-    record.insert(record.end(), {GetTypeCode(), uint8_t(context.fonts.DownloadCodeOf(FontNumber)),
+    const auto x = uint16_t(withoutMargin(getX()));
+    const auto y = uint16_t(withoutMargin(getY()));
+    record.insert(record.end(), {getTypeCode(), uint8_t(context.fonts.DownloadCodeOf(FontNumber)),
                                  uint8_t(x & 0xFF), uint8_t(x >> 8), uint8_t(y & 0xFF),
                                  uint8_t(y >> 8), Rotation});
 }
 
-void ImageItem::Refresh(NebraDisplay&) {}
+void ImageItem::refresh(NebraDisplay&) {}
 
-void ImageItem::AddToListView(int index, std::vector<ListViewRow>& rows,
+void ImageItem::addToListView(int index, std::vector<ListViewRow>& rows,
                               const ItemTypeNames& names) const {
     rows.push_back(
-        {QString::number(index), GetKindName(names), Windows1252::decode(GetDataText())});
+        {QString::number(index), getKindName(names), Windows1252::decode(getDataText())});
 }

@@ -2,12 +2,12 @@
 // dragging, editing and drawing the restricted area.
 #include "EditorTestSupport.h"
 
-#include "texts/Messages.h"
-#include "editor/MRestrictStates.h"
-#include "editor/MSelectStates.h"
+#include "editor/AreaDrawState.h"
 #include "editor/PlaceItemState.h"
+#include "editor/SelectState.h"
 #include "items/ItemKinds.h"
-#include "items/TextItems.h"
+#include "items/TextItem.h"
+#include "texts/Messages.h"
 
 namespace {
 
@@ -25,48 +25,48 @@ const ItemKind& testGraphicKind() {
 
 // A dot well inside an item's picture.
 QPoint inside(ImageEditor& editor, ImageItem& item) {
-    const EdgeRect r = item.GetScreenRect(editor.Display());
-    return editor.ScreenToImage({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+    const EdgeRect r = item.getScreenRect(editor.display());
+    return editor.screenToImage({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
 }
 
 TEST(GridSnap, PutsCoordinatesOnTheGridThatStartsAtTheMargin) {
-    EXPECT_EQ(SnapToGrid(61, 8), 58); // 61 − 5 + 2
-    EXPECT_EQ(SnapToGrid(63, 8), 58);
-    EXPECT_EQ(SnapToGrid(64, 8), 64); // a multiple of the pitch stays
-    EXPECT_EQ(SnapToGrid(61, 0), 61);
+    EXPECT_EQ(snapToGrid(61, 8), 58); // 61 − 5 + 2
+    EXPECT_EQ(snapToGrid(63, 8), 58);
+    EXPECT_EQ(snapToGrid(64, 8), 64); // a multiple of the pitch stays
+    EXPECT_EQ(snapToGrid(61, 0), 61);
 }
 
-class CreateStateTest : public EditorTest {};
+class PlaceItemStateTest : public EditorTest {};
 
-TEST_F(CreateStateTest, PlacesTheConfirmedItemAtTheClickAndTellsItsNumber) {
+TEST_F(PlaceItemStateTest, PlacesTheConfirmedItemAtTheClickAndTellsItsNumber) {
     addText(300, 150);
     PlaceItemState state(env, textItemKind());
     click(state, Qt::LeftButton, {1000, 200});
-    ASSERT_EQ(editor.Items().Count(), 2);
-    EXPECT_EQ(editor.Items().At(2)->GetPosition(), QPoint(1000, 200));
+    ASSERT_EQ(editor.items().Count(), 2);
+    EXPECT_EQ(editor.items().At(2)->getPosition(), QPoint(1000, 200));
     EXPECT_EQ(env.editedNumbers, std::vector<int>{2});
-    EXPECT_TRUE(editor.Modified());
+    EXPECT_TRUE(editor.modified());
 
     env.edit = [](ImageItem&) { return 0; }; // Cancel
     click(state, Qt::LeftButton, {2000, 200});
-    EXPECT_EQ(editor.Items().Count(), 2);
+    EXPECT_EQ(editor.items().Count(), 2);
 }
 
-TEST_F(CreateStateTest, ARightClickCreatesNothing) {
+TEST_F(PlaceItemStateTest, ARightClickCreatesNothing) {
     PlaceItemState state(env, textItemKind());
     click(state, Qt::RightButton, {1000, 200});
-    EXPECT_EQ(editor.Items().Count(), 0);
+    EXPECT_EQ(editor.items().Count(), 0);
     EXPECT_TRUE(env.editedNumbers.empty());
 }
 
-TEST_F(CreateStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApart) {
+TEST_F(PlaceItemStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApart) {
     env.limits = {2, 1};
     addText(300, 150);
     addGraphic(600, 100, 20, 20);
     PlaceItemState text(env, textItemKind());
     click(text, Qt::LeftButton, {1000, 200}); // N − G = 1: allowed
     click(text, Qt::LeftButton, {1500, 200}); // N − G = 2: the limit
-    EXPECT_EQ(editor.Items().Count(), 3);
+    EXPECT_EQ(editor.items().Count(), 3);
     EXPECT_EQ(prompter.texts(), QStringList{"Error - no more than 2 items allowed per label"});
     EXPECT_EQ(env.editedNumbers.size(), 1u); // no dialog for the refused one
 
@@ -75,21 +75,21 @@ TEST_F(CreateStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApart)
     EXPECT_EQ(prompter.texts().last(), "Error - no more than 1 graphic items allowed per label");
     env.limits = {2, 2};
     click(graphic, Qt::LeftButton, {2000, 200}); // graphics do not count as items
-    EXPECT_EQ(editor.Items().Count(), 4);
+    EXPECT_EQ(editor.items().Count(), 4);
 }
 
-TEST_F(CreateStateTest, AnItemPlacedAcrossTheEdgeIsPulledInOrRefused) {
+TEST_F(PlaceItemStateTest, AnItemPlacedAcrossTheEdgeIsPulledInOrRefused) {
     PlaceItemState state(env, testGraphicKind());
     click(state, Qt::LeftButton, {4040, 340}); // 20 × 20 over the right and bottom edges
-    ASSERT_EQ(editor.Items().Count(), 1);
-    EXPECT_EQ(editor.Items().At(1)->GetPosition(), QPoint(4030, 286));
+    ASSERT_EQ(editor.items().Count(), 1);
+    EXPECT_EQ(editor.items().At(1)->getPosition(), QPoint(4030, 286));
 
     env.edit = [](ImageItem& item) {
-        item.SetHeight(300); // taller than the 256 dots of the area
+        item.setHeight(300); // taller than the 256 dots of the area
         return EditAccepted;
     };
     click(state, Qt::LeftButton, {1000, 100});
-    EXPECT_EQ(editor.Items().Count(), 1);
+    EXPECT_EQ(editor.items().Count(), 1);
     EXPECT_EQ(prompter.texts(), QStringList{"Error - cannot place object here."});
 }
 
@@ -97,77 +97,77 @@ class SelectStateTest : public EditorTest {};
 
 TEST_F(SelectStateTest, DraggingAgainstTheAreaEdgeRefusesTheMove) {
     ImageItem& item = addText(3900, 150);
-    MSelectState state(env);
+    SelectState state(env);
     const QPoint grip = inside(editor, item);
-    state.MouseDown(Qt::LeftButton, Qt::NoModifier, grip.x(), grip.y());
-    state.MouseMove(Qt::NoModifier, 4090, 150);
-    EXPECT_TRUE(editor.IsInsideArea(item));
-    EXPECT_EQ(env.pointer.back(), item.GetPosition()); // the pointer stays on the item
-    state.MouseMove(Qt::NoModifier, 3950, 500);        // below the image
-    state.MouseUp(Qt::LeftButton, Qt::NoModifier, 3950, 500);
-    EXPECT_TRUE(editor.IsInsideArea(item));
+    state.mouseDown(Qt::LeftButton, Qt::NoModifier, grip.x(), grip.y());
+    state.mouseMove(Qt::NoModifier, 4090, 150);
+    EXPECT_TRUE(editor.isInsideArea(item));
+    EXPECT_EQ(env.pointer.back(), item.getPosition()); // the pointer stays on the item
+    state.mouseMove(Qt::NoModifier, 3950, 500);        // below the image
+    state.mouseUp(Qt::LeftButton, Qt::NoModifier, 3950, 500);
+    EXPECT_TRUE(editor.isInsideArea(item));
 }
 
 TEST_F(SelectStateTest, TheRightButtonEditsAndAChangeThatCannotFitIsUndone) {
     addText(300, 150);
     ImageItem& box = addGraphic(1000, 100, 20, 20);
-    MSelectState state(env);
+    SelectState state(env);
     env.edit = [](ImageItem& item) {
-        item.SetX(4070); // across the right edge: pulled back in
+        item.setX(4070); // across the right edge: pulled back in
         return EditAccepted;
     };
     click(state, Qt::RightButton, inside(editor, box));
     EXPECT_EQ(env.editedNumbers, std::vector<int>{2});
-    EXPECT_EQ(box.GetX(), 4030);
-    editor.SetModified(false);
+    EXPECT_EQ(box.getX(), 4030);
+    editor.setModified(false);
 
     env.edit = [](ImageItem& item) {
-        item.SetWidth(5000); // wider than the area: no pull helps
+        item.setWidth(5000); // wider than the area: no pull helps
         return EditAccepted;
     };
     click(state, Qt::RightButton, inside(editor, box));
     EXPECT_EQ(prompter.texts(), QStringList{"Error - change would place object outside area."});
-    EXPECT_EQ(box.GetWidth(), 20);
-    EXPECT_EQ(box.GetX(), 4030);
-    EXPECT_FALSE(editor.Modified());
+    EXPECT_EQ(box.getWidth(), 20);
+    EXPECT_EQ(box.getX(), 4030);
+    EXPECT_FALSE(editor.modified());
 }
 
-class RestrictStateTest : public EditorTest {};
+class AreaDrawStateTest : public EditorTest {};
 
-TEST_F(RestrictStateTest, AnAreaThatWouldLeaveAnItemOutsideIsRestored) {
+TEST_F(AreaDrawStateTest, AnAreaThatWouldLeaveAnItemOutsideIsRestored) {
     addText(1000, 150);
-    const DotRect whole = editor.Display().AreaRect();
+    const DotRect whole = editor.display().AreaRect();
     {
-        MRestrictState state(env);
-        state.MouseDown(Qt::LeftButton, Qt::NoModifier, 60, 60);
+        AreaDrawState state(env);
+        state.mouseDown(Qt::LeftButton, Qt::NoModifier, 60, 60);
         EXPECT_FALSE(env.timerRunning); // no minute refresh while drawing
-        state.MouseMove(Qt::NoModifier, 500, 200);
-        state.MouseUp(Qt::LeftButton, Qt::NoModifier, 500, 200);
+        state.mouseMove(Qt::NoModifier, 500, 200);
+        state.mouseUp(Qt::LeftButton, Qt::NoModifier, 500, 200);
     }
     EXPECT_EQ(prompter.texts(), QStringList{"Error - there would be objects outside the area."});
-    EXPECT_EQ(editor.Display().AreaRect(), whole);
+    EXPECT_EQ(editor.display().AreaRect(), whole);
     EXPECT_TRUE(env.timerRunning);
-    EXPECT_FALSE(editor.Modified());
+    EXPECT_FALSE(editor.modified());
 
-    MRestrictState state(env);
+    AreaDrawState state(env);
     drag(state, {2000, 200}, {60, 60}); // drawn towards the top left
-    EXPECT_EQ(editor.Display().AreaRect(), (DotRect{10, 10, 2050, 250}));
+    EXPECT_EQ(editor.display().AreaRect(), (DotRect{10, 10, 2050, 250}));
 }
 
-TEST_F(RestrictStateTest, AClickOrALineLeavesTheAreaAsItWas) {
-    const DotRect whole = editor.Display().AreaRect();
+TEST_F(AreaDrawStateTest, AClickOrALineLeavesTheAreaAsItWas) {
+    const DotRect whole = editor.display().AreaRect();
     for (const QPoint to : {QPoint(600, 200), QPoint(900, 200), QPoint(600, 120)}) {
-        MRestrictState state(env);
+        AreaDrawState state(env);
         drag(state, {600, 200}, to);
-        EXPECT_EQ(editor.Display().AreaRect(), whole) << to.x() << ',' << to.y();
+        EXPECT_EQ(editor.display().AreaRect(), whole) << to.x() << ',' << to.y();
         EXPECT_TRUE(env.timerRunning);
     }
     EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_FALSE(editor.Modified());
+    EXPECT_FALSE(editor.modified());
 
     PlaceItemState place(env, textItemKind()); // and items still find room
     click(place, Qt::LeftButton, {1000, 200});
-    EXPECT_EQ(editor.Items().Count(), 1);
+    EXPECT_EQ(editor.items().Count(), 1);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ImageItems.h"
+#include "document/ImageItem.h"
 #include "persist/PLists.h"
 
 #include <QStringList>
@@ -18,15 +18,15 @@ class Prompter;
 //
 // The open image keeps one list for its whole life; a new or opened image
 // empties it rather than replacing it.
-class ImagePList : public Persistent<ImagePList, PList> {
+class ItemList : public Persistent<ItemList, PList> {
 public:
     static constexpr auto RecordName = "ImagePList";
 
-    ImagePList() = default;
-    ImagePList(Prompter& prompter, const Messages& messages)
+    ItemList() = default;
+    ItemList(Prompter& prompter, const Messages& messages)
         : prompter_(&prompter), messages_(&messages) {}
 
-    void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
 
     std::unique_ptr<PObject> Put(int32_t index, std::unique_ptr<PObject> element) override;
     bool Append(std::unique_ptr<PObject> element) override;
@@ -34,27 +34,27 @@ public:
 
     // The item at 1-based index; null outside 1 .. Count.
     ImageItem* At(int32_t index) const;
-    // The TypeIndex of the item at index; -1 when there is none.
-    int TypeIndex(int32_t index) const;
+    // The typeIndex of the item at index; -1 when there is none.
+    int typeIndex(int32_t index) const;
 
-    void DrawAll(NebraDisplay& view);
+    void drawAll(NebraDisplay& view);
     // Puts every item where the image at full size (one dot, one pixel)
     // shows it: a justified item moves to its edge of the view's area.
     // Nothing is drawn. The handheld is given the image laid out so, by
     // the designer and the command line alike, so it prints what was shown.
-    void LayOutAtFullSize(NebraDisplay& view);
+    void layOutAtFullSize(NebraDisplay& view);
     // Of the items hit at the dot (x, y), the one whose anchor is nearest;
     // the earlier item on a tie; null when none is hit.
-    ImageItem* FindNearestHit(NebraDisplay& view, int32_t x, int32_t y);
-    void CompileAll(IDL& buffer, const CompileContext& context) const;
-    void RefreshAll(NebraDisplay& view);
-    int CountGraphics() const;
-    std::vector<ListViewRow> ListViewRows(const ItemTypeNames& names) const;
+    ImageItem* findNearestHit(NebraDisplay& view, int32_t x, int32_t y);
+    void compileAll(IDL& buffer, const CompileContext& context) const;
+    void refreshAll(NebraDisplay& view);
+    int countGraphics() const;
+    std::vector<ListViewRow> listViewRows(const ItemTypeNames& names) const;
     // Whitens the whole picture (within the canvas's clip).
-    void EraseImage(NebraDisplay& view) const;
-    // For each item whose TypeIndex is in typeIndexes, a line "code  position
+    void eraseImage(NebraDisplay& view) const;
+    // For each item whose typeIndex is in typeIndexes, a line "code  position
     // code XPOS x YPOS y" with the position without the margin.
-    void StructureListing(std::bitset<16> typeIndexes, QStringList& lines) const;
+    void structureListing(std::bitset<16> typeIndexes, QStringList& lines) const;
 
 private:
     bool admits(const PObject* element) const;
@@ -63,5 +63,5 @@ private:
     const Messages* messages_ = nullptr;
 };
 
-// Registers ImageItem and ImagePList.
+// Registers ImageItem and ItemList.
 void registerDocumentClasses(ClassRegistry& registry);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/MStates.h"
+#include "editor/EditorState.h"
 
 #include <QPoint>
 
@@ -9,26 +9,26 @@
 // it is at least a dot wide and high and every item lies inside it;
 // otherwise the previous area comes back. The minute refresh pauses
 // meanwhile.
-class MRestrictState : public MState {
+class AreaDrawState : public EditorState {
 public:
-    using MState::MState;
+    using EditorState::EditorState;
     // An area left half-drawn (the state replaced before the button came
     // up) is given back, and the refresh resumes.
-    ~MRestrictState() override;
+    ~AreaDrawState() override;
 
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
                    int32_t y) override;
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
                  int32_t y) override;
-    void MouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y) override;
+    void mouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y) override;
 
-    bool Dragging() const { return dragging_; }
+    bool dragging() const { return dragging_; }
 
 private:
     // The printable part of the image holds both corners.
-    QPoint Corner(int32_t x, int32_t y) const;
+    QPoint cornerAt(int32_t x, int32_t y) const;
     // The area whose printable part spans from the first corner to this one.
-    DotRect AreaTo(QPoint corner) const;
+    DotRect areaTo(QPoint corner) const;
 
     DotRect saved_; // the area before this drawing
     QPoint origin_;

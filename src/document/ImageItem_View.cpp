@@ -1,6 +1,6 @@
 // The drawing side of ImageItem: fonts, anchoring, screen rectangles and
 // justification on a NebraDisplay.
-#include "document/ImageItems.h"
+#include "document/ImageItem.h"
 
 #include "platform/Windows1252.h"
 #include "printer/FontRealizer.h"
@@ -101,9 +101,9 @@ RealizedFont ImageItem::SelectFont(NebraDisplay& view) {
     return font;
 }
 
-QPoint ImageItem::AnchorCorner(const NebraDisplay& view) const {
-    const double sx = double(GetX()) * double(view.ScaleX());
-    const double sy = double(GetY()) * double(view.ScaleY());
+QPoint ImageItem::anchorCorner(const NebraDisplay& view) const {
+    const double sx = double(getX()) * double(view.ScaleX());
+    const double sy = double(getY()) * double(view.ScaleY());
     const int b = Metrics.InkBottom;
     switch (Rotation & 3) {
     case 0:
@@ -117,7 +117,7 @@ QPoint ImageItem::AnchorCorner(const NebraDisplay& view) const {
     }
 }
 
-void ImageItem::Justify(NebraDisplay& view, const std::string& text) {
+void ImageItem::justify(NebraDisplay& view, const std::string& text) {
     if (Justification < 1 || Justification > 3)
         return;
     const int model = view.Models().selectedIndex();
@@ -129,7 +129,7 @@ void ImageItem::Justify(NebraDisplay& view, const std::string& text) {
     const double sy = view.ScaleY();
     const Cell cell{RoundHalfEven(Metrics.InkBottom / sx), RoundHalfEven(Metrics.InkTop / sx),
                     RoundHalfEven(extent.along / sx), RoundHalfEven(extent.across / sy)};
-    QPoint position = GetPosition();
+    QPoint position = getPosition();
     const int rotation = Rotation & 3;
     if (model == 0)
         position.setX(
@@ -144,38 +144,38 @@ void ImageItem::Draw(NebraDisplay& view) {
     SelectFont(view);
 }
 
-void ImageItem::Erase(NebraDisplay& view) {
-    view.FillWhite(GetScreenRect(view));
+void ImageItem::erase(NebraDisplay& view) {
+    view.FillWhite(getScreenRect(view));
 }
 
-void ImageItem::MoveTo(NebraDisplay& view, int32_t x, int32_t y) {
-    Erase(view);
-    SetX(x);
-    SetY(y);
+void ImageItem::moveTo(NebraDisplay& view, int32_t x, int32_t y) {
+    erase(view);
+    setX(x);
+    setY(y);
     Draw(view);
 }
 
-bool ImageItem::HitTest(NebraDisplay& view, int32_t x, int32_t y) {
+bool ImageItem::hitTest(NebraDisplay& view, int32_t x, int32_t y) {
     const QPoint screen = view.DotsToScreen(x, y);
-    return GetScreenRect(view).Contains(screen.x(), screen.y());
+    return getScreenRect(view).Contains(screen.x(), screen.y());
 }
 
-EdgeRect ImageItem::GetScreenRect(NebraDisplay& view) {
+EdgeRect ImageItem::getScreenRect(NebraDisplay& view) {
     SelectFont(view);
-    const QPoint corner = AnchorCorner(view);
+    const QPoint corner = anchorCorner(view);
     return {corner.x(), corner.y(), corner.x(), corner.y()};
 }
 
-void ImageItem::DrawHighlight(NebraDisplay& view) {
-    view.Invert(GetScreenRect(view));
+void ImageItem::drawHighlight(NebraDisplay& view) {
+    view.Invert(getScreenRect(view));
 }
 
-void ImageItem::DrawOutline(NebraDisplay& view) {
-    view.InvertOutline(GetScreenRect(view));
+void ImageItem::drawOutline(NebraDisplay& view) {
+    view.InvertOutline(getScreenRect(view));
 }
 
-EdgeRect ImageItem::CapitalInkBox(NebraDisplay& view) {
-    EdgeRect box = GetScreenRect(view);
+EdgeRect ImageItem::capitalInkBox(NebraDisplay& view) {
+    EdgeRect box = getScreenRect(view);
     const int top = Metrics.InkTop;
     const int bottom = Metrics.InkBottom;
     switch (Rotation & 3) {
@@ -195,23 +195,23 @@ EdgeRect ImageItem::CapitalInkBox(NebraDisplay& view) {
     return box;
 }
 
-void ImageItem::DrawAnchoredText(NebraDisplay& view, const std::string& text) {
+void ImageItem::drawAnchoredText(NebraDisplay& view, const std::string& text) {
     const RealizedFont font = SelectFont(view);
-    Justify(view, text);
+    justify(view, text);
     if (!view.Canvas())
         return;
-    QPoint origin = AnchorCorner(view);
+    QPoint origin = anchorCorner(view);
     for (const QString& piece : linePieces(text)) {
         view.DrawText(font.font, Rotation, origin, piece);
         origin = NextLineOrigin(Rotation, origin, Metrics.CellHeight);
     }
 }
 
-EdgeRect ImageItem::AnchoredTextRect(NebraDisplay& view, const std::string& text) {
+EdgeRect ImageItem::anchoredTextRect(NebraDisplay& view, const std::string& text) {
     const RealizedFont font = SelectFont(view);
     const TextExtent extent = textExtent(font.font, linePieces(text), Metrics.CellHeight);
     const int rotation = Rotation & 3;
-    EdgeRect rect = TextCellRect(rotation, AnchorCorner(view), extent.along, extent.across);
+    EdgeRect rect = TextCellRect(rotation, anchorCorner(view), extent.along, extent.across);
     // Text running off the restricted area is cut at its edges.
     const EdgeRect area = view.AreaOnScreen();
     if (rotation != 2)

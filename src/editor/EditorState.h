@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ImageItems.h"
+#include "document/ImageItem.h"
 #include "editor/EditorEnvironment.h"
 #include "editor/ImageEditor.h"
 #include "printer/FontSetUnit.h"
@@ -19,28 +19,28 @@ constexpr int EditAccepted = 1;
 // state is current at a time, and after every mouse-up the surface goes back
 // to the select state (after the press already, for a state whose work ends
 // there).
-class MState {
+class EditorState {
 public:
-    explicit MState(EditorEnvironment& env) : env_(env) {}
-    virtual ~MState() = default;
-    MState(const MState&) = delete;
-    MState& operator=(const MState&) = delete;
+    explicit EditorState(EditorEnvironment& env) : env_(env) {}
+    virtual ~EditorState() = default;
+    EditorState(const EditorState&) = delete;
+    EditorState& operator=(const EditorState&) = delete;
 
     // The base shows the position in the status line.
-    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+    virtual void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
                            int32_t y);
-    virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
-    virtual void MouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    virtual void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    virtual void mouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y);
     // Runs the property dialog of the item's kind; EditAccepted on OK.
     virtual int Edit(ImageItem& item, int itemNumber);
     // The state's work is over once the press is handled. Such a press may
     // run a dialog or a message, whose modal loop swallows the release, so
     // the surface cannot wait for the release to leave the state.
-    virtual bool DoneOnPress() const { return false; }
+    virtual bool doneOnPress() const { return false; }
 
 protected:
     EditorEnvironment& env() const { return env_; }
-    ImageEditor& editor() const { return env_.Editor(); }
+    ImageEditor& editor() const { return env_.editor(); }
 
 private:
     EditorEnvironment& env_;
