@@ -7,9 +7,9 @@
 #include "editor/ImageEditor.h"
 #include "items/TextItem.h"
 #include "platform/Prompter.h"
-#include "printer/FontSetUnit.h"
-#include "printer/NebraDisplays.h"
-#include "printer/miprinters.h"
+#include "printer/DotCanvas.h"
+#include "printer/FontSet.h"
+#include "printer/PrinterModels.h"
 #include "texts/Messages.h"
 
 #include <benchmark/benchmark.h>
@@ -49,14 +49,14 @@ public:
         models.setSelectedIndex(WidestModel);
         addFonts();
         editor.newImage();
-        editor.setPictureSize({RoundHalfEven(editor.ImageWidth() * double(zoom)),
-                               RoundHalfEven(editor.ImageHeight() * double(zoom))});
+        editor.setPictureSize({roundHalfEven(editor.imageWidth() * double(zoom)),
+                               roundHalfEven(editor.imageHeight() * double(zoom))});
         addItems();
     }
 
     void fill() {
         CanvasPainter painter(display);
-        display.FillWhole();
+        display.fillWhole();
     }
     void redraw() {
         CanvasPainter painter(display);
@@ -74,12 +74,12 @@ private:
     void addFonts() {
         int number = 1;
         for (const Face& face : Faces) {
-            auto font = std::make_unique<NEBRAFont>();
+            auto font = std::make_unique<PrinterFont>();
             font->Name = font->FaceName = face.name;
             font->PointSize = face.size;
             font->Bold = face.bold;
             font->FontNumber = number++;
-            font->ModelCode = models.SelectedModelBit();
+            font->ModelCode = models.selectedModelBit();
             fonts.Append(std::move(font));
         }
     }
@@ -95,15 +95,15 @@ private:
         }
     }
 
-    TCoderList models{nullptr};
-    TFontSet fonts{models};
+    PrinterModels models{nullptr};
+    FontSet fonts{models};
     SilentPrompter prompter;
     Messages messages;
     ImageEditor editor{fonts, models, prompter, messages};
     int step_ = 1;
 
 public:
-    NebraDisplay& display = editor.display();
+    DotCanvas& display = editor.display();
     ItemList& items = editor.items();
 };
 

@@ -1,7 +1,7 @@
 // fuzz-seed-packets DIR: writes the seed inputs of the packet harness, each
 // a choice of exchange, a quiet position and packets as the handheld sends
 // them, built by the designer's own packet code.
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 
 #include <cstdio>
 #include <string>
@@ -16,15 +16,15 @@ constexpr std::uint8_t NeverQuiet = 255;
 
 Bytes fromHandheld(std::uint8_t command, std::uint8_t status = 0, const std::string& data = {},
                    int number = 1) {
-    IRPacket packet;
+    Packet packet;
     if (command == PacketCommand::Data)
-        packet.PrepareData(Bytes(data.begin(), data.end()), number);
+        packet.prepareData(Bytes(data.begin(), data.end()), number);
     else
-        packet.PrepareCommand(command);
-    packet.DestinationDevice = IRPacket::MachineDevice;
-    packet.SourceDevice = IRPacket::HandheldDevice;
+        packet.prepareCommand(command);
+    packet.DestinationDevice = Packet::MachineDevice;
+    packet.SourceDevice = Packet::HandheldDevice;
     packet.ControlByte2 = status;
-    packet.Checksum2 = packet.ComputeChecksum();
+    packet.Checksum2 = packet.computeChecksum();
     Bytes wire{0x00};
     for (const std::uint8_t byte : packet.wireBytes())
         wire.push_back(byte);

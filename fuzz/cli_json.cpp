@@ -19,15 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const ItemJsonConverters converters = itemJsonConverters();
     std::vector<std::uint8_t> built;
     try {
-        built = storedBytes(ImageJson::FromJson(document.object(), converters, programRegistry()));
+        built = storedBytes(ImageJson::fromJson(document.object(), converters, programRegistry()));
     } catch (const TolvError&) {
         return 0; // refused with a message, as the command line shows it
     }
     try {
         TMemoryStream in(built);
         const ImageFileContents contents = ImageFile::Read(in, programRegistry(), Messages());
-        const QJsonObject dumped = ImageJson::ToJson(contents, converters, programRegistry());
-        FUZZ_CHECK(storedBytes(ImageJson::FromJson(dumped, converters, programRegistry())) == built,
+        const QJsonObject dumped = ImageJson::toJson(contents, converters, programRegistry());
+        FUZZ_CHECK(storedBytes(ImageJson::fromJson(dumped, converters, programRegistry())) == built,
                    "a built file dumped and built again gives other bytes");
     } catch (const TolvError& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -5,8 +5,8 @@
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
 #include "persist/TMemoryStream.h"
-#include "printer/FontSetUnit.h"
-#include "printer/miprinters.h"
+#include "printer/FontSet.h"
+#include "printer/PrinterModels.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ const ClassRegistry& registry() {
     return r;
 }
 
-std::vector<std::uint8_t> stored(const TFontSet& fonts) {
+std::vector<std::uint8_t> stored(const FontSet& fonts) {
     TMemoryStream out;
     WriteString(out, "FONTMAP");
     WriteLong(out, fonts.Count());
@@ -32,25 +32,25 @@ std::vector<std::uint8_t> stored(const TFontSet& fonts) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const TCoderList models{nullptr};
-    TFontSet fonts(models);
+    static const PrinterModels models{nullptr};
+    FontSet fonts(models);
     TMemoryStream in(fuzzBytes(data, size));
-    if (!fonts.LoadFontMap(in, registry())) {
-        FUZZ_CHECK(fonts.IsEmpty(), "a rejected font map left fonts behind");
-        FUZZ_CHECK(!fonts.LoadError().isEmpty(), "a rejected font map gave no reason");
+    if (!fonts.loadFontMap(in, registry())) {
+        FUZZ_CHECK(fonts.isEmpty(), "a rejected font map left fonts behind");
+        FUZZ_CHECK(!fonts.loadError().isEmpty(), "a rejected font map gave no reason");
         return 0;
     }
     const std::vector<std::uint8_t> first = stored(fonts);
-    TFontSet again(models);
+    FontSet again(models);
     TMemoryStream reread(first);
-    FUZZ_CHECK(again.LoadFontMap(reread, registry()), "a stored font map does not load");
+    FUZZ_CHECK(again.loadFontMap(reread, registry()), "a stored font map does not load");
     FUZZ_CHECK(again.Count() == fonts.Count(), "a stored font map lost fonts");
     FUZZ_CHECK(stored(again) == first, "a stored font map reads back to other fonts");
     // The lookups of every model must cope with whatever numbers the map holds.
     for (int i = 0; i < fonts.Count(); ++i) {
-        const NEBRAFont& font = fonts.At(i);
-        fonts.DownloadCodeOf(font.FontNumber);
-        fonts.FontNameOf(font.FontNumber);
+        const PrinterFont& font = fonts.At(i);
+        fonts.downloadCodeOf(font.FontNumber);
+        fonts.fontNameOf(font.FontNumber);
     }
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "FuzzCheck.h"
 
 #include "comms/BytePort.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/SerialLink.h"
 #include "texts/Messages.h"
 
@@ -60,9 +60,8 @@ enum class Exchange { Receive, ReceiveWithAck, SendData, SendCommand };
 // packets are whole: a fake line takes every byte).
 int packetsWritten(const std::vector<std::uint8_t>& written) {
     int packets = 0;
-    for (std::size_t at = 0; at + IRPacket::HeaderSize <= written.size(); ++packets)
-        at += IRPacket::HeaderSize +
-              (written[at + 2] == PacketCommand::Data ? IRPacket::DataSize : 0);
+    for (std::size_t at = 0; at + Packet::HeaderSize <= written.size(); ++packets)
+        at += Packet::HeaderSize + (written[at + 2] == PacketCommand::Data ? Packet::DataSize : 0);
     return packets;
 }
 
@@ -74,35 +73,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto exchange = Exchange(data[0] % 4);
     const std::size_t quietAfter = data[1] == 255 ? SIZE_MAX : data[1];
     std::vector<std::uint8_t> written;
-    IRPacket reply;
+    Packet reply;
     const Messages messages;
     SerialLink link(reply, messages, LinkTimeouts{0, 0, 0, 0});
     link.attach(std::make_unique<ScriptedPort>(std::deque<std::uint8_t>(data + 2, data + size),
                                                quietAfter, written));
 
-    IRPacket packet;
+    Packet packet;
     switch (exchange) {
     case Exchange::Receive:
-        if (link.ReceivePacket(packet))
+        if (link.receivePacket(packet))
             FUZZ_CHECK(packet.wireSize() <= int(size - 2), "a packet was taken from too few bytes");
         FUZZ_CHECK(written.empty(), "receiving wrote to the line");
         break;
     case Exchange::ReceiveWithAck: {
-        const bool received = link.ReceiveWithAck(packet);
+        const bool received = link.receiveWithAck(packet);
         if (received)
-            FUZZ_CHECK(packet.ChecksumMatches(), "a packet was accepted with a bad checksum");
+            FUZZ_CHECK(packet.checksumMatches(), "a packet was accepted with a bad checksum");
         FUZZ_CHECK(packetsWritten(written) <= SerialLink::ReceiveAttempts,
                    "more answers than attempts");
         break;
     }
     case Exchange::SendData:
     case Exchange::SendCommand: {
-        IRPacket sent;
+        Packet sent;
         if (exchange == Exchange::SendData)
-            sent.PrepareData(std::vector<std::uint8_t>{'N', 'A', 'M', 'E', 0}, data[0] / 4 + 1);
+            sent.prepareData(std::vector<std::uint8_t>{'N', 'A', 'M', 'E', 0}, data[0] / 4 + 1);
         else
-            sent.PrepareCommand(PacketCommand::Status);
-        const bool acknowledged = link.SendWithRetry(sent);
+            sent.prepareCommand(PacketCommand::Status);
+        const bool acknowledged = link.sendWithRetry(sent);
         if (acknowledged) {
             FUZZ_CHECK(reply.Command == PacketCommand::Ack ||
                            reply.Command == PacketCommand::Accepted,

@@ -3,7 +3,7 @@
 #include "document/ItemList.h"
 #include "items/ItemClasses.h"
 #include "persist/ClassRegistry.h"
-#include "printer/NEBRAFonts.h"
+#include "printer/PrinterFont.h"
 
 void registerProgramClasses(ClassRegistry& registry) {
     registerPersistClasses(registry);

@@ -8,7 +8,7 @@
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "printer/ProgramFonts.h"
 #include "texts/LanguageFiles.h"
 #include "texts/Messages.h"
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
 
     SystemClock clock;
     DataStore data(settings.get());
-    TFontSet fonts(data.printers());
+    FontSet fonts(data.printers());
     if (!loadProgramFonts(fonts, registry, prompter, messages))
         return 1;
 

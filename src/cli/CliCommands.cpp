@@ -12,7 +12,7 @@
 #include "platform/TolvError.h"
 #include "platform/Version.h"
 #include "printer/FontRealizer.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "printer/ProgramFonts.h"
 
 #include <QBuffer>
@@ -91,10 +91,10 @@ bool parse(const QString& command, const QStringList& args, CommandLine& line) {
 QByteArray dump(const CommandLine& line, CliSession& session) {
     const QString& path = line.files.front();
     const ImageFileContents contents =
-        ImageFile::Read(path, session.Registry(), session.messages());
+        ImageFile::Read(path, session.registry(), session.messages());
     try {
         const QJsonObject json =
-            ImageJson::ToJson(contents, itemJsonConverters(), session.Registry());
+            ImageJson::toJson(contents, itemJsonConverters(), session.registry());
         return QJsonDocument(json).toJson(QJsonDocument::Indented);
     } catch (const TolvError& e) {
         failWith(QStringLiteral("Cannot dump"), path, e);
@@ -123,16 +123,16 @@ void build(const CommandLine& line, CliSession& session) {
     const QString& source = line.files.front();
     ImageFileContents contents;
     try {
-        contents = ImageJson::FromJson(readJson(source), itemJsonConverters(), session.Registry());
+        contents = ImageJson::fromJson(readJson(source), itemJsonConverters(), session.registry());
     } catch (const TolvError& e) {
         failWith(QStringLiteral("Cannot build from"), source, e);
     }
     QString target = line.output;
     if (line.modelExtension) {
-        const int model = contents.Header.modelIndex().value_or(session.Models().selectedIndex());
-        target = ImageDocument::forceExtension(target, session.FileExtension(model));
+        const int model = contents.Header.modelIndex().value_or(session.models().selectedIndex());
+        target = ImageDocument::forceExtension(target, session.fileExtension(model));
     }
-    ImageFile::Write(target, contents.Header, *contents.Items, session.Registry());
+    ImageFile::Write(target, contents.Header, *contents.Items, session.registry());
 }
 
 float zoomOf(const QString& text) {
@@ -154,15 +154,15 @@ std::unique_ptr<FixedClock> clockOf(const QString& text) {
     return std::make_unique<FixedClock>(moment);
 }
 
-void sizePicture(NebraDisplay& display, float zoom, const QString& path) {
-    const int width = RoundHalfEven(display.DisplayWidth() * double(zoom));
-    const int height = RoundHalfEven(display.DisplayHeight() * double(zoom));
+void sizePicture(DotCanvas& display, float zoom, const QString& path) {
+    const int width = roundHalfEven(display.displayWidth() * double(zoom));
+    const int height = roundHalfEven(display.displayHeight() * double(zoom));
     if (width > MaxPictureSide || height > MaxPictureSide)
         fail(QStringLiteral("Cannot render ") + quoted(path) +
              QStringLiteral(": a picture of %1 x %2 pixels is too large").arg(width).arg(height));
-    display.ResizeBitmap(width, height);
-    display.SetScaleX(zoom);
-    display.SetScaleY(zoom);
+    display.resizeBitmap(width, height);
+    display.setScaleX(zoom);
+    display.setScaleY(zoom);
 }
 
 void savePicture(const QImage& picture, const QString& path) {
@@ -182,12 +182,12 @@ void render(const CommandLine& line, CliSession& session) {
     const float zoom = zoomOf(line.zoom);
     const std::unique_ptr<FixedClock> clock = clockOf(line.now);
     const QString& path = line.files.front();
-    ImageFileContents contents = ImageFile::Read(path, session.Registry(), session.messages());
-    TFontSet fonts(session.Models());
-    session.LoadFontMap(fonts, QStringLiteral("render"));
-    NebraDisplay display(fonts, session.Models());
-    ImageDocument::applyGeometry(contents.Header, session.Models(), display);
-    display.SetClock(clock.get());
+    ImageFileContents contents = ImageFile::Read(path, session.registry(), session.messages());
+    FontSet fonts(session.models());
+    session.loadFontMap(fonts, QStringLiteral("render"));
+    DotCanvas display(fonts, session.models());
+    ImageDocument::applyGeometry(contents.Header, session.models(), display);
+    display.setClock(clock.get());
     contents.Items->layOutAtFullSize(display);
     sizePicture(display, zoom, path);
     {
@@ -195,13 +195,13 @@ void render(const CommandLine& line, CliSession& session) {
         contents.Items->eraseImage(display);
         contents.Items->drawAll(display);
     }
-    savePicture(display.Bitmap(), line.output);
+    savePicture(display.bitmap(), line.output);
 }
 
 QByteArray runCommand(const QString& command, const QStringList& args) {
     CommandLine line;
     if (!parse(command, args, line))
-        return CliHelp::ForCommand(command).toUtf8();
+        return CliHelp::forCommand(command).toUtf8();
     CliSession session;
     if (command == QLatin1String("dump"))
         return dump(line, session);
@@ -216,31 +216,31 @@ QByteArray runCommand(const QString& command, const QStringList& args) {
 
 namespace CliCommands {
 
-QByteArray ErrorLine(QByteArray message) {
+QByteArray errorLine(QByteArray message) {
     message.replace('\n', ' ').replace('\r', ' ');
     return QByteArray("tolvane-cli: ") + message + '\n';
 }
 
-QString SubcommandOf(const QStringList& args) {
+QString subcommandOf(const QStringList& args) {
     return args.isEmpty() ? QString() : args.front();
 }
 
-Outcome Run(const QStringList& args) {
-    const QString command = SubcommandOf(args);
+Outcome run(const QStringList& args) {
+    const QString command = subcommandOf(args);
     if (command == QLatin1String("--help") || command == QLatin1String("-h"))
-        return {0, CliHelp::Overview().toUtf8(), {}};
+        return {0, CliHelp::overview().toUtf8(), {}};
     if (command == QLatin1String("--version") || command == QLatin1String("-v"))
         return {0, QByteArrayLiteral("tolvane-cli " TOLVANE_VERSION "\n"), {}};
-    if (CliHandheld::IsCommand(command))
-        return CliHandheld::Run(command, args.mid(1));
-    if (!CliHelp::IsCommand(command))
-        return {1, {}, ErrorLine(CliHelp::UnknownCommand(command).toUtf8())};
+    if (CliHandheld::isCommand(command))
+        return CliHandheld::run(command, args.mid(1));
+    if (!CliHelp::isCommand(command))
+        return {1, {}, errorLine(CliHelp::unknownCommand(command).toUtf8())};
     try {
         return {0, runCommand(command, args.mid(1)), {}};
     } catch (const TolvError& e) {
-        return {1, {}, ErrorLine(e.what())};
+        return {1, {}, errorLine(e.what())};
     } catch (const std::exception& e) {
-        return {1, {}, ErrorLine(e.what())};
+        return {1, {}, errorLine(e.what())};
     }
 }
 

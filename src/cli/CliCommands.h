@@ -16,13 +16,13 @@ struct Outcome {
 
 // The line a failure prints on standard error: the program's name and the
 // message on one line.
-QByteArray ErrorLine(QByteArray message);
+QByteArray errorLine(QByteArray message);
 
 // The subcommand that the arguments (without the program name) ask for.
-QString SubcommandOf(const QStringList& args);
+QString subcommandOf(const QStringList& args);
 
 // Runs one command line. Needs a QCoreApplication, and for render a
 // QGuiApplication.
-Outcome Run(const QStringList& args);
+Outcome run(const QStringList& args);
 
 } // namespace CliCommands

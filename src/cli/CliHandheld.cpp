@@ -14,8 +14,8 @@
 #include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
 #include "platform/Windows1252.h"
-#include "printer/FontSetUnit.h"
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
+#include "printer/FontSet.h"
 #include "texts/SettingsFile.h"
 
 #include <QCommandLineParser>
@@ -160,26 +160,26 @@ DownloadLimits downloadLimits(const IniFile* settings) {
 }
 
 Compiled compile(const QString& path, CliSession& session) {
-    ImageFileContents contents = ImageFile::Read(path, session.Registry(), session.messages());
+    ImageFileContents contents = ImageFile::Read(path, session.registry(), session.messages());
     const ImageFileHeader& h = contents.Header;
-    TFontSet fonts(session.Models());
-    NebraDisplay display(fonts, session.Models());
-    ImageDocument::applyGeometry(h, session.Models(), display);
-    session.LoadFontMap(fonts, QStringLiteral("compile"));
+    FontSet fonts(session.models());
+    DotCanvas display(fonts, session.models());
+    ImageDocument::applyGeometry(h, session.models(), display);
+    session.loadFontMap(fonts, QStringLiteral("compile"));
     // The positions the designer would send: justified items at their edge.
     contents.Items->layOutAtFullSize(display);
     const bool ownMonths = !h.MonthStrings.empty() && !h.MonthLanguageName.empty();
     const DownloadSource source{h.ShortName,
                                 h.LongName,
-                                ownMonths ? h.MonthStrings : firstMonthStrings(session.Settings()),
+                                ownMonths ? h.MonthStrings : firstMonthStrings(session.settings()),
                                 h.Shifts,
                                 *contents.Items,
                                 fonts,
-                                session.Models().selectedIndex()};
+                                session.models().selectedIndex()};
     const DownloadCompiler::Result result =
-        DownloadCompiler::Compile(source, downloadLimits(session.Settings()));
+        DownloadCompiler::compile(source, downloadLimits(session.settings()));
     if (result.refusal != DownloadCompiler::Refusal::None)
-        fail(DownloadCompiler::MessageFor(result, *contents.Items, session.messages(),
+        fail(DownloadCompiler::messageFor(result, *contents.Items, session.messages(),
                                           session.kindNames()) +
              QStringLiteral(" (\"%1\")").arg(QDir::toNativeSeparators(path)));
     const IDL& image = *result.image;
@@ -197,20 +197,20 @@ void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
 class HandheldLine {
 public:
     HandheldLine(const CommandLine& line, const CliSession& session)
-        : line_(line), texts_(DownloadTexts::read(session.Settings())),
+        : line_(line), texts_(DownloadTexts::read(session.settings())),
           link_(reply_, session.messages()) {
         link_.setLogSink([this](const QString& text) { log_ += text.toUtf8() + '\n'; });
     }
 
     void open() {
         const bool opened = CommsPort::indexOfName(line_.port) >= 0
-                                ? link_.OpenPort(line_.port, prompter_)
-                                : link_.OpenDevice(line_.port, prompter_);
+                                ? link_.openPort(line_.port, prompter_)
+                                : link_.openDevice(line_.port, prompter_);
         if (!opened)
             failWith(prompter_.messages() + QStringLiteral(" \"%1\"").arg(line_.port));
     }
     [[noreturn]] void failWith(const QString& text) {
-        link_.ClosePort();
+        link_.closePort();
         fail(line_.command + QStringLiteral(": ") + text);
     }
     QByteArray log() const { return line_.log ? log_ : QByteArray(); }
@@ -220,7 +220,7 @@ public:
 private:
     const CommandLine& line_;
     DownloadTexts texts_;
-    IRPacket reply_;
+    Packet reply_;
     SerialLink link_;
     CliPrompter prompter_;
     QByteArray log_;
@@ -250,7 +250,7 @@ QStringList listImages(HandheldLine& line) {
 }
 
 QByteArray erase(HandheldLine& line) {
-    if (!line.link().SendAndLog(IRPacket::request(PacketCommand::Erase)))
+    if (!line.link().sendAndLog(Packet::request(PacketCommand::Erase)))
         line.failWith(line.texts().spacedError(line.texts().CommsError));
     return line.texts().Completed.toUtf8() + '\n';
 }
@@ -305,7 +305,7 @@ QStringList download(HandheldLine& line, const Compiled& image, int replace,
         delay = engine.step();
     }
     if (!engine.finalListRead())
-        *note = CliCommands::ErrorLine(line.texts().ListNotRead.toUtf8());
+        *note = CliCommands::errorLine(line.texts().ListNotRead.toUtf8());
     return engine.listedNames();
 }
 
@@ -319,19 +319,19 @@ CliCommands::Outcome runOnHandheld(const CommandLine& line, CliSession& session)
         if (line.command == QLatin1String("list"))
             out = lines(listImages(handheld));
         else if (downloading(line.command))
-            out = lines(download(handheld, image, line.replace, session.Settings(), &note));
+            out = lines(download(handheld, image, line.replace, session.settings(), &note));
         else
             out = erase(handheld);
         return {0, handheld.log() + out, note};
     } catch (const TolvError& e) {
-        return {1, handheld.log(), CliCommands::ErrorLine(e.what())};
+        return {1, handheld.log(), CliCommands::errorLine(e.what())};
     }
 }
 
 CliCommands::Outcome runCommand(const QString& command, const QStringList& args) {
     CommandLine line;
     if (!parse(command, args, line))
-        return {0, CliHelp::ForCommand(command).toUtf8(), {}};
+        return {0, CliHelp::forCommand(command).toUtf8(), {}};
     CliSession session;
     if (!compiling(command))
         return runOnHandheld(line, session);
@@ -343,15 +343,15 @@ CliCommands::Outcome runCommand(const QString& command, const QStringList& args)
 
 namespace CliHandheld {
 
-bool IsCommand(const QString& name) {
+bool isCommand(const QString& name) {
     return Commands.contains(name);
 }
 
-CliCommands::Outcome Run(const QString& command, const QStringList& args) {
+CliCommands::Outcome run(const QString& command, const QStringList& args) {
     try {
         return runCommand(command, args);
     } catch (const std::exception& e) {
-        return {1, {}, CliCommands::ErrorLine(e.what())};
+        return {1, {}, CliCommands::errorLine(e.what())};
     }
 }
 

@@ -9,10 +9,10 @@
 // download bytes, download it, list and erase what the handheld stores.
 namespace CliHandheld {
 
-bool IsCommand(const QString& name);
+bool isCommand(const QString& name);
 
 // Runs one of them with the arguments after its name. With --log the packet
 // log goes to standard output, also when the command fails.
-CliCommands::Outcome Run(const QString& command, const QStringList& args);
+CliCommands::Outcome run(const QString& command, const QStringList& args);
 
 } // namespace CliHandheld

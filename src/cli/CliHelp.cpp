@@ -121,10 +121,10 @@ const char* const CompileText =
 
 Compiles the image file IMAGE into the bytes that a download sends to the
 handheld, after the designer's checks: both names present, at least one item,
-and a size below HandheldMaxSize (section MainForm of tolv.ini, default
+and a size below handheldMaxSize (section MainForm of tolv.ini, default
 32512; without a settings file every image is refused). Each failed check is
 one line on standard error. The short name is padded or cut to
-ShortNameLength (section NamesFm, default 10); missing month strings are
+shortNameLength (section NamesFm, default 10); missing month strings are
 taken from the first month language. Font download codes come from the font
 map FONTMAP.DEF (current folder, then the installation folder).
 
@@ -152,7 +152,7 @@ const char* const DownloadText =
 Compiles IMAGE as "compile" does and sends it to the handheld as the
 designer's download dialog does: the status request, the list of stored
 images (an empty handheld is erased first), the names packet, the image in
-128-byte packets paced by PacketInterval (section DownloadForm, default 500
+128-byte packets paced by packetInterval (section DownloadForm, default 500
 ms), the end packet and the list of stored images, which is printed, one
 name a line. On a terminal a line on standard error reports each packet.
   --replace N           when the handheld reports a full memory, overwrite
@@ -181,15 +181,15 @@ const QStringList Commands = {QStringLiteral("dump"),     QStringLiteral("build"
 
 namespace CliHelp {
 
-bool IsCommand(const QString& name) {
+bool isCommand(const QString& name) {
     return Commands.contains(name);
 }
 
-QString Overview() {
+QString overview() {
     return QString::fromUtf8(OverviewText);
 }
 
-QString ForCommand(const QString& name) {
+QString forCommand(const QString& name) {
     if (name == QLatin1String("dump"))
         return dumpHelp() + QString::fromUtf8(TextsNote);
     if (name == QLatin1String("build"))
@@ -204,7 +204,7 @@ QString ForCommand(const QString& name) {
            QString::fromUtf8(PortNote);
 }
 
-QString UnknownCommand(const QString& name) {
+QString unknownCommand(const QString& name) {
     const QString commands = Commands.join(QStringLiteral(", "));
     if (name.isEmpty())
         return QStringLiteral("no command given (one of %1; see --help)").arg(commands);

@@ -5,7 +5,7 @@
 #include "document/ItemTypeNames.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "printer/ProgramFonts.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
@@ -18,7 +18,7 @@ CliSession::CliSession() : settings_(SettingsFile::open()), models_(settings_.ge
     kindNames_.load(settings_.get());
 }
 
-QString CliSession::FileExtension(int modelIndex) const {
+QString CliSession::fileExtension(int modelIndex) const {
     // The main window's settings read nothing without a settings file; the
     // extensions then are the built-in ones.
     static const std::array<QString, 3> builtIn = {QStringLiteral(".G4E"), QStringLiteral(".G1A"),
@@ -30,7 +30,7 @@ QString CliSession::FileExtension(int modelIndex) const {
     return main.FileExtension.at(size_t(modelIndex));
 }
 
-void CliSession::LoadFontMap(TFontSet& fonts, const QString& command) const {
+void CliSession::loadFontMap(FontSet& fonts, const QString& command) const {
     const QString path = Folders::findDataFile(FontMapFileName);
     const QString cannot = QStringLiteral("Cannot ") + command;
     if (path.isEmpty())
@@ -39,11 +39,11 @@ void CliSession::LoadFontMap(TFontSet& fonts, const QString& command) const {
                                       .arg(FontMapFileName,
                                            QDir::toNativeSeparators(Folders::installDataDir())))
                             .toStdString());
-    if (!fonts.LoadFontMap(path, registry_) || fonts.IsEmpty())
+    if (!fonts.loadFontMap(path, registry_) || fonts.isEmpty())
         throw TolvError(
             (cannot + QStringLiteral(" with the font map \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path),
-                               fonts.LoadError().isEmpty() ? QStringLiteral("no fonts in it")
-                                                           : fonts.LoadError()))
+                               fonts.loadError().isEmpty() ? QStringLiteral("no fonts in it")
+                                                           : fonts.loadError()))
                 .toStdString());
 }

@@ -3,14 +3,14 @@
 #include "document/ItemTypeNames.h"
 #include "persist/ClassRegistry.h"
 #include "platform/IniFile.h"
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 #include "texts/Messages.h"
 
 #include <QString>
 
 #include <memory>
 
-class TFontSet;
+class FontSet;
 
 // The program-wide objects a command of the command line needs, made as the
 // designer makes them: the settings file (read, never written), the message
@@ -19,24 +19,24 @@ class CliSession {
 public:
     CliSession();
 
-    const IniFile* Settings() const { return settings_.get(); }
-    const ClassRegistry& Registry() const { return registry_; }
-    TCoderList& Models() { return models_; }
+    const IniFile* settings() const { return settings_.get(); }
+    const ClassRegistry& registry() const { return registry_; }
+    PrinterModels& models() { return models_; }
     const Messages& messages() const { return messages_; }
     const ItemTypeNames& kindNames() const { return kindNames_; }
 
     // Fills fonts from the font map FONTMAP.DEF of the current folder or the
     // installation folder; raises TolvError, naming the command, when there is
     // none or it cannot be read.
-    void LoadFontMap(TFontSet& fonts, const QString& command) const;
+    void loadFontMap(FontSet& fonts, const QString& command) const;
 
     // The file extension the designer gives images of model index 0..2.
-    QString FileExtension(int modelIndex) const;
+    QString fileExtension(int modelIndex) const;
 
 private:
     std::unique_ptr<IniFile> settings_;
     ClassRegistry registry_;
-    TCoderList models_;
+    PrinterModels models_;
     Messages messages_;
     ItemTypeNames kindNames_;
 };

@@ -170,7 +170,7 @@ ImageFileHeader headerFromJson(JsonReader& json) {
 
 namespace ImageJson {
 
-QJsonObject ToJson(const ImageFileContents& contents, const ItemJsonConverters& converters,
+QJsonObject toJson(const ImageFileContents& contents, const ItemJsonConverters& converters,
                    const ClassRegistry& registry) {
     QJsonObject json = headerToJson(contents.Header);
     QJsonArray items;
@@ -182,7 +182,7 @@ QJsonObject ToJson(const ImageFileContents& contents, const ItemJsonConverters& 
     return json;
 }
 
-ImageFileContents FromJson(const QJsonObject& object, const ItemJsonConverters& converters,
+ImageFileContents fromJson(const QJsonObject& object, const ItemJsonConverters& converters,
                            const ClassRegistry& registry) {
     JsonReader json(object, QString());
     ImageFileContents contents;

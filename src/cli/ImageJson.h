@@ -14,13 +14,13 @@ class ItemJsonConverters;
 // Turning a file into JSON and back writes the same bytes again.
 namespace ImageJson {
 
-QJsonObject ToJson(const ImageFileContents& contents, const ItemJsonConverters& converters,
+QJsonObject toJson(const ImageFileContents& contents, const ItemJsonConverters& converters,
                    const ClassRegistry& registry);
 
 // Raises TolvError naming the offending field. "version" defaults to the
 // current one; names, month strings, shifts (missing slots are empty) and
 // items may be left out.
-ImageFileContents FromJson(const QJsonObject& json, const ItemJsonConverters& converters,
+ImageFileContents fromJson(const QJsonObject& json, const ItemJsonConverters& converters,
                            const ClassRegistry& registry);
 
 } // namespace ImageJson

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tolvane"));
 
-    const CliCommands::Outcome outcome = CliCommands::Run(QCoreApplication::arguments().mid(1));
+    const CliCommands::Outcome outcome = CliCommands::run(QCoreApplication::arguments().mid(1));
     write(stdout, outcome.out);
     write(stderr, outcome.err);
     return outcome.status;

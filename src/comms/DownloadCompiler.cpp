@@ -65,7 +65,7 @@ bool appendItems(const DownloadSource& source, CheckedAppender& image) {
     for (std::int32_t i = 1; i <= source.Items.Count() && itemBuffer.fits(); ++i) {
         record->Clear();
         try {
-            source.Items.At(i)->Compile(*record, context);
+            source.Items.At(i)->compile(*record, context);
         } catch (const TolvError&) {
             return false; // a record larger than the whole buffer
         }
@@ -81,13 +81,13 @@ bool appendItems(const DownloadSource& source, CheckedAppender& image) {
 
 namespace DownloadCompiler {
 
-std::string ShortNameBlock(const std::string& shortName, int length) {
+std::string shortNameBlock(const std::string& shortName, int length) {
     std::string block = shortName.substr(0, std::size_t(std::max(length, 0)));
     block.resize(std::size_t(std::max(length, 0)), ' ');
     return withTerminator(block);
 }
 
-Result Compile(const DownloadSource& source, const DownloadLimits& limits) {
+Result compile(const DownloadSource& source, const DownloadLimits& limits) {
     if (source.ShortName.empty() || source.LongName.empty())
         return {Refusal::NoLabelDescription, nullptr};
     if (source.Items.Count() == 0)
@@ -99,7 +99,7 @@ Result Compile(const DownloadSource& source, const DownloadLimits& limits) {
         return {Refusal::TooBig, nullptr};
     auto image = std::make_unique<IDL>();
     CheckedAppender out(*image);
-    out.append(ShortNameBlock(source.ShortName, limits.ShortNameLength));
+    out.append(shortNameBlock(source.ShortName, limits.ShortNameLength));
     out.append(withTerminator(source.LongName));
     out.append(std::vector<std::uint8_t>{std::uint8_t(source.Items.Count() & 0xFF)});
     out.append(withTerminator(source.MonthStrings));
@@ -110,7 +110,7 @@ Result Compile(const DownloadSource& source, const DownloadLimits& limits) {
     return {Refusal::None, std::move(image)};
 }
 
-QString MessageFor(Refusal refusal, const Messages& messages) {
+QString messageFor(Refusal refusal, const Messages& messages) {
     switch (refusal) {
     case Refusal::NoLabelDescription:
         return messages.CannotDownloadNoLabelDescription;
@@ -126,16 +126,16 @@ QString MessageFor(Refusal refusal, const Messages& messages) {
     return {};
 }
 
-QString MessageFor(const Result& result, const ItemList& items, const Messages& messages,
+QString messageFor(const Result& result, const ItemList& items, const Messages& messages,
                    const ItemTypeNames& kindNames) {
-    const QString text = MessageFor(result.refusal, messages);
+    const QString text = messageFor(result.refusal, messages);
     if (result.refusal != Refusal::FieldEnd)
         return text;
     const ImageItem* item = items.At(result.item);
     return text.arg(result.item).arg(item ? item->getKindName(kindNames) : QString());
 }
 
-bool SaveWholeArray(const IDL& image, const QString& path, QString* error) {
+bool saveWholeArray(const IDL& image, const QString& path, QString* error) {
     const auto* bytes = reinterpret_cast<const char*>(image.Bytes.data());
     return AtomicFile::write(path, QByteArrayView(bytes, IdlArraySize), error);
 }

@@ -12,7 +12,7 @@ class ItemList;
 class ItemTypeNames;
 class Messages;
 class ShiftTable;
-class TFontSet;
+class FontSet;
 
 // The parts of the open image that its download image is made of.
 struct DownloadSource {
@@ -22,7 +22,7 @@ struct DownloadSource {
     std::string MonthStrings;
     const ShiftTable& Shifts;
     const ItemList& Items;
-    const TFontSet& Fonts;
+    const FontSet& Fonts;
     int ModelIndex = 0;
 };
 
@@ -56,20 +56,20 @@ struct Result {
     int item = 0;               // the 1-based item a refusal is about, or 0
 };
 
-Result Compile(const DownloadSource& source, const DownloadLimits& limits);
+Result compile(const DownloadSource& source, const DownloadLimits& limits);
 
 // The message of the settings file's error table for a refusal (one about
 // an item names it).
-QString MessageFor(Refusal refusal, const Messages& messages);
-QString MessageFor(const Result& result, const ItemList& items, const Messages& messages,
+QString messageFor(Refusal refusal, const Messages& messages);
+QString messageFor(const Result& result, const ItemList& items, const Messages& messages,
                    const ItemTypeNames& kindNames);
 
 // The short name block: the name cut or padded with spaces to length, then 0.
-std::string ShortNameBlock(const std::string& shortName, int length);
+std::string shortNameBlock(const std::string& shortName, int length);
 
 // Writes the whole buffer array, 65,537 bytes, whatever the image's size;
 // the file is replaced only when all of it was written. False with the
 // reason in *error otherwise.
-bool SaveWholeArray(const IDL& image, const QString& path, QString* error);
+bool saveWholeArray(const IDL& image, const QString& path, QString* error);
 
 } // namespace DownloadCompiler

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::size_t PacketBytes = IRPacket::DataSize;
+constexpr std::size_t PacketBytes = Packet::DataSize;
 
 // The short name, a space, the long name and a closing 0. Names longer than
 // one packet holds are cut, so that the packet can be built at all.
@@ -26,17 +26,17 @@ int DownloadEngine::packetCountFor(std::size_t imageLength) {
     return int(1 + (imageLength + PacketBytes - 1) / PacketBytes);
 }
 
-IRPacket DownloadEngine::packet(int sequence) const {
-    IRPacket p;
+Packet DownloadEngine::packet(int sequence) const {
+    Packet p;
     if (sequence <= 1) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(names_.data());
-        p.PrepareData({bytes, names_.size()}, 1);
-        p.SetControlByte1(std::uint8_t(replaceSlot_));
+        p.prepareData({bytes, names_.size()}, 1);
+        p.setControlByte1(std::uint8_t(replaceSlot_));
         return p;
     }
     const std::size_t start = std::size_t(sequence - 2) * PacketBytes;
     const std::size_t count = std::min(PacketBytes, image_.size() - std::min(start, image_.size()));
-    p.PrepareData({image_.data() + start, count}, sequence);
+    p.prepareData({image_.data() + start, count}, sequence);
     return p;
 }
 
@@ -64,7 +64,7 @@ void DownloadEngine::enter(Phase phase) {
 
 // Nothing is sent after a failure, so the port is let go at once.
 int DownloadEngine::fail(Failure failure) {
-    link_.ClosePort();
+    link_.closePort();
     failure_ = failure;
     enter(Phase::Failed);
     return -1;
@@ -101,9 +101,9 @@ int DownloadEngine::step() {
 
 // Low battery outranks an SRAM fault, and both outrank a full memory.
 int DownloadEngine::checkStatus() {
-    if (!link_.SendAndLog(IRPacket::request(PacketCommand::Status)))
+    if (!link_.sendAndLog(Packet::request(PacketCommand::Status)))
         return fail(Failure::StatusComms);
-    const IRPacket& reply = link_.ReplyPacket();
+    const Packet& reply = link_.replyPacket();
     if (reply.ControlByte2 & PacketStatus::LowBattery)
         return fail(Failure::LowBattery);
     if (reply.ControlByte2 & PacketStatus::SramFault)
@@ -157,7 +157,7 @@ int DownloadEngine::listEnded() {
 // that cannot be read afterwards is no reason to tell the user otherwise,
 // who would only download it again and store it twice.
 int DownloadEngine::finishWithoutList() {
-    link_.ClosePort();
+    link_.closePort();
     finalListRead_ = false;
     enter(Phase::Finished);
     return -1;
@@ -179,7 +179,7 @@ int DownloadEngine::listRefused(HandheldLister::Step step) {
 }
 
 int DownloadEngine::eraseStep() {
-    link_.SendAndLog(IRPacket::request(PacketCommand::Erase));
+    link_.sendAndLog(Packet::request(PacketCommand::Erase));
     enter(Phase::Settling);
     return pacing_.eraseWaitMs;
 }
@@ -194,7 +194,7 @@ int DownloadEngine::beginTransfer(int slot) {
 }
 
 int DownloadEngine::sendStep() {
-    if (!link_.SendAndLog(packet(sequence_)))
+    if (!link_.sendAndLog(packet(sequence_)))
         return fail(Failure::Comms);
     if (++sequence_ > packetCount()) {
         enter(Phase::Ending);
@@ -208,7 +208,7 @@ int DownloadEngine::sendStep() {
 // Without the acknowledgement of the end packet the handheld may not have
 // stored the image, so this is a failure like any other.
 int DownloadEngine::endStep() {
-    if (!link_.SendAndLog(IRPacket::request(PacketCommand::End)))
+    if (!link_.sendAndLog(Packet::request(PacketCommand::End)))
         return fail(Failure::Comms);
     enter(Phase::Sent);
     return -1;
@@ -230,6 +230,6 @@ int DownloadEngine::finish() {
 }
 
 void DownloadEngine::decline() {
-    link_.ClosePort();
+    link_.closePort();
     enter(Phase::Closed);
 }

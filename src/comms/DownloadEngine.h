@@ -2,7 +2,7 @@
 
 #include "comms/DownloadTexts.h"
 #include "comms/HandheldLister.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 
 #include <QString>
 #include <QStringList>
@@ -87,7 +87,7 @@ public:
     // The packet of a sequence number: 1 is the names packet (with the
     // replace slot in Control byte1), n > 1 carries image bytes from
     // (n − 2) × 128 on.
-    IRPacket packet(int sequence) const;
+    Packet packet(int sequence) const;
     // The names packet and one packet per 128 image bytes begun.
     static int packetCountFor(std::size_t imageLength);
 

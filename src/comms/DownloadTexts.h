@@ -35,7 +35,7 @@ struct DownloadTexts {
 };
 
 // How the download is paced: the pause before each data packet (key
-// "PacketInterval" of section "DownloadForm", 500 ms by default) and the time
+// "packetInterval" of section "DownloadForm", 500 ms by default) and the time
 // an emptied handheld is given before the image follows.
 struct DownloadPacing {
     static constexpr int DefaultPacketIntervalMs = 500;

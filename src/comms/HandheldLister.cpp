@@ -1,6 +1,6 @@
 #include "comms/HandheldLister.h"
 
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/SerialLink.h"
 #include "platform/Windows1252.h"
 
@@ -16,19 +16,19 @@ HandheldLister::Step HandheldLister::next() {
 
 HandheldLister::Step HandheldLister::request() {
     requested_ = true;
-    if (link_.SendAndLog(IRPacket::request(PacketCommand::List)))
+    if (link_.sendAndLog(Packet::request(PacketCommand::List)))
         return Step::Receiving;
-    return link_.ReplyPacket().Command == PacketCommand::Refuse ? Step::Empty : Step::RequestFailed;
+    return link_.replyPacket().Command == PacketCommand::Refuse ? Step::Empty : Step::RequestFailed;
 }
 
 HandheldLister::Step HandheldLister::receive() {
-    IRPacket packet;
-    if (++packets_ > MaxPackets || !link_.ReceiveAndLog(packet))
+    Packet packet;
+    if (++packets_ > MaxPackets || !link_.receiveAndLog(packet))
         return Step::ReceiveFailed;
     if (packet.Command == PacketCommand::End)
         return Step::Ended;
     if (packet.Command == PacketCommand::Data) {
-        names_ << Windows1252::decode(packet.DataText());
+        names_ << Windows1252::decode(packet.dataText());
         return Step::Name;
     }
     return Step::Receiving; // not part of the list; wait for the next

@@ -1,6 +1,6 @@
 #include "comms/PacketLog.h"
 
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 
 namespace {
 
@@ -13,9 +13,9 @@ QString character(std::uint8_t byte) {
 }
 
 // Sixteen lines of eight bytes: the whole field, whatever Byte count says.
-void appendDataLines(QStringList& out, const IRPacket& packet) {
+void appendDataLines(QStringList& out, const Packet& packet) {
     constexpr int perLine = 8;
-    for (int row = 0; row < IRPacket::DataSize / perLine; ++row) {
+    for (int row = 0; row < Packet::DataSize / perLine; ++row) {
         QString line = QStringLiteral("    ");
         for (int i = 0; i < perLine; ++i)
             line += hex(packet.Data[row * perLine + i]) + u' ';
@@ -25,7 +25,7 @@ void appendDataLines(QStringList& out, const IRPacket& packet) {
 
 } // namespace
 
-QStringList PacketLog::lines(const IRPacket& packet, const QString& header) {
+QStringList PacketLog::lines(const Packet& packet, const QString& header) {
     QStringList out{header,
                     QStringLiteral("Destination Device=") + character(packet.DestinationDevice),
                     QStringLiteral("Source Device=") + character(packet.SourceDevice),

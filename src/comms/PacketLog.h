@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class IRPacket;
+class Packet;
 
 // The packet log shown while talking to the handheld: every packet sent and
 // received, written out field by field.
@@ -24,6 +24,6 @@ inline const QString ReadError = QStringLiteral("*******Read Error*****");
 using Sink = std::function<void(const QString& line)>;
 
 // The lines that describe a packet under the given header line.
-QStringList lines(const IRPacket& packet, const QString& header);
+QStringList lines(const Packet& packet, const QString& header);
 
 } // namespace PacketLog

@@ -1,7 +1,7 @@
 #include "comms/SerialLink.h"
 
 #include "comms/CommsPort.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/QtSerialBytePort.h"
 #include "platform/Prompter.h"
 #include "texts/Messages.h"
@@ -20,36 +20,36 @@ void showOpenFailure(Prompter& prompter, const Messages& messages) {
 
 } // namespace
 
-SerialLink::SerialLink(IRPacket& replyPacket, const Messages& messages, LinkTimeouts timeouts)
+SerialLink::SerialLink(Packet& replyPacket, const Messages& messages, LinkTimeouts timeouts)
     : reply_(replyPacket), messages_(messages), timeouts_(timeouts) {}
 
 SerialLink::~SerialLink() {
-    ClosePort();
+    closePort();
 }
 
-bool SerialLink::OpenPort(const QString& portName, Prompter& prompter) {
+bool SerialLink::openPort(const QString& portName, Prompter& prompter) {
     const int index = CommsPort::indexOfName(portName);
     if (index < 0) {
-        ClosePort();
+        closePort();
         showOpenFailure(prompter, messages_);
         return false;
     }
     const auto settings = SettingsFile::open(&prompter);
-    return OpenDevice(CommsPort::devicePath(settings.get(), index), prompter);
+    return openDevice(CommsPort::devicePath(settings.get(), index), prompter);
 }
 
-bool SerialLink::OpenCommsPort(int index, Prompter& prompter) {
+bool SerialLink::openCommsPort(int index, Prompter& prompter) {
     if (!CommsPort::isValid(index)) {
-        ClosePort();
+        closePort();
         prompter.message(messages_.InvalidCommsPortNoError, QString(), Prompter::Icon::Stop,
                          Prompter::Buttons::Ok);
         return false;
     }
-    return OpenPort(CommsPort::portName(index), prompter);
+    return openPort(CommsPort::portName(index), prompter);
 }
 
-bool SerialLink::OpenDevice(const QString& devicePath, Prompter& prompter) {
-    ClosePort();
+bool SerialLink::openDevice(const QString& devicePath, Prompter& prompter) {
+    closePort();
     port_ = QtSerialBytePort::open(devicePath, timeouts_.byteWriteMs);
     if (!port_)
         showOpenFailure(prompter, messages_);
@@ -57,11 +57,11 @@ bool SerialLink::OpenDevice(const QString& devicePath, Prompter& prompter) {
 }
 
 void SerialLink::attach(std::unique_ptr<BytePort> port) {
-    ClosePort();
+    closePort();
     port_ = std::move(port);
 }
 
-void SerialLink::ClosePort() {
+void SerialLink::closePort() {
     if (!port_)
         return;
     port_->purge();
@@ -76,7 +76,7 @@ void SerialLink::writeWithRetry(std::uint8_t byte) {
             return;
 }
 
-void SerialLink::SendPacket(const IRPacket& packet) {
+void SerialLink::sendPacket(const Packet& packet) {
     if (!port_)
         return;
     for (const std::uint8_t byte : packet.wireBytes())
@@ -93,7 +93,7 @@ bool SerialLink::readField(std::uint8_t& field) {
     return false;
 }
 
-bool SerialLink::ReceivePacket(IRPacket& packet) {
+bool SerialLink::receivePacket(Packet& packet) {
     for (std::uint8_t* field : packet.headerFields())
         *field = NotArrived;
     if (!port_ || !port_->waitForBytes(2, timeouts_.replyWaitMs))
@@ -119,21 +119,21 @@ void SerialLink::dropStaleInput() {
         port_->purge();
 }
 
-bool SerialLink::answers(const IRPacket& reply, const IRPacket& sent) {
+bool SerialLink::answers(const Packet& reply, const Packet& sent) {
     // The handheld numbers its answers 1, as every command packet; an answer
     // that carries another number than that or the one sent belongs to some
     // other packet.
     return reply.PacketNumber == 1 || reply.PacketNumber == sent.PacketNumber;
 }
 
-bool SerialLink::SendWithRetry(const IRPacket& packet) {
+bool SerialLink::sendWithRetry(const Packet& packet) {
     for (int attempt = 0; attempt < SendAttempts; ++attempt) {
         // Whatever waits unread now came too late for an earlier packet (or
         // is noise); read after this packet, it would pass for its reply.
         dropStaleInput();
-        SendPacket(packet);
+        sendPacket(packet);
         // A reply cut short is no reply, whatever part of it came.
-        if (!ReceivePacket(reply_))
+        if (!receivePacket(reply_))
             continue;
         if (!answers(reply_, packet))
             continue;
@@ -149,13 +149,13 @@ void SerialLink::answer(std::uint8_t command) {
     // The handheld sends its next packet only after this answer, so anything
     // still unread belongs to the packet just answered (its damaged tail).
     dropStaleInput();
-    reply_.PrepareCommand(command);
-    SendPacket(reply_);
+    reply_.prepareCommand(command);
+    sendPacket(reply_);
 }
 
-bool SerialLink::ReceiveWithAck(IRPacket& packet) {
+bool SerialLink::receiveWithAck(Packet& packet) {
     for (int attempt = 0; attempt < ReceiveAttempts; ++attempt) {
-        if (ReceivePacket(packet) && packet.ChecksumMatches()) {
+        if (receivePacket(packet) && packet.checksumMatches()) {
             answer(PacketCommand::Ack);
             return true;
         }
@@ -170,26 +170,26 @@ void SerialLink::log(const QString& line) {
         log_(line);
 }
 
-void SerialLink::LogPacket(const IRPacket& packet, const QString& header) {
+void SerialLink::logPacket(const Packet& packet, const QString& header) {
     for (const QString& line : PacketLog::lines(packet, header))
         log(line);
 }
 
-bool SerialLink::SendAndLog(const IRPacket& packet) {
-    LogPacket(packet, PacketLog::SentHeader);
-    const bool sent = SendWithRetry(packet);
+bool SerialLink::sendAndLog(const Packet& packet) {
+    logPacket(packet, PacketLog::SentHeader);
+    const bool sent = sendWithRetry(packet);
     if (!sent && reply_.Command != PacketCommand::Refuse)
         log(PacketLog::WriteError);
-    LogPacket(reply_, PacketLog::ReplyHeader);
+    logPacket(reply_, PacketLog::ReplyHeader);
     return sent;
 }
 
-bool SerialLink::ReceiveAndLog(IRPacket& packet) {
+bool SerialLink::receiveAndLog(Packet& packet) {
     if (timeouts_.receivePauseMs > 0)
         QThread::msleep(static_cast<unsigned long>(timeouts_.receivePauseMs));
-    const bool received = ReceiveWithAck(packet);
+    const bool received = receiveWithAck(packet);
     if (!received)
         log(PacketLog::ReadError);
-    LogPacket(packet, PacketLog::ReceivedHeader);
+    logPacket(packet, PacketLog::ReceivedHeader);
     return received;
 }

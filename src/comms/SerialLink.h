@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class IRPacket;
+class Packet;
 class Messages;
 class Prompter;
 
@@ -33,7 +33,7 @@ public:
     static constexpr int ReceiveAttempts = 3;
 
     // replyPacket is the program's reply packet; it must outlive the link.
-    SerialLink(IRPacket& replyPacket, const Messages& messages, LinkTimeouts timeouts = {});
+    SerialLink(Packet& replyPacket, const Messages& messages, LinkTimeouts timeouts = {});
     ~SerialLink();
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
@@ -41,49 +41,49 @@ public:
     // Opening shows "Could not open communications port" itself on failure
     // and leaves the link closed. A port that is already open is closed first.
     // "COM1" … "COM4", through the device paths of the settings file.
-    bool OpenPort(const QString& portName, Prompter& prompter);
+    bool openPort(const QString& portName, Prompter& prompter);
     // The port chosen in the port dialog (0..3); any other index shows
     // "Invalid communications port number" and opens nothing.
-    bool OpenCommsPort(int index, Prompter& prompter);
+    bool openCommsPort(int index, Prompter& prompter);
     // A device named by its path.
-    bool OpenDevice(const QString& devicePath, Prompter& prompter);
+    bool openDevice(const QString& devicePath, Prompter& prompter);
     // Takes over a port that is open already.
     void attach(std::unique_ptr<BytePort> port);
     // Throws away what is queued both ways and closes the port.
-    void ClosePort();
+    void closePort();
     bool isOpen() const { return port_ != nullptr; }
 
-    IRPacket& ReplyPacket() { return reply_; }
+    Packet& replyPacket() { return reply_; }
     const LinkTimeouts& timeouts() const { return timeouts_; }
     void setLogSink(PacketLog::Sink sink) { log_ = std::move(sink); }
 
-    void SendPacket(const IRPacket& packet);
+    void sendPacket(const Packet& packet);
     // Reads the next packet from the handheld into packet. Header fields that
     // never arrive read '0'; false when the packet did not arrive whole.
-    bool ReceivePacket(IRPacket& packet);
+    bool receivePacket(Packet& packet);
     // Sends until the handheld acknowledges (A or I); a refusal (B) ends at
-    // once. The reply stays in ReplyPacket. Input left over from earlier
+    // once. The reply stays in replyPacket. Input left over from earlier
     // exchanges is dropped before each attempt, and a reply numbered for
     // another packet counts as no reply.
-    bool SendWithRetry(const IRPacket& packet);
+    bool sendWithRetry(const Packet& packet);
     // Receives a packet and acknowledges it, asking again (N) while it
     // arrives damaged.
-    bool ReceiveWithAck(IRPacket& packet);
+    bool receiveWithAck(Packet& packet);
 
     // The same two exchanges, written to the packet log.
-    bool SendAndLog(const IRPacket& packet);
-    bool ReceiveAndLog(IRPacket& packet);
-    void LogPacket(const IRPacket& packet, const QString& header);
+    bool sendAndLog(const Packet& packet);
+    bool receiveAndLog(Packet& packet);
+    void logPacket(const Packet& packet, const QString& header);
 
 private:
-    static bool answers(const IRPacket& reply, const IRPacket& sent);
+    static bool answers(const Packet& reply, const Packet& sent);
     void dropStaleInput();
     bool readField(std::uint8_t& field);
     void writeWithRetry(std::uint8_t byte);
     void answer(std::uint8_t command);
     void log(const QString& line);
 
-    IRPacket& reply_;
+    Packet& reply_;
     const Messages& messages_;
     LinkTimeouts timeouts_;
     std::unique_ptr<BytePort> port_;

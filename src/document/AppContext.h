@@ -5,7 +5,7 @@ class Clock;
 class ItemTypeNames;
 class Messages;
 class Prompter;
-class TFontSet;
+class FontSet;
 class DataStore;
 
 // The program-wide objects, made once at start-up and handed to the windows
@@ -15,7 +15,7 @@ struct AppContext {
     Clock& clock;
     DataStore& data;
     const ClassRegistry& registry;
-    TFontSet& fonts;
+    FontSet& fonts;
     // The message table and the item kinds' captions, in the settings
     // file's language.
     const Messages& messages;

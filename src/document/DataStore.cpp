@@ -177,7 +177,7 @@ QString DataStore::dotsToText(int dots, int dpi) const {
 }
 
 int DataStore::axisDPI(Axis axis) const {
-    return axis == Axis::X ? printers_.PrinterDPI() : printers_.FontDPI();
+    return axis == Axis::X ? printers_.printerDPI() : printers_.fontDPI();
 }
 
 double DataStore::dotsPerUnit(Axis axis) const {
@@ -204,7 +204,7 @@ float DataStore::dotsToUnits(int dots) const {
     if (units_ == Dots)
         return float(dots);
     const qint64 q =
-        roundedQuotient(qint64(dots) * hundredthsPerInch(units_), printers_.PrinterDPI());
+        roundedQuotient(qint64(dots) * hundredthsPerInch(units_), printers_.printerDPI());
     return q < 1 ? 0.0f : float(q) / 100.0f;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 
 #include <QLocale>
 #include <QString>
@@ -99,8 +99,8 @@ public:
     // Format0 … Format4; empty when there is no settings file.
     const QStringList& timeFormats() const { return timeFormats_; }
 
-    TCoderList& printers() { return printers_; }
-    const TCoderList& printers() const { return printers_; }
+    PrinterModels& printers() { return printers_; }
+    const PrinterModels& printers() const { return printers_; }
 
     bool diagnostic() const { return diagnostic_; }
     // Switches the diagnostic mode on for the rest of the run and asks the
@@ -128,5 +128,5 @@ private:
     std::array<MonthLanguage, 4> monthLanguages_;
     std::string monthLanguageName_;
     std::string monthStrings_;
-    TCoderList printers_;
+    PrinterModels printers_;
 };

@@ -1,7 +1,7 @@
 #include "document/ImageDocument.h"
 
 #include "document/DataStore.h"
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
 #include "texts/Messages.h"
 
 #include <QFileInfo>
@@ -24,7 +24,7 @@ ImageFileHeader headerForSave(const DataStore& data, const DotRect& area,
     ImageFileHeader h;
     h.LongName = data.longName();
     h.ShortName = data.shortName();
-    h.TypeCode = data.printers().SelectedModelBit();
+    h.TypeCode = data.printers().selectedModelBit();
     h.Area = area;
     h.MonthLanguageName = data.monthLanguageName();
     h.MonthStrings = data.monthStrings();
@@ -32,18 +32,18 @@ ImageFileHeader headerForSave(const DataStore& data, const DotRect& area,
     return h;
 }
 
-void applyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDisplay& display) {
+void applyGeometry(const ImageFileHeader& header, PrinterModels& models, DotCanvas& display) {
     if (const auto index = header.modelIndex())
         models.setSelectedIndex(*index);
     const DotRect& a = header.Area;
-    display.SetGeometry(models.FontDPI(), a.Left, a.Top, a.Right, a.Bottom);
+    display.setGeometry(models.fontDPI(), a.Left, a.Top, a.Right, a.Bottom);
     // Reading checked the area, so the length is sound; the height is the
     // head's, so a damaged area cannot ask for a picture of any size.
-    display.SetImageSize(int32_t(header.ImageWidth()), models.Height());
+    display.setImageSize(int32_t(header.imageWidth()), models.height());
 }
 
 void applyLoadedImage(ImageFileContents& contents, DataStore& data, ShiftTable& shifts,
-                      ItemList& openItems, NebraDisplay& display) {
+                      ItemList& openItems, DotCanvas& display) {
     const ImageFileHeader& h = contents.Header;
     data.setLongName(h.LongName);
     data.setShortName(h.ShortName);

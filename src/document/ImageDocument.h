@@ -6,8 +6,8 @@
 #include <QString>
 
 class Messages;
-class NebraDisplay;
-class TCoderList;
+class DotCanvas;
+class PrinterModels;
 class DataStore;
 
 // What the New, Open, Save and Save As commands do with an image file,
@@ -31,14 +31,14 @@ ImageFileHeader headerForSave(const DataStore& data, const DotRect& area, const 
 // as the area reaches (as high as the model's head, or the area when it
 // reaches further). The model's own length is left alone, so a new image
 // still gets it.
-void applyGeometry(const ImageFileHeader& header, TCoderList& models, NebraDisplay& display);
+void applyGeometry(const ImageFileHeader& header, PrinterModels& models, DotCanvas& display);
 
 // Makes a read file the open image: names, model and geometry, month
 // strings, shift table, and the items, which move into the open list (it
 // keeps its identity). Cannot fail, so a file is applied whole or, when
 // reading it failed, not at all. The caller then resets the zoom.
 void applyLoadedImage(ImageFileContents& contents, DataStore& data, ShiftTable& shifts,
-                      ItemList& openItems, NebraDisplay& display);
+                      ItemList& openItems, DotCanvas& display);
 
 // Shows the save dialog until a name is settled: the chosen name gets the
 // extension forced; when that file exists, OverwriteFileWarning asks Yes

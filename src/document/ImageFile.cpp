@@ -6,7 +6,7 @@
 #include "persist/TMemoryStream.h"
 #include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 #include "texts/Messages.h"
 
 #include <QDir>
@@ -157,10 +157,10 @@ void saveBytes(const QString& path, const std::vector<uint8_t>& bytes) {
 std::optional<int> ImageFileHeader::modelIndex() const {
     if (!TypeCode)
         return std::nullopt;
-    return TCoderList::indexForModelCode(*TypeCode);
+    return PrinterModels::indexForModelCode(*TypeCode);
 }
 
-int64_t ImageFileHeader::ImageWidth() const {
+int64_t ImageFileHeader::imageWidth() const {
     return int64_t(Area.Right) - BothMargins;
 }
 

@@ -2,7 +2,7 @@
 
 #include "document/ItemList.h"
 #include "document/ShiftTable.h"
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
 
 #include <QString>
 
@@ -43,7 +43,7 @@ struct ImageFileHeader {
     // The length of the image the file holds: up to the area's right edge,
     // without the margins (right − 100), so that nothing left of the area's
     // start is lost.
-    int64_t ImageWidth() const;
+    int64_t imageWidth() const;
     // Whether this version stores the two extra values after this type code.
     bool storesExtraTypeInts() const;
 };

@@ -4,7 +4,7 @@
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
 #include "platform/Windows1252.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -104,7 +104,7 @@ void ImageItem::SetPosition(QPoint p) {
     setY(p.y());
 }
 
-void ImageItem::Compile(IDL& buffer, const CompileContext& context) const {
+void ImageItem::compile(IDL& buffer, const CompileContext& context) const {
     std::vector<uint8_t> record;
     compileRecord(record, context);
     if (!record.empty())
@@ -116,12 +116,12 @@ void ImageItem::compileRecord(std::vector<uint8_t>& record, const CompileContext
         return;
     const auto x = uint16_t(withoutMargin(getX()));
     const auto y = uint16_t(withoutMargin(getY()));
-    record.insert(record.end(), {getTypeCode(), uint8_t(context.fonts.DownloadCodeOf(FontNumber)),
+    record.insert(record.end(), {getTypeCode(), uint8_t(context.fonts.downloadCodeOf(FontNumber)),
                                  uint8_t(x & 0xFF), uint8_t(x >> 8), uint8_t(y & 0xFF),
                                  uint8_t(y >> 8), Rotation});
 }
 
-void ImageItem::refresh(NebraDisplay&) {}
+void ImageItem::refresh(DotCanvas&) {}
 
 void ImageItem::addToListView(int index, std::vector<ListViewRow>& rows,
                               const ItemTypeNames& names) const {

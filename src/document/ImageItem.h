@@ -15,14 +15,14 @@
 
 class IDL;
 class ItemTypeNames;
-class NebraDisplay;
-class TFontSet;
+class DotCanvas;
+class FontSet;
 struct RealizedFont;
 
 // What compiling an item into its download record needs besides the item.
 // Kinds that need more (the clock, for dates) find it added here.
 struct CompileContext {
-    const TFontSet& fonts;
+    const FontSet& fonts;
     int modelIndex = 0; // the selected printer model
 
     // Records exist only for the three known models.
@@ -106,21 +106,21 @@ public:
 
     // Moves the item to the justified edge of the area: across the image on
     // the first model, down it on the others.
-    virtual void justify(NebraDisplay& view, const std::string& text);
+    virtual void justify(DotCanvas& view, const std::string& text);
     // The base selects the item's font into the canvas; kinds draw after it.
-    virtual void Draw(NebraDisplay& view);
-    void erase(NebraDisplay& view);
-    void moveTo(NebraDisplay& view, int32_t x, int32_t y);
+    virtual void draw(DotCanvas& view);
+    void erase(DotCanvas& view);
+    void moveTo(DotCanvas& view, int32_t x, int32_t y);
     // Whether the dot (x, y) lies on the item's screen rectangle, edges included.
-    bool hitTest(NebraDisplay& view, int32_t x, int32_t y);
+    bool hitTest(DotCanvas& view, int32_t x, int32_t y);
     // The base gives the anchor corner only; kinds complete the rectangle.
-    virtual EdgeRect getScreenRect(NebraDisplay& view);
+    virtual EdgeRect getScreenRect(DotCanvas& view);
     // Both invert what is below, so drawing either twice restores the picture.
-    void drawHighlight(NebraDisplay& view);
-    void drawOutline(NebraDisplay& view);
+    void drawHighlight(DotCanvas& view);
+    void drawOutline(DotCanvas& view);
     // The screen rectangle narrowed, across the text, to the capitals' band:
     // what must lie inside the printable area for a font-based item.
-    EdgeRect capitalInkBox(NebraDisplay& view);
+    EdgeRect capitalInkBox(DotCanvas& view);
 
     // Whether a text the download record ends with a 0 byte holds a 0 byte
     // itself: the handheld would end the field there. Such an item cannot be
@@ -128,9 +128,9 @@ public:
     virtual bool holdsFieldEnd() const { return false; }
     // Appends the download record (nothing for an unknown model). The record
     // is appended whole or not at all.
-    void Compile(IDL& buffer, const CompileContext& context) const;
+    void compile(IDL& buffer, const CompileContext& context) const;
     // Brings a time-dependent value up to date on the view.
-    virtual void refresh(NebraDisplay& view);
+    virtual void refresh(DotCanvas& view);
     virtual void addToListView(int index, std::vector<ListViewRow>& rows,
                                const ItemTypeNames& names) const;
 
@@ -143,14 +143,14 @@ protected:
 
     // Realises the item's font for the view, sets it on the canvas and
     // measures its capitals again when what they were measured for changed.
-    RealizedFont SelectFont(NebraDisplay& view);
+    RealizedFont selectFont(DotCanvas& view);
     // Where the text cell starts: the anchor moved by InkBottom against the
     // direction the letters' tops point in.
-    QPoint anchorCorner(const NebraDisplay& view) const;
+    QPoint anchorCorner(const DotCanvas& view) const;
     // The text kinds draw and measure their text alike: one line per piece
     // between line feeds, anchored at the bottom of the capitals.
-    void drawAnchoredText(NebraDisplay& view, const std::string& text);
-    EdgeRect anchoredTextRect(NebraDisplay& view, const std::string& text);
+    void drawAnchoredText(DotCanvas& view, const std::string& text);
+    EdgeRect anchoredTextRect(DotCanvas& view, const std::string& text);
 
     int32_t Width = 0;
     int32_t Height = 0;

@@ -1,11 +1,11 @@
 // The drawing side of ImageItem: fonts, anchoring, screen rectangles and
-// justification on a NebraDisplay.
+// justification on a DotCanvas.
 #include "document/ImageItem.h"
 
 #include "platform/Windows1252.h"
+#include "printer/DotCanvas.h"
 #include "printer/FontRealizer.h"
-#include "printer/NebraDisplays.h"
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -82,8 +82,8 @@ Justified downTheImage(const DotRect& area, int32_t m, int rotation, const Cell&
 
 } // namespace
 
-RealizedFont ImageItem::SelectFont(NebraDisplay& view) {
-    RealizedFont font = view.ItemFont(FontNumber, view.ScaleX());
+RealizedFont ImageItem::selectFont(DotCanvas& view) {
+    RealizedFont font = view.itemFont(FontNumber, view.scaleX());
     const bool otherLetters = Metrics.Rotation != Rotation || Metrics.FontNumber != FontNumber;
     if (otherLetters || Metrics.PointSize != font.points) {
         ItemMetrics request = Metrics;
@@ -94,87 +94,87 @@ RealizedFont ImageItem::SelectFont(NebraDisplay& view) {
         request.Rotation = Rotation;
         request.FontNumber = FontNumber;
         request.PointSize = font.points;
-        Metrics = view.MeasureCapitals(request);
+        Metrics = view.measureCapitals(request);
     }
-    if (QPainter* canvas = view.Canvas())
+    if (QPainter* canvas = view.canvas())
         canvas->setFont(font.font);
     return font;
 }
 
-QPoint ImageItem::anchorCorner(const NebraDisplay& view) const {
-    const double sx = double(getX()) * double(view.ScaleX());
-    const double sy = double(getY()) * double(view.ScaleY());
+QPoint ImageItem::anchorCorner(const DotCanvas& view) const {
+    const double sx = double(getX()) * double(view.scaleX());
+    const double sy = double(getY()) * double(view.scaleY());
     const int b = Metrics.InkBottom;
     switch (Rotation & 3) {
     case 0:
-        return {RoundHalfEven(sx), RoundHalfEven(sy - b)};
+        return {roundHalfEven(sx), roundHalfEven(sy - b)};
     case 1:
-        return {RoundHalfEven(sx - b), RoundHalfEven(sy)};
+        return {roundHalfEven(sx - b), roundHalfEven(sy)};
     case 2:
-        return {RoundHalfEven(sx), RoundHalfEven(sy + b)};
+        return {roundHalfEven(sx), roundHalfEven(sy + b)};
     default:
-        return {RoundHalfEven(sx + b), RoundHalfEven(sy)};
+        return {roundHalfEven(sx + b), roundHalfEven(sy)};
     }
 }
 
-void ImageItem::justify(NebraDisplay& view, const std::string& text) {
+void ImageItem::justify(DotCanvas& view, const std::string& text) {
     if (Justification < 1 || Justification > 3)
         return;
-    const int model = view.Models().selectedIndex();
+    const int model = view.models().selectedIndex();
     if (model < 0 || model > 2)
         return;
-    const RealizedFont font = SelectFont(view);
+    const RealizedFont font = selectFont(view);
     const TextExtent extent = textExtent(font.font, linePieces(text), Metrics.CellHeight);
-    const double sx = view.ScaleX();
-    const double sy = view.ScaleY();
-    const Cell cell{RoundHalfEven(Metrics.InkBottom / sx), RoundHalfEven(Metrics.InkTop / sx),
-                    RoundHalfEven(extent.along / sx), RoundHalfEven(extent.across / sy)};
+    const double sx = view.scaleX();
+    const double sy = view.scaleY();
+    const Cell cell{roundHalfEven(Metrics.InkBottom / sx), roundHalfEven(Metrics.InkTop / sx),
+                    roundHalfEven(extent.along / sx), roundHalfEven(extent.across / sy)};
     QPoint position = getPosition();
     const int rotation = Rotation & 3;
     if (model == 0)
         position.setX(
-            acrossTheImage(view.AreaRect(), view.Margin(), rotation, cell).pick(Justification));
+            acrossTheImage(view.areaRect(), view.margin(), rotation, cell).pick(Justification));
     else
         position.setY(
-            downTheImage(view.AreaRect(), view.Margin(), rotation, cell).pick(Justification));
+            downTheImage(view.areaRect(), view.margin(), rotation, cell).pick(Justification));
     SetPosition(position);
 }
 
-void ImageItem::Draw(NebraDisplay& view) {
-    SelectFont(view);
+void ImageItem::draw(DotCanvas& view) {
+    selectFont(view);
 }
 
-void ImageItem::erase(NebraDisplay& view) {
-    view.FillWhite(getScreenRect(view));
+void ImageItem::erase(DotCanvas& view) {
+    view.fillWhite(getScreenRect(view));
 }
 
-void ImageItem::moveTo(NebraDisplay& view, int32_t x, int32_t y) {
+void ImageItem::moveTo(DotCanvas& view, int32_t x, int32_t y) {
     erase(view);
     setX(x);
     setY(y);
-    Draw(view);
+    draw(view);
 }
 
-bool ImageItem::hitTest(NebraDisplay& view, int32_t x, int32_t y) {
-    const QPoint screen = view.DotsToScreen(x, y);
-    return getScreenRect(view).Contains(screen.x(), screen.y());
+bool ImageItem::hitTest(DotCanvas& view, int32_t x, int32_t y) {
+    const QPoint screen = view.dotsToScreen(x, y);
+    return getScreenRect(view).contains(screen.x(), screen.y());
 }
 
-EdgeRect ImageItem::getScreenRect(NebraDisplay& view) {
-    SelectFont(view);
+EdgeRect ImageItem::getScreenRect(DotCanvas& view) {
+    selectFont(view);
     const QPoint corner = anchorCorner(view);
     return {corner.x(), corner.y(), corner.x(), corner.y()};
 }
 
-void ImageItem::drawHighlight(NebraDisplay& view) {
-    view.Invert(getScreenRect(view));
+void ImageItem::drawHighlight(DotCanvas& view) {
+    view.invert(getScreenRect(view));
 }
 
-void ImageItem::drawOutline(NebraDisplay& view) {
-    view.InvertOutline(getScreenRect(view));
+void ImageItem::drawOutline(DotCanvas& view) {
+    view.invertOutline(getScreenRect(view));
 }
 
-EdgeRect ImageItem::capitalInkBox(NebraDisplay& view) {
+EdgeRect ImageItem::capitalInkBox(DotCanvas& view) {
     EdgeRect box = getScreenRect(view);
     const int top = Metrics.InkTop;
     const int bottom = Metrics.InkBottom;
@@ -195,25 +195,25 @@ EdgeRect ImageItem::capitalInkBox(NebraDisplay& view) {
     return box;
 }
 
-void ImageItem::drawAnchoredText(NebraDisplay& view, const std::string& text) {
-    const RealizedFont font = SelectFont(view);
+void ImageItem::drawAnchoredText(DotCanvas& view, const std::string& text) {
+    const RealizedFont font = selectFont(view);
     justify(view, text);
-    if (!view.Canvas())
+    if (!view.canvas())
         return;
     QPoint origin = anchorCorner(view);
     for (const QString& piece : linePieces(text)) {
-        view.DrawText(font.font, Rotation, origin, piece);
-        origin = NextLineOrigin(Rotation, origin, Metrics.CellHeight);
+        view.drawText(font.font, Rotation, origin, piece);
+        origin = nextLineOrigin(Rotation, origin, Metrics.CellHeight);
     }
 }
 
-EdgeRect ImageItem::anchoredTextRect(NebraDisplay& view, const std::string& text) {
-    const RealizedFont font = SelectFont(view);
+EdgeRect ImageItem::anchoredTextRect(DotCanvas& view, const std::string& text) {
+    const RealizedFont font = selectFont(view);
     const TextExtent extent = textExtent(font.font, linePieces(text), Metrics.CellHeight);
     const int rotation = Rotation & 3;
-    EdgeRect rect = TextCellRect(rotation, anchorCorner(view), extent.along, extent.across);
+    EdgeRect rect = textCellRect(rotation, anchorCorner(view), extent.along, extent.across);
     // Text running off the restricted area is cut at its edges.
-    const EdgeRect area = view.AreaOnScreen();
+    const EdgeRect area = view.areaOnScreen();
     if (rotation != 2)
         rect.Left = std::max(rect.Left, area.Left);
     if (rotation != 0)

@@ -2,7 +2,7 @@
 
 #include "persist/ClassRegistry.h"
 #include "platform/Prompter.h"
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
 #include "texts/Messages.h"
 
 #include <limits>
@@ -37,27 +37,27 @@ int ItemList::typeIndex(int32_t index) const {
     return item ? item->typeIndex() : -1;
 }
 
-void ItemList::drawAll(NebraDisplay& view) {
+void ItemList::drawAll(DotCanvas& view) {
     for (int32_t i = 1; i <= Count(); ++i)
-        At(i)->Draw(view);
+        At(i)->draw(view);
 }
 
-void ItemList::layOutAtFullSize(NebraDisplay& view) {
-    const float scaleX = view.ScaleX();
-    const float scaleY = view.ScaleY();
-    QPainter* canvas = view.Canvas();
-    view.SetScaleX(1.0f);
-    view.SetScaleY(1.0f);
-    view.SetCanvas(nullptr);
+void ItemList::layOutAtFullSize(DotCanvas& view) {
+    const float scaleX = view.scaleX();
+    const float scaleY = view.scaleY();
+    QPainter* canvas = view.canvas();
+    view.setScaleX(1.0f);
+    view.setScaleY(1.0f);
+    view.setCanvas(nullptr);
     // Drawing is what moves a justified item; without a canvas it only
     // measures.
     drawAll(view);
-    view.SetCanvas(canvas);
-    view.SetScaleX(scaleX);
-    view.SetScaleY(scaleY);
+    view.setCanvas(canvas);
+    view.setScaleX(scaleX);
+    view.setScaleY(scaleY);
 }
 
-ImageItem* ItemList::findNearestHit(NebraDisplay& view, int32_t x, int32_t y) {
+ImageItem* ItemList::findNearestHit(DotCanvas& view, int32_t x, int32_t y) {
     ImageItem* nearest = nullptr;
     int64_t nearestDistance = std::numeric_limits<int64_t>::max();
     for (int32_t i = 1; i <= Count(); ++i) {
@@ -77,10 +77,10 @@ ImageItem* ItemList::findNearestHit(NebraDisplay& view, int32_t x, int32_t y) {
 
 void ItemList::compileAll(IDL& buffer, const CompileContext& context) const {
     for (int32_t i = 1; i <= Count(); ++i)
-        At(i)->Compile(buffer, context);
+        At(i)->compile(buffer, context);
 }
 
-void ItemList::refreshAll(NebraDisplay& view) {
+void ItemList::refreshAll(DotCanvas& view) {
     for (int32_t i = 1; i <= Count(); ++i)
         At(i)->refresh(view);
 }
@@ -99,8 +99,8 @@ std::vector<ListViewRow> ItemList::listViewRows(const ItemTypeNames& names) cons
     return rows;
 }
 
-void ItemList::eraseImage(NebraDisplay& view) const {
-    view.FillWhole();
+void ItemList::eraseImage(DotCanvas& view) const {
+    view.fillWhole();
 }
 
 void ItemList::structureListing(std::bitset<16> typeIndexes, QStringList& lines) const {

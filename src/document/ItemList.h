@@ -8,7 +8,7 @@
 #include <bitset>
 
 class ClassRegistry;
-class NebraDisplay;
+class DotCanvas;
 class Messages;
 class Prompter;
 
@@ -37,21 +37,21 @@ public:
     // The typeIndex of the item at index; -1 when there is none.
     int typeIndex(int32_t index) const;
 
-    void drawAll(NebraDisplay& view);
+    void drawAll(DotCanvas& view);
     // Puts every item where the image at full size (one dot, one pixel)
     // shows it: a justified item moves to its edge of the view's area.
     // Nothing is drawn. The handheld is given the image laid out so, by
     // the designer and the command line alike, so it prints what was shown.
-    void layOutAtFullSize(NebraDisplay& view);
+    void layOutAtFullSize(DotCanvas& view);
     // Of the items hit at the dot (x, y), the one whose anchor is nearest;
     // the earlier item on a tie; null when none is hit.
-    ImageItem* findNearestHit(NebraDisplay& view, int32_t x, int32_t y);
+    ImageItem* findNearestHit(DotCanvas& view, int32_t x, int32_t y);
     void compileAll(IDL& buffer, const CompileContext& context) const;
-    void refreshAll(NebraDisplay& view);
+    void refreshAll(DotCanvas& view);
     int countGraphics() const;
     std::vector<ListViewRow> listViewRows(const ItemTypeNames& names) const;
     // Whitens the whole picture (within the canvas's clip).
-    void eraseImage(NebraDisplay& view) const;
+    void eraseImage(DotCanvas& view) const;
     // For each item whose typeIndex is in typeIndexes, a line "code  position
     // code XPOS x YPOS y" with the position without the margin.
     void structureListing(std::bitset<16> typeIndexes, QStringList& lines) const;

@@ -137,7 +137,7 @@ int ShiftTable::find(uint8_t day, double start, const std::string& code) const {
     return 0;
 }
 
-QString ShiftTable::MessageFor(Refusal refusal, const Messages& m) {
+QString ShiftTable::messageFor(Refusal refusal, const Messages& m) {
     switch (refusal) {
     case Refusal::TooManyShifts:
         return m.TooManyShiftsError;

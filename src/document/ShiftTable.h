@@ -49,7 +49,7 @@ public:
     // The used slots before the first empty one.
     int Count() const;
     int slotsLeft() const { return SlotCount - Count(); }
-    bool IsEmpty() const { return Count() == 0; }
+    bool isEmpty() const { return Count() == 0; }
 
     // Puts a new shift into the first empty slot and sorts the table.
     Refusal add(uint8_t day, double start, const std::string& code);
@@ -65,7 +65,7 @@ public:
     int find(uint8_t day, double start, const std::string& code) const;
     // The message of the settings file's error table that explains a refusal;
     // empty for None and NoSuchShift, which only a caller's fault produces.
-    static QString MessageFor(Refusal refusal, const Messages& messages);
+    static QString messageFor(Refusal refusal, const Messages& messages);
 
     // The code of the shift running at moment; empty without shifts.
     std::string currentShiftCode(const QDateTime& moment) const;

@@ -5,18 +5,18 @@
 AreaDrawState::~AreaDrawState() {
     if (!dragging_)
         return;
-    editor().SetAreaRect(saved_);
+    editor().setAreaRect(saved_);
     env().setUpdateTimerRunning(true);
 }
 
 QPoint AreaDrawState::cornerAt(int32_t x, int32_t y) const {
-    const int32_t m = editor().display().Margin();
-    return {std::clamp(x, m, editor().ImageWidth() - m),
-            std::clamp(y, m, editor().ImageHeight() - m)};
+    const int32_t m = editor().display().margin();
+    return {std::clamp(x, m, editor().imageWidth() - m),
+            std::clamp(y, m, editor().imageHeight() - m)};
 }
 
 DotRect AreaDrawState::areaTo(QPoint corner) const {
-    const int32_t m = editor().display().Margin();
+    const int32_t m = editor().display().margin();
     return {std::min(origin_.x(), corner.x()) - m, std::min(origin_.y(), corner.y()) - m,
             std::max(origin_.x(), corner.x()) + m, std::max(origin_.y(), corner.y()) + m};
 }
@@ -26,17 +26,17 @@ void AreaDrawState::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shif
     EditorState::mouseDown(button, shift, x, y);
     if (dragging_)
         return;
-    saved_ = editor().display().AreaRect();
+    saved_ = editor().display().areaRect();
     dragging_ = true;
     env().setUpdateTimerRunning(false);
     origin_ = cornerAt(x, y);
-    editor().SetAreaRect(areaTo(origin_));
+    editor().setAreaRect(areaTo(origin_));
 }
 
 void AreaDrawState::mouseMove(Qt::KeyboardModifiers shift, int32_t x, int32_t y) {
     EditorState::mouseMove(shift, x, y);
     if (dragging_)
-        editor().SetAreaRect(areaTo(cornerAt(x, y)));
+        editor().setAreaRect(areaTo(cornerAt(x, y)));
 }
 
 void AreaDrawState::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
@@ -49,9 +49,9 @@ void AreaDrawState::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     if (corner.x() == origin_.x() || corner.y() == origin_.y()) {
         // A click, or a line: nothing that could hold an item. The area
         // stays as it was.
-        editor().SetAreaRect(saved_);
+        editor().setAreaRect(saved_);
     } else {
-        editor().SetAreaRect(areaTo(corner));
+        editor().setAreaRect(areaTo(corner));
         editor().commitArea(saved_);
     }
     env().setUpdateTimerRunning(true);

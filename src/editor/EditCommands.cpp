@@ -61,11 +61,11 @@ AreaCommand::AreaCommand(ImageEditor& editor, const DotRect& before, const DotRe
       after_(after) {}
 
 void AreaCommand::undo() {
-    editor_.SetAreaRect(before_);
+    editor_.setAreaRect(before_);
     editor_.refreshImage();
 }
 
 void AreaCommand::redo() {
-    editor_.SetAreaRect(after_);
+    editor_.setAreaRect(after_);
     editor_.refreshImage();
 }

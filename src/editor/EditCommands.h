@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
 
 #include <QUndoCommand>
 

@@ -3,7 +3,7 @@
 #include "document/ImageItem.h"
 #include "editor/EditorEnvironment.h"
 #include "editor/ImageEditor.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 
 #include <Qt>
 

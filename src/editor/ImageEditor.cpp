@@ -2,7 +2,7 @@
 
 #include "platform/Prompter.h"
 #include "printer/FontRealizer.h"
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +11,8 @@ namespace {
 
 // Ink may reach a little beyond an item's cell (overhanging letters), so a
 // partial redraw erases and draws a few pixels more at every zoom.
-int redrawSlack(const NebraDisplay& view) {
-    return 1 + int(std::ceil(2.0 * std::max(view.ScaleX(), view.ScaleY())));
+int redrawSlack(const DotCanvas& view) {
+    return 1 + int(std::ceil(2.0 * std::max(view.scaleX(), view.scaleY())));
 }
 
 EdgeRect grown(const EdgeRect& r, int by) {
@@ -20,13 +20,13 @@ EdgeRect grown(const EdgeRect& r, int by) {
 }
 
 bool overlaps(const EdgeRect& a, const EdgeRect& b) {
-    return !a.IsEmpty() && !b.IsEmpty() && a.Left <= b.Right && b.Left <= a.Right &&
+    return !a.isEmpty() && !b.isEmpty() && a.Left <= b.Right && b.Left <= a.Right &&
            a.Top <= b.Bottom && b.Top <= a.Bottom;
 }
 
 } // namespace
 
-ImageEditor::ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter,
+ImageEditor::ImageEditor(const FontSet& fonts, const PrinterModels& models, Prompter& prompter,
                          const Messages& messages)
     : items_(prompter, messages), display_(fonts, models), prompter_(prompter),
       messages_(messages) {
@@ -52,9 +52,9 @@ void ImageEditor::clearImage() {
 
 void ImageEditor::newImage() {
     clearImage();
-    const TCoderList& models = display_.Models();
-    display_.ResetGeometry(NebraDisplay::StandardMargin, models.FontDPI(), models.Height(),
-                           models.Width(), 0, 0);
+    const PrinterModels& models = display_.models();
+    display_.resetGeometry(DotCanvas::StandardMargin, models.fontDPI(), models.height(),
+                           models.width(), 0, 0);
     emit areaChanged();
 }
 
@@ -66,12 +66,12 @@ void ImageEditor::replaceImage(ItemList& loaded) {
     refreshImage();
 }
 
-int32_t ImageEditor::ImageWidth() const {
-    return display_.DisplayWidth();
+int32_t ImageEditor::imageWidth() const {
+    return display_.displayWidth();
 }
 
-int32_t ImageEditor::ImageHeight() const {
-    return display_.DisplayHeight();
+int32_t ImageEditor::imageHeight() const {
+    return display_.displayHeight();
 }
 
 void ImageEditor::setModified(bool modified) {
@@ -96,7 +96,7 @@ void ImageEditor::select(ImageItem* item) {
 }
 
 void ImageEditor::setPictureSize(QSize pixels) {
-    display_.ResizeBitmap(pixels.width(), pixels.height());
+    display_.resizeBitmap(pixels.width(), pixels.height());
     refreshImage();
 }
 
@@ -104,22 +104,22 @@ QPoint ImageEditor::screenToImage(QPoint pixel) const {
     const QSize size = pictureSize();
     if (size.isEmpty())
         return pixel;
-    return {RoundHalfEven(double(pixel.x()) * ImageWidth() / size.width()),
-            RoundHalfEven(double(pixel.y()) * ImageHeight() / size.height())};
+    return {roundHalfEven(double(pixel.x()) * imageWidth() / size.width()),
+            roundHalfEven(double(pixel.y()) * imageHeight() / size.height())};
 }
 
 QPoint ImageEditor::imageToScreen(QPoint dot) const {
     const QSize size = pictureSize();
-    return {RoundHalfEven(double(dot.x()) * size.width() / ImageWidth()),
-            RoundHalfEven(double(dot.y()) * size.height() / ImageHeight())};
+    return {roundHalfEven(double(dot.x()) * size.width() / imageWidth()),
+            roundHalfEven(double(dot.y()) * size.height() / imageHeight())};
 }
 
 void ImageEditor::refreshImage() {
     const QSize size = pictureSize();
     if (size.isEmpty())
         return;
-    display_.SetScaleX(float(double(size.width()) / ImageWidth()));
-    display_.SetScaleY(float(double(size.height()) / ImageHeight()));
+    display_.setScaleX(float(double(size.width()) / imageWidth()));
+    display_.setScaleY(float(double(size.height()) / imageHeight()));
     {
         CanvasPainter painter(display_);
         items_.eraseImage(display_);
@@ -129,20 +129,20 @@ void ImageEditor::refreshImage() {
 }
 
 void ImageEditor::redrawRect(const EdgeRect& rect) {
-    if (rect.IsEmpty())
+    if (rect.isEmpty())
         return;
     const int slack = redrawSlack(display_);
     const EdgeRect dirty = grown(rect, slack);
-    const QRect clip = dirty.ToQRect().intersected(display_.Bitmap().rect());
+    const QRect clip = dirty.toQRect().intersected(display_.bitmap().rect());
     if (clip.isEmpty())
         return;
     {
         CanvasPainter painter(display_, clip);
-        display_.FillWhite(dirty);
+        display_.fillWhite(dirty);
         for (int32_t i = 1; i <= items_.Count(); ++i) {
             ImageItem* item = items_.At(i);
             if (overlaps(grown(item->getScreenRect(display_), slack), dirty))
-                item->Draw(display_);
+                item->draw(display_);
         }
     }
     emit pictureChanged(clip);
@@ -175,8 +175,8 @@ std::unique_ptr<ImageItem> ImageEditor::takeItem(ImageItem& item) {
     return std::unique_ptr<ImageItem>(static_cast<ImageItem*>(taken.release()));
 }
 
-void ImageEditor::SetAreaRect(const DotRect& area) {
-    display_.SetAreaRect(area);
+void ImageEditor::setAreaRect(const DotRect& area) {
+    display_.setAreaRect(area);
     emit areaChanged();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/ItemList.h"
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
 
 #include <QObject>
 #include <QRect>
@@ -11,8 +11,8 @@
 
 class Messages;
 class Prompter;
-class TCoderList;
-class TFontSet;
+class PrinterModels;
+class FontSet;
 
 // The open image as the editor changes it: its items, the display they are
 // drawn on, the selection, the internal clipboard item, the undo history and
@@ -32,14 +32,14 @@ public:
     // steps is far more than anyone walks back through.
     static constexpr int UndoLimit = 100;
 
-    ImageEditor(const TFontSet& fonts, const TCoderList& models, Prompter& prompter,
+    ImageEditor(const FontSet& fonts, const PrinterModels& models, Prompter& prompter,
                 const Messages& messages);
     ~ImageEditor() override;
 
     ItemList& items() { return items_; }
     const ItemList& items() const { return items_; }
-    NebraDisplay& display() { return display_; }
-    const TFontSet& Fonts() const { return display_.Fonts(); }
+    DotCanvas& display() { return display_; }
+    const FontSet& fonts() const { return display_.fonts(); }
     Prompter& prompter() const { return prompter_; }
     // The message table refusals are shown from.
     const Messages& messages() const { return messages_; }
@@ -54,8 +54,8 @@ public:
     // restricted area are the file's, not the model's.
     void replaceImage(ItemList& loaded);
     // The whole image in dots, both margins included.
-    int32_t ImageWidth() const;
-    int32_t ImageHeight() const;
+    int32_t imageWidth() const;
+    int32_t imageHeight() const;
 
     bool modified() const { return forcedModified_ || !undo_.isClean(); }
     // False also marks the current point of the history as the saved one.
@@ -69,7 +69,7 @@ public:
     // conversions between its pixels and image dots (to nearest, ties to
     // even), and its redrawing.
     void setPictureSize(QSize pixels);
-    QSize pictureSize() const { return display_.Bitmap().size(); }
+    QSize pictureSize() const { return display_.bitmap().size(); }
     QPoint screenToImage(QPoint pixel) const;
     QPoint imageToScreen(QPoint dot) const;
     void refreshImage();
@@ -123,7 +123,7 @@ public:
     // user draws it.
     void insertItem(int32_t index, std::unique_ptr<ImageItem> item);
     std::unique_ptr<ImageItem> takeItem(ImageItem& item);
-    void SetAreaRect(const DotRect& area);
+    void setAreaRect(const DotRect& area);
 
 signals:
     // The picture changed within these pixels; a null rectangle: all of it.
@@ -150,7 +150,7 @@ private:
     void noteModified();
 
     ItemList items_;
-    NebraDisplay display_;
+    DotCanvas display_;
     Prompter& prompter_;
     const Messages& messages_;
     QUndoStack undo_;

@@ -13,16 +13,16 @@ namespace {
 // rectangles against the display's area.
 class AreaTrial {
 public:
-    AreaTrial(NebraDisplay& display, const DotRect& area)
-        : display_(display), previous_(display.AreaRect()) {
-        display_.SetAreaRect(area);
+    AreaTrial(DotCanvas& display, const DotRect& area)
+        : display_(display), previous_(display.areaRect()) {
+        display_.setAreaRect(area);
     }
-    ~AreaTrial() { display_.SetAreaRect(previous_); }
+    ~AreaTrial() { display_.setAreaRect(previous_); }
     AreaTrial(const AreaTrial&) = delete;
     AreaTrial& operator=(const AreaTrial&) = delete;
 
 private:
-    NebraDisplay& display_;
+    DotCanvas& display_;
     DotRect previous_;
 };
 
@@ -60,10 +60,10 @@ EdgeRect ImageEditor::placementBox(ImageItem& item) {
 EdgeRect ImageEditor::placementRegion() const {
     // Its right and bottom edges are the last pixels before the margin, as
     // an item's rectangle ends with its own last pixels.
-    const DotRect& a = display_.AreaRect();
-    const int32_t m = display_.Margin();
-    const QPoint topLeft = display_.DotsToScreen(a.Left + m, a.Top + m);
-    const QPoint end = display_.DotsToScreen(a.Right - m, a.Bottom - m);
+    const DotRect& a = display_.areaRect();
+    const int32_t m = display_.margin();
+    const QPoint topLeft = display_.dotsToScreen(a.Left + m, a.Top + m);
+    const QPoint end = display_.dotsToScreen(a.Right - m, a.Bottom - m);
     return {topLeft.x(), topLeft.y(), end.x() - 1, end.y() - 1};
 }
 
@@ -83,9 +83,9 @@ bool ImageEditor::allItemsInside(const DotRect& area) {
 }
 
 bool ImageEditor::liesWithinImage(const DotRect& area) const {
-    const int32_t margins = 2 * display_.Margin();
-    return area.Left >= 0 && area.Top >= 0 && area.Right <= ImageWidth() &&
-           area.Bottom <= ImageHeight() && area.Right - area.Left >= margins &&
+    const int32_t margins = 2 * display_.margin();
+    return area.Left >= 0 && area.Top >= 0 && area.Right <= imageWidth() &&
+           area.Bottom <= imageHeight() && area.Right - area.Left >= margins &&
            area.Bottom - area.Top >= margins;
 }
 
@@ -99,7 +99,7 @@ void ImageEditor::pullIntoArea(ImageItem& item) {
             return;
         const QPoint at = item.getPosition();
         item.SetPosition(
-            {at.x() + dotsFor(dx, display_.ScaleX()), at.y() + dotsFor(dy, display_.ScaleY())});
+            {at.x() + dotsFor(dx, display_.scaleX()), at.y() + dotsFor(dy, display_.scaleY())});
     }
 }
 
@@ -108,10 +108,10 @@ void ImageEditor::alignBoxWith(ImageItem& item, QPoint dot) {
     // the box is measured where the item is and the anchor moved by the
     // difference.
     const EdgeRect box = placementBox(item);
-    const QPoint want = display_.DotsToScreen(dot.x(), dot.y());
+    const QPoint want = display_.dotsToScreen(dot.x(), dot.y());
     const QPoint at = item.getPosition();
-    item.SetPosition({at.x() + RoundHalfEven((want.x() - box.Left) / double(display_.ScaleX())),
-                      at.y() + RoundHalfEven((want.y() - box.Top) / double(display_.ScaleY()))});
+    item.SetPosition({at.x() + roundHalfEven((want.x() - box.Left) / double(display_.scaleX())),
+                      at.y() + roundHalfEven((want.y() - box.Top) / double(display_.scaleY()))});
 }
 
 bool ImageEditor::madeToFit(ImageItem& item) {

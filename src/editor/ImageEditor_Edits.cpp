@@ -8,9 +8,9 @@
 namespace {
 
 EdgeRect united(const EdgeRect& a, const EdgeRect& b) {
-    if (a.IsEmpty())
+    if (a.isEmpty())
         return b;
-    if (b.IsEmpty())
+    if (b.isEmpty())
         return a;
     return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
             std::max(a.Bottom, b.Bottom)};
@@ -19,9 +19,9 @@ EdgeRect united(const EdgeRect& a, const EdgeRect& b) {
 // Roughly where a pasted item goes: 5 dots into the area from its top-left
 // corner, the anchor moved by the item's size for the rotations whose
 // rectangle lies before the anchor (r: the rectangle measured at the origin).
-QPoint pasteAnchor(const NebraDisplay& view, QPoint corner, int rotation, const EdgeRect& r) {
-    const int32_t width = RoundHalfEven((r.Right - r.Left) / double(view.ScaleX()));
-    const int32_t height = RoundHalfEven((r.Bottom - r.Top) / double(view.ScaleY()));
+QPoint pasteAnchor(const DotCanvas& view, QPoint corner, int rotation, const EdgeRect& r) {
+    const int32_t width = roundHalfEven((r.Right - r.Left) / double(view.scaleX()));
+    const int32_t height = roundHalfEven((r.Bottom - r.Top) / double(view.scaleY()));
     QPoint at = corner;
     if (rotation == 1 || rotation == 2)
         at.ry() += height;
@@ -107,8 +107,8 @@ bool ImageEditor::paste() {
     clipboard_->setX(1);
     clipboard_->setY(1);
     std::unique_ptr<ImageItem> copy = clipboard_->cloneItem();
-    const int32_t inset = display_.Margin() + 5;
-    const QPoint corner(display_.AreaLeft() + inset, display_.AreaTop() + inset);
+    const int32_t inset = display_.margin() + 5;
+    const QPoint corner(display_.areaLeft() + inset, display_.areaTop() + inset);
     copy->SetPosition(
         pasteAnchor(display_, corner, copy->Rotation & 3, copy->getScreenRect(display_)));
     alignBoxWith(*copy, corner);
@@ -135,9 +135,9 @@ void ImageEditor::setFontNumber(int fontNumber) {
 }
 
 bool ImageEditor::commitArea(const DotRect& before) {
-    const DotRect drawn = display_.AreaRect();
+    const DotRect drawn = display_.areaRect();
     if (!liesWithinImage(drawn) || !allItemsInside(drawn)) {
-        SetAreaRect(before);
+        setAreaRect(before);
         refreshImage();
         refuse(messages_.InvalidRestrictedAreaError);
         return false;
@@ -155,6 +155,6 @@ bool ImageEditor::defineArea(const DotRect& area) {
         refuse(messages_.InvalidRestrictedAreaError);
         return false;
     }
-    undo_.push(new AreaCommand(*this, display_.AreaRect(), area));
+    undo_.push(new AreaCommand(*this, display_.areaRect(), area));
     return true;
 }

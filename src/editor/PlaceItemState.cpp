@@ -30,7 +30,7 @@ void PlaceItemState::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shi
 
 std::unique_ptr<ImageItem> PlaceItemState::createItem(int32_t x, int32_t y) const {
     std::unique_ptr<ImageItem> item =
-        kind_.makeBlank()->create(editor().Fonts().CurrentFontNumber());
+        kind_.makeBlank()->create(editor().fonts().currentFontNumber());
     item->setX(x);
     item->setY(y);
     return item;

@@ -26,12 +26,12 @@ QString TextItem::getKindName(const ItemTypeNames& names) const {
     return names.TextItemType;
 }
 
-void TextItem::Draw(NebraDisplay& view) {
-    ImageItem::Draw(view);
+void TextItem::draw(DotCanvas& view) {
+    ImageItem::draw(view);
     drawAnchoredText(view, Text);
 }
 
-EdgeRect TextItem::getScreenRect(NebraDisplay& view) {
+EdgeRect TextItem::getScreenRect(DotCanvas& view) {
     return anchoredTextRect(view, Text);
 }
 

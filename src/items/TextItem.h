@@ -31,8 +31,8 @@ public:
     QString getKindName(const ItemTypeNames& names) const override;
     std::string getDataText() const override { return Text; }
 
-    void Draw(NebraDisplay& view) override;
-    EdgeRect getScreenRect(NebraDisplay& view) override;
+    void draw(DotCanvas& view) override;
+    EdgeRect getScreenRect(DotCanvas& view) override;
     // The record ends the text and the prompt with a 0 byte.
     bool holdsFieldEnd() const override;
 

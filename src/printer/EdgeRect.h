@@ -10,8 +10,8 @@ struct EdgeRect {
     int Right = 0;
     int Bottom = 0;
 
-    bool IsEmpty() const { return Right < Left || Bottom < Top; }
-    bool Contains(int x, int y) const { return x >= Left && x <= Right && y >= Top && y <= Bottom; }
-    QRect ToQRect() const { return QRect(QPoint(Left, Top), QPoint(Right, Bottom)); }
+    bool isEmpty() const { return Right < Left || Bottom < Top; }
+    bool contains(int x, int y) const { return x >= Left && x <= Right && y >= Top && y <= Bottom; }
+    QRect toQRect() const { return QRect(QPoint(Left, Top), QPoint(Right, Bottom)); }
     bool operator==(const EdgeRect&) const = default;
 };

@@ -1,6 +1,6 @@
 #include "printer/FontRealizer.h"
 
-#include "printer/NEBRAFonts.h"
+#include "printer/PrinterFont.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,7 +17,7 @@ constexpr int32_t MaxCanvasPoints = 1500;
 
 } // namespace
 
-int RoundHalfEven(double value) {
+int roundHalfEven(double value) {
     if (std::isnan(value))
         return 0;
     const double rounded = std::nearbyint(value);
@@ -28,19 +28,19 @@ int RoundHalfEven(double value) {
     return int(rounded);
 }
 
-int32_t FontRealizer::CanvasPoints(int32_t pointSize, int32_t fontDPI, float scale) {
+int32_t FontRealizer::canvasPoints(int32_t pointSize, int32_t fontDPI, float scale) {
     const double points = double(pointSize) * fontDPI / CanvasPixelsPerInch * double(scale);
-    return std::clamp(RoundHalfEven(points), 0, MaxCanvasPoints);
+    return std::clamp(roundHalfEven(points), 0, MaxCanvasPoints);
 }
 
-int FontRealizer::PixelSize(int32_t canvasPoints) {
-    return std::max(1, RoundHalfEven(canvasPoints * double(CanvasPixelsPerInch) / 72.0));
+int FontRealizer::pixelSize(int32_t canvasPoints) {
+    return std::max(1, roundHalfEven(canvasPoints * double(CanvasPixelsPerInch) / 72.0));
 }
 
-QFont FontRealizer::Realize(const NEBRAFont* font, int32_t canvasPoints) const {
+QFont FontRealizer::realize(const PrinterFont* font, int32_t canvasPoints) const {
     const std::string face = font ? font->FaceName : std::string();
     const bool bold = font && font->Bold;
-    const int pixels = PixelSize(canvasPoints);
+    const int pixels = pixelSize(canvasPoints);
     const Key key{face, pixels, bold};
     const auto found = cache_.find(key);
     if (found != cache_.end())
@@ -54,7 +54,7 @@ QFont FontRealizer::Realize(const NEBRAFont* font, int32_t canvasPoints) const {
     return realized;
 }
 
-void DrawTextCell(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
+void drawTextCell(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
                   const QString& text) {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -67,12 +67,12 @@ void DrawTextCell(QPainter& painter, const QFont& font, int rotation, QPoint cel
     painter.restore();
 }
 
-QPoint NextLineOrigin(int rotation, QPoint cellOrigin, int distance) {
+QPoint nextLineOrigin(int rotation, QPoint cellOrigin, int distance) {
     const QPoint down[4] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}};
     return cellOrigin + down[rotation & 3] * distance;
 }
 
-EdgeRect TextCellRect(int rotation, QPoint cellOrigin, int along, int across) {
+EdgeRect textCellRect(int rotation, QPoint cellOrigin, int along, int across) {
     const int x = cellOrigin.x();
     const int y = cellOrigin.y();
     switch (rotation & 3) {

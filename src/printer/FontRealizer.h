@@ -11,7 +11,7 @@
 #include <string>
 #include <tuple>
 
-class NEBRAFont;
+class PrinterFont;
 class QPainter;
 
 // A screen font that imitates a printer font, with the canvas point size it
@@ -36,13 +36,13 @@ public:
 
     // round(pointSize × fontDPI ÷ 96 × scale), ties to even, kept within
     // sizes that can still be drawn.
-    static int32_t CanvasPoints(int32_t pointSize, int32_t fontDPI, float scale);
+    static int32_t canvasPoints(int32_t pointSize, int32_t fontDPI, float scale);
     // The pixel height of a font of that many canvas points; at least 1.
-    static int PixelSize(int32_t canvasPoints);
+    static int pixelSize(int32_t canvasPoints);
 
     // The screen font for a printer font (null: none, which gives a font of
     // the smallest size) at canvasPoints.
-    QFont Realize(const NEBRAFont* font, int32_t canvasPoints) const;
+    QFont realize(const PrinterFont* font, int32_t canvasPoints) const;
 
 private:
     using Key = std::tuple<std::string, int, bool>;
@@ -50,17 +50,17 @@ private:
 };
 
 // Rounds to the nearest integer, ties to even, clamped to the int range.
-int RoundHalfEven(double value);
+int roundHalfEven(double value);
 
 // Writes text in black with its text cell's top-left corner at cellOrigin,
 // turned counter-clockwise by a quarter turn per rotation step.
-void DrawTextCell(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
+void drawTextCell(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
                   const QString& text);
 
 // The origin of a cell `distance` pixels further along the cell's height:
 // where the next line of a text goes.
-QPoint NextLineOrigin(int rotation, QPoint cellOrigin, int distance);
+QPoint nextLineOrigin(int rotation, QPoint cellOrigin, int distance);
 
-// The pixels that DrawTextCell covers for a cell `along` pixels long (the
+// The pixels that drawTextCell covers for a cell `along` pixels long (the
 // text's direction) and `across` pixels high.
-EdgeRect TextCellRect(int rotation, QPoint cellOrigin, int along, int across);
+EdgeRect textCellRect(int rotation, QPoint cellOrigin, int along, int across);

@@ -2,17 +2,17 @@
 
 #include "platform/Folders.h"
 #include "platform/Prompter.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "texts/Messages.h"
 
 #include <QDir>
 
-bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter,
+bool loadProgramFonts(FontSet& fonts, const ClassRegistry& registry, Prompter& prompter,
                       const Messages& messages) {
     // A path that names no file still empties the set.
     const QString path = Folders::findDataFile(FontMapFileName);
-    fonts.LoadFontMap(path, registry);
-    if (!fonts.IsEmpty())
+    fonts.loadFontMap(path, registry);
+    if (!fonts.isEmpty())
         return true;
     // The message names the file, and where it was looked for, so that a
     // wrong data folder can be told from a damaged font map.
@@ -24,8 +24,8 @@ bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& 
             text += QStringLiteral("\n") + QDir::toNativeSeparators(folder);
     } else {
         text = messages.NoFontMapsError + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
-        if (!fonts.LoadError().isEmpty())
-            text += QStringLiteral("\n") + fonts.LoadError();
+        if (!fonts.loadError().isEmpty())
+            text += QStringLiteral("\n") + fonts.loadError();
     }
     prompter.message(text, QString(), Prompter::Icon::Stop, Prompter::Buttons::Ok);
     return false;

@@ -5,7 +5,7 @@
 class ClassRegistry;
 class Messages;
 class Prompter;
-class TFontSet;
+class FontSet;
 
 inline const QString FontMapFileName = QStringLiteral("FONTMAP.DEF");
 
@@ -13,5 +13,5 @@ inline const QString FontMapFileName = QStringLiteral("FONTMAP.DEF");
 // from the installation folder. Without fonts nothing can be drawn or
 // downloaded, so an empty set is reported to the user and false returned;
 // the caller then ends the program before its window is shown.
-bool loadProgramFonts(TFontSet& fonts, const ClassRegistry& registry, Prompter& prompter,
+bool loadProgramFonts(FontSet& fonts, const ClassRegistry& registry, Prompter& prompter,
                       const Messages& messages);

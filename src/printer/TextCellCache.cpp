@@ -35,11 +35,11 @@ QRect inkBounds(const QImage& image) {
 
 TextCellCache::TextCellCache() : pictures_(CachePixels) {}
 
-void TextCellCache::Draw(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
+void TextCellCache::draw(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
                          const QString& text) {
     const Picture* picture = find(font, rotation, text);
     if (!picture) {
-        DrawTextCell(painter, font, rotation, cellOrigin, text);
+        drawTextCell(painter, font, rotation, cellOrigin, text);
         return;
     }
     if (picture->ink.isNull())
@@ -60,7 +60,7 @@ const TextCellCache::Picture* TextCellCache::find(const QFont& font, int rotatio
     const QFontMetrics metrics(font);
     const int across = metrics.height();
     const QRect cell =
-        TextCellRect(rotation, {0, 0}, metrics.horizontalAdvance(text), across).ToQRect();
+        textCellRect(rotation, {0, 0}, metrics.horizontalAdvance(text), across).toQRect();
     if (qsizetype(cell.width()) * cell.height() > LargestKeptCell)
         return nullptr;
     // Room for glyphs that reach beyond their cell.
@@ -70,7 +70,7 @@ const TextCellCache::Picture* TextCellCache::find(const QFont& font, int rotatio
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
-        DrawTextCell(painter, font, rotation, -room.topLeft(), text);
+        drawTextCell(painter, font, rotation, -room.topLeft(), text);
     }
     const QRect ink = inkBounds(canvas);
     const qsizetype cost = std::max<qsizetype>(1, qsizetype(ink.width()) * ink.height());

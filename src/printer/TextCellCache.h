@@ -19,9 +19,9 @@ class TextCellCache {
 public:
     TextCellCache();
 
-    // Draws as DrawTextCell does (black text, cell's top-left at cellOrigin,
+    // Draws as drawTextCell does (black text, cell's top-left at cellOrigin,
     // turned by rotation quarter turns counter-clockwise).
-    void Draw(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
+    void draw(QPainter& painter, const QFont& font, int rotation, QPoint cellOrigin,
               const QString& text);
 
 private:

@@ -12,7 +12,7 @@
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 #include "widgets/RadioGroupDialog.h"
@@ -191,7 +191,7 @@ TEST_F(MainWindowFileTest, OverwriteNoAsksAgainAndCancelWritesNothing) {
 TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts) {
     makeImage();
     window->shiftTable().add(1, 0.25, "A");
-    editor().SetAreaRect({0, 0, 1100, 228}); // a restricted area from the start
+    editor().setAreaRect({0, 0, 1100, 228}); // a restricted area from the start
     const QString saved = saveAs("label");
     const QByteArray bytes = fileBytes(saved);
     EXPECT_TRUE(bytes.startsWith(QByteArray("\x0e\0\0\0nebra V3.1X000", 18)));
@@ -219,8 +219,8 @@ TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts)
     }
     EXPECT_EQ(data->printers().selectedIndex(), 1);
     // The image reaches to the restricted area's right edge.
-    EXPECT_EQ(editor().ImageWidth(), 1100);
-    EXPECT_EQ(editor().display().AreaRect(), (DotRect{0, 0, 1100, 228}));
+    EXPECT_EQ(editor().imageWidth(), 1100);
+    EXPECT_EQ(editor().display().areaRect(), (DotRect{0, 0, 1100, 228}));
     EXPECT_EQ(window->shiftTable().slot(1).Code, "A");
     EXPECT_EQ(panel(3), "Description: SHORT[A long name]");
     EXPECT_EQ(window->windowTitle(), "Tolvane " + saved);
@@ -245,25 +245,25 @@ TEST_F(MainWindowFileTest, ReopeningKeepsTheAreaTheImageSizeAndEveryItemWherever
         data->setLongName("A long name");
         addText({700, 100}, "ONE");
         addText({900, 150}, "TWO");
-        editor().SetAreaRect(area);
+        editor().setAreaRect(area);
         const QString saved = saveAs(QStringLiteral("label%1").arg(area.Left));
         const std::vector<QPoint> positions = {editor().items().At(1)->getPosition(),
                                                editor().items().At(2)->getPosition()};
         editor().newImage();
         open(saved);
 
-        EXPECT_EQ(editor().ImageWidth(), area.Right);
-        EXPECT_EQ(editor().ImageHeight(), 228);
-        EXPECT_EQ(editor().display().AreaRect(), area);
+        EXPECT_EQ(editor().imageWidth(), area.Right);
+        EXPECT_EQ(editor().imageHeight(), 228);
+        EXPECT_EQ(editor().display().areaRect(), area);
         ASSERT_EQ(editor().items().Count(), 2);
         const QRect picture(QPoint(0, 0), editor().pictureSize());
         for (int32_t i = 1; i <= 2; ++i) {
             ImageItem& item = *editor().items().At(i);
             EXPECT_EQ(item.getPosition(), positions[size_t(i - 1)]);
             EXPECT_TRUE(editor().isInsideArea(item));
-            EXPECT_TRUE(picture.contains(item.getScreenRect(editor().display()).ToQRect()));
+            EXPECT_TRUE(picture.contains(item.getScreenRect(editor().display()).toQRect()));
         }
-        EXPECT_EQ(data->printers().Width(), 4000);
+        EXPECT_EQ(data->printers().width(), 4000);
         EXPECT_EQ(fileBytes(saveAs(QStringLiteral("again%1").arg(area.Left))), fileBytes(saved));
 
         prompter.dialogScripts.push_back([](QDialog& d) {
@@ -271,8 +271,8 @@ TEST_F(MainWindowFileTest, ReopeningKeepsTheAreaTheImageSizeAndEveryItemWherever
             return int(QDialog::Accepted);
         });
         trigger("FileMenuNew");
-        EXPECT_EQ(editor().ImageWidth(), 4100);
-        EXPECT_EQ(editor().display().AreaRect(), (DotRect{0, 0, 4100, 228}));
+        EXPECT_EQ(editor().imageWidth(), 4100);
+        EXPECT_EQ(editor().display().areaRect(), (DotRect{0, 0, 4100, 228}));
     }
 }
 

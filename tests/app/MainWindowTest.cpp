@@ -5,7 +5,7 @@
 #include "document/DataStore.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 #include "widgets/RadioGroupDialog.h"

@@ -5,8 +5,8 @@
 #include "ImageBytes.h"
 #include "comms/DownloadCompiler.h"
 #include "document/ImageFile.h"
-#include "printer/FontSetUnit.h"
-#include "printer/miprinters.h"
+#include "printer/FontSet.h"
+#include "printer/PrinterModels.h"
 #include "texts/Messages.h"
 
 #include <QDir>
@@ -36,15 +36,15 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
 // The image compiled in this process, with the same font map.
 QByteArray compiledHere(const QString& path, const QString& fontMap) {
     const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
-    TCoderList models(nullptr);
+    PrinterModels models(nullptr);
     models.setSelectedIndex(*c.Header.modelIndex());
-    TFontSet fonts(models);
-    EXPECT_TRUE(fonts.LoadFontMap(fontMap, imageFileRegistry()));
-    EXPECT_NE(fonts.DownloadCodeOf(3), 0); // so a compile without fonts would differ
+    FontSet fonts(models);
+    EXPECT_TRUE(fonts.loadFontMap(fontMap, imageFileRegistry()));
+    EXPECT_NE(fonts.downloadCodeOf(3), 0); // so a compile without fonts would differ
     const DownloadSource source{c.Header.ShortName,    c.Header.LongName, c.Header.MonthStrings,
                                 c.Header.Shifts,       *c.Items,          fonts,
                                 models.selectedIndex()};
-    const auto result = DownloadCompiler::Compile(source, {10, 32512});
+    const auto result = DownloadCompiler::compile(source, {10, 32512});
     EXPECT_NE(result.image, nullptr);
     return result.image ? QByteArray(reinterpret_cast<const char*>(result.image->Bytes.data()),
                                      result.image->Size)

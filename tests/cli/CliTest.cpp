@@ -4,8 +4,8 @@
 #include "document/ImageFile.h"
 #include "items/TextItem.h"
 #include "printer/FontRealizer.h"
-#include "printer/FontSetUnit.h"
-#include "printer/miprinters.h"
+#include "printer/FontSet.h"
+#include "printer/PrinterModels.h"
 #include "texts/Messages.h"
 
 #include <QImage>
@@ -37,22 +37,22 @@ void writeImage(const QString& path) {
 // The picture the editing view draws of the image at zoom.
 QImage drawnInProcess(const QString& image, const QString& fontMap, float zoom) {
     const ImageFileContents c = ImageFile::Read(image, imageFileRegistry(), Messages());
-    TCoderList models(nullptr);
+    PrinterModels models(nullptr);
     models.setSelectedIndex(*c.Header.modelIndex());
-    TFontSet fonts(models);
-    EXPECT_TRUE(fonts.LoadFontMap(fontMap, imageFileRegistry()));
-    NebraDisplay display(fonts, models);
+    FontSet fonts(models);
+    EXPECT_TRUE(fonts.loadFontMap(fontMap, imageFileRegistry()));
+    DotCanvas display(fonts, models);
     ImageDocument::applyGeometry(c.Header, models, display);
-    display.ResizeBitmap(RoundHalfEven(display.DisplayWidth() * double(zoom)),
-                         RoundHalfEven(display.DisplayHeight() * double(zoom)));
-    display.SetScaleX(zoom);
-    display.SetScaleY(zoom);
+    display.resizeBitmap(roundHalfEven(display.displayWidth() * double(zoom)),
+                         roundHalfEven(display.displayHeight() * double(zoom)));
+    display.setScaleX(zoom);
+    display.setScaleY(zoom);
     {
         CanvasPainter painter(display);
         c.Items->eraseImage(display);
         c.Items->drawAll(display);
     }
-    return display.Bitmap().convertToFormat(QImage::Format_RGB32);
+    return display.bitmap().convertToFormat(QImage::Format_RGB32);
 }
 
 bool hasInk(const QImage& picture) {

@@ -12,7 +12,7 @@
 #include "document/ImageFile.h"
 #include "document/ItemTypeNames.h"
 #include "platform/Clock.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 
@@ -63,8 +63,8 @@ protected:
         cli.folders().writeIni("[MainForm]\nHandheldMaxSize=32512\n");
         registerProgramClasses(registry);
         data = std::make_unique<DataStore>(SettingsFile::open().get());
-        fonts = std::make_unique<TFontSet>(data->printers());
-        ASSERT_TRUE(fonts->LoadFontMap(cli.fontMap(), registry));
+        fonts = std::make_unique<FontSet>(data->printers());
+        ASSERT_TRUE(fonts->loadFontMap(cli.fontMap(), registry));
         context = std::make_unique<AppContext>(
             AppContext{prompter, clock, *data, registry, *fonts, messages, kindNames});
         window = std::make_unique<MainWindow>(*context);
@@ -96,7 +96,7 @@ protected:
     Messages messages;
     ItemTypeNames kindNames;
     std::unique_ptr<DataStore> data;
-    std::unique_ptr<TFontSet> fonts;
+    std::unique_ptr<FontSet> fonts;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<MainWindow> window;
 };

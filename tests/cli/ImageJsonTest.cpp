@@ -32,11 +32,11 @@ ImageFileContents richImage() {
 }
 
 QJsonObject toJson(const ImageFileContents& c) {
-    return ImageJson::ToJson(c, itemJsonConverters(), imageFileRegistry());
+    return ImageJson::toJson(c, itemJsonConverters(), imageFileRegistry());
 }
 
 ImageFileContents fromJson(const QJsonObject& json) {
-    return ImageJson::FromJson(json, itemJsonConverters(), imageFileRegistry());
+    return ImageJson::fromJson(json, itemJsonConverters(), imageFileRegistry());
 }
 
 std::string fromJsonError(const QJsonObject& json) {

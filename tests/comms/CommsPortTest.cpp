@@ -1,7 +1,7 @@
 #include "comms/CommsPort.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/SerialLink.h"
 #include "comms/ui/SerialPortDialog.h"
 #include "texts/Messages.h"
@@ -21,9 +21,9 @@ TEST(CommsPort, AStoredPortNamingNoPortOpensNothingAndIsKept) {
     TestFolders folders;
     folders.writeIni("[CommsPortForm]\nCommsPort=7\n");
     ScriptedPrompter prompter;
-    IRPacket reply;
+    Packet reply;
     SerialLink link(reply, messages);
-    EXPECT_FALSE(link.OpenCommsPort(CommsPort::storedIndex(SettingsFile::open().get()), prompter));
+    EXPECT_FALSE(link.openCommsPort(CommsPort::storedIndex(SettingsFile::open().get()), prompter));
     {
         SerialPortDialog form(SettingsFile::open().get());
         EXPECT_EQ(form.itemIndex(), -1);
@@ -37,12 +37,12 @@ TEST(CommsPort, EachLinkReportsInTheMessageTableItWasGiven) {
     TestFolders folders;
     Messages other;
     other.InvalidCommsPortNoError = QStringLiteral("Ogiltigt portnummer");
-    IRPacket reply;
+    Packet reply;
     SerialLink builtIn(reply, messages);
     SerialLink translated(reply, other);
     ScriptedPrompter prompter;
-    EXPECT_FALSE(translated.OpenCommsPort(7, prompter));
-    EXPECT_FALSE(builtIn.OpenCommsPort(7, prompter));
+    EXPECT_FALSE(translated.openCommsPort(7, prompter));
+    EXPECT_FALSE(builtIn.openCommsPort(7, prompter));
     EXPECT_EQ(prompter.texts(),
               QStringList({"Ogiltigt portnummer", "Invalid communications port number"}));
 }

@@ -36,7 +36,7 @@ TEST(DownloadCompiler, HeaderHoldsNamesCountMonthsAndShiftBlockInOrder) {
 }
 
 TEST(DownloadCompiler, ShortNameIsPaddedOrCutToItsLength) {
-    EXPECT_EQ(DownloadCompiler::ShortNameBlock("ABCDEFGHIJKL", 10),
+    EXPECT_EQ(DownloadCompiler::shortNameBlock("ABCDEFGHIJKL", 10),
               std::string("ABCDEFGHIJ\0", 11));
     ImageFixture f;
     f.limits.ShortNameLength = 3;
@@ -67,7 +67,7 @@ TEST(DownloadCompiler, AZeroByteInATextOrPromptIsRefusedNamingTheItem) {
         const DownloadCompiler::Result r = f.compile();
         EXPECT_EQ(r.refusal, DownloadCompiler::Refusal::FieldEnd) << inPrompt;
         EXPECT_EQ(r.image, nullptr);
-        EXPECT_EQ(DownloadCompiler::MessageFor(r, f.items, Messages(), ItemTypeNames()),
+        EXPECT_EQ(DownloadCompiler::messageFor(r, f.items, Messages(), ItemTypeNames()),
                   "Error - item 2 (Text) holds a NUL character - Cannot Download");
     }
 }
@@ -105,7 +105,7 @@ TEST(DownloadCompiler, TheDiagnosticCopyIsTheWholeBufferArray) {
     const DownloadCompiler::Result r = f.compile();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("image.bin"));
-    ASSERT_TRUE(DownloadCompiler::SaveWholeArray(*r.image, path, nullptr));
+    ASSERT_TRUE(DownloadCompiler::saveWholeArray(*r.image, path, nullptr));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();

@@ -41,7 +41,7 @@ protected:
     TestFolders folders;
     ScriptedPrompter prompter;
     std::unique_ptr<HandheldSimProcess> sim;
-    IRPacket reply;
+    Packet reply;
     ImageFixture image;
     DataStore data{nullptr};
     const Messages messages;

@@ -23,7 +23,7 @@ protected:
         ASSERT_TRUE(sim->started());
         link = std::make_unique<SerialLink>(
             reply, messages, LinkTimeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5});
-        ASSERT_TRUE(link->OpenDevice(sim->devicePath(), prompter));
+        ASSERT_TRUE(link->openDevice(sim->devicePath(), prompter));
     }
     void makeEngine(const Bytes& image) {
         engine =
@@ -51,7 +51,7 @@ protected:
 
     ScriptedPrompter prompter;
     std::unique_ptr<HandheldSimProcess> sim; // outlives the link, which closes first
-    IRPacket reply;
+    Packet reply;
     std::unique_ptr<SerialLink> link;
     std::unique_ptr<DownloadEngine> engine;
 };

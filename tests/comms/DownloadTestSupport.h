@@ -4,8 +4,8 @@
 #include "document/ItemList.h"
 #include "document/ShiftTable.h"
 #include "items/TextItem.h"
-#include "printer/FontSetUnit.h"
-#include "printer/miprinters.h"
+#include "printer/FontSet.h"
+#include "printer/PrinterModels.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -33,8 +33,8 @@ struct ImageFixture {
     static constexpr int HeaderSize = 22;
     static constexpr int TextRecordOverhead = 12;
 
-    TCoderList models{nullptr};
-    TFontSet fonts{models};
+    PrinterModels models{nullptr};
+    FontSet fonts{models};
     ShiftTable shifts;
     ItemList items;
     std::string shortName = "AB";
@@ -44,7 +44,7 @@ struct ImageFixture {
                           32512}; // the default HandheldMaxSize
 
     DownloadCompiler::Result compile() const {
-        return DownloadCompiler::Compile(
+        return DownloadCompiler::compile(
             {shortName, longName, months, shifts, items, fonts, models.selectedIndex()}, limits);
     }
     // Compiles; an empty result when the image was refused.

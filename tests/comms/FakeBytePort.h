@@ -1,7 +1,7 @@
 #pragma once
 
 #include "comms/BytePort.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 
 #include <deque>
 #include <string>
@@ -55,9 +55,9 @@ private:
     // Whether the written bytes up to count end a packet.
     bool packetEndsAt(std::size_t count) const {
         std::size_t at = 0;
-        while (at + IRPacket::HeaderSize <= count) {
+        while (at + Packet::HeaderSize <= count) {
             const bool data = written[at + 2] == PacketCommand::Data;
-            at += IRPacket::HeaderSize + (data ? IRPacket::DataSize : 0);
+            at += Packet::HeaderSize + (data ? Packet::DataSize : 0);
             if (at == count)
                 return true;
         }
@@ -69,14 +69,14 @@ private:
 inline std::vector<std::uint8_t> fromHandheld(std::uint8_t command, std::uint8_t status = 0,
                                               const std::vector<std::uint8_t>& data = {},
                                               int number = 1) {
-    IRPacket packet;
+    Packet packet;
     if (command == PacketCommand::Data)
-        packet.PrepareData(data, number);
+        packet.prepareData(data, number);
     else
-        packet.PrepareCommand(command);
-    packet.DestinationDevice = IRPacket::MachineDevice;
-    packet.SourceDevice = IRPacket::HandheldDevice;
+        packet.prepareCommand(command);
+    packet.DestinationDevice = Packet::MachineDevice;
+    packet.SourceDevice = Packet::HandheldDevice;
     packet.ControlByte2 = status;
-    packet.Checksum2 = packet.ComputeChecksum();
+    packet.Checksum2 = packet.computeChecksum();
     return packet.wireBytes();
 }

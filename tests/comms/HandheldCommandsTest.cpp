@@ -44,7 +44,7 @@ protected:
     TestFolders folders;
     ScriptedPrompter prompter;
     std::unique_ptr<HandheldSimProcess> sim;
-    IRPacket reply;
+    Packet reply;
 };
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "HandheldSimProcess.h"
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/SerialLink.h"
 #include "texts/Messages.h"
 
@@ -28,14 +28,14 @@ protected:
         folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() + "\n");
         link = std::make_unique<SerialLink>(
             reply, messages, LinkTimeouts{.replyWaitMs = 3000, .receivePauseMs = 20});
-        ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
+        ASSERT_TRUE(link->openPort(QStringLiteral("COM2"), prompter));
         link->setLogSink([this](const QString& line) { log << line; });
     }
 
     TestFolders folders;
     ScriptedPrompter prompter;
     std::unique_ptr<HandheldSimProcess> sim; // outlives the link, which closes first
-    IRPacket reply;
+    Packet reply;
     std::unique_ptr<SerialLink> link;
     QStringList log;
 };
@@ -44,10 +44,10 @@ protected:
 
 TEST_F(LinkOverPty, ARefusalEndsTheSendAfterOneAttempt) {
     connect({QStringLiteral("--refuse-send")});
-    IRPacket names;
-    names.PrepareData(Bytes{'A', 'B', 0}, 1);
-    EXPECT_FALSE(link->SendAndLog(names));
-    EXPECT_EQ(link->ReplyPacket().Command, 'B');
+    Packet names;
+    names.prepareData(Bytes{'A', 'B', 0}, 1);
+    EXPECT_FALSE(link->sendAndLog(names));
+    EXPECT_EQ(link->replyPacket().Command, 'B');
     EXPECT_EQ(sim->received(1), QStringLiteral("S"));
 }
 
@@ -55,23 +55,23 @@ TEST_F(LinkOverPty, ADamagedPacketIsAskedForThreeTimesAtMost) {
     connect({QStringLiteral("--corrupt-every"), QStringLiteral("1"), QStringLiteral("--preload"),
              QStringLiteral("ONE")});
     // Replies to the designer's own packets are taken without a checksum test.
-    ASSERT_TRUE(link->SendAndLog(IRPacket::request('T')));
-    IRPacket packet;
-    EXPECT_FALSE(link->ReceiveAndLog(packet));
+    ASSERT_TRUE(link->sendAndLog(Packet::request('T')));
+    Packet packet;
+    EXPECT_FALSE(link->receiveAndLog(packet));
     EXPECT_EQ(sim->received(4), QStringLiteral("TNNN"));
     EXPECT_TRUE(log.contains(PacketLog::ReadError));
 }
 
 TEST_F(LinkOverPty, ThePortIsHeldExclusivelyUntilClosed) {
     connect({});
-    IRPacket otherReply;
+    Packet otherReply;
     SerialLink other(otherReply, messages);
-    EXPECT_FALSE(other.OpenDevice(sim->devicePath(), prompter));
+    EXPECT_FALSE(other.openDevice(sim->devicePath(), prompter));
     EXPECT_EQ(prompter.texts(), QStringList{messages.CouldNotOpenPortError});
 
-    link->ClosePort();
-    ASSERT_TRUE(other.OpenDevice(sim->devicePath(), prompter));
-    EXPECT_TRUE(other.SendWithRetry(IRPacket::request('P')));
+    link->closePort();
+    ASSERT_TRUE(other.openDevice(sim->devicePath(), prompter));
+    EXPECT_TRUE(other.sendWithRetry(Packet::request('P')));
 }
 
 // Closing the port must not swallow the last packet sent: the final
@@ -80,9 +80,9 @@ TEST_F(LinkOverPty, ThePortIsHeldExclusivelyUntilClosed) {
 TEST_F(LinkOverPty, ThePacketSentLastReachesTheHandheldAfterTheClose) {
     connect({QStringLiteral("--silent")});
     for (int i = 0; i < 20; ++i) {
-        link->SendPacket(IRPacket::request('A'));
-        link->ClosePort();
-        ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
+        link->sendPacket(Packet::request('A'));
+        link->closePort();
+        ASSERT_TRUE(link->openPort(QStringLiteral("COM2"), prompter));
     }
     EXPECT_EQ(sim->received(20), QString(20, u'A'));
 }
@@ -99,13 +99,13 @@ TEST_F(LinkOverPty, AnAnswerThatComesTooLateAnswersNothingElse) {
     folders.writeIni("[CommsPortForm]\nCOM2Device=" + sim->devicePath().toLocal8Bit() + "\n");
     link = std::make_unique<SerialLink>(reply, messages,
                                         LinkTimeouts{.replyWaitMs = 400, .receivePauseMs = 0});
-    ASSERT_TRUE(link->OpenPort(QStringLiteral("COM2"), prompter));
+    ASSERT_TRUE(link->openPort(QStringLiteral("COM2"), prompter));
 
-    IRPacket names;
-    names.PrepareData(Bytes{'A', 'B', 0}, 1);
-    ASSERT_TRUE(link->SendWithRetry(names));
+    Packet names;
+    names.prepareData(Bytes{'A', 'B', 0}, 1);
+    ASSERT_TRUE(link->sendWithRetry(names));
     QThread::msleep(100); // the second answer is on the line by now
-    ASSERT_TRUE(link->SendWithRetry(IRPacket::request('P')));
-    EXPECT_EQ(link->ReplyPacket().ControlByte2, PacketStatus::LowBattery);
+    ASSERT_TRUE(link->sendWithRetry(Packet::request('P')));
+    EXPECT_EQ(link->replyPacket().ControlByte2, PacketStatus::LowBattery);
     EXPECT_EQ(sim->received(3), QStringLiteral("SSP"));
 }

@@ -1,6 +1,6 @@
 // The order of events on the line, with the handheld's bytes queued in memory.
 #include "FakeBytePort.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/SerialLink.h"
 #include "texts/Messages.h"
 
@@ -24,14 +24,14 @@ protected:
     // The packets the link wrote, by their command letters.
     std::string commandsWritten() const {
         std::string letters;
-        for (std::size_t i = 0; i + IRPacket::HeaderSize <= port->written.size();) {
+        for (std::size_t i = 0; i + Packet::HeaderSize <= port->written.size();) {
             letters += static_cast<char>(port->written[i + 2]);
-            i += IRPacket::HeaderSize + (port->written[i + 2] == 'S' ? IRPacket::DataSize : 0);
+            i += Packet::HeaderSize + (port->written[i + 2] == 'S' ? Packet::DataSize : 0);
         }
         return letters;
     }
 
-    IRPacket reply;
+    Packet reply;
     SerialLink link{reply, messages, {.replyWaitMs = 10, .receivePauseMs = 0}};
     FakeBytePort* port;
 };
@@ -41,23 +41,23 @@ protected:
 TEST_F(LinkProtocol, AReplyCutShortReadsZerosAndIsNoReply) {
     const Bytes ack = fromHandheld('A');
     port->incoming = {0x00, ack[0], ack[1], ack[2], ack[3]};
-    IRPacket packet;
-    EXPECT_FALSE(link.ReceivePacket(packet));
+    Packet packet;
+    EXPECT_FALSE(link.receivePacket(packet));
     EXPECT_EQ(packet.Command, 'A');
     EXPECT_EQ(packet.Checksum2, '0');
     EXPECT_EQ(packet.PacketNumber, '0');
 
     port->replies = {{0x00, ack[0], ack[1], ack[2], ack[3]}};
-    EXPECT_FALSE(link.SendWithRetry(IRPacket::request('P')));
+    EXPECT_FALSE(link.sendWithRetry(Packet::request('P')));
     EXPECT_EQ(commandsWritten(), "PPPPP");
 }
 
 TEST_F(LinkProtocol, SendRetriesUntilAcceptedAndTakesIAsYes) {
     port->queueReply(fromHandheld('N'));
     port->queueReply(fromHandheld('I'));
-    EXPECT_TRUE(link.SendWithRetry(IRPacket::request('Z')));
+    EXPECT_TRUE(link.sendWithRetry(Packet::request('Z')));
     EXPECT_EQ(commandsWritten(), "ZZ");
-    EXPECT_EQ(link.ReplyPacket().Command, 'I');
+    EXPECT_EQ(link.replyPacket().Command, 'I');
 }
 
 TEST_F(LinkProtocol, ReceiveAsksAgainForAPacketCountingPastItsField) {
@@ -65,11 +65,11 @@ TEST_F(LinkProtocol, ReceiveAsksAgainForAPacketCountingPastItsField) {
     bad[3] = 129;
     port->queue(bad);
     port->queueReply(fromHandheld('S', 0, {'O', 'K'}, 2));
-    IRPacket packet;
-    EXPECT_TRUE(link.ReceiveWithAck(packet));
-    EXPECT_EQ(packet.DataText(), "OK");
+    Packet packet;
+    EXPECT_TRUE(link.receiveWithAck(packet));
+    EXPECT_EQ(packet.dataText(), "OK");
     EXPECT_EQ(commandsWritten(), "NA");
-    EXPECT_EQ(link.ReplyPacket().Command, 'A');
+    EXPECT_EQ(link.replyPacket().Command, 'A');
 }
 
 // A reply that comes after the wait for it has ended must not answer the
@@ -78,18 +78,18 @@ TEST_F(LinkProtocol, ReceiveAsksAgainForAPacketCountingPastItsField) {
 TEST_F(LinkProtocol, ALateReplyNeverAnswersTheNextPacket) {
     port->queue(fromHandheld('A')); // the late answer to an earlier packet
     port->queueReply(fromHandheld('A', 0x04));
-    EXPECT_TRUE(link.SendWithRetry(IRPacket::request('P')));
-    EXPECT_EQ(link.ReplyPacket().ControlByte2, 0x04);
+    EXPECT_TRUE(link.sendWithRetry(Packet::request('P')));
+    EXPECT_EQ(link.replyPacket().ControlByte2, 0x04);
 
-    IRPacket data;
-    data.PrepareData(Bytes{'x'}, 7);
+    Packet data;
+    data.prepareData(Bytes{'x'}, 7);
     Bytes strayAck = fromHandheld('A');
     strayAck[8] = 3; // the answer to data packet 3
     port->queueReply(strayAck);
     port->queueReply(fromHandheld('A'));
-    EXPECT_TRUE(link.SendWithRetry(data));
+    EXPECT_TRUE(link.sendWithRetry(data));
     EXPECT_EQ(commandsWritten(), "PSS");
-    EXPECT_EQ(link.ReplyPacket().Command, 'A');
+    EXPECT_EQ(link.replyPacket().Command, 'A');
 }
 
 TEST_F(LinkProtocol, AnswersToAPacketDropWhatIsLeftOfIt) {
@@ -98,8 +98,8 @@ TEST_F(LinkProtocol, AnswersToAPacketDropWhatIsLeftOfIt) {
     damaged[2] = 'X';
     port->queue(damaged);
     port->queueReply(fromHandheld('S', 0, {'O', 'K'}, 2));
-    IRPacket packet;
-    EXPECT_TRUE(link.ReceiveWithAck(packet));
-    EXPECT_EQ(packet.DataText(), "OK");
+    Packet packet;
+    EXPECT_TRUE(link.receiveWithAck(packet));
+    EXPECT_EQ(packet.dataText(), "OK");
     EXPECT_EQ(commandsWritten(), "NA");
 }

@@ -1,6 +1,6 @@
 #include "FakeBytePort.h"
 #include "QtPrinters.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/SerialLink.h"
 #include "texts/Messages.h"
 
@@ -14,10 +14,10 @@ const Messages messages;
 } // namespace
 
 TEST(PacketLog, WritesEveryFieldAndTheWholeDataField) {
-    IRPacket packet;
-    packet.PrepareData(
+    Packet packet;
+    packet.prepareData(
         std::vector<std::uint8_t>{0xAB, 0x01, 0x7F, 0x00, 0x10, 0xC0, 0x0D, 0xFF, 0x42}, 0x1C);
-    packet.SetControlByte1(2);
+    packet.setControlByte1(2);
     QStringList expected{
         QStringLiteral("header"),
         QStringLiteral("Destination Device=H"),
@@ -38,7 +38,7 @@ TEST(PacketLog, WritesEveryFieldAndTheWholeDataField) {
 }
 
 TEST(PacketLog, SendAndLogWritesThePacketThenTheReplyAndMarksFailures) {
-    IRPacket reply;
+    Packet reply;
     SerialLink link(reply, messages, {.receivePauseMs = 0});
     auto fake = std::make_unique<FakeBytePort>();
     FakeBytePort& port = *fake;
@@ -47,23 +47,23 @@ TEST(PacketLog, SendAndLogWritesThePacketThenTheReplyAndMarksFailures) {
     link.setLogSink([&log](const QString& line) { log << line; });
 
     port.queueReply(fromHandheld('A', 0x05));
-    EXPECT_TRUE(link.SendAndLog(IRPacket::request('P')));
-    EXPECT_EQ(log, PacketLog::lines(IRPacket::request('P'), PacketLog::SentHeader) +
-                       PacketLog::lines(link.ReplyPacket(), PacketLog::ReplyHeader));
+    EXPECT_TRUE(link.sendAndLog(Packet::request('P')));
+    EXPECT_EQ(log, PacketLog::lines(Packet::request('P'), PacketLog::SentHeader) +
+                       PacketLog::lines(link.replyPacket(), PacketLog::ReplyHeader));
     EXPECT_EQ(log.at(27), "-------------------------Packet Received-----------------------");
 
     log.clear();
     port.queueReply(fromHandheld('B'));
-    EXPECT_FALSE(link.SendAndLog(IRPacket::request('T'))); // a refusal is no write error
+    EXPECT_FALSE(link.sendAndLog(Packet::request('T'))); // a refusal is no write error
     EXPECT_FALSE(log.contains(PacketLog::WriteError));
 
     log.clear();
-    EXPECT_FALSE(link.SendAndLog(IRPacket::request('T'))); // nothing comes back
+    EXPECT_FALSE(link.sendAndLog(Packet::request('T'))); // nothing comes back
     EXPECT_EQ(log.at(27), "*******Write Error*****");
 
     log.clear();
-    IRPacket packet;
-    EXPECT_FALSE(link.ReceiveAndLog(packet));
+    Packet packet;
+    EXPECT_FALSE(link.receiveAndLog(packet));
     EXPECT_EQ(log.at(0), "*******Read Error*****");
     EXPECT_EQ(log.at(1), "-------------------------Packet received------------------------");
 }

@@ -5,7 +5,7 @@
 #include "HandheldSimProcess.h"
 #include "comms/DownloadEngine.h"
 #include "comms/HandheldLister.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "comms/QtSerialBytePort.h"
 #include "comms/SerialLink.h"
 #include "texts/Messages.h"
@@ -161,7 +161,7 @@ public:
         if (!sim.started())
             return {false, false, true, "the simulator did not start"};
 
-        IRPacket reply;
+        Packet reply;
         SerialLink link(reply, messages, Timeouts);
         WatchedPort::Record record;
         auto port = QtSerialBytePort::open(sim.devicePath(), Timeouts.byteWriteMs);
@@ -185,7 +185,7 @@ public:
             outcome = erase(link, store.path(), record, writtenAtFailure, exchanges);
             break;
         }
-        link.ClosePort();
+        link.closePort();
         const qint64 took = clock.elapsed();
 
         // Each exchange may use every attempt, each waiting the full time
@@ -308,7 +308,7 @@ private:
         const bool hadImages = !storedImages(store).empty();
         ++exchanges;
         Outcome outcome;
-        outcome.succeeded = link.SendAndLog(IRPacket::request(PacketCommand::Erase));
+        outcome.succeeded = link.sendAndLog(Packet::request(PacketCommand::Erase));
         if (!outcome.succeeded)
             writtenAtFailure = record.bytesWritten;
         QThread::msleep(20); // the simulator writes its store after answering

@@ -135,14 +135,14 @@ TEST(HostileInput, FontMapsFailWithAReasonAndLeaveNoFonts) {
     for (const auto& [name, bytes] : hostileVariants(goodBytes)) {
         const QString path = writeFile(dir, bytes);
         bool loaded = false;
-        const Result r = watch([&] { loaded = h.fonts.LoadFontMap(path, h.registry); });
+        const Result r = watch([&] { loaded = h.fonts.loadFontMap(path, h.registry); });
         EXPECT_FALSE(r.failed) << name; // the set reports, it does not throw
         if (bytes.size() < goodBytes.size()) {
             EXPECT_FALSE(loaded) << name;
         }
         if (!loaded) {
-            EXPECT_TRUE(h.fonts.IsEmpty()) << name;
-            EXPECT_FALSE(h.fonts.LoadError().isEmpty() && !bytes.isEmpty()) << name;
+            EXPECT_TRUE(h.fonts.isEmpty()) << name;
+            EXPECT_FALSE(h.fonts.loadError().isEmpty() && !bytes.isEmpty()) << name;
         }
         EXPECT_LE(r.largestAllocation, justified(bytes)) << name;
     }

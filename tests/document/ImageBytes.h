@@ -6,7 +6,7 @@
 #include "items/ItemClasses.h"
 #include "items/TextItem.h"
 #include "persist/ClassRegistry.h"
-#include "printer/NEBRAFonts.h"
+#include "printer/PrinterFont.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -31,6 +31,6 @@ TEST(ImageDocument, AFileWithoutTypeCodeKeepsTheSelectedModel) {
         contentsOf(ImageBytes::smallImage("nebra V1.0X008", std::nullopt, false));
     ImageDocument::applyGeometry(c.Header, h.models, h.display);
     EXPECT_EQ(h.models.selectedIndex(), 2);
-    EXPECT_EQ(h.display.ImageWidth(), 384); // up to the area's right edge
-    EXPECT_EQ(h.models.Width(), 4000);      // the model's own length stays
+    EXPECT_EQ(h.display.imageWidth(), 384); // up to the area's right edge
+    EXPECT_EQ(h.models.width(), 4000);      // the model's own length stays
 }

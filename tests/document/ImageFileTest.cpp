@@ -64,7 +64,7 @@ TEST(ImageFile, SavedFileHasTheLayoutByteForByteAndReadsBack) {
     const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
     EXPECT_EQ(c.Header.LongName, "Long name");
     EXPECT_EQ(c.Header.modelIndex(), 1);
-    EXPECT_EQ(c.Header.ImageWidth(), 4000);
+    EXPECT_EQ(c.Header.imageWidth(), 4000);
     EXPECT_EQ(c.Header.Shifts, sampleHeader().Shifts);
     ASSERT_EQ(c.Items->Count(), 1);
     EXPECT_EQ(c.Items->At(1)->getPosition(), QPoint(60, 70));

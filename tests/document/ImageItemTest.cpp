@@ -167,12 +167,12 @@ TEST_P(JustifyTable, MovesTheItemAlongItsModelsAxisOnly) {
     const JustifyCell& cell = GetParam();
     RenderHarness h(cell.model);
     const DotRect area = cell.model == 0 ? DotRect{30, 40, 451, 1500} : DotRect{610, 11, 1310, 218};
-    h.display.SetAreaRect(area);
+    h.display.setAreaRect(area);
     const std::string text = "HEH";
     auto item = textItemAt(SansFont, 900, 700, cell.rotation, text.c_str());
     item->Justification = uint8_t(cell.justification);
     item->justify(h.display, text);
-    const QFontMetrics metrics(h.display.ItemFont(SansFont, 1.0f).font);
+    const QFontMetrics metrics(h.display.itemFont(SansFont, 1.0f).font);
     const int w = metrics.horizontalAdvance(QString::fromStdString(text));
     const int expected =
         cell.expected(area, item->Metrics.InkBottom, item->Metrics.InkTop, w, metrics.height());
@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(EveryCell, JustifyTable, ::testing::ValuesIn(JustifyCel
 
 TEST(ImageItem, CentreJustificationTruncatesTowardZero) {
     RenderHarness h(0); // justifies across an area 384 + 100 dots wide
-    const QFontMetrics metrics(h.display.ItemFont(SansFont, 1.0f).font);
+    const QFontMetrics metrics(h.display.itemFont(SansFont, 1.0f).font);
     for (const int length : {4, 5, 30, 31}) { // the longer ones overflow the area
         const std::string text(size_t(length), 'W');
         auto item = textItemAt(SansFont, 70, 300, 0, text.c_str());

@@ -13,7 +13,7 @@ RenderHarness::RenderHarness(int modelIndex) {
                  {SerifFont, "DejaVu Serif", 16}};
     for (const int model : {1, 2, 4}) {
         for (const auto& face : faces) {
-            auto font = std::make_unique<NEBRAFont>();
+            auto font = std::make_unique<PrinterFont>();
             font->FaceName = face.face;
             font->PointSize = face.size;
             font->Bold = face.number == BoldFont;
@@ -28,15 +28,15 @@ RenderHarness::RenderHarness(int modelIndex) {
 
 void RenderHarness::selectModel(int modelIndex) {
     models.setSelectedIndex(modelIndex);
-    display.ResetGeometry(50, models.FontDPI(), models.Height(), models.Width(), 0, 0);
+    display.resetGeometry(50, models.fontDPI(), models.height(), models.width(), 0, 0);
     zoom(1.0f);
 }
 
 void RenderHarness::zoom(float factor) {
-    display.SetScaleX(factor);
-    display.SetScaleY(factor);
-    display.ResizeBitmap(RoundHalfEven(display.DisplayWidth() * double(factor)),
-                         RoundHalfEven(display.DisplayHeight() * double(factor)));
+    display.setScaleX(factor);
+    display.setScaleY(factor);
+    display.resizeBitmap(roundHalfEven(display.displayWidth() * double(factor)),
+                         roundHalfEven(display.displayHeight() * double(factor)));
 }
 
 QImage RenderHarness::render(ItemList& items) {
@@ -45,16 +45,16 @@ QImage RenderHarness::render(ItemList& items) {
         items.eraseImage(display);
         items.drawAll(display);
     }
-    return display.Bitmap().copy();
+    return display.bitmap().copy();
 }
 
 QImage RenderHarness::render(ImageItem& item) {
     {
         CanvasPainter painter(display);
-        display.FillWhole();
-        item.Draw(display);
+        display.fillWhole();
+        item.draw(display);
     }
-    return display.Bitmap().copy();
+    return display.bitmap().copy();
 }
 
 std::unique_ptr<ImageItem> textItemAt(int font, int x, int y, int rotation, const char* text) {
@@ -65,9 +65,9 @@ std::unique_ptr<ImageItem> textItemAt(int font, int x, int y, int rotation, cons
     return item;
 }
 
-std::vector<uint8_t> compiledRecord(const ImageItem& item, const TFontSet& fonts, int modelIndex) {
+std::vector<uint8_t> compiledRecord(const ImageItem& item, const FontSet& fonts, int modelIndex) {
     IDL buffer;
-    item.Compile(buffer, {fonts, modelIndex});
+    item.compile(buffer, {fonts, modelIndex});
     return {buffer.Bytes.begin(), buffer.Bytes.begin() + buffer.Size};
 }
 

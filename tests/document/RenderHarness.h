@@ -1,9 +1,9 @@
 #pragma once
 
 #include "document/ItemList.h"
-#include "printer/FontSetUnit.h"
-#include "printer/NebraDisplays.h"
-#include "printer/miprinters.h"
+#include "printer/DotCanvas.h"
+#include "printer/FontSet.h"
+#include "printer/PrinterModels.h"
 
 #include <QImage>
 
@@ -24,14 +24,14 @@ public:
     QImage render(ItemList& items);
     QImage render(ImageItem& item);
 
-    TCoderList models{nullptr};
-    TFontSet fonts{models};
-    NebraDisplay display{fonts, models};
+    PrinterModels models{nullptr};
+    FontSet fonts{models};
+    DotCanvas display{fonts, models};
 };
 
 std::unique_ptr<ImageItem> textItemAt(int font, int x, int y, int rotation = 0,
                                       const char* text = "HEH");
-std::vector<uint8_t> compiledRecord(const ImageItem& item, const TFontSet& fonts, int modelIndex);
+std::vector<uint8_t> compiledRecord(const ImageItem& item, const FontSet& fonts, int modelIndex);
 // The smallest rectangle holding every pixel that is not white (null: none).
 QRect inkBounds(const QImage& image);
 bool blackAndWhiteOnly(const QImage& image);

@@ -20,7 +20,7 @@ TEST(Rendering, CapitalsMeetTheAnchorInEveryRotationAndZoom) {
             EXPECT_EQ(edges[rotation], 150 * zoom - (rotation < 2 ? 1 : 0))
                 << "rotation " << rotation << " zoom " << zoom;
             ItemMetrics fresh{rotation, SerifFont, 0, item->Metrics.PointSize, 0, 0};
-            EXPECT_EQ(item->Metrics, h.display.MeasureCapitals(fresh));
+            EXPECT_EQ(item->Metrics, h.display.measureCapitals(fresh));
         }
     }
 }
@@ -52,7 +52,7 @@ TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
         CanvasPainter painter(h.display);
         items.At(2)->drawHighlight(h.display);
         items.At(3)->drawOutline(h.display);
-        EXPECT_TRUE(blackAndWhiteOnly(h.display.Bitmap())) << zoom;
+        EXPECT_TRUE(blackAndWhiteOnly(h.display.bitmap())) << zoom;
     }
 }
 

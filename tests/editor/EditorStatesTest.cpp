@@ -136,7 +136,7 @@ class AreaDrawStateTest : public EditorTest {};
 
 TEST_F(AreaDrawStateTest, AnAreaThatWouldLeaveAnItemOutsideIsRestored) {
     addText(1000, 150);
-    const DotRect whole = editor.display().AreaRect();
+    const DotRect whole = editor.display().areaRect();
     {
         AreaDrawState state(env);
         state.mouseDown(Qt::LeftButton, Qt::NoModifier, 60, 60);
@@ -145,21 +145,21 @@ TEST_F(AreaDrawStateTest, AnAreaThatWouldLeaveAnItemOutsideIsRestored) {
         state.mouseUp(Qt::LeftButton, Qt::NoModifier, 500, 200);
     }
     EXPECT_EQ(prompter.texts(), QStringList{"Error - there would be objects outside the area."});
-    EXPECT_EQ(editor.display().AreaRect(), whole);
+    EXPECT_EQ(editor.display().areaRect(), whole);
     EXPECT_TRUE(env.timerRunning);
     EXPECT_FALSE(editor.modified());
 
     AreaDrawState state(env);
     drag(state, {2000, 200}, {60, 60}); // drawn towards the top left
-    EXPECT_EQ(editor.display().AreaRect(), (DotRect{10, 10, 2050, 250}));
+    EXPECT_EQ(editor.display().areaRect(), (DotRect{10, 10, 2050, 250}));
 }
 
 TEST_F(AreaDrawStateTest, AClickOrALineLeavesTheAreaAsItWas) {
-    const DotRect whole = editor.display().AreaRect();
+    const DotRect whole = editor.display().areaRect();
     for (const QPoint to : {QPoint(600, 200), QPoint(900, 200), QPoint(600, 120)}) {
         AreaDrawState state(env);
         drag(state, {600, 200}, to);
-        EXPECT_EQ(editor.display().AreaRect(), whole) << to.x() << ',' << to.y();
+        EXPECT_EQ(editor.display().areaRect(), whole) << to.x() << ',' << to.y();
         EXPECT_TRUE(env.timerRunning);
     }
     EXPECT_TRUE(prompter.shown.empty());

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-EdgeRect TestGraphic::getScreenRect(NebraDisplay& view) {
-    const QPoint topLeft = view.DotsToScreen(getX(), getY());
-    const QPoint end = view.DotsToScreen(getX() + getWidth(), getY() + getHeight());
+EdgeRect TestGraphic::getScreenRect(DotCanvas& view) {
+    const QPoint topLeft = view.dotsToScreen(getX(), getY());
+    const QPoint end = view.dotsToScreen(getX() + getWidth(), getY() + getHeight());
     return {topLeft.x(), topLeft.y(), end.x() - 1, end.y() - 1};
 }
 
@@ -55,8 +55,8 @@ EditorTest::EditorTest() {
 }
 
 void EditorTest::zoom(double factor) {
-    editor.setPictureSize({int(std::lround(editor.ImageWidth() * factor)),
-                           int(std::lround(editor.ImageHeight() * factor))});
+    editor.setPictureSize({int(std::lround(editor.imageWidth() * factor)),
+                           int(std::lround(editor.imageHeight() * factor))});
 }
 
 ImageItem& EditorTest::addText(int x, int y, int rotation, const char* text) {

@@ -22,7 +22,7 @@ public:
     static constexpr uint8_t TypeCode = ImageItem::GraphicTypeCode;
 
     uint8_t getTypeCode() const override { return TypeCode; }
-    EdgeRect getScreenRect(NebraDisplay& view) override;
+    EdgeRect getScreenRect(DotCanvas& view) override;
 
 protected:
     void initDefaults(int32_t currentFontNumber) override;

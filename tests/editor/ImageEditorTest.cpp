@@ -74,9 +74,9 @@ TEST_F(EditorTest, AnAreaByNumbersMustLieWithinTheImageAndHoldEveryItem) {
     EXPECT_EQ(prompter.texts(), QStringList(2, "Error - restricted area too large"));
     EXPECT_FALSE(editor.defineArea({0, 0, 900, 356}));
     EXPECT_EQ(prompter.texts().last(), "Error - there would be objects outside the area.");
-    EXPECT_EQ(editor.display().AreaRect(), (DotRect{0, 0, 4100, 356}));
+    EXPECT_EQ(editor.display().areaRect(), (DotRect{0, 0, 4100, 356}));
     EXPECT_TRUE(editor.defineArea({800, 10, 2000, 300}));
-    EXPECT_EQ(editor.display().AreaRect(), (DotRect{800, 10, 2000, 300}));
+    EXPECT_EQ(editor.display().areaRect(), (DotRect{800, 10, 2000, 300}));
 }
 
 TEST_F(EditorTest, ANewOrLoadedImageStartsWithoutHistoryClipboardOrSelection) {
@@ -108,24 +108,24 @@ TEST_P(UndoTest, UndoAndRedoRestoreTheExactItemList) {
     addText(300, 150, 0, "ONE");
     ImageItem& selected = addText(1200, 200, 1, "TWO");
     addText(2500, 120, 3, "THREE");
-    ASSERT_TRUE(editor.allItemsInside(editor.display().AreaRect()));
+    ASSERT_TRUE(editor.allItemsInside(editor.display().areaRect()));
     editor.select(&selected);
     const ItemSnapshot before = snapshotOf(editor.items());
-    const DotRect areaBefore = editor.display().AreaRect();
+    const DotRect areaBefore = editor.display().areaRect();
 
     GetParam().make(editor, env);
     const ItemSnapshot after = snapshotOf(editor.items());
-    const DotRect areaAfter = editor.display().AreaRect();
+    const DotRect areaAfter = editor.display().areaRect();
     ASSERT_TRUE(editor.modified());
     ASSERT_EQ(editor.undoStack().count(), 1);
 
     editor.undoStack().undo();
     EXPECT_TRUE(sameItems(before, editor.items()));
-    EXPECT_EQ(editor.display().AreaRect(), areaBefore);
+    EXPECT_EQ(editor.display().areaRect(), areaBefore);
     EXPECT_FALSE(editor.modified());
     editor.undoStack().redo();
     EXPECT_TRUE(sameItems(after, editor.items()));
-    EXPECT_EQ(editor.display().AreaRect(), areaAfter);
+    EXPECT_EQ(editor.display().areaRect(), areaAfter);
     EXPECT_TRUE(editor.modified());
     editor.undoStack().undo();
     EXPECT_TRUE(sameItems(before, editor.items()));

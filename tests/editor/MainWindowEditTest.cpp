@@ -10,7 +10,7 @@
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "texts/SettingsFile.h"
 
 #include "DialogDriving.h"
@@ -189,7 +189,7 @@ struct Interruption {
     int steps;
     QPoint afterUndo;
 };
-void PrintTo(const Interruption& row, std::ostream* out) {
+void printTo(const Interruption& row, std::ostream* out) {
     *out << row.name;
 }
 

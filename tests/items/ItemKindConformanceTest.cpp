@@ -137,7 +137,7 @@ TEST_P(ItemKindConformance, CompilingAppendsAWholeRecordOrNothing) {
             IDL buffer;
             buffer.Size = IdlCapacity - int32_t(room);
             try {
-                sample->Compile(buffer, {h.fonts, model});
+                sample->compile(buffer, {h.fonts, model});
             } catch (const TolvError&) {
             }
             const bool fits = room >= whole.size();

@@ -97,7 +97,7 @@ TEST(AtomicFile, EverySaveOnAFullDiskKeepsThePreviousFile) {
          }},
         {"DownloadCompiler", dir.filePath("image.bin"),
          [&] {
-             return DownloadCompiler::SaveWholeArray(IDL{}, dir.filePath("image.bin"), nullptr);
+             return DownloadCompiler::saveWholeArray(IDL{}, dir.filePath("image.bin"), nullptr);
          }},
     };
     for (const auto& c : cases) {

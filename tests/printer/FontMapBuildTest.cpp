@@ -32,8 +32,8 @@ TEST(FontMapBuildTool, BadTableFailsWithoutTouchingTheOutput) {
 
     h.writeFile({TwoLines.begin(), TwoLines.end()}, "fontmap.txt");
     EXPECT_EQ(build(source, output).first, 0);
-    ASSERT_TRUE(h.fonts.LoadFontMap(output, h.registry));
+    ASSERT_TRUE(h.fonts.loadFontMap(output, h.registry));
     h.selectModel(2);
-    EXPECT_EQ(h.fonts.DownloadCodeOf(2), 255);
-    EXPECT_TRUE(h.fonts.FindFont(2)->Bold);
+    EXPECT_EQ(h.fonts.downloadCodeOf(2), 255);
+    EXPECT_TRUE(h.fonts.findFont(2)->Bold);
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // The capital height of a font as the screen realises it for a model.
-int capitalDots(const NEBRAFont& font, int fontDPI) {
+int capitalDots(const PrinterFont& font, int fontDPI) {
     const double points = std::nearbyint(font.PointSize * fontDPI / 96.0);
     QFont face(QString::fromLatin1(font.FaceName));
     face.setPixelSize(int(std::nearbyint(points * 96 / 72)));
@@ -35,32 +35,32 @@ TEST(FontRecord, StoresInFontMapOrderAndOnlyFlagOneReadsBold) {
         WriteLong(s, flag);
         s.SetPosition(0);
         const auto loaded = h.registry.LoadRecord(s);
-        EXPECT_EQ(dynamic_cast<const NEBRAFont&>(*loaded).Bold, bold) << flag;
-        EXPECT_EQ(dynamic_cast<const NEBRAFont&>(*loaded).DownloadCode, 0x1A3);
+        EXPECT_EQ(dynamic_cast<const PrinterFont&>(*loaded).Bold, bold) << flag;
+        EXPECT_EQ(dynamic_cast<const PrinterFont&>(*loaded).DownloadCode, 0x1A3);
     }
 }
 
 TEST(FontMap, ShippedMapListsFourNamesWithRisingSizesThatFitEachHead) {
     FontSetHarness h;
-    ASSERT_TRUE(h.fonts.LoadFontMap(QStringLiteral(TOLVANE_SHIPPED_FONTMAP), h.registry))
-        << h.fonts.LoadError().toStdString();
+    ASSERT_TRUE(h.fonts.loadFontMap(QStringLiteral(TOLVANE_SHIPPED_FONTMAP), h.registry))
+        << h.fonts.loadError().toStdString();
     for (const auto& [model, head] : {std::pair{1, 2000}, {2, 128}, {4, 256}}) {
         h.selectModel(model);
         FontBox names;
         FontBox sizes;
-        h.fonts.FillFontBoxes(names, sizes, -1);
+        h.fonts.fillFontBoxes(names, sizes, -1);
         EXPECT_EQ(names.items, QStringList({"Standard", "Bold", "Mono", "Serif"})) << model;
         for (const QString& name : names.items) {
-            h.fonts.FillSizeBox({{}, 0, name}, sizes);
+            h.fonts.fillSizeBox({{}, 0, name}, sizes);
             for (qsizetype i = 1; i < sizes.items.size(); ++i)
                 EXPECT_LT(sizes.items[i - 1].toInt(), sizes.items[i].toInt()) << model;
         }
         for (int i = 0, code = 1; i < h.fonts.Count(); ++i) {
-            const NEBRAFont& font = h.fonts.At(i);
+            const PrinterFont& font = h.fonts.At(i);
             if (font.ModelCode != model)
                 continue;
-            EXPECT_EQ(h.fonts.DownloadCodeOf(font.FontNumber), code++) << font.FontNumber;
-            EXPECT_LT(capitalDots(font, h.models.FontDPI()), head) << font.PointSize;
+            EXPECT_EQ(h.fonts.downloadCodeOf(font.FontNumber), code++) << font.FontNumber;
+            EXPECT_LT(capitalDots(font, h.models.fontDPI()), head) << font.PointSize;
         }
     }
 }
@@ -72,7 +72,7 @@ TEST(FontMap, HeaderOfAnyLengthIsSkippedAndCountZeroGivesNoFonts) {
         EXPECT_EQ(h.fonts.At(0).DownloadCode, 11);
     }
     EXPECT_TRUE(h.load(h.mapBytes("map", 0, {})));
-    EXPECT_TRUE(h.fonts.IsEmpty());
+    EXPECT_TRUE(h.fonts.isEmpty());
 }
 
 // A map cut anywhere: HostileInputTest.
@@ -86,7 +86,7 @@ TEST(FontMap, AWrongCountOrAForeignRecordIsRejectedWhole) {
         EXPECT_FALSE(h.load(bytes)) << count;
     }
     h.append({{2, 1, "Standard", 7}});
-    h.fonts.SelectFont("Standard", "7");
+    h.fonts.selectFont("Standard", "7");
     TMemoryStream s;
     WriteString(s, "map");
     WriteLong(s, 2);
@@ -94,7 +94,7 @@ TEST(FontMap, AWrongCountOrAForeignRecordIsRejectedWhole) {
     WriteString(s, "TextItem");
     WriteString(s, std::string(60, 'n'));
     EXPECT_FALSE(h.load(s.bytes()));
-    EXPECT_TRUE(h.fonts.IsEmpty());
-    EXPECT_EQ(h.fonts.CurrentFont(), nullptr);
-    EXPECT_FALSE(h.fonts.LoadError().isEmpty());
+    EXPECT_TRUE(h.fonts.isEmpty());
+    EXPECT_EQ(h.fonts.currentFont(), nullptr);
+    EXPECT_FALSE(h.fonts.loadError().isEmpty());
 }

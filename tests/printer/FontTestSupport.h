@@ -3,8 +3,8 @@
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
 #include "persist/TMemoryStream.h"
-#include "printer/FontSetUnit.h"
-#include "printer/miprinters.h"
+#include "printer/FontSet.h"
+#include "printer/PrinterModels.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,8 +18,8 @@ struct FontEntry {
     int code = 0;
 };
 
-inline std::unique_ptr<NEBRAFont> makeFont(const FontEntry& entry) {
-    auto font = std::make_unique<NEBRAFont>();
+inline std::unique_ptr<PrinterFont> makeFont(const FontEntry& entry) {
+    auto font = std::make_unique<PrinterFont>();
     font->ModelCode = entry.model;
     font->FontNumber = entry.number;
     font->Name = entry.name;
@@ -36,7 +36,7 @@ struct FontSetHarness {
         registerPersistClasses(registry);
         registerFontClasses(registry);
     }
-    void selectModel(int code) { models.setSelectedIndex(TCoderList::indexForModelCode(code)); }
+    void selectModel(int code) { models.setSelectedIndex(PrinterModels::indexForModelCode(code)); }
     void append(std::initializer_list<FontEntry> entries) {
         for (const FontEntry& entry : entries)
             fonts.Append(makeFont(entry));
@@ -59,12 +59,12 @@ struct FontSetHarness {
         return file.fileName();
     }
     bool load(const std::vector<uint8_t>& bytes) {
-        return fonts.LoadFontMap(writeFile(bytes), registry);
+        return fonts.loadFontMap(writeFile(bytes), registry);
     }
 
     ClassRegistry registry;
-    TCoderList models{nullptr};
-    TFontSet fonts{models};
+    PrinterModels models{nullptr};
+    FontSet fonts{models};
     QTemporaryDir dir;
 };
 

@@ -6,7 +6,7 @@
 #include "document/ItemTypeNames.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 
@@ -27,14 +27,14 @@ protected:
     // now (none when it does not exist).
     void makeModel() {
         data = std::make_unique<DataStore>(SettingsFile::open().get());
-        fonts = std::make_unique<TFontSet>(data->printers());
+        fonts = std::make_unique<FontSet>(data->printers());
     }
     // The test faces, the same for every model, so that nothing depends on
     // the shipped font map: "Sans" 12 as font 1 and 16 as font 2.
     void addTestFonts() {
         for (const int model : {1, 2, 4})
             for (const auto& [number, size] : {std::pair{1, 12}, {2, 16}}) {
-                auto font = std::make_unique<NEBRAFont>();
+                auto font = std::make_unique<PrinterFont>();
                 font->ModelCode = model;
                 font->FontNumber = number;
                 font->Name = "Sans";
@@ -63,7 +63,7 @@ protected:
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
     ClassRegistry registry;
     std::unique_ptr<DataStore> data;
-    std::unique_ptr<TFontSet> fonts;
+    std::unique_ptr<FontSet> fonts;
     // The built-in texts; a test loads them from its settings file when it
     // needs another language.
     Messages messages;

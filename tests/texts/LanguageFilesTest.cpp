@@ -7,7 +7,7 @@
 #include "texts/LanguageFiles.h"
 #include "TestFolders.h"
 #include "platform/IniFile.h"
-#include "texts/MainFormTexts.h"
+#include "texts/MainWindowTexts.h"
 #include "texts/Messages.h"
 
 #include <QAbstractButton>
@@ -168,8 +168,8 @@ TEST_F(LanguageFilesTest, EnglishHoldsEveryTextTheProgramReads) {
     for (const KeyedText& t : Messages::builtInTexts())
         messageKeys.append(t.key);
     EXPECT_EQ(english().sectionKeys(Messages::Section), messageKeys);
-    for (const KeyedText& t : MainFormTexts::builtInTexts())
-        EXPECT_TRUE(english().hasKey(MainFormTexts::Section, t.key)) << t.key.toStdString();
+    for (const KeyedText& t : MainWindowTexts::builtInTexts())
+        EXPECT_TRUE(english().hasKey(MainWindowTexts::Section, t.key)) << t.key.toStdString();
 }
 
 TEST_F(LanguageFilesTest, TextsNameNoOtherProduct) {

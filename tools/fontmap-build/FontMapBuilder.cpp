@@ -54,7 +54,7 @@ std::string latin1Text(const QString& field, const QString& what, int line) {
     return field.toLatin1().toStdString();
 }
 
-std::unique_ptr<NEBRAFont> parseLine(const QString& text, int line) {
+std::unique_ptr<PrinterFont> parseLine(const QString& text, int line) {
     QStringList fields = text.split(u'|');
     if (fields.size() != FieldCount)
         fail(line, QStringLiteral("%1 fields where 7 were expected: model code | font number | "
@@ -62,7 +62,7 @@ std::unique_ptr<NEBRAFont> parseLine(const QString& text, int line) {
                        .arg(fields.size()));
     for (QString& field : fields)
         field = field.trimmed();
-    auto font = std::make_unique<NEBRAFont>();
+    auto font = std::make_unique<PrinterFont>();
     font->ModelCode = modelCode(fields[0], line);
     font->FontNumber = wholeNumber(fields[1], 0, INT_MAX, QStringLiteral("font number"), line);
     font->Name = latin1Text(fields[2], QStringLiteral("name"), line);
@@ -76,10 +76,10 @@ std::unique_ptr<NEBRAFont> parseLine(const QString& text, int line) {
 
 // A second font with the same number, or the same name and size, could never
 // be chosen: lookups and the font boxes always find the first.
-void checkUnique(const FontTable& fonts, const std::vector<int>& lines, const NEBRAFont& font,
+void checkUnique(const FontTable& fonts, const std::vector<int>& lines, const PrinterFont& font,
                  int line) {
     for (std::size_t i = 0; i < fonts.size(); ++i) {
-        const NEBRAFont& other = *fonts[i];
+        const PrinterFont& other = *fonts[i];
         if (other.ModelCode != font.ModelCode)
             continue;
         if (other.FontNumber == font.FontNumber)

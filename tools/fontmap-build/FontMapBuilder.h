@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/NEBRAFonts.h"
+#include "printer/PrinterFont.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +10,7 @@
 
 class ClassRegistry;
 
-using FontTable = std::vector<std::unique_ptr<NEBRAFont>>;
+using FontTable = std::vector<std::unique_ptr<PrinterFont>>;
 
 // The readable font table (its format is described at the top of
 // data/fontmap.txt), one font per line. Raises TolvError "line N: reason" at

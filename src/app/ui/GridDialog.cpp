@@ -71,7 +71,7 @@ bool GridDialog::execute(Prompter& prompter, DataStore& data) {
 }
 
 void GridDialog::showSettings(const DataStore& data) {
-    pitchEdit_->setText(data.dotsToText(data.pitch(), data.printers().PrinterDPI()));
+    pitchEdit_->setText(data.dotsToText(data.pitch(), data.printers().printerDPI()));
     unitLabel_->setText(data.unitName());
     snapToGrid_->setChecked(data.snapOn());
     displayGrid_->setChecked(data.gridOn());
@@ -91,7 +91,7 @@ std::optional<int> GridDialog::typedPitch(const DataStore& data) const {
     const QString pitchText = pitchEdit_->text();
     if (pitchText.trimmed().isEmpty())
         return std::nullopt;
-    return data.textToDots(pitchText, data.printers().PrinterDPI());
+    return data.textToDots(pitchText, data.printers().printerDPI());
 }
 
 void GridDialog::apply(DataStore& data) {

@@ -11,7 +11,7 @@
 #include "platform/Prompter.h"
 #include "platform/Version.h"
 #include "platform/ui/WindowPlacement.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "printer/ui/FontBoxes.h"
 #include "printer/ui/PrinterModelDialog.h"
 #include "texts/LanguageFiles.h"
@@ -125,7 +125,7 @@ void MainWindow::writeSettings() {
 }
 
 QString MainWindow::caption() const {
-    return fileName_.isEmpty() ? MainFormTexts::Title : MainFormTexts::Title + u' ' + fileName_;
+    return fileName_.isEmpty() ? MainWindowTexts::Title : MainWindowTexts::Title + u' ' + fileName_;
 }
 
 QAction* MainWindow::action(const QString& key) const {
@@ -146,7 +146,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     applyModel();
-    setWindowTitle(MainFormTexts::Title);
+    setWindowTitle(MainWindowTexts::Title);
     fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
     if (settings_.Maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -163,8 +163,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::applyModel() {
-    const TCoderList& printers = context_.data.printers();
-    const bool vertical = printers.Just() == 1;
+    const PrinterModels& printers = context_.data.printers();
+    const bool vertical = printers.just() == 1;
     const QStringList horizontalKeys = {QStringLiteral("FormatMenuLeftJustify"),
                                         QStringLiteral("FormatMenuCentreJustify"),
                                         QStringLiteral("FormatMenuRightJustify")};
@@ -186,8 +186,8 @@ void MainWindow::fontNameChosen() {
 }
 
 void MainWindow::fontSizeChosen() {
-    context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
-    surface_->editor().setFontNumber(context_.fonts.CurrentFontNumber());
+    context_.fonts.selectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
+    surface_->editor().setFontNumber(context_.fonts.currentFontNumber());
     showSelection(); // also when the item refused the change
 }
 
@@ -223,5 +223,5 @@ void MainWindow::about() {
     context_.prompter.message(
         QStringLiteral("Tolvane %1\nDesigner of images for handheld ink-jet coders.")
             .arg(QStringLiteral(TOLVANE_VERSION)),
-        MainFormTexts::Title, Prompter::Icon::Information, Prompter::Buttons::Ok);
+        MainWindowTexts::Title, Prompter::Icon::Information, Prompter::Buttons::Ok);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/MainSettings.h"
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 #include "document/ShiftTable.h"
-#include "texts/MainFormTexts.h"
+#include "texts/MainWindowTexts.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -43,7 +43,7 @@ public:
     bool modified() const;
     void setModified(bool modified);
     const MainSettings& settings() const { return settings_; }
-    const MainFormTexts& texts() const { return texts_; }
+    const MainWindowTexts& texts() const { return texts_; }
     double zoomX() const;
     double zoomY() const;
     // The image being edited, its picture and the editor states.
@@ -150,7 +150,7 @@ private:
     bool mayDropImage(const QString& question, bool (MainWindow::*save)() = &MainWindow::saveAs);
 
     AppContext& context_;
-    MainFormTexts texts_;
+    MainWindowTexts texts_;
     MainSettings settings_;
     QString fileName_;
     QDateTime lastRefresh_;
@@ -174,6 +174,6 @@ private:
     ImageNamesDialog* namesFm_ = nullptr;
     LabelStructureDialog* labelStructureForm_ = nullptr;
     ShiftTable shifts_;
-    IRPacket replyPacket_; // the program's reply packet: the handheld's last answer
+    Packet replyPacket_; // the program's reply packet: the handheld's last answer
     SerialPortDialog* commsPortForm_ = nullptr;
 };

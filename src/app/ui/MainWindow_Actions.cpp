@@ -101,8 +101,8 @@ QAction* MainWindow::makeAction(const QString& key, const QString& icon, const Q
         a->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
     if (!hintKey.isEmpty()) {
         const QString hint = texts_.text(hintKey);
-        a->setToolTip(MainFormTexts::shortHint(hint));
-        a->setStatusTip(MainFormTexts::longHint(hint));
+        a->setToolTip(MainWindowTexts::shortHint(hint));
+        a->setStatusTip(MainWindowTexts::longHint(hint));
     }
     actions_.insert(key.toLower(), a);
     return a;

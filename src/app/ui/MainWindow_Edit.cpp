@@ -10,7 +10,7 @@
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ItemPropertyDialogs.h"
 #include "items/ItemKinds.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 #include "printer/ui/FontBoxes.h"
 #include "texts/SettingsFile.h"
 
@@ -77,7 +77,7 @@ double MainWindow::zoomY() const {
 
 void MainWindow::createEditActions(const IniFile* settings) {
     const auto text = [settings](const char* key, const char* builtIn) {
-        return SettingsFile::text(settings, MainFormTexts::Section, QLatin1String(key),
+        return SettingsFile::text(settings, MainWindowTexts::Section, QLatin1String(key),
                                   QLatin1String(builtIn));
     };
     makeAction(QStringLiteral("EditMenuUndo"))->setText(text("EditMenuUndo", "Undo"));
@@ -241,10 +241,10 @@ void MainWindow::showSelection() {
     }
     showJustification(item ? item->Justification : 0);
     fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_,
-                   item ? item->FontNumber : context_.fonts.CurrentFontNumber());
+                   item ? item->FontNumber : context_.fonts.currentFontNumber());
     // A new item takes the font the boxes show.
     if (fontNameBox_->count() > 0)
-        context_.fonts.SelectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
+        context_.fonts.selectFont(fontNameBox_->currentText(), fontSizeBox_->currentText());
 }
 
 void MainWindow::showJustification(int justification) {
@@ -252,7 +252,7 @@ void MainWindow::showJustification(int justification) {
         a->setChecked(false);
     if (justification < 1 || justification > 3)
         return;
-    const bool vertical = context_.data.printers().Just() == 1;
+    const bool vertical = context_.data.printers().just() == 1;
     const char* key = (vertical ? VerticalJustifyKeys : HorizontalJustifyKeys)[justification - 1];
     action(QLatin1String(key))->setChecked(true);
 }
@@ -264,7 +264,7 @@ void MainWindow::justificationChosen(int justification, bool down) {
 }
 
 QStringList MainWindow::justificationCaptions() const {
-    const bool vertical = context_.data.printers().Just() == 1;
+    const bool vertical = context_.data.printers().just() == 1;
     QStringList captions;
     for (const char* key : vertical ? VerticalJustifyKeys : HorizontalJustifyKeys)
         captions << action(QLatin1String(key))->text();

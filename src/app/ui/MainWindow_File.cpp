@@ -203,7 +203,7 @@ bool MainWindow::writeImage(const QString& path) {
     ImageEditor& editor = surface_->editor();
     // The file keeps the restricted area; opening it again brings the area
     // back, on an image that reaches to the area's right edge.
-    const DotRect area = editor.display().AreaRect();
+    const DotRect area = editor.display().areaRect();
     try {
         ImageFile::Write(path, ImageDocument::headerForSave(context_.data, area, shifts_),
                          editor.items(), context_.registry);
@@ -229,5 +229,5 @@ void MainWindow::showDescription() {
 
 void MainWindow::showCaption() {
     // A new image shows the title and a space.
-    setWindowTitle(MainFormTexts::Title + u' ' + fileName_);
+    setWindowTitle(MainWindowTexts::Title + u' ' + fileName_);
 }

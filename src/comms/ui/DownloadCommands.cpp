@@ -29,7 +29,7 @@ DownloadCompiler::Result compile(const DownloadImageContext& image) {
                                 image.items,
                                 image.fonts,
                                 data.printers().selectedIndex()};
-    return DownloadCompiler::Compile(source, image.limits);
+    return DownloadCompiler::compile(source, image.limits);
 }
 
 // In diagnostic mode the compiled bytes may go to a file instead of the
@@ -43,7 +43,7 @@ bool savedInstead(Prompter& prompter, const DownloadImageContext& image, const I
     if (!file.accepted || file.fileName.isEmpty())
         return false;
     QString error;
-    if (!DownloadCompiler::SaveWholeArray(compiled, file.fileName, &error))
+    if (!DownloadCompiler::saveWholeArray(compiled, file.fileName, &error))
         stop(prompter, file.fileName + QStringLiteral(": ") + error);
     return true;
 }
@@ -56,12 +56,12 @@ void runDownload(const HandheldCommandContext& handheld, const DownloadImageCont
     if (result.refusal != DownloadCompiler::Refusal::None)
         return stop(
             handheld.prompter,
-            DownloadCompiler::MessageFor(result, image.items, handheld.messages, image.kindNames));
+            DownloadCompiler::messageFor(result, image.items, handheld.messages, image.kindNames));
     if (savedInstead(handheld.prompter, image, *result.image))
         return;
     DownloadDialog form(settings.get(), handheld.replyPacket, handheld.messages, handheld.timeouts,
                         handheld.parent);
-    form.Run(handheld.prompter, handheld.commsPort, *result.image, image.data.shortName(),
+    form.run(handheld.prompter, handheld.commsPort, *result.image, image.data.shortName(),
              image.data.longName());
 }
 

@@ -7,17 +7,17 @@
 class ItemList;
 class ItemTypeNames;
 class Messages;
-class IRPacket;
+class Packet;
 class QWidget;
 class ShiftTable;
-class TFontSet;
+class FontSet;
 class HandheldContentsDialog;
 class DataStore;
 
 // What the handheld commands of the main window need of it.
 struct HandheldCommandContext {
     Prompter& prompter;
-    IRPacket& replyPacket; // the program's reply packet
+    Packet& replyPacket; // the program's reply packet
     const Messages& messages;
     int commsPort = 0; // the port dialog's choice, 0..3
     QWidget* parent = nullptr;
@@ -29,7 +29,7 @@ struct DownloadImageContext {
     DataStore& data; // names, month strings, selected model, diagnostic mode
     const ItemList& items;
     const ShiftTable& shifts;
-    const TFontSet& fonts;
+    const FontSet& fonts;
     const ItemTypeNames& kindNames; // names an item a refusal is about
     DownloadLimits limits;          // made by the caller from its settings
     // The save dialog offered in diagnostic mode.

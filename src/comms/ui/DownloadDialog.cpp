@@ -53,7 +53,7 @@ void readCaption(const IniFile* settings, const char* key, Control* control) {
 
 } // namespace
 
-DownloadDialog::DownloadDialog(const IniFile* settings, IRPacket& replyPacket,
+DownloadDialog::DownloadDialog(const IniFile* settings, Packet& replyPacket,
                                const Messages& messages, LinkTimeouts timeouts, QWidget* parent)
     : QDialog(parent), texts_(DownloadTexts::read(settings)),
       pacing_(DownloadPacing::read(settings)), link_(replyPacket, messages, timeouts),
@@ -228,6 +228,6 @@ void DownloadDialog::showPage(Page page) {
 void DownloadDialog::done(int result) {
     sendPacketTimer_->stop();
     eraseTimer_->stop();
-    link_.ClosePort();
+    link_.closePort();
     QDialog::done(result);
 }

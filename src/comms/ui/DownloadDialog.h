@@ -44,7 +44,7 @@ public:
     };
 
     // Texts and position come from section "DownloadForm" of settings.
-    DownloadDialog(const IniFile* settings, IRPacket& replyPacket, const Messages& messages,
+    DownloadDialog(const IniFile* settings, Packet& replyPacket, const Messages& messages,
                    LinkTimeouts timeouts = {}, QWidget* parent = nullptr);
     ~DownloadDialog() override;
 
@@ -52,13 +52,13 @@ public:
     const DownloadTexts& texts() const { return texts_; }
     SerialLink& link() { return link_; }
     Page currentPage() const;
-    // The engine of the download under way; null outside Run.
+    // The engine of the download under way; null outside run.
     const DownloadEngine* engine() const { return engine_.get(); }
 
     // Opens the chosen port (0..3); when it opens, shows the image's names
     // and runs the dialog modally until the user closes it. The port is
     // closed however the dialog closes.
-    void Run(Prompter& prompter, int commsPort, const IDL& image, const std::string& shortName,
+    void run(Prompter& prompter, int commsPort, const IDL& image, const std::string& shortName,
              const std::string& longName);
     // The erase page: the port is opened only when the user proceeds.
     void runErase(Prompter& prompter, int commsPort);

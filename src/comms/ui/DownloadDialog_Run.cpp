@@ -20,10 +20,10 @@ QString shown(const std::string& bytes) {
 
 } // namespace
 
-void DownloadDialog::Run(Prompter& prompter, int commsPort, const IDL& image,
+void DownloadDialog::run(Prompter& prompter, int commsPort, const IDL& image,
                          const std::string& shortName, const std::string& longName) {
     showPage(InfoPage);
-    if (!link_.OpenCommsPort(commsPort, prompter))
+    if (!link_.openCommsPort(commsPort, prompter))
         return;
     prompter_ = &prompter;
     std::vector<std::uint8_t> bytes(image.Bytes.begin(), image.Bytes.begin() + image.Size);
@@ -34,7 +34,7 @@ void DownloadDialog::Run(Prompter& prompter, int commsPort, const IDL& image,
                           [this](int sequence) { progressBar_->setValue(sequence); }});
     nameLabel_->setText(texts_.NameLabel + u' ' + shown(shortName) + u' ' + shown(longName));
     prompter.runModal(*this);
-    link_.ClosePort();
+    link_.closePort();
     engine_.reset();
     prompter_ = nullptr;
 }
@@ -165,12 +165,12 @@ void DownloadDialog::showErasing(bool erasing) {
 void DownloadDialog::proceedErase() {
     showErasing(true);
     repaint();
-    if (!prompter_ || !link_.OpenCommsPort(commsPort_, *prompter_)) {
+    if (!prompter_ || !link_.openCommsPort(commsPort_, *prompter_)) {
         showErasing(false);
         return;
     }
-    const bool erased = link_.SendAndLog(IRPacket::request(PacketCommand::Erase));
-    link_.ClosePort();
+    const bool erased = link_.sendAndLog(Packet::request(PacketCommand::Erase));
+    link_.closePort();
     if (!erased)
         return showError(texts_.spacedError(texts_.CommsError));
     eraseTimer_->start(pacing_.eraseWaitMs);

@@ -41,7 +41,7 @@ QHBoxLayout* buttonRow(QPushButton* button) {
 
 } // namespace
 
-HandheldContentsDialog::HandheldContentsDialog(const IniFile* settings, IRPacket& replyPacket,
+HandheldContentsDialog::HandheldContentsDialog(const IniFile* settings, Packet& replyPacket,
                                                const Messages& messages, LinkTimeouts timeouts,
                                                QWidget* parent)
     : QDialog(parent), texts_(DownloadTexts::read(settings)),
@@ -110,7 +110,7 @@ bool HandheldContentsDialog::listing() const {
 }
 
 bool HandheldContentsDialog::view(Prompter& prompter, int commsPort) {
-    if (!link_.OpenCommsPort(commsPort, prompter))
+    if (!link_.openCommsPort(commsPort, prompter))
         return false;
     prompter_ = &prompter;
     lister_.restart();
@@ -143,7 +143,7 @@ void HandheldContentsDialog::listStep() {
 }
 
 void HandheldContentsDialog::listEnded() {
-    link_.ClosePort();
+    link_.closePort();
     copyAnimation_->stop();
     okButton_->show();
     pages_->setCurrentIndex(ImageView);
@@ -151,7 +151,7 @@ void HandheldContentsDialog::listEnded() {
 }
 
 void HandheldContentsDialog::listFailed(const QString& text) {
-    link_.ClosePort();
+    link_.closePort();
     copyAnimation_->stop();
     hide();
     errorLabel_->setText(text);
@@ -162,6 +162,6 @@ void HandheldContentsDialog::listFailed(const QString& text) {
 
 void HandheldContentsDialog::done(int result) {
     listTimer_->stop();
-    link_.ClosePort();
+    link_.closePort();
     QDialog::done(result);
 }

@@ -27,7 +27,7 @@ public:
 
     // Texts and position come from section "HandHeldForm" of settings, the
     // error texts from section "DownloadForm".
-    HandheldContentsDialog(const IniFile* settings, IRPacket& replyPacket, const Messages& messages,
+    HandheldContentsDialog(const IniFile* settings, Packet& replyPacket, const Messages& messages,
                            LinkTimeouts timeouts = {}, QWidget* parent = nullptr);
     ~HandheldContentsDialog() override;
 

@@ -106,10 +106,10 @@ void EditingSurface::returnToSelect() {
 }
 
 void EditingSurface::showPosition(int32_t x, int32_t y) {
-    const NebraDisplay& view = editor_->display();
-    const int32_t margin = view.Margin();
-    const int32_t across = std::clamp(x - margin, 0, std::max(view.ImageWidth(), 0));
-    const int32_t down = std::clamp(y - margin, 0, std::max(view.ImageHeight(), 0));
+    const DotCanvas& view = editor_->display();
+    const int32_t margin = view.margin();
+    const int32_t across = std::clamp(x - margin, 0, std::max(view.imageWidth(), 0));
+    const int32_t down = std::clamp(y - margin, 0, std::max(view.imageHeight(), 0));
     emit positionShown(context_.data.dotsToText(across, DataStore::Axis::X),
                        context_.data.dotsToText(down, DataStore::Axis::Y));
 }
@@ -145,7 +145,7 @@ void EditingSurface::selectPlaceState(const ItemKind& kind) {
 
 void EditingSurface::defineAreaByNumbers() {
     const std::optional<DotRect> area =
-        areaForm_->execute(context_.prompter, context_.data, editor_->display().AreaRect());
+        areaForm_->execute(context_.prompter, context_.data, editor_->display().areaRect());
     if (area)
         editor_->defineArea(*area);
 }

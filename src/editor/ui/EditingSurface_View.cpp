@@ -48,8 +48,8 @@ void EditingSurface::fitPreview() {
     // The size without scroll bars, and rounded down, so that the fitted
     // picture never calls for a scroll bar that would shrink the room again.
     const QSize room = scrollBox_->maximumViewportSize();
-    const double factor = std::min(double(room.width()) / editor_->ImageWidth(),
-                                   double(room.height()) / editor_->ImageHeight());
+    const double factor = std::min(double(room.width()) / editor_->imageWidth(),
+                                   double(room.height()) / editor_->imageHeight());
     if (factor > 0)
         setPicture(factor, factor);
 }
@@ -58,10 +58,10 @@ void EditingSurface::setPicture(double zoomX, double zoomY) {
     zoomX_ = zoomX;
     zoomY_ = zoomY;
     const auto pixels = [this](int32_t dots, double zoom) {
-        return preview_ ? int(dots * zoom) : RoundHalfEven(dots * zoom);
+        return preview_ ? int(dots * zoom) : roundHalfEven(dots * zoom);
     };
     editor_->setPictureSize(
-        {pixels(editor_->ImageWidth(), zoomX), pixels(editor_->ImageHeight(), zoomY)});
+        {pixels(editor_->imageWidth(), zoomX), pixels(editor_->imageHeight(), zoomY)});
     clientImage_->setFixedSize(editor_->pictureSize());
     layOutRulers();
 }
@@ -79,12 +79,12 @@ void EditingSurface::layOutRulers() {
     const DataStore& data = context_.data;
     const QPoint origin = scrollBox_->viewport()->geometry().topLeft() + clientImage_->pos();
     const QSize picture = editor_->pictureSize();
-    const int32_t margin = editor_->display().Margin();
-    hRuler_->setScale(double(picture.width()) / editor_->ImageWidth());
+    const int32_t margin = editor_->display().margin();
+    hRuler_->setScale(double(picture.width()) / editor_->imageWidth());
     hRuler_->setOrigin(origin.x());
     hRuler_->setMargin(margin);
     hRuler_->setDotsPerUnit(data.dotsPerUnit(DataStore::Axis::X));
-    vRuler_->setScale(double(picture.height()) / editor_->ImageHeight());
+    vRuler_->setScale(double(picture.height()) / editor_->imageHeight());
     vRuler_->setOrigin(origin.y());
     vRuler_->setMargin(margin);
     vRuler_->setDotsPerUnit(data.dotsPerUnit(DataStore::Axis::Y));
@@ -108,15 +108,15 @@ SurfaceOverlay EditingSurface::overlay() const {
     const DataStore& data = context_.data;
     if (data.gridOn() && !preview_)
         overlay.gridPitch = data.pitch();
-    NebraDisplay& view = editor_->display();
-    const DotRect& area = view.AreaRect();
-    const int32_t m = view.Margin();
+    DotCanvas& view = editor_->display();
+    const DotRect& area = view.areaRect();
+    const int32_t m = view.margin();
     overlay.area = QRect(editor_->imageToScreen({area.Left + m, area.Top + m}),
                          editor_->imageToScreen({area.Right - m, area.Bottom - m}));
     if (ImageItem* selected = editor_->selectedItem()) {
         const EdgeRect r = selected->getScreenRect(view);
-        if (!r.IsEmpty())
-            overlay.highlight = r.ToQRect();
+        if (!r.isEmpty())
+            overlay.highlight = r.toQRect();
     }
     return overlay;
 }
@@ -130,10 +130,10 @@ void EditingSurface::repaintPicture(const QRect& pixels) {
 
 void EditingSurface::showAreaText() {
     const DataStore& data = context_.data;
-    const NebraDisplay& view = editor_->display();
-    const QStringList parts = {data.dotsToText(view.AreaLeft(), DataStore::Axis::X),
-                               data.dotsToText(view.AreaTop(), DataStore::Axis::Y),
-                               data.dotsToText(view.AreaWidth(), DataStore::Axis::X),
-                               data.dotsToText(view.AreaHeight(), DataStore::Axis::Y)};
+    const DotCanvas& view = editor_->display();
+    const QStringList parts = {data.dotsToText(view.areaLeft(), DataStore::Axis::X),
+                               data.dotsToText(view.areaTop(), DataStore::Axis::Y),
+                               data.dotsToText(view.areaWidth(), DataStore::Axis::X),
+                               data.dotsToText(view.areaHeight(), DataStore::Axis::Y)};
     emit areaShown(parts.join(u'/') + u' ' + data.unitName());
 }

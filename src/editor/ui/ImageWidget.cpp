@@ -41,7 +41,7 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect exposed = event->rect();
     painter.fillRect(exposed, palette().color(QPalette::Dark));
-    painter.drawImage(exposed.topLeft(), editor_.display().Bitmap(), exposed);
+    painter.drawImage(exposed.topLeft(), editor_.display().bitmap(), exposed);
     if (!overlaySource_)
         return;
     const SurfaceOverlay overlay = overlaySource_();
@@ -60,7 +60,7 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
 void ImageWidget::paintGrid(QPainter& painter, const QRect& exposed, int pitch) const {
     // Lines at the margin plus whole multiples of the pitch, as far as the
     // exposed pixels reach.
-    const int margin = editor_.display().Margin();
+    const int margin = editor_.display().margin();
     const QPoint first = editor_.screenToImage(exposed.topLeft());
     const QPoint last = editor_.screenToImage(exposed.bottomRight() + QPoint(1, 1));
     const auto firstLine = [&](int dot) { return margin + ((dot - margin) / pitch - 1) * pitch; };

@@ -4,7 +4,7 @@
 #include "items/ui/ItemDialogKinds.h"
 #include "items/ui/ItemPropertiesDialog.h"
 
-ItemPropertyDialogs::ItemPropertyDialogs(Prompter& prompter, DataStore& data, TFontSet& fonts,
+ItemPropertyDialogs::ItemPropertyDialogs(Prompter& prompter, DataStore& data, FontSet& fonts,
                                          const Messages& messages, QWidget* parent)
     : QObject(parent),
       common_(std::make_unique<ItemPropertiesDialog>(prompter, data, fonts, parent)) {
@@ -30,7 +30,7 @@ void ItemPropertyDialogs::setJustificationCaptions(const QStringList& leftCentre
         form->setJustificationCaptions(leftCentreRight);
 }
 
-int ItemPropertyDialogs::edit(ImageItem& item, NebraDisplay& view, int itemNumber) {
+int ItemPropertyDialogs::edit(ImageItem& item, DotCanvas& view, int itemNumber) {
     return formFor(item.getTypeCode()).editItem(item, view, itemNumber);
 }
 

@@ -8,11 +8,11 @@
 #include <memory>
 
 class ImageItem;
-class NebraDisplay;
+class DotCanvas;
 class Messages;
 class Prompter;
 class QWidget;
-class TFontSet;
+class FontSet;
 class DataStore;
 class ItemPropertiesDialog;
 
@@ -22,14 +22,14 @@ class ItemPropertiesDialog;
 class ItemPropertyDialogs : public QObject {
     Q_OBJECT
 public:
-    ItemPropertyDialogs(Prompter& prompter, DataStore& data, TFontSet& fonts,
+    ItemPropertyDialogs(Prompter& prompter, DataStore& data, FontSet& fonts,
                         const Messages& messages, QWidget* parent);
     ~ItemPropertyDialogs() override;
 
     void setJustificationCaptions(const QStringList& leftCentreRight);
 
     // Runs the item's dialog; QDialog::Accepted when the edit was confirmed.
-    int edit(ImageItem& item, NebraDisplay& view, int itemNumber);
+    int edit(ImageItem& item, DotCanvas& view, int itemNumber);
 
     // The dialog used for a type code (the common one for an unknown code).
     ItemPropertiesDialog& formFor(int typeCode);

@@ -19,7 +19,7 @@ namespace {
 const QString kSection = QStringLiteral("RestrictedAreaForm");
 
 // The margin on both sides of each axis.
-constexpr int kMargins = 2 * NebraDisplay::StandardMargin;
+constexpr int kMargins = 2 * DotCanvas::StandardMargin;
 
 struct FieldNames {
     const char* edit;

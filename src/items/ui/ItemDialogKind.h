@@ -6,7 +6,7 @@
 class Messages;
 class Prompter;
 class QWidget;
-class TFontSet;
+class FontSet;
 class DataStore;
 class ItemPropertiesDialog;
 
@@ -16,6 +16,6 @@ class ItemPropertiesDialog;
 struct ItemDialogKind {
     uint8_t typeCode = 0;
     std::unique_ptr<ItemPropertiesDialog> (*makeDialog)(Prompter& prompter, DataStore& data,
-                                                        TFontSet& fonts, const Messages& messages,
+                                                        FontSet& fonts, const Messages& messages,
                                                         QWidget* parent) = nullptr;
 };

@@ -3,8 +3,8 @@
 #include "document/DataStore.h"
 #include "document/ImageItem.h"
 #include "platform/Prompter.h"
-#include "printer/FontSetUnit.h"
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
+#include "printer/FontSet.h"
 #include "printer/ui/FontBoxes.h"
 #include "texts/SettingsFile.h"
 #include "widgets/DialogButtons.h"
@@ -33,12 +33,12 @@ constexpr const char* kRotationKeys[4][2] = {{"RotationRG0Deg", "0 degrees"},
 
 } // namespace
 
-ItemPropertiesDialog::ItemPropertiesDialog(Prompter& prompter, DataStore& data, TFontSet& fonts,
+ItemPropertiesDialog::ItemPropertiesDialog(Prompter& prompter, DataStore& data, FontSet& fonts,
                                            QWidget* parent)
     : ItemPropertiesDialog(QStringLiteral("PropertyForm"), prompter, data, fonts, parent) {}
 
 ItemPropertiesDialog::ItemPropertiesDialog(const QString& componentName, Prompter& prompter,
-                                           DataStore& data, TFontSet& fonts, QWidget* parent)
+                                           DataStore& data, FontSet& fonts, QWidget* parent)
     : QDialog(parent), prompter_(prompter), data_(data), fonts_(fonts) {
     setObjectName(componentName);
     buildControls();
@@ -138,7 +138,7 @@ void ItemPropertiesDialog::setJustificationCaptions(const QStringList& leftCentr
         justificationCaptions_ = leftCentreRight;
 }
 
-int ItemPropertiesDialog::editItem(ImageItem& item, NebraDisplay& view, int itemNumber) {
+int ItemPropertiesDialog::editItem(ImageItem& item, DotCanvas& view, int itemNumber) {
     copy_ = item.cloneItem();
     view_ = &view;
     itemNumber_ = itemNumber;
@@ -171,11 +171,11 @@ void ItemPropertiesDialog::showPosition() {
 // to the image.
 int ItemPropertiesDialog::shownPosition(const LengthEdit& edit) const {
     const int at = &edit == xPosEdit_ ? copy_->getX() : copy_->getY();
-    return std::clamp(at - view_->Margin(), 0, positionLimit(edit));
+    return std::clamp(at - view_->margin(), 0, positionLimit(edit));
 }
 
 int ItemPropertiesDialog::positionLimit(const LengthEdit& edit) const {
-    return std::max(0, &edit == xPosEdit_ ? view_->ImageWidth() : view_->ImageHeight());
+    return std::max(0, &edit == xPosEdit_ ? view_->imageWidth() : view_->imageHeight());
 }
 
 void ItemPropertiesDialog::setupRotation() {
@@ -219,9 +219,9 @@ void ItemPropertiesDialog::positionFinished(LengthEdit& edit) {
     const int dots = std::clamp(*typed, 0, positionLimit(edit));
     edit.showDots(dots);
     if (&edit == xPosEdit_)
-        copy_->setX(view_->Margin() + dots);
+        copy_->setX(view_->margin() + dots);
     else
-        copy_->setY(view_->Margin() + dots);
+        copy_->setY(view_->margin() + dots);
 }
 
 void ItemPropertiesDialog::accept() {
@@ -246,8 +246,8 @@ void ItemPropertiesDialog::fontNameChosen() {
 }
 
 void ItemPropertiesDialog::fontSizeChosen() {
-    fonts_.SelectFont(fontNameComboBox_->currentText(), fontSizeComboBox_->currentText());
-    const int fontNumber = fonts_.CurrentFontNumber();
+    fonts_.selectFont(fontNameComboBox_->currentText(), fontSizeComboBox_->currentText());
+    const int fontNumber = fonts_.currentFontNumber();
     if (copy_)
         copy_->FontNumber = fontNumber;
     emit fontChosen(fontNumber);

@@ -8,7 +8,7 @@
 
 class ImageItem;
 class IniFile;
-class NebraDisplay;
+class DotCanvas;
 class Prompter;
 class QComboBox;
 class QGroupBox;
@@ -17,7 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 class RadioGroup;
-class TFontSet;
+class FontSet;
 class LengthEdit;
 class DataStore;
 
@@ -29,7 +29,7 @@ class DataStore;
 class ItemPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    ItemPropertiesDialog(Prompter& prompter, DataStore& data, TFontSet& fonts,
+    ItemPropertiesDialog(Prompter& prompter, DataStore& data, FontSet& fonts,
                          QWidget* parent = nullptr);
     ~ItemPropertiesDialog() override;
 
@@ -40,7 +40,7 @@ public:
     // Shows the dialog modally (through the Prompter) for item; itemNumber is
     // the item's 1-based position in the image, or count + 1 for a new item.
     // Answers QDialog::Accepted when the edit was confirmed and assigned.
-    virtual int editItem(ImageItem& item, NebraDisplay& view, int itemNumber);
+    virtual int editItem(ImageItem& item, DotCanvas& view, int itemNumber);
 
 signals:
     // The user chose another font; the main window's font boxes follow.
@@ -50,7 +50,7 @@ protected:
     // Kind dialogs name their own component, which keys their position in
     // the settings file.
     ItemPropertiesDialog(const QString& componentName, Prompter& prompter, DataStore& data,
-                         TFontSet& fonts, QWidget* parent);
+                         FontSet& fonts, QWidget* parent);
 
     // The copy under edit; only while editItem runs.
     ImageItem* edited() const { return copy_.get(); }
@@ -88,10 +88,10 @@ private:
 
     Prompter& prompter_;
     DataStore& data_;
-    TFontSet& fonts_;
+    FontSet& fonts_;
 
     std::unique_ptr<ImageItem> copy_;
-    NebraDisplay* view_ = nullptr;
+    DotCanvas* view_ = nullptr;
     int itemNumber_ = 0;
     std::vector<int> rotationIndex_; // radio-group entry → rotation value
 

@@ -25,7 +25,7 @@ const QString kSection = QStringLiteral("TxtIPropEdForm");
 
 } // namespace
 
-TextItemDialog::TextItemDialog(Prompter& prompter, DataStore& data, TFontSet& fonts,
+TextItemDialog::TextItemDialog(Prompter& prompter, DataStore& data, FontSet& fonts,
                                const Messages& messages, QWidget* parent)
     : ItemPropertiesDialog(kSection, prompter, data, fonts, parent), messages_(messages) {
     buildControls();
@@ -181,7 +181,7 @@ bool TextItemDialog::refusesForeignCharacters(QLineEdit& edit) {
 const ItemDialogKind& textItemDialogKind() {
     static const ItemDialogKind kind{
         .typeCode = TextItem::TypeCode,
-        .makeDialog = [](Prompter& prompter, DataStore& data, TFontSet& fonts,
+        .makeDialog = [](Prompter& prompter, DataStore& data, FontSet& fonts,
                          const Messages& messages,
                          QWidget* parent) -> std::unique_ptr<ItemPropertiesDialog> {
             return std::make_unique<TextItemDialog>(prompter, data, fonts, messages, parent);

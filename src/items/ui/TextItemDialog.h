@@ -22,7 +22,7 @@ public:
     // Typed as the prompt, switches the diagnostic mode on.
     static inline const QString DiagnosticAccessCode = QStringLiteral("PLUMB PLUMB PLUMB");
 
-    TextItemDialog(Prompter& prompter, DataStore& data, TFontSet& fonts, const Messages& messages,
+    TextItemDialog(Prompter& prompter, DataStore& data, FontSet& fonts, const Messages& messages,
                    QWidget* parent = nullptr);
 
 protected:

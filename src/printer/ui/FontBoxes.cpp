@@ -21,16 +21,16 @@ FontBox fromComboBox(const QComboBox& combo) {
     return box;
 }
 
-void fillFontCombos(TFontSet& fonts, QComboBox& nameCombo, QComboBox& sizeCombo, int fontNumber) {
+void fillFontCombos(FontSet& fonts, QComboBox& nameCombo, QComboBox& sizeCombo, int fontNumber) {
     FontBox nameBox;
     FontBox sizeBox;
-    fonts.FillFontBoxes(nameBox, sizeBox, fontNumber);
+    fonts.fillFontBoxes(nameBox, sizeBox, fontNumber);
     showFontBox(nameBox, nameCombo);
     showFontBox(sizeBox, sizeCombo);
 }
 
-void fillSizeCombo(const TFontSet& fonts, const QComboBox& nameCombo, QComboBox& sizeCombo) {
+void fillSizeCombo(const FontSet& fonts, const QComboBox& nameCombo, QComboBox& sizeCombo) {
     FontBox sizeBox;
-    fonts.FillSizeBox(fromComboBox(nameCombo), sizeBox);
+    fonts.fillSizeBox(fromComboBox(nameCombo), sizeBox);
     showFontBox(sizeBox, sizeCombo);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 
 class QComboBox;
 
@@ -12,5 +12,5 @@ void showFontBox(const FontBox& box, QComboBox& combo);
 FontBox fromComboBox(const QComboBox& combo);
 
 // The font set's two filling operations, straight onto a pair of combo boxes.
-void fillFontCombos(TFontSet& fonts, QComboBox& nameCombo, QComboBox& sizeCombo, int fontNumber);
-void fillSizeCombo(const TFontSet& fonts, const QComboBox& nameCombo, QComboBox& sizeCombo);
+void fillFontCombos(FontSet& fonts, QComboBox& nameCombo, QComboBox& sizeCombo, int fontNumber);
+void fillSizeCombo(const FontSet& fonts, const QComboBox& nameCombo, QComboBox& sizeCombo);

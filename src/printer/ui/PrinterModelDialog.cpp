@@ -3,7 +3,7 @@
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "platform/ui/WindowPlacement.h"
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 #include "widgets/RadioGroup.h"
 
 #include <QPushButton>
@@ -21,13 +21,13 @@ void PrinterModelDialog::readSettings(const IniFile* settings) {
     group()->setTitle(text(settings, "SelectPrinterRG", "Select Printer"));
     QStringList names;
     for (int i = 0; i < 3; ++i)
-        names << TCoderList::modelName(settings, i);
+        names << PrinterModels::modelName(settings, i);
     group()->setItems(names);
     okButton()->setText(text(settings, "OK", "OK"));
     cancelButton()->setText(text(settings, "Cancel", "Cancel"));
 }
 
-bool PrinterModelDialog::execute(Prompter& prompter, TCoderList& printers) {
+bool PrinterModelDialog::execute(Prompter& prompter, PrinterModels& printers) {
     setItemIndex(printers.selectedIndex());
     if (prompter.runModal(*this) != QDialog::Accepted)
         return false;

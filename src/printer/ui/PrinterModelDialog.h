@@ -3,7 +3,7 @@
 #include "widgets/RadioGroupDialog.h"
 
 class Prompter;
-class TCoderList;
+class PrinterModels;
 
 // The printer selection dialog (component SelectPrinter): one entry per
 // printer model, OK (BitBtn1) and Cancel. Its texts and position come from
@@ -17,7 +17,7 @@ public:
     // Shows the dialog with the selected model chosen; OK selects the chosen
     // model, any other close leaves the selection as it was. True when
     // closed with OK.
-    bool execute(Prompter& prompter, TCoderList& printers);
+    bool execute(Prompter& prompter, PrinterModels& printers);
 
 private:
     void readSettings(const IniFile* settings);

@@ -1,4 +1,4 @@
-#include "printer/NEBRAFonts.h"
+#include "printer/PrinterFont.h"
 
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
@@ -11,7 +11,7 @@ constexpr int32_t BoldFlag = 1;
 
 } // namespace
 
-void NEBRAFont::Load(TStream& s, const ClassRegistry& registry) {
+void PrinterFont::Load(TStream& s, const ClassRegistry& registry) {
     PNamedObject::Load(s, registry);
     FaceName = ReadString(s);
     PointSize = ReadLong(s);
@@ -21,7 +21,7 @@ void NEBRAFont::Load(TStream& s, const ClassRegistry& registry) {
     DownloadCode = ReadLong(s);
 }
 
-void NEBRAFont::Store(TStream& s, const ClassRegistry& registry) const {
+void PrinterFont::Store(TStream& s, const ClassRegistry& registry) const {
     PNamedObject::Store(s, registry);
     WriteString(s, FaceName);
     WriteLong(s, PointSize);
@@ -32,5 +32,5 @@ void NEBRAFont::Store(TStream& s, const ClassRegistry& registry) const {
 }
 
 void registerFontClasses(ClassRegistry& registry) {
-    registry.RegisterClass<NEBRAFont>();
+    registry.RegisterClass<PrinterFont>();
 }

@@ -10,7 +10,7 @@ class ClassRegistry;
 // One printer font of one printer model, as the font map lists it: the name
 // and size the user picks, the number items store, the code the handheld
 // knows it by, and the screen typeface that imitates it.
-class NEBRAFont : public Persistent<NEBRAFont, PNamedObject> {
+class PrinterFont : public Persistent<PrinterFont, PNamedObject> {
 public:
     static constexpr auto RecordName = "NEBRAFont";
 

@@ -1,7 +1,7 @@
-#include "printer/NebraDisplays.h"
+#include "printer/DotCanvas.h"
 
 #include "platform/Clock.h"
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -26,56 +26,56 @@ public:
         image_.fill(Qt::white);
         const QPoint origins[4] = {{0, 0}, {0, w}, {w, h}, {h, 0}};
         QPainter painter(&image_);
-        DrawTextCell(painter, font, rotation, origins[rotation], QString(MeasuredLetter));
+        drawTextCell(painter, font, rotation, origins[rotation], QString(MeasuredLetter));
     }
 
-    bool InkAt(int x, int y) const {
+    bool inkAt(int x, int y) const {
         if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
             return true;
         const auto* row = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
         return (row[x] & 0xFFFFFFu) != 0xFFFFFFu;
     }
-    bool RowHasInk(int y) const {
+    bool rowHasInk(int y) const {
         if (y < 0 || y >= image_.height())
             return true;
         for (int x = 0; x < image_.width(); ++x)
-            if (InkAt(x, y))
+            if (inkAt(x, y))
                 return true;
         return false;
     }
     // The first row (from, from + step, …) that holds ink.
-    int FirstInkRow(int from, int step) const {
+    int firstInkRow(int from, int step) const {
         int y = from;
-        while (!RowHasInk(y))
+        while (!rowHasInk(y))
             y += step;
         return y;
     }
-    int FirstInkInRow(int y, int from, int step) const {
+    int firstInkInRow(int y, int from, int step) const {
         int x = from;
-        while (!InkAt(x, y))
+        while (!inkAt(x, y))
             x += step;
         return x;
     }
-    int FirstInkInColumn(int x, int from, int step) const {
+    int firstInkInColumn(int x, int from, int step) const {
         int y = from;
-        while (!InkAt(x, y))
+        while (!inkAt(x, y))
             y += step;
         return y;
     }
 
     // Distances from the cell's top edge to the bottom and top of the ink.
-    std::pair<int, int> InkBottomAndTop(int rotation) const {
+    std::pair<int, int> inkBottomAndTop(int rotation) const {
         const int half = w_ / 2;
         switch (rotation) {
         case 0:
-            return {FirstInkRow(h_ - 1, -1) + 1, FirstInkRow(0, 1)};
+            return {firstInkRow(h_ - 1, -1) + 1, firstInkRow(0, 1)};
         case 1:
-            return {FirstInkInRow(half, h_ - 1, -1) + 1, FirstInkInRow(half, 0, 1)};
+            return {firstInkInRow(half, h_ - 1, -1) + 1, firstInkInRow(half, 0, 1)};
         case 2:
-            return {h_ - FirstInkInColumn(half, 0, 1),
-                    h_ - (FirstInkInColumn(half, h_ - 1, -1) + 1)};
+            return {h_ - firstInkInColumn(half, 0, 1),
+                    h_ - (firstInkInColumn(half, h_ - 1, -1) + 1)};
         default:
-            return {h_ - FirstInkInRow(half, 0, 1), h_ - (FirstInkInRow(half, h_ - 1, -1) + 1)};
+            return {h_ - firstInkInRow(half, 0, 1), h_ - (firstInkInRow(half, h_ - 1, -1) + 1)};
         }
     }
 
@@ -92,11 +92,11 @@ const SystemClock& systemClock() {
 
 } // namespace
 
-NebraDisplay::NebraDisplay(const TFontSet& fonts, const TCoderList& models)
+DotCanvas::DotCanvas(const FontSet& fonts, const PrinterModels& models)
     : fonts_(fonts), models_(models) {}
 
-void NebraDisplay::ResetGeometry(int32_t margin, int32_t fontDPI, int32_t height, int32_t width,
-                                 int32_t top, int32_t left) {
+void DotCanvas::resetGeometry(int32_t margin, int32_t fontDPI, int32_t height, int32_t width,
+                              int32_t top, int32_t left) {
     margin_ = margin;
     fontDPI_ = fontDPI;
     area_ = {left, top, left + width + 2 * margin, top + height + 2 * margin};
@@ -105,55 +105,55 @@ void NebraDisplay::ResetGeometry(int32_t margin, int32_t fontDPI, int32_t height
     scaleX_ = scaleY_ = 1.0f;
 }
 
-void NebraDisplay::SetGeometry(int32_t fontDPI, int32_t left, int32_t top, int32_t right,
-                               int32_t bottom) {
+void DotCanvas::setGeometry(int32_t fontDPI, int32_t left, int32_t top, int32_t right,
+                            int32_t bottom) {
     margin_ = StandardMargin;
     fontDPI_ = fontDPI;
     area_ = {left, top, right, bottom};
     scaleX_ = scaleY_ = 1.0f;
 }
 
-void NebraDisplay::SetImageSize(int32_t width, int32_t height) {
+void DotCanvas::setImageSize(int32_t width, int32_t height) {
     imageWidth_ = width;
     imageHeight_ = height;
 }
 
-int NebraDisplay::CheckFits(int32_t w, int32_t h) const {
-    if (w >= 0 && w > AreaWidth())
+int DotCanvas::checkFits(int32_t w, int32_t h) const {
+    if (w >= 0 && w > areaWidth())
         return 1;
-    if (h >= 0 && h > AreaHeight())
+    if (h >= 0 && h > areaHeight())
         return 2;
     return 0;
 }
 
-void NebraDisplay::SetScaleX(float scale) {
+void DotCanvas::setScaleX(float scale) {
     if (std::isfinite(scale) && scale > 0.0f)
         scaleX_ = scale;
 }
 
-void NebraDisplay::SetScaleY(float scale) {
+void DotCanvas::setScaleY(float scale) {
     if (std::isfinite(scale) && scale > 0.0f)
         scaleY_ = scale;
 }
 
-QPoint NebraDisplay::DotsToScreen(int32_t x, int32_t y) const {
-    return {RoundHalfEven(double(x) * double(scaleX_)), RoundHalfEven(double(y) * double(scaleY_))};
+QPoint DotCanvas::dotsToScreen(int32_t x, int32_t y) const {
+    return {roundHalfEven(double(x) * double(scaleX_)), roundHalfEven(double(y) * double(scaleY_))};
 }
 
-EdgeRect NebraDisplay::AreaOnScreen() const {
-    const QPoint topLeft = DotsToScreen(area_.Left, area_.Top);
-    const QPoint bottomRight = DotsToScreen(area_.Right, area_.Bottom);
+EdgeRect DotCanvas::areaOnScreen() const {
+    const QPoint topLeft = dotsToScreen(area_.Left, area_.Top);
+    const QPoint bottomRight = dotsToScreen(area_.Right, area_.Bottom);
     return {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()};
 }
 
-RealizedFont NebraDisplay::ItemFont(int32_t fontNumber, float scale) const {
-    const NEBRAFont* font = fonts_.FindFont(fontNumber);
-    const int32_t points = FontRealizer::CanvasPoints(font ? font->PointSize : 0, fontDPI_, scale);
-    return {realizer_.Realize(font, points), points};
+RealizedFont DotCanvas::itemFont(int32_t fontNumber, float scale) const {
+    const PrinterFont* font = fonts_.findFont(fontNumber);
+    const int32_t points = FontRealizer::canvasPoints(font ? font->PointSize : 0, fontDPI_, scale);
+    return {realizer_.realize(font, points), points};
 }
 
-ItemMetrics NebraDisplay::MeasureCapitals(const ItemMetrics& cache) const {
-    const QFont font = ItemFont(cache.FontNumber, scaleY_).font;
+ItemMetrics DotCanvas::measureCapitals(const ItemMetrics& cache) const {
+    const QFont font = itemFont(cache.FontNumber, scaleY_).font;
     const QFontMetrics metrics(font);
     const int w = metrics.horizontalAdvance(MeasuredLetter);
     const int h = metrics.height();
@@ -163,69 +163,68 @@ ItemMetrics NebraDisplay::MeasureCapitals(const ItemMetrics& cache) const {
     ItemMetrics measured = cache;
     measured.CellHeight = h;
     const int rotation = cache.Rotation & 3;
-    const auto [bottom, top] = LetterScan(font, rotation, w, h).InkBottomAndTop(rotation);
+    const auto [bottom, top] = LetterScan(font, rotation, w, h).inkBottomAndTop(rotation);
     measured.InkBottom = bottom;
     measured.InkTop = top;
     return measured;
 }
 
-const Clock& NebraDisplay::CurrentClock() const {
+const Clock& DotCanvas::currentClock() const {
     return clock_ ? *clock_ : systemClock();
 }
 
-void NebraDisplay::ResizeBitmap(int width, int height) {
+void DotCanvas::resizeBitmap(int width, int height) {
     bitmap_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     bitmap_.fill(Qt::white);
 }
 
-void NebraDisplay::FillWhite(const EdgeRect& rect) {
-    if (canvas_ && !rect.IsEmpty())
-        canvas_->fillRect(rect.ToQRect(), Qt::white);
+void DotCanvas::fillWhite(const EdgeRect& rect) {
+    if (canvas_ && !rect.isEmpty())
+        canvas_->fillRect(rect.toQRect(), Qt::white);
 }
 
-void NebraDisplay::FillWhole() {
+void DotCanvas::fillWhole() {
     if (canvas_ && canvas_->device())
         canvas_->fillRect(QRect(0, 0, canvas_->device()->width(), canvas_->device()->height()),
                           Qt::white);
 }
 
-void NebraDisplay::Invert(const EdgeRect& rect) {
-    if (!canvas_ || rect.IsEmpty())
+void DotCanvas::invert(const EdgeRect& rect) {
+    if (!canvas_ || rect.isEmpty())
         return;
     const auto mode = canvas_->compositionMode();
     canvas_->setCompositionMode(QPainter::RasterOp_NotDestination);
-    canvas_->fillRect(rect.ToQRect(), Qt::black);
+    canvas_->fillRect(rect.toQRect(), Qt::black);
     canvas_->setCompositionMode(mode);
 }
 
-void NebraDisplay::InvertOutline(const EdgeRect& rect) {
-    if (rect.IsEmpty())
+void DotCanvas::invertOutline(const EdgeRect& rect) {
+    if (rect.isEmpty())
         return;
     // Each pixel of the outline exactly once, or inverting twice would leave
     // the corners unchanged.
     const EdgeRect& r = rect;
-    Invert({r.Left, r.Top, r.Right, r.Top});
+    invert({r.Left, r.Top, r.Right, r.Top});
     if (r.Bottom > r.Top)
-        Invert({r.Left, r.Bottom, r.Right, r.Bottom});
-    Invert({r.Left, r.Top + 1, r.Left, r.Bottom - 1});
+        invert({r.Left, r.Bottom, r.Right, r.Bottom});
+    invert({r.Left, r.Top + 1, r.Left, r.Bottom - 1});
     if (r.Right > r.Left)
-        Invert({r.Right, r.Top + 1, r.Right, r.Bottom - 1});
+        invert({r.Right, r.Top + 1, r.Right, r.Bottom - 1});
 }
 
-void NebraDisplay::DrawText(const QFont& font, int rotation, QPoint cellOrigin,
-                            const QString& text) {
+void DotCanvas::drawText(const QFont& font, int rotation, QPoint cellOrigin, const QString& text) {
     if (canvas_)
-        pictures_.Draw(*canvas_, font, rotation, cellOrigin, text);
+        pictures_.draw(*canvas_, font, rotation, cellOrigin, text);
 }
 
-CanvasPainter::CanvasPainter(NebraDisplay& display)
-    : display_(display), previous_(display.Canvas()), painter_(std::make_unique<QPainter>()) {
+CanvasPainter::CanvasPainter(DotCanvas& display)
+    : display_(display), previous_(display.canvas()), painter_(std::make_unique<QPainter>()) {
     // A bitmap of no size cannot be painted on; the items then draw nothing.
-    const bool painting = !display.Bitmap().isNull() && painter_->begin(&display.Bitmap());
-    display_.SetCanvas(painting ? painter_.get() : nullptr);
+    const bool painting = !display.bitmap().isNull() && painter_->begin(&display.bitmap());
+    display_.setCanvas(painting ? painter_.get() : nullptr);
 }
 
-CanvasPainter::CanvasPainter(NebraDisplay& display, const QRect& clip) : CanvasPainter(display) {
+CanvasPainter::CanvasPainter(DotCanvas& display, const QRect& clip) : CanvasPainter(display) {
     if (painter_->isActive())
         painter_->setClipRect(clip);
 }
@@ -233,5 +232,5 @@ CanvasPainter::CanvasPainter(NebraDisplay& display, const QRect& clip) : CanvasP
 CanvasPainter::~CanvasPainter() {
     if (painter_->isActive())
         painter_->end();
-    display_.SetCanvas(previous_);
+    display_.setCanvas(previous_);
 }

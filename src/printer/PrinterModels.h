@@ -9,7 +9,7 @@ class IniFile;
 
 // One printer model: its print head, longest message, resolutions,
 // justification style and ink dot value.
-struct TCoder {
+struct PrinterModel {
     QString name;          // caption of the model (the print head types it serves)
     int FontDPI = 0;       // across the print direction: screen fonts, vertical lengths
     int PrinterDPI = 0;    // along the print direction: horizontal lengths, grid pitch
@@ -25,28 +25,28 @@ struct TCoder {
 // file, a missing key or a value no model could have (not a number, not
 // positive, absurdly large) takes the built-in value, so the three models
 // always exist and every resolution can be divided by.
-class TCoderList {
+class PrinterModels {
 public:
     // settings: the open settings file, or null when there is none.
-    explicit TCoderList(const IniFile* settings);
+    explicit PrinterModels(const IniFile* settings);
 
     int count() const { return int(coders_.size()); }
-    const TCoder& coder(int index) const { return coders_.at(std::size_t(index)); }
+    const PrinterModel& coder(int index) const { return coders_.at(std::size_t(index)); }
 
     int selectedIndex() const { return selected_; }
     // Ignored unless index names a model.
     void setSelectedIndex(int index);
 
     // The selected model's geometry.
-    int FontDPI() const { return selectedCoder().FontDPI; }
-    int PrinterDPI() const { return selectedCoder().PrinterDPI; }
-    int Height() const { return selectedCoder().Height; }
-    int Width() const { return selectedCoder().Width; }
-    double Dot() const { return selectedCoder().Dot; }
-    std::uint8_t Just() const { return selectedCoder().Just; }
+    int fontDPI() const { return selectedCoder().FontDPI; }
+    int printerDPI() const { return selectedCoder().PrinterDPI; }
+    int height() const { return selectedCoder().Height; }
+    int width() const { return selectedCoder().Width; }
+    double dot() const { return selectedCoder().Dot; }
+    std::uint8_t just() const { return selectedCoder().Just; }
 
     // The code that image files and fonts use for the selected model: 1, 2 or 4.
-    int SelectedModelBit() const { return modelCodeForIndex(selected_); }
+    int selectedModelBit() const { return modelCodeForIndex(selected_); }
 
     // The caption of model index 0..2 as the settings file names it.
     static QString modelName(const IniFile* settings, int index);
@@ -56,8 +56,8 @@ public:
     static int indexForModelCode(int code);
 
 private:
-    const TCoder& selectedCoder() const { return coders_[std::size_t(selected_)]; }
+    const PrinterModel& selectedCoder() const { return coders_[std::size_t(selected_)]; }
 
-    std::vector<TCoder> coders_;
+    std::vector<PrinterModel> coders_;
     int selected_ = 0;
 };

@@ -1,16 +1,16 @@
-#include "comms/IRPackets.h"
+#include "comms/Packet.h"
 
 #include "platform/TolvError.h"
 
 #include <algorithm>
 
-IRPacket IRPacket::request(std::uint8_t command) {
-    IRPacket packet;
-    packet.PrepareCommand(command);
+Packet Packet::request(std::uint8_t command) {
+    Packet packet;
+    packet.prepareCommand(command);
     return packet;
 }
 
-void IRPacket::PrepareCommand(std::uint8_t command) {
+void Packet::prepareCommand(std::uint8_t command) {
     DestinationDevice = HandheldDevice;
     SourceDevice = MachineDevice;
     Command = command;
@@ -19,56 +19,56 @@ void IRPacket::PrepareCommand(std::uint8_t command) {
     ControlByte2 = 0;
     PacketNumber = 1;
     Checksum1 = 0;
-    Checksum2 = ComputeChecksum();
+    Checksum2 = computeChecksum();
 }
 
-void IRPacket::PrepareData(std::span<const std::uint8_t> bytes, int packetNumber) {
+void Packet::prepareData(std::span<const std::uint8_t> bytes, int packetNumber) {
     if (bytes.size() > DataSize)
         throw TolvError("A data packet holds at most 128 bytes");
-    PrepareCommand(PacketCommand::Data);
+    prepareCommand(PacketCommand::Data);
     Data.fill(0);
     std::copy(bytes.begin(), bytes.end(), Data.begin());
     ByteCount = static_cast<std::uint8_t>(bytes.size());
     PacketNumber = static_cast<std::uint8_t>(packetNumber & 0xFF);
-    Checksum2 = ComputeChecksum();
+    Checksum2 = computeChecksum();
 }
 
-void IRPacket::SetControlByte1(std::uint8_t value) {
+void Packet::setControlByte1(std::uint8_t value) {
     ControlByte1 = value;
     Checksum1 = 0;
-    Checksum2 = ComputeChecksum();
+    Checksum2 = computeChecksum();
 }
 
-std::string IRPacket::DataText() const {
+std::string Packet::dataText() const {
     return std::string(Data.begin(), Data.begin() + countedBytes());
 }
 
-int IRPacket::countedBytes() const {
+int Packet::countedBytes() const {
     return std::min<int>(ByteCount, DataSize);
 }
 
-std::uint8_t IRPacket::ComputeChecksum() const {
+std::uint8_t Packet::computeChecksum() const {
     unsigned sum = ControlByte1 + ControlByte2 + PacketNumber;
     for (int i = 0; i < countedBytes(); ++i)
         sum += Data[i];
     return static_cast<std::uint8_t>(256 - sum % 256);
 }
 
-bool IRPacket::ChecksumMatches() const {
-    return ByteCount <= DataSize && ComputeChecksum() == Checksum2;
+bool Packet::checksumMatches() const {
+    return ByteCount <= DataSize && computeChecksum() == Checksum2;
 }
 
-std::array<std::uint8_t*, IRPacket::HeaderSize> IRPacket::headerFields() {
+std::array<std::uint8_t*, Packet::HeaderSize> Packet::headerFields() {
     return {&DestinationDevice, &SourceDevice, &Command,      &ByteCount,   &Checksum1,
             &Checksum2,         &ControlByte1, &ControlByte2, &PacketNumber};
 }
 
-std::array<std::uint8_t, IRPacket::HeaderSize> IRPacket::headerBytes() const {
+std::array<std::uint8_t, Packet::HeaderSize> Packet::headerBytes() const {
     return {DestinationDevice, SourceDevice, Command,      ByteCount,   Checksum1,
             Checksum2,         ControlByte1, ControlByte2, PacketNumber};
 }
 
-std::vector<std::uint8_t> IRPacket::wireBytes() const {
+std::vector<std::uint8_t> Packet::wireBytes() const {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(wireSize()));
     const auto header = headerBytes();
     std::copy(header.begin(), header.end(), bytes.begin());

@@ -13,8 +13,8 @@
 
 class Clock;
 class QPainter;
-class TCoderList;
-class TFontSet;
+class PrinterModels;
+class FontSet;
 
 // The area of an image in dots, margins included: its width is Right − Left.
 struct DotRect {
@@ -35,80 +35,80 @@ struct DotRect {
 // painter that the caller begins (CanvasPainter does it for the bitmap, with a
 // clip when only part of the picture is redrawn). Without a canvas, items
 // still answer their geometry but draw nothing.
-class NebraDisplay {
+class DotCanvas {
 public:
     static constexpr int32_t StandardMargin = 50;
 
-    NebraDisplay(const TFontSet& fonts, const TCoderList& models);
+    DotCanvas(const FontSet& fonts, const PrinterModels& models);
 
-    void ResetGeometry(int32_t margin, int32_t fontDPI, int32_t height, int32_t width, int32_t top,
+    void resetGeometry(int32_t margin, int32_t fontDPI, int32_t height, int32_t width, int32_t top,
                        int32_t left);
     // The area as an image file keeps it; the image's size is set apart.
-    void SetGeometry(int32_t fontDPI, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    void setGeometry(int32_t fontDPI, int32_t left, int32_t top, int32_t right, int32_t bottom);
     // The whole image in dots, without its margins: the model's head and
     // longest message for a new image, what the file brings for an opened one.
-    void SetImageSize(int32_t width, int32_t height);
+    void setImageSize(int32_t width, int32_t height);
     // The restricted area changes when the user draws or types a new one.
-    void SetAreaRect(const DotRect& area) { area_ = area; }
+    void setAreaRect(const DotRect& area) { area_ = area; }
 
-    int32_t Margin() const { return margin_; }
-    int32_t FontDPI() const { return fontDPI_; }
-    const DotRect& AreaRect() const { return area_; }
-    int32_t AreaLeft() const { return area_.Left; }
-    int32_t AreaTop() const { return area_.Top; }
-    int32_t AreaWidth() const { return area_.Right - area_.Left - 2 * margin_; }
-    int32_t AreaHeight() const { return area_.Bottom - area_.Top - 2 * margin_; }
-    int32_t ImageWidth() const { return imageWidth_; }
-    int32_t ImageHeight() const { return imageHeight_; }
+    int32_t margin() const { return margin_; }
+    int32_t fontDPI() const { return fontDPI_; }
+    const DotRect& areaRect() const { return area_; }
+    int32_t areaLeft() const { return area_.Left; }
+    int32_t areaTop() const { return area_.Top; }
+    int32_t areaWidth() const { return area_.Right - area_.Left - 2 * margin_; }
+    int32_t areaHeight() const { return area_.Bottom - area_.Top - 2 * margin_; }
+    int32_t imageWidth() const { return imageWidth_; }
+    int32_t imageHeight() const { return imageHeight_; }
     // The whole picture in dots, both margins included.
-    int32_t DisplayWidth() const { return imageWidth_ + 2 * margin_; }
-    int32_t DisplayHeight() const { return imageHeight_ + 2 * margin_; }
-    int32_t WithMargins(int32_t length) const { return length + 2 * margin_; }
+    int32_t displayWidth() const { return imageWidth_ + 2 * margin_; }
+    int32_t displayHeight() const { return imageHeight_ + 2 * margin_; }
+    int32_t withMargins(int32_t length) const { return length + 2 * margin_; }
     // 0 when an item of w × h dots fits the area; 1 when too wide, else 2
     // when too high. A negative size is not checked.
-    int CheckFits(int32_t w, int32_t h) const;
+    int checkFits(int32_t w, int32_t h) const;
 
-    float ScaleX() const { return scaleX_; }
-    float ScaleY() const { return scaleY_; }
+    float scaleX() const { return scaleX_; }
+    float scaleY() const { return scaleY_; }
     // A scale that is not a positive number is ignored: everything on screen
     // is divided by it.
-    void SetScaleX(float scale);
-    void SetScaleY(float scale);
-    QPoint DotsToScreen(int32_t x, int32_t y) const;
+    void setScaleX(float scale);
+    void setScaleY(float scale);
+    QPoint dotsToScreen(int32_t x, int32_t y) const;
     // The screen rectangle covering the dots of the restricted area.
-    EdgeRect AreaOnScreen() const;
+    EdgeRect areaOnScreen() const;
 
     // The realised font of a printer font number at a scale.
-    RealizedFont ItemFont(int32_t fontNumber, float scale) const;
+    RealizedFont itemFont(int32_t fontNumber, float scale) const;
     // Fills in where the capitals lie for the cache's font number, rotation
     // and the current vertical scale; returns the cache unchanged when the
     // cell height is the one it holds and it has a measurement.
-    ItemMetrics MeasureCapitals(const ItemMetrics& cache) const;
+    ItemMetrics measureCapitals(const ItemMetrics& cache) const;
 
-    const TFontSet& Fonts() const { return fonts_; }
-    const TCoderList& Models() const { return models_; }
-    const Clock& CurrentClock() const;
+    const FontSet& fonts() const { return fonts_; }
+    const PrinterModels& models() const { return models_; }
+    const Clock& currentClock() const;
     // Items that show the date or time ask this clock (default: the system's).
-    void SetClock(const Clock* clock) { clock_ = clock; }
+    void setClock(const Clock* clock) { clock_ = clock; }
 
     // The bitmap holding the picture (white after a resize).
-    QImage& Bitmap() { return bitmap_; }
-    const QImage& Bitmap() const { return bitmap_; }
-    void ResizeBitmap(int width, int height);
+    QImage& bitmap() { return bitmap_; }
+    const QImage& bitmap() const { return bitmap_; }
+    void resizeBitmap(int width, int height);
 
-    QPainter* Canvas() const { return canvas_; }
-    void SetCanvas(QPainter* canvas) { canvas_ = canvas; }
+    QPainter* canvas() const { return canvas_; }
+    void setCanvas(QPainter* canvas) { canvas_ = canvas; }
     // Canvas operations; each does nothing without a canvas.
-    void FillWhite(const EdgeRect& rect);
-    void FillWhole();
-    void Invert(const EdgeRect& rect);
-    void InvertOutline(const EdgeRect& rect);
-    // Writes text as DrawTextCell does.
-    void DrawText(const QFont& font, int rotation, QPoint cellOrigin, const QString& text);
+    void fillWhite(const EdgeRect& rect);
+    void fillWhole();
+    void invert(const EdgeRect& rect);
+    void invertOutline(const EdgeRect& rect);
+    // Writes text as drawTextCell does.
+    void drawText(const QFont& font, int rotation, QPoint cellOrigin, const QString& text);
 
 private:
-    const TFontSet& fonts_;
-    const TCoderList& models_;
+    const FontSet& fonts_;
+    const PrinterModels& models_;
     const Clock* clock_ = nullptr;
     FontRealizer realizer_;
     TextCellCache pictures_;
@@ -129,14 +129,14 @@ private:
 // inside a clip rectangle; the display's previous canvas comes back after.
 class CanvasPainter {
 public:
-    explicit CanvasPainter(NebraDisplay& display);
-    CanvasPainter(NebraDisplay& display, const QRect& clip);
+    explicit CanvasPainter(DotCanvas& display);
+    CanvasPainter(DotCanvas& display, const QRect& clip);
     ~CanvasPainter();
     CanvasPainter(const CanvasPainter&) = delete;
     CanvasPainter& operator=(const CanvasPainter&) = delete;
 
 private:
-    NebraDisplay& display_;
+    DotCanvas& display_;
     QPainter* previous_;
     std::unique_ptr<QPainter> painter_;
 };

@@ -12,7 +12,7 @@ class IniFile;
 // file: status line panels, tool-button hints and menu entries. Each member
 // starts with its built-in English text; load() replaces it by the chosen
 // language's text. Members are named after their keys.
-class MainFormTexts {
+class MainWindowTexts {
 public:
     static inline const QString Section = QStringLiteral("MainForm");
     // The application title, shown first in the window caption.

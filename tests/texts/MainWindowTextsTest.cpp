@@ -1,4 +1,4 @@
-#include "texts/MainFormTexts.h"
+#include "texts/MainWindowTexts.h"
 
 #include "texts/SettingsFile.h"
 
@@ -8,22 +8,22 @@
 
 #include <gtest/gtest.h>
 
-TEST(MainFormTexts, KeysAreUnique) {
+TEST(MainWindowTexts, KeysAreUnique) {
     QSet<QString> keys;
-    for (const KeyedText& t : MainFormTexts::builtInTexts()) {
+    for (const KeyedText& t : MainWindowTexts::builtInTexts()) {
         EXPECT_TRUE(!keys.contains(t.key.toLower())) << t.key.toStdString();
         keys.insert(t.key.toLower());
     }
-    EXPECT_EQ(MainFormTexts::Title, "Tolvane");
+    EXPECT_EQ(MainWindowTexts::Title, "Tolvane");
 }
 
-TEST(MainFormTexts, EveryKeyLoadsIntoItsOwnText) {
+TEST(MainWindowTexts, EveryKeyLoadsIntoItsOwnText) {
     TestFolders folders;
     QByteArray ini = "[Errors]\nFileMenu=wrong section\n[MainForm]\n";
-    for (const KeyedText& t : MainFormTexts::builtInTexts())
+    for (const KeyedText& t : MainWindowTexts::builtInTexts())
         ini += t.key.toUtf8() + "=from file " + t.key.toUtf8() + "\n";
     folders.writeIni(ini);
-    MainFormTexts texts;
+    MainWindowTexts texts;
     texts.load(SettingsFile::open().get());
     for (const KeyedText& t : texts.texts())
         EXPECT_EQ(t.text, "from file " + t.key);
@@ -31,11 +31,11 @@ TEST(MainFormTexts, EveryKeyLoadsIntoItsOwnText) {
     EXPECT_TRUE(texts.text("NoSuchKey").isNull());
 }
 
-TEST(MainFormTexts, MissingKeysAndMissingFileKeepBuiltIns) {
+TEST(MainWindowTexts, MissingKeysAndMissingFileKeepBuiltIns) {
     TestFolders folders;
-    MainFormTexts texts;
+    MainWindowTexts texts;
     texts.load(SettingsFile::open().get());
-    EXPECT_EQ(texts.texts(), MainFormTexts::builtInTexts());
+    EXPECT_EQ(texts.texts(), MainWindowTexts::builtInTexts());
 
     folders.writeIni("[MainForm]\nFileMenuSaveAs=Enregistrer &sous\n");
     texts.load(SettingsFile::open().get());
@@ -43,11 +43,11 @@ TEST(MainFormTexts, MissingKeysAndMissingFileKeepBuiltIns) {
     EXPECT_EQ(texts.FileMenuSave, "&Save");
 }
 
-TEST(MainFormTexts, HintsSplitAtTheBar) {
-    EXPECT_EQ(MainFormTexts::shortHint("New|"), "New");
-    EXPECT_EQ(MainFormTexts::longHint("New|"), "");
-    EXPECT_EQ(MainFormTexts::shortHint("Zoom In"), "Zoom In");
-    EXPECT_EQ(MainFormTexts::longHint("Zoom In"), "");
-    EXPECT_EQ(MainFormTexts::shortHint("Open|Open an image file"), "Open");
-    EXPECT_EQ(MainFormTexts::longHint("Open|Open an image file"), "Open an image file");
+TEST(MainWindowTexts, HintsSplitAtTheBar) {
+    EXPECT_EQ(MainWindowTexts::shortHint("New|"), "New");
+    EXPECT_EQ(MainWindowTexts::longHint("New|"), "");
+    EXPECT_EQ(MainWindowTexts::shortHint("Zoom In"), "Zoom In");
+    EXPECT_EQ(MainWindowTexts::longHint("Zoom In"), "");
+    EXPECT_EQ(MainWindowTexts::shortHint("Open|Open an image file"), "Open");
+    EXPECT_EQ(MainWindowTexts::longHint("Open|Open an image file"), "Open an image file");
 }

@@ -1,4 +1,4 @@
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 
 #include "platform/IniFile.h"
 #include "texts/SettingsFile.h"
@@ -16,7 +16,7 @@ constexpr int kMaxSetting = 100000;
 
 struct ModelKeys {
     const char* suffix; // "100" for ox100, FontDPI100, …
-    TCoder defaults;
+    PrinterModel defaults;
 };
 
 const std::array<ModelKeys, 3>& modelKeys() {
@@ -43,8 +43,8 @@ std::uint8_t readJust(const IniFile& ini, const QString& key, std::uint8_t def) 
     return value == 0 || value == 1 ? std::uint8_t(value) : def;
 }
 
-TCoder readCoder(const IniFile* ini, const ModelKeys& keys) {
-    TCoder c = keys.defaults;
+PrinterModel readCoder(const IniFile* ini, const ModelKeys& keys) {
+    PrinterModel c = keys.defaults;
     if (!ini)
         return c;
     const QString n = QLatin1String(keys.suffix);
@@ -59,7 +59,7 @@ TCoder readCoder(const IniFile* ini, const ModelKeys& keys) {
 
 } // namespace
 
-TCoderList::TCoderList(const IniFile* settings) {
+PrinterModels::PrinterModels(const IniFile* settings) {
     for (const ModelKeys& keys : modelKeys()) {
         coders_.push_back(readCoder(settings, keys));
         coders_.back().name = modelName(settings, count() - 1);
@@ -72,18 +72,18 @@ TCoderList::TCoderList(const IniFile* settings) {
         selected_ = lastUsed;
 }
 
-void TCoderList::setSelectedIndex(int index) {
+void PrinterModels::setSelectedIndex(int index) {
     if (index >= 0 && index < count())
         selected_ = index;
 }
 
-QString TCoderList::modelName(const IniFile* settings, int index) {
+QString PrinterModels::modelName(const IniFile* settings, int index) {
     const ModelKeys& keys = modelKeys().at(std::size_t(index));
     return SettingsFile::text(settings, kSection, QStringLiteral("ox") + QLatin1String(keys.suffix),
                               keys.defaults.name);
 }
 
-int TCoderList::modelCodeForIndex(int index) {
+int PrinterModels::modelCodeForIndex(int index) {
     switch (index) {
     case 0:
         return 1;
@@ -94,7 +94,7 @@ int TCoderList::modelCodeForIndex(int index) {
     }
 }
 
-int TCoderList::indexForModelCode(int code) {
+int PrinterModels::indexForModelCode(int code) {
     switch (code) {
     case 1:
         return 0;

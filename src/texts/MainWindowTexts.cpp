@@ -1,10 +1,10 @@
-#include "texts/MainFormTexts.h"
+#include "texts/MainWindowTexts.h"
 
 #include <array>
 
 namespace {
 
-#define TXT(name) TOLV_TEXT_ENTRY(MainFormTexts, name)
+#define TXT(name) TOLV_TEXT_ENTRY(MainWindowTexts, name)
 
 const std::array kTexts{
     TXT(XPosPanel),
@@ -101,26 +101,26 @@ const std::array kTexts{
 
 } // namespace
 
-void MainFormTexts::load(const IniFile* settings) {
-    loadTexts<MainFormTexts>(*this, kTexts, settings, Section);
+void MainWindowTexts::load(const IniFile* settings) {
+    loadTexts<MainWindowTexts>(*this, kTexts, settings, Section);
 }
 
-std::vector<KeyedText> MainFormTexts::texts() const {
-    return keyedTexts<MainFormTexts>(*this, kTexts);
+std::vector<KeyedText> MainWindowTexts::texts() const {
+    return keyedTexts<MainWindowTexts>(*this, kTexts);
 }
 
-std::vector<KeyedText> MainFormTexts::builtInTexts() {
-    return MainFormTexts().texts();
+std::vector<KeyedText> MainWindowTexts::builtInTexts() {
+    return MainWindowTexts().texts();
 }
 
-QString MainFormTexts::text(const QString& key) const {
-    return textOf<MainFormTexts>(*this, kTexts, key);
+QString MainWindowTexts::text(const QString& key) const {
+    return textOf<MainWindowTexts>(*this, kTexts, key);
 }
 
-QString MainFormTexts::shortHint(const QString& hint) {
+QString MainWindowTexts::shortHint(const QString& hint) {
     return hint.section(u'|', 0, 0);
 }
 
-QString MainFormTexts::longHint(const QString& hint) {
+QString MainWindowTexts::longHint(const QString& hint) {
     return hint.section(u'|', 1);
 }

@@ -1,26 +1,26 @@
-#include "printer/FontSetUnit.h"
+#include "printer/FontSet.h"
 
 #include "persist/BinaryFileStream.h"
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
-#include "printer/miprinters.h"
+#include "printer/PrinterModels.h"
 
 #include <QFileInfo>
 
 namespace {
 
-using FontList = std::vector<std::unique_ptr<NEBRAFont>>;
+using FontList = std::vector<std::unique_ptr<PrinterFont>>;
 
 const std::string FontClassName = "NEBRAFont";
 
-std::unique_ptr<NEBRAFont> readFont(TStream& s, const ClassRegistry& registry) {
+std::unique_ptr<PrinterFont> readFont(TStream& s, const ClassRegistry& registry) {
     if (ReadString(s) != FontClassName)
         throw TolvError("A record of another class where a font was expected");
     std::unique_ptr<PObject> object = registry.CreateByName(FontClassName);
-    if (!dynamic_cast<NEBRAFont*>(object.get()))
+    if (!dynamic_cast<PrinterFont*>(object.get()))
         throw TolvError("Font records are not registered");
-    std::unique_ptr<NEBRAFont> font(static_cast<NEBRAFont*>(object.release()));
+    std::unique_ptr<PrinterFont> font(static_cast<PrinterFont*>(object.release()));
     font->Load(s, registry);
     return font;
 }
@@ -43,7 +43,7 @@ FontList readFontMap(TStream& s, const ClassRegistry& registry) {
     return fonts;
 }
 
-QString nameOf(const NEBRAFont& font) {
+QString nameOf(const PrinterFont& font) {
     return QString::fromLatin1(font.Name);
 }
 
@@ -57,9 +57,9 @@ void showSelection(FontBox& box) {
 
 } // namespace
 
-TFontSet::TFontSet(const TCoderList& models) : models_(models) {}
+FontSet::FontSet(const PrinterModels& models) : models_(models) {}
 
-bool TFontSet::LoadFontMap(const QString& path, const ClassRegistry& registry) {
+bool FontSet::loadFontMap(const QString& path, const ClassRegistry& registry) {
     fonts_.clear();
     current_ = nullptr;
     currentModelCode_ = -1;
@@ -76,7 +76,7 @@ bool TFontSet::LoadFontMap(const QString& path, const ClassRegistry& registry) {
     }
 }
 
-bool TFontSet::LoadFontMap(TStream& s, const ClassRegistry& registry) {
+bool FontSet::loadFontMap(TStream& s, const ClassRegistry& registry) {
     fonts_.clear();
     current_ = nullptr;
     currentModelCode_ = -1;
@@ -90,16 +90,16 @@ bool TFontSet::LoadFontMap(TStream& s, const ClassRegistry& registry) {
     }
 }
 
-void TFontSet::Append(std::unique_ptr<NEBRAFont> font) {
+void FontSet::Append(std::unique_ptr<PrinterFont> font) {
     if (font)
         fonts_.push_back(std::move(font));
 }
 
-int TFontSet::modelCode() const {
-    return models_.SelectedModelBit();
+int FontSet::modelCode() const {
+    return models_.selectedModelBit();
 }
 
-const NEBRAFont* TFontSet::firstOfModel() const {
+const PrinterFont* FontSet::firstOfModel() const {
     const int model = modelCode();
     for (const auto& font : fonts_)
         if (font->ModelCode == model)
@@ -107,7 +107,7 @@ const NEBRAFont* TFontSet::firstOfModel() const {
     return nullptr;
 }
 
-const NEBRAFont* TFontSet::numbered(int fontNumber) const {
+const PrinterFont* FontSet::numbered(int fontNumber) const {
     const int model = modelCode();
     for (const auto& font : fonts_)
         if (font->ModelCode == model && font->FontNumber == fontNumber)
@@ -115,24 +115,24 @@ const NEBRAFont* TFontSet::numbered(int fontNumber) const {
     return nullptr;
 }
 
-const NEBRAFont* TFontSet::FindFont(int fontNumber) const {
-    const NEBRAFont* font = numbered(fontNumber);
+const PrinterFont* FontSet::findFont(int fontNumber) const {
+    const PrinterFont* font = numbered(fontNumber);
     return font ? font : firstOfModel();
 }
 
-int TFontSet::DownloadCodeOf(int fontNumber) const {
-    const NEBRAFont* font = numbered(fontNumber);
+int FontSet::downloadCodeOf(int fontNumber) const {
+    const PrinterFont* font = numbered(fontNumber);
     return font ? font->DownloadCode : 0;
 }
 
 // Numbers repeat across models, so the selected model's font of that number
 // names it; any model's font is only the fallback for a number the model lacks.
-QString TFontSet::FontNameOf(int fontNumber) const {
+QString FontSet::fontNameOf(int fontNumber) const {
     if (fontNumber == -1) {
-        const NEBRAFont* first = firstOfModel();
+        const PrinterFont* first = firstOfModel();
         return first ? nameOf(*first) : QString();
     }
-    if (const NEBRAFont* own = numbered(fontNumber))
+    if (const PrinterFont* own = numbered(fontNumber))
         return nameOf(*own);
     for (const auto& font : fonts_)
         if (font->FontNumber == fontNumber)
@@ -140,11 +140,11 @@ QString TFontSet::FontNameOf(int fontNumber) const {
     return {};
 }
 
-void TFontSet::SelectFont(const QString& name, const QString& sizeText) {
+void FontSet::selectFont(const QString& name, const QString& sizeText) {
     bool isNumber = false;
     const int size = sizeText.toInt(&isNumber);
     const int model = modelCode();
-    const NEBRAFont* first = nullptr;
+    const PrinterFont* first = nullptr;
     for (const auto& font : fonts_) {
         if (font->ModelCode != model)
             continue;
@@ -164,8 +164,8 @@ void TFontSet::SelectFont(const QString& name, const QString& sizeText) {
 
 // Lists the model's names once each and the sizes of the given name; selects
 // the entries of the font with that number. Returns whether it found one.
-bool TFontSet::listFonts(const QString& name, int fontNumber, FontBox& nameBox,
-                         FontBox& sizeBox) const {
+bool FontSet::listFonts(const QString& name, int fontNumber, FontBox& nameBox,
+                        FontBox& sizeBox) const {
     nameBox = {};
     sizeBox = {};
     const int model = modelCode();
@@ -190,14 +190,14 @@ bool TFontSet::listFonts(const QString& name, int fontNumber, FontBox& nameBox,
     return selected;
 }
 
-void TFontSet::FillFontBoxes(FontBox& nameBox, FontBox& sizeBox, int fontNumber) {
-    const QString name = FontNameOf(fontNumber);
+void FontSet::fillFontBoxes(FontBox& nameBox, FontBox& sizeBox, int fontNumber) {
+    const QString name = fontNameOf(fontNumber);
     const bool selected = listFonts(name, fontNumber, nameBox, sizeBox);
     const bool particular = !name.isEmpty() && fontNumber != -1;
     // A number that only another model has: show this model's first font
     // rather than one name with another name's sizes.
     if (particular && !selected)
-        listFonts(FontNameOf(-1), -1, nameBox, sizeBox);
+        listFonts(fontNameOf(-1), -1, nameBox, sizeBox);
     if (!particular || !selected) {
         selectFirst(nameBox);
         selectFirst(sizeBox);
@@ -206,12 +206,12 @@ void TFontSet::FillFontBoxes(FontBox& nameBox, FontBox& sizeBox, int fontNumber)
     showSelection(sizeBox);
     const int model = modelCode();
     if (currentModelCode_ != model) {
-        SelectFont(nameBox.text, sizeBox.text);
+        selectFont(nameBox.text, sizeBox.text);
         currentModelCode_ = model;
     }
 }
 
-void TFontSet::FillSizeBox(const FontBox& nameBox, FontBox& sizeBox) const {
+void FontSet::fillSizeBox(const FontBox& nameBox, FontBox& sizeBox) const {
     sizeBox = {};
     const int model = modelCode();
     for (const auto& font : fonts_)

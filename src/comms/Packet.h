@@ -33,7 +33,7 @@ constexpr std::uint8_t MemoryFull = 0x04;
 // for one exchange each, the program keeps one for good, the reply packet:
 // it is handed to the serial link, and every exchange leaves the handheld's
 // last answer in it.
-class IRPacket {
+class Packet {
 public:
     static constexpr int DataSize = 128;
     static constexpr int HeaderSize = 9;
@@ -53,23 +53,23 @@ public:
     std::array<std::uint8_t, DataSize> Data{};
 
     // Every field 0.
-    IRPacket() = default;
+    Packet() = default;
     // An outgoing request, prepared for the given command (status by default).
-    static IRPacket request(std::uint8_t command = PacketCommand::Status);
+    static Packet request(std::uint8_t command = PacketCommand::Status);
 
-    void PrepareCommand(std::uint8_t command);
+    void prepareCommand(std::uint8_t command);
     // A data packet of 0 to 128 bytes; more raises TolvError.
-    void PrepareData(std::span<const std::uint8_t> bytes, int packetNumber);
-    void SetControlByte1(std::uint8_t value);
+    void prepareData(std::span<const std::uint8_t> bytes, int packetNumber);
+    void setControlByte1(std::uint8_t value);
     // The meaningful bytes of the data field, as they are.
-    std::string DataText() const;
+    std::string dataText() const;
 
     // The checksum over the covered fields (control bytes, packet number and
     // the counted data bytes).
-    std::uint8_t ComputeChecksum() const;
+    std::uint8_t computeChecksum() const;
     // True when the packet is whole and its second checksum byte is right.
     // A Byte count beyond the data field counts as damage.
-    bool ChecksumMatches() const;
+    bool checksumMatches() const;
 
     bool carriesData() const { return Command == PacketCommand::Data; }
     int wireSize() const { return HeaderSize + (carriesData() ? DataSize : 0); }
