@@ -65,7 +65,7 @@ public:
     }
     // One move of a drag, to and fro by a dot.
     void dragStep() {
-        ImageItem& item = *items.At(5);
+        ImageItem& item = *items.at(5);
         step_ = -step_;
         editor.moveWithinArea(item, item.getPosition() + QPoint(step_, 0));
     }
@@ -80,7 +80,7 @@ private:
             font->Bold = face.bold;
             font->FontNumber = number++;
             font->ModelCode = models.selectedModelBit();
-            fonts.Append(std::move(font));
+            fonts.append(std::move(font));
         }
     }
     void addItems() {
@@ -90,8 +90,8 @@ private:
             auto item = ImageItem::createNew<TextItem>(1 + i % 4);
             item->Rotation = uint8_t(i % 4);
             item->Text = texts[i % 5];
-            item->SetPosition({100 + 390 * i, 150 + 40 * (i % 3)});
-            items.Append(std::move(item));
+            item->setPosition({100 + 390 * i, 150 + 40 * (i % 3)});
+            items.append(std::move(item));
         }
     }
 

@@ -5,7 +5,7 @@
 #include "app/ProgramClasses.h"
 #include "document/ImageFile.h"
 #include "persist/ClassRegistry.h"
-#include "persist/TMemoryStream.h"
+#include "persist/MemoryStream.h"
 
 #include <cstdint>
 #include <vector>
@@ -20,7 +20,7 @@ inline const ClassRegistry& programRegistry() {
 }
 
 inline std::vector<std::uint8_t> storedBytes(const ImageFileContents& contents) {
-    TMemoryStream out;
-    ImageFile::Write(out, contents.Header, *contents.Items, programRegistry());
+    MemoryStream out;
+    ImageFile::write(out, contents.Header, *contents.Items, programRegistry());
     return out.bytes();
 }

@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // refused with a message, as the command line shows it
     }
     try {
-        TMemoryStream in(built);
-        const ImageFileContents contents = ImageFile::Read(in, programRegistry(), Messages());
+        MemoryStream in(built);
+        const ImageFileContents contents = ImageFile::read(in, programRegistry(), Messages());
         const QJsonObject dumped = ImageJson::toJson(contents, converters, programRegistry());
         FUZZ_CHECK(storedBytes(ImageJson::fromJson(dumped, converters, programRegistry())) == built,
                    "a built file dumped and built again gives other bytes");

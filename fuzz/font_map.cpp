@@ -3,8 +3,8 @@
 #include "FuzzCheck.h"
 
 #include "persist/ClassRegistry.h"
+#include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TMemoryStream.h"
 #include "printer/FontSet.h"
 #include "printer/PrinterModels.h"
 
@@ -21,11 +21,11 @@ const ClassRegistry& registry() {
 }
 
 std::vector<std::uint8_t> stored(const FontSet& fonts) {
-    TMemoryStream out;
-    WriteString(out, "FONTMAP");
-    WriteLong(out, fonts.Count());
-    for (int i = 0; i < fonts.Count(); ++i)
-        fonts.At(i).Store(out, registry());
+    MemoryStream out;
+    writeString(out, "FONTMAP");
+    writeLong(out, fonts.count());
+    for (int i = 0; i < fonts.count(); ++i)
+        fonts.at(i).store(out, registry());
     return out.bytes();
 }
 
@@ -34,7 +34,7 @@ std::vector<std::uint8_t> stored(const FontSet& fonts) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const PrinterModels models{nullptr};
     FontSet fonts(models);
-    TMemoryStream in(fuzzBytes(data, size));
+    MemoryStream in(fuzzBytes(data, size));
     if (!fonts.loadFontMap(in, registry())) {
         FUZZ_CHECK(fonts.isEmpty(), "a rejected font map left fonts behind");
         FUZZ_CHECK(!fonts.loadError().isEmpty(), "a rejected font map gave no reason");
@@ -42,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::vector<std::uint8_t> first = stored(fonts);
     FontSet again(models);
-    TMemoryStream reread(first);
+    MemoryStream reread(first);
     FUZZ_CHECK(again.loadFontMap(reread, registry()), "a stored font map does not load");
-    FUZZ_CHECK(again.Count() == fonts.Count(), "a stored font map lost fonts");
+    FUZZ_CHECK(again.count() == fonts.count(), "a stored font map lost fonts");
     FUZZ_CHECK(stored(again) == first, "a stored font map reads back to other fonts");
     // The lookups of every model must cope with whatever numbers the map holds.
-    for (int i = 0; i < fonts.Count(); ++i) {
-        const PrinterFont& font = fonts.At(i);
+    for (int i = 0; i < fonts.count(); ++i) {
+        const PrinterFont& font = fonts.at(i);
         fonts.downloadCodeOf(font.FontNumber);
         fonts.fontNameOf(font.FontNumber);
     }

@@ -7,10 +7,10 @@
 #include "platform/TolvError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    TMemoryStream in(fuzzBytes(data, size));
+    MemoryStream in(fuzzBytes(data, size));
     ImageFileContents contents;
     try {
-        contents = ImageFile::Read(in, programRegistry(), Messages());
+        contents = ImageFile::read(in, programRegistry(), Messages());
     } catch (const TolvError&) {
         return 0;
     }
@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "%s\n", e.what());
         FUZZ_CHECK(false, "an image that loaded could not be stored");
     }
-    TMemoryStream again(first);
+    MemoryStream again(first);
     try {
-        const ImageFileContents reread = ImageFile::Read(again, programRegistry(), Messages());
+        const ImageFileContents reread = ImageFile::read(again, programRegistry(), Messages());
         FUZZ_CHECK(storedBytes(reread) == first, "a stored image reads back to a different image");
     } catch (const TolvError& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -91,7 +91,7 @@ bool parse(const QString& command, const QStringList& args, CommandLine& line) {
 QByteArray dump(const CommandLine& line, CliSession& session) {
     const QString& path = line.files.front();
     const ImageFileContents contents =
-        ImageFile::Read(path, session.registry(), session.messages());
+        ImageFile::read(path, session.registry(), session.messages());
     try {
         const QJsonObject json =
             ImageJson::toJson(contents, itemJsonConverters(), session.registry());
@@ -132,7 +132,7 @@ void build(const CommandLine& line, CliSession& session) {
         const int model = contents.Header.modelIndex().value_or(session.models().selectedIndex());
         target = ImageDocument::forceExtension(target, session.fileExtension(model));
     }
-    ImageFile::Write(target, contents.Header, *contents.Items, session.registry());
+    ImageFile::write(target, contents.Header, *contents.Items, session.registry());
 }
 
 float zoomOf(const QString& text) {
@@ -182,7 +182,7 @@ void render(const CommandLine& line, CliSession& session) {
     const float zoom = zoomOf(line.zoom);
     const std::unique_ptr<FixedClock> clock = clockOf(line.now);
     const QString& path = line.files.front();
-    ImageFileContents contents = ImageFile::Read(path, session.registry(), session.messages());
+    ImageFileContents contents = ImageFile::read(path, session.registry(), session.messages());
     FontSet fonts(session.models());
     session.loadFontMap(fonts, QStringLiteral("render"));
     DotCanvas display(fonts, session.models());

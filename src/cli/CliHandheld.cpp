@@ -160,7 +160,7 @@ DownloadLimits downloadLimits(const IniFile* settings) {
 }
 
 Compiled compile(const QString& path, CliSession& session) {
-    ImageFileContents contents = ImageFile::Read(path, session.registry(), session.messages());
+    ImageFileContents contents = ImageFile::read(path, session.registry(), session.messages());
     const ImageFileHeader& h = contents.Header;
     FontSet fonts(session.models());
     DotCanvas display(fonts, session.models());
@@ -182,7 +182,7 @@ Compiled compile(const QString& path, CliSession& session) {
         fail(DownloadCompiler::messageFor(result, *contents.Items, session.messages(),
                                           session.kindNames()) +
              QStringLiteral(" (\"%1\")").arg(QDir::toNativeSeparators(path)));
-    const IDL& image = *result.image;
+    const DownloadBuffer& image = *result.image;
     return {{image.Bytes.begin(), image.Bytes.begin() + image.Size}, h.ShortName, h.LongName};
 }
 

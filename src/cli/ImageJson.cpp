@@ -3,8 +3,8 @@
 #include "document/ItemJson.h"
 #include "persist/ClassRegistry.h"
 #include "persist/JsonReader.h"
+#include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TMemoryStream.h"
 #include "platform/TolvError.h"
 
 #include <QJsonArray>
@@ -15,7 +15,7 @@ const ItemJsonConverter& converterOf(const ItemJsonConverters& converters,
                                      const std::string& className, const QString& place) {
     const ItemJsonConverter* converter = converters.find(className);
     if (!converter)
-        JsonReader::Fail(place, QStringLiteral("no JSON form for items of class ") +
+        JsonReader::fail(place, QStringLiteral("no JSON form for items of class ") +
                                     QString::fromStdString(className));
     return *converter;
 }
@@ -31,7 +31,7 @@ QJsonArray shiftsToJson(const ShiftTable& shifts) {
     for (int i = 1; i <= ShiftTable::SlotCount; ++i) {
         const ShiftSlot& s = shifts.slot(i);
         entries.append(
-            QJsonObject{{"Day", s.Day}, {"Start", s.Start}, {"Code", BytesToJson(s.Code)}});
+            QJsonObject{{"Day", s.Day}, {"Start", s.Start}, {"Code", bytesToJson(s.Code)}});
     }
     return entries;
 }
@@ -39,24 +39,24 @@ QJsonArray shiftsToJson(const ShiftTable& shifts) {
 // The item's own record is what the file holds, so it is the source.
 QJsonObject itemToJson(const ImageItem& item, const ItemJsonConverters& converters,
                        const ClassRegistry& registry, const QString& place) {
-    TMemoryStream record;
-    item.Store(record, registry);
-    record.SetPosition(0);
-    const std::string className = ReadString(record);
-    QJsonObject json{{"Class", BytesToJson(className)}};
+    MemoryStream record;
+    item.store(record, registry);
+    record.setPosition(0);
+    const std::string className = readString(record);
+    QJsonObject json{{"Class", bytesToJson(className)}};
     converterOf(converters, className, place).toJson(record, json);
-    if (record.Position() != record.Size())
-        JsonReader::Fail(place, QStringLiteral("the record has fields its JSON form lacks"));
+    if (record.position() != record.size())
+        JsonReader::fail(place, QStringLiteral("the record has fields its JSON form lacks"));
     return json;
 }
 
 QJsonObject headerToJson(const ImageFileHeader& h) {
     QJsonObject json{{"version", QString::fromStdString(ImageFile::versionText(h.Version))},
-                     {"LongName", BytesToJson(h.LongName)},
-                     {"ShortName", BytesToJson(h.ShortName)},
+                     {"LongName", bytesToJson(h.LongName)},
+                     {"ShortName", bytesToJson(h.ShortName)},
                      {"Area", areaToJson(h.Area)},
-                     {"MonthLanguageName", BytesToJson(h.MonthLanguageName)},
-                     {"MonthStrings", BytesToJson(h.MonthStrings)},
+                     {"MonthLanguageName", bytesToJson(h.MonthLanguageName)},
+                     {"MonthStrings", bytesToJson(h.MonthStrings)},
                      {"Shifts", shiftsToJson(h.Shifts)}};
     if (h.TypeCode)
         json[QStringLiteral("TypeCode")] = *h.TypeCode;
@@ -69,83 +69,86 @@ QJsonObject headerToJson(const ImageFileHeader& h) {
 // ---- JSON to file
 
 std::string optionalBytes(JsonReader& json, const char* key) {
-    return json.Has(key) ? json.Bytes(key) : std::string();
+    return json.has(key) ? json.Bytes(key) : std::string();
 }
 
 ImageFileVersion versionFromJson(JsonReader& json) {
-    if (!json.Has("version"))
+    if (!json.has("version"))
         return ImageFileVersion::V3_1X000;
     const auto version = ImageFile::versionOf(json.Bytes("version"));
     if (!version)
-        JsonReader::Fail(json.PlaceOf("version"), QStringLiteral("not a known file version"));
+        JsonReader::fail(json.placeOf("version"), QStringLiteral("not a known file version"));
     return *version;
 }
 
 DotRect areaFromJson(JsonReader& parent) {
-    JsonReader json(parent.Object("Area"), parent.PlaceOf("Area"));
-    DotRect a{json.Int("Left"), json.Int("Top"), json.Int("Right"), json.Int("Bottom")};
-    json.Finish();
+    JsonReader json(parent.object("Area"), parent.placeOf("Area"));
+    DotRect a{json.integer("Left"), json.integer("Top"), json.integer("Right"),
+              json.integer("Bottom")};
+    json.finish();
     return a;
 }
 
 std::array<int32_t, 2> extraIntsFromJson(JsonReader& json) {
-    const QJsonArray values = json.Array("ExtraTypeInts");
+    const QJsonArray values = json.array("ExtraTypeInts");
     if (values.size() != 2)
-        JsonReader::Fail(json.PlaceOf("ExtraTypeInts"), QStringLiteral("expected two numbers"));
-    return {JsonReader::ToInt(values[0], json.PlaceOf("ExtraTypeInts", 0)),
-            JsonReader::ToInt(values[1], json.PlaceOf("ExtraTypeInts", 1))};
+        JsonReader::fail(json.placeOf("ExtraTypeInts"), QStringLiteral("expected two numbers"));
+    return {JsonReader::toInt(values[0], json.placeOf("ExtraTypeInts", 0)),
+            JsonReader::toInt(values[1], json.placeOf("ExtraTypeInts", 1))};
 }
 
 ShiftTable shiftsFromJson(JsonReader& parent) {
     ShiftTable shifts;
-    if (!parent.Has("Shifts"))
+    if (!parent.has("Shifts"))
         return shifts;
-    const QJsonArray entries = parent.Array("Shifts");
+    const QJsonArray entries = parent.array("Shifts");
     if (entries.size() > ShiftTable::SlotCount)
-        JsonReader::Fail(parent.PlaceOf("Shifts"), QStringLiteral("more than 25 entries"));
+        JsonReader::fail(parent.placeOf("Shifts"), QStringLiteral("more than 25 entries"));
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString place = parent.PlaceOf("Shifts", i);
-        JsonReader json(JsonReader::ToObject(entries[i], place), place);
-        const int32_t day = json.Int("Day");
+        const QString place = parent.placeOf("Shifts", i);
+        JsonReader json(JsonReader::toObject(entries[i], place), place);
+        const int32_t day = json.integer("Day");
         if (day < 0 || day > ShiftSlot::EmptyDay)
-            JsonReader::Fail(json.PlaceOf("Day"), QStringLiteral("expected 0 to 7"));
-        shifts.setSlot(int(i) + 1, {uint8_t(day), json.Real("Start"), json.Bytes("Code")});
-        json.Finish();
+            JsonReader::fail(json.placeOf("Day"), QStringLiteral("expected 0 to 7"));
+        shifts.setSlot(int(i) + 1, {uint8_t(day), json.real("Start"), json.Bytes("Code")});
+        json.finish();
     }
     return shifts;
 }
 
 // The record is assembled from the JSON and read back by the class itself,
 // so an item is built exactly as loading a file would build it.
-std::unique_ptr<PObject> itemFromJson(JsonReader& json, const ItemJsonConverters& converters,
-                                      const ClassRegistry& registry, const QString& place) {
+std::unique_ptr<PersistentObject> itemFromJson(JsonReader& json,
+                                               const ItemJsonConverters& converters,
+                                               const ClassRegistry& registry,
+                                               const QString& place) {
     const std::string className = json.Bytes("Class");
-    TMemoryStream record;
-    WriteString(record, className);
+    MemoryStream record;
+    writeString(record, className);
     converterOf(converters, className, place).fromJson(json, record);
-    json.Finish();
-    record.SetPosition(0);
-    std::unique_ptr<PObject> item;
+    json.finish();
+    record.setPosition(0);
+    std::unique_ptr<PersistentObject> item;
     try {
-        item = registry.LoadRecord(record);
+        item = registry.loadRecord(record);
     } catch (const TolvError& e) {
-        JsonReader::Fail(place, QString::fromStdString(e.what()));
+        JsonReader::fail(place, QString::fromStdString(e.what()));
     }
     if (!dynamic_cast<ImageItem*>(item.get()))
-        JsonReader::Fail(place, QStringLiteral("not an image item"));
+        JsonReader::fail(place, QStringLiteral("not an image item"));
     return item;
 }
 
 std::unique_ptr<ItemList> itemsFromJson(JsonReader& parent, const ItemJsonConverters& converters,
                                         const ClassRegistry& registry) {
     auto items = std::make_unique<ItemList>();
-    if (!parent.Has("Items"))
+    if (!parent.has("Items"))
         return items;
-    const QJsonArray array = parent.Array("Items");
+    const QJsonArray array = parent.array("Items");
     for (qsizetype i = 0; i < array.size(); ++i) {
-        const QString place = parent.PlaceOf("Items", i);
-        JsonReader json(JsonReader::ToObject(array[i], place), place);
-        items->Append(itemFromJson(json, converters, registry, place));
+        const QString place = parent.placeOf("Items", i);
+        JsonReader json(JsonReader::toObject(array[i], place), place);
+        items->append(itemFromJson(json, converters, registry, place));
     }
     return items;
 }
@@ -155,9 +158,9 @@ ImageFileHeader headerFromJson(JsonReader& json) {
     h.Version = versionFromJson(json);
     h.LongName = optionalBytes(json, "LongName");
     h.ShortName = optionalBytes(json, "ShortName");
-    if (h.Version != ImageFileVersion::V1_0X008 || json.Has("TypeCode"))
-        h.TypeCode = json.Int("TypeCode");
-    if (json.Has("ExtraTypeInts"))
+    if (h.Version != ImageFileVersion::V1_0X008 || json.has("TypeCode"))
+        h.TypeCode = json.integer("TypeCode");
+    if (json.has("ExtraTypeInts"))
         h.ExtraTypeInts = extraIntsFromJson(json);
     h.Area = areaFromJson(json);
     h.MonthLanguageName = optionalBytes(json, "MonthLanguageName");
@@ -175,9 +178,9 @@ QJsonObject toJson(const ImageFileContents& contents, const ItemJsonConverters& 
     QJsonObject json = headerToJson(contents.Header);
     QJsonArray items;
     const ItemList* list = contents.Items.get();
-    for (int32_t i = 1; list && i <= list->Count(); ++i)
+    for (int32_t i = 1; list && i <= list->count(); ++i)
         items.append(
-            itemToJson(*list->At(i), converters, registry, QStringLiteral("Items[%1]").arg(i - 1)));
+            itemToJson(*list->at(i), converters, registry, QStringLiteral("Items[%1]").arg(i - 1)));
     json[QStringLiteral("Items")] = items;
     return json;
 }
@@ -188,7 +191,7 @@ ImageFileContents fromJson(const QJsonObject& object, const ItemJsonConverters& 
     ImageFileContents contents;
     contents.Header = headerFromJson(json);
     contents.Items = itemsFromJson(json, converters, registry);
-    json.Finish();
+    json.finish();
     return contents;
 }
 

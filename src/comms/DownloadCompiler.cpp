@@ -16,14 +16,14 @@ constexpr std::uint8_t ShiftCodeTypeCode = 0x10;
 // Appends to a buffer only what fits, and remembers when something did not.
 class CheckedAppender {
 public:
-    explicit CheckedAppender(IDL& buffer) : buffer_(buffer) {}
+    explicit CheckedAppender(DownloadBuffer& buffer) : buffer_(buffer) {}
 
     void append(const std::uint8_t* bytes, std::int32_t count) {
         if (!fits_ || count > IdlCapacity - buffer_.Size) {
             fits_ = false;
             return;
         }
-        buffer_.AppendBytes(bytes, count);
+        buffer_.appendBytes(bytes, count);
     }
     void append(const std::string& bytes) {
         if (bytes.size() > std::size_t(IdlCapacity)) {
@@ -35,11 +35,11 @@ public:
     void append(const std::vector<std::uint8_t>& bytes) {
         append(bytes.data(), std::int32_t(bytes.size()));
     }
-    void append(const IDL& other) { append(other.Bytes.data(), other.Size); }
+    void append(const DownloadBuffer& other) { append(other.Bytes.data(), other.Size); }
     bool fits() const { return fits_; }
 
 private:
-    IDL& buffer_;
+    DownloadBuffer& buffer_;
     bool fits_ = true;
 };
 
@@ -49,8 +49,8 @@ std::string withTerminator(const std::string& text) {
 
 // The first shift code item decides whether the table goes with the image.
 std::vector<std::uint8_t> shiftBlock(const DownloadSource& source) {
-    for (std::int32_t i = 1; i <= source.Items.Count(); ++i)
-        if (source.Items.At(i)->getTypeCode() == ShiftCodeTypeCode)
+    for (std::int32_t i = 1; i <= source.Items.count(); ++i)
+        if (source.Items.at(i)->getTypeCode() == ShiftCodeTypeCode)
             return source.Shifts.compiledBlock();
     return {0};
 }
@@ -59,13 +59,13 @@ std::vector<std::uint8_t> shiftBlock(const DownloadSource& source) {
 // is never appended in part.
 bool appendItems(const DownloadSource& source, CheckedAppender& image) {
     const CompileContext context{source.Fonts, source.ModelIndex};
-    auto items = std::make_unique<IDL>();
-    auto record = std::make_unique<IDL>();
+    auto items = std::make_unique<DownloadBuffer>();
+    auto record = std::make_unique<DownloadBuffer>();
     CheckedAppender itemBuffer(*items);
-    for (std::int32_t i = 1; i <= source.Items.Count() && itemBuffer.fits(); ++i) {
-        record->Clear();
+    for (std::int32_t i = 1; i <= source.Items.count() && itemBuffer.fits(); ++i) {
+        record->clear();
         try {
-            source.Items.At(i)->compile(*record, context);
+            source.Items.at(i)->compile(*record, context);
         } catch (const TolvError&) {
             return false; // a record larger than the whole buffer
         }
@@ -90,18 +90,18 @@ std::string shortNameBlock(const std::string& shortName, int length) {
 Result compile(const DownloadSource& source, const DownloadLimits& limits) {
     if (source.ShortName.empty() || source.LongName.empty())
         return {Refusal::NoLabelDescription, nullptr};
-    if (source.Items.Count() == 0)
+    if (source.Items.count() == 0)
         return {Refusal::NoItems, nullptr};
-    for (std::int32_t i = 1; i <= source.Items.Count(); ++i)
-        if (source.Items.At(i)->holdsFieldEnd())
+    for (std::int32_t i = 1; i <= source.Items.count(); ++i)
+        if (source.Items.at(i)->holdsFieldEnd())
             return {Refusal::FieldEnd, nullptr, i};
     if (std::size_t(limits.ShortNameLength) > std::size_t(IdlCapacity))
         return {Refusal::TooBig, nullptr};
-    auto image = std::make_unique<IDL>();
+    auto image = std::make_unique<DownloadBuffer>();
     CheckedAppender out(*image);
     out.append(shortNameBlock(source.ShortName, limits.ShortNameLength));
     out.append(withTerminator(source.LongName));
-    out.append(std::vector<std::uint8_t>{std::uint8_t(source.Items.Count() & 0xFF)});
+    out.append(std::vector<std::uint8_t>{std::uint8_t(source.Items.count() & 0xFF)});
     out.append(withTerminator(source.MonthStrings));
     out.append(shiftBlock(source));
     if (!out.fits() || !appendItems(source, out) ||
@@ -131,11 +131,11 @@ QString messageFor(const Result& result, const ItemList& items, const Messages& 
     const QString text = messageFor(result.refusal, messages);
     if (result.refusal != Refusal::FieldEnd)
         return text;
-    const ImageItem* item = items.At(result.item);
+    const ImageItem* item = items.at(result.item);
     return text.arg(result.item).arg(item ? item->getKindName(kindNames) : QString());
 }
 
-bool saveWholeArray(const IDL& image, const QString& path, QString* error) {
+bool saveWholeArray(const DownloadBuffer& image, const QString& path, QString* error) {
     const auto* bytes = reinterpret_cast<const char*>(image.Bytes.data());
     return AtomicFile::write(path, QByteArrayView(bytes, IdlArraySize), error);
 }

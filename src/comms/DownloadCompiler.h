@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/IDL.h"
+#include "persist/DownloadBuffer.h"
 
 #include <QString>
 
@@ -52,8 +52,8 @@ enum class Refusal {
 
 struct Result {
     Refusal refusal = Refusal::None;
-    std::unique_ptr<IDL> image; // set when refusal is None
-    int item = 0;               // the 1-based item a refusal is about, or 0
+    std::unique_ptr<DownloadBuffer> image; // set when refusal is None
+    int item = 0;                          // the 1-based item a refusal is about, or 0
 };
 
 Result compile(const DownloadSource& source, const DownloadLimits& limits);
@@ -70,6 +70,6 @@ std::string shortNameBlock(const std::string& shortName, int length);
 // Writes the whole buffer array, 65,537 bytes, whatever the image's size;
 // the file is replaced only when all of it was written. False with the
 // reason in *error otherwise.
-bool saveWholeArray(const IDL& image, const QString& path, QString* error);
+bool saveWholeArray(const DownloadBuffer& image, const QString& path, QString* error);
 
 } // namespace DownloadCompiler

@@ -51,11 +51,11 @@ void applyLoadedImage(ImageFileContents& contents, DataStore& data, ShiftTable& 
     data.setMonthLanguageName(h.MonthLanguageName);
     data.setMonthStrings(h.MonthStrings);
     shifts = h.Shifts;
-    openItems.FreeAll();
+    openItems.freeAll();
     if (!contents.Items)
         return;
-    while (contents.Items->Count() > 0)
-        openItems.Append(contents.Items->Extract(1));
+    while (contents.Items->count() > 0)
+        openItems.append(contents.Items->extract(1));
 }
 
 QString askSaveFileName(Prompter& prompter, Prompter::FileRequest request, const QString& extension,

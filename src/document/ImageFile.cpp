@@ -1,9 +1,9 @@
 #include "document/ImageFile.h"
 
-#include "persist/BinaryFileStream.h"
+#include "persist/BinaryFile.h"
 #include "persist/ClassRegistry.h"
+#include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TMemoryStream.h"
 #include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
 #include "printer/PrinterModels.h"
@@ -27,12 +27,12 @@ std::string shownPath(const QString& path) {
 // Every accepted version string has the same length, so a first string of
 // another length is refused before its bytes are read. A file too short to
 // hold a version is no image file either.
-ImageFileVersion readVersion(TStream& s, const Messages& messages) {
+ImageFileVersion readVersion(ByteStream& s, const Messages& messages) {
     std::optional<ImageFileVersion> version;
     try {
-        if (ReadLong(s) == VersionLength) {
+        if (readLong(s) == VersionLength) {
             std::string text(VersionLength, '\0');
-            ReadExactly(s, text.data(), VersionLength);
+            readExactly(s, text.data(), VersionLength);
             version = ImageFile::versionOf(text);
         }
     } catch (const TolvError&) {
@@ -68,82 +68,82 @@ void checkTypeFields(const ImageFileHeader& h) {
                                         : "Type code 3 needs its two extra values");
 }
 
-void readTypeFields(TStream& s, ImageFileHeader& h) {
+void readTypeFields(ByteStream& s, ImageFileHeader& h) {
     if (h.Version == ImageFileVersion::V1_0X008)
         return;
-    h.TypeCode = ReadLong(s);
+    h.TypeCode = readLong(s);
     if (h.storesExtraTypeInts()) {
-        const int32_t first = ReadLong(s);
-        h.ExtraTypeInts = std::array<int32_t, 2>{first, ReadLong(s)};
+        const int32_t first = readLong(s);
+        h.ExtraTypeInts = std::array<int32_t, 2>{first, readLong(s)};
     }
 }
 
-DotRect readArea(TStream& s) {
+DotRect readArea(ByteStream& s) {
     DotRect area;
-    area.Left = ReadLong(s);
-    area.Top = ReadLong(s);
-    area.Right = ReadLong(s);
-    area.Bottom = ReadLong(s);
+    area.Left = readLong(s);
+    area.Top = readLong(s);
+    area.Right = readLong(s);
+    area.Bottom = readLong(s);
     checkArea(area);
     return area;
 }
 
-ImageFileHeader readHeader(TStream& s, const Messages& messages) {
+ImageFileHeader readHeader(ByteStream& s, const Messages& messages) {
     ImageFileHeader h;
     h.Version = readVersion(s, messages);
-    h.LongName = ReadString(s);
-    h.ShortName = ReadString(s);
+    h.LongName = readString(s);
+    h.ShortName = readString(s);
     readTypeFields(s, h);
     h.Area = readArea(s);
-    h.MonthLanguageName = ReadString(s);
-    h.MonthStrings = ReadString(s);
-    h.Shifts.Load(s);
+    h.MonthLanguageName = readString(s);
+    h.MonthStrings = readString(s);
+    h.Shifts.load(s);
     return h;
 }
 
 // Every record takes at least the four bytes of its class name's length.
-void checkItemCount(TStream& s, int32_t count) {
-    const int32_t left = s.Size() - s.Position();
+void checkItemCount(ByteStream& s, int32_t count) {
+    const int32_t left = s.size() - s.position();
     if (count < 0 || count > left / 4)
         throw TolvError("Invalid number of items " + std::to_string(count));
 }
 
-std::unique_ptr<ItemList> readItems(TStream& s, const ClassRegistry& registry) {
-    ReadString(s); // the list's class name says nothing the reader needs
-    const int32_t count = ReadLong(s);
+std::unique_ptr<ItemList> readItems(ByteStream& s, const ClassRegistry& registry) {
+    readString(s); // the list's class name says nothing the reader needs
+    const int32_t count = readLong(s);
     checkItemCount(s, count);
     auto items = std::make_unique<ItemList>();
     for (int32_t i = 0; i < count; ++i) {
-        std::unique_ptr<PObject> record = registry.LoadRecord(s);
+        std::unique_ptr<PersistentObject> record = registry.loadRecord(s);
         if (!dynamic_cast<ImageItem*>(record.get()))
-            throw TolvError(std::string("A record of class ") + record->ClassName() +
+            throw TolvError(std::string("A record of class ") + record->className() +
                             " where an image item was expected");
-        items->Append(std::move(record));
+        items->append(std::move(record));
     }
     return items;
 }
 
-void writeHeader(TStream& s, const ImageFileHeader& h) {
-    WriteString(s, ImageFile::versionText(h.Version));
-    WriteString(s, h.LongName);
-    WriteString(s, h.ShortName);
+void writeHeader(ByteStream& s, const ImageFileHeader& h) {
+    writeString(s, ImageFile::versionText(h.Version));
+    writeString(s, h.LongName);
+    writeString(s, h.ShortName);
     if (h.TypeCode)
-        WriteLong(s, *h.TypeCode);
+        writeLong(s, *h.TypeCode);
     if (h.ExtraTypeInts)
         for (const int32_t value : *h.ExtraTypeInts)
-            WriteLong(s, value);
+            writeLong(s, value);
     for (const int32_t edge : {h.Area.Left, h.Area.Top, h.Area.Right, h.Area.Bottom})
-        WriteLong(s, edge);
-    WriteString(s, h.MonthLanguageName);
-    WriteString(s, h.MonthStrings);
-    h.Shifts.Store(s);
+        writeLong(s, edge);
+    writeString(s, h.MonthLanguageName);
+    writeString(s, h.MonthStrings);
+    h.Shifts.store(s);
 }
 
-void writeItems(TStream& s, const ItemList& items, const ClassRegistry& registry) {
-    WriteString(s, "ImagePList");
-    WriteLong(s, items.Count());
-    for (int32_t i = 1; i <= items.Count(); ++i)
-        items.At(i)->Store(s, registry);
+void writeItems(ByteStream& s, const ItemList& items, const ClassRegistry& registry) {
+    writeString(s, "ImagePList");
+    writeLong(s, items.count());
+    for (int32_t i = 1; i <= items.count(); ++i)
+        items.at(i)->store(s, registry);
 }
 
 void saveBytes(const QString& path, const std::vector<uint8_t>& bytes) {
@@ -183,14 +183,14 @@ std::optional<ImageFileVersion> versionOf(const std::string& text) {
     return std::nullopt;
 }
 
-ImageFileContents Read(TStream& s, const ClassRegistry& registry, const Messages& messages) {
+ImageFileContents read(ByteStream& s, const ClassRegistry& registry, const Messages& messages) {
     ImageFileContents contents;
     contents.Header = readHeader(s, messages);
     contents.Items = readItems(s, registry);
     return contents;
 }
 
-ImageFileContents Read(const QString& path, const ClassRegistry& registry,
+ImageFileContents read(const QString& path, const ClassRegistry& registry,
                        const Messages& messages) {
     const QFileInfo info(path);
     const std::string prefix =
@@ -202,14 +202,14 @@ ImageFileContents Read(const QString& path, const ClassRegistry& registry,
     if (info.isDir())
         throw TolvError(prefix + "it is a folder");
     try {
-        TBinaryFileStream s(path, TFileStream::OpenRead);
-        return Read(s, registry, messages);
+        BinaryFile s(path, FileStream::OpenRead);
+        return read(s, registry, messages);
     } catch (const TolvError& e) {
         throw TolvError(prefix + e.what());
     }
 }
 
-void Write(TStream& s, const ImageFileHeader& header, const ItemList& items,
+void write(ByteStream& s, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry) {
     checkTypeFields(header);
     checkArea(header.Area);
@@ -217,13 +217,13 @@ void Write(TStream& s, const ImageFileHeader& header, const ItemList& items,
     writeItems(s, items, registry);
 }
 
-void Write(const QString& path, const ImageFileHeader& header, const ItemList& items,
+void write(const QString& path, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry) {
     try {
         // Assembled in memory first: a record that cannot be stored fails
         // before the file system is touched.
-        TMemoryStream memory;
-        Write(memory, header, items, registry);
+        MemoryStream memory;
+        write(memory, header, items, registry);
         saveBytes(path, memory.bytes());
     } catch (const TolvError& e) {
         throw TolvError("Cannot save image file " + shownPath(path) + ": " + e.what());

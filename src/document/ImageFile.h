@@ -13,7 +13,7 @@
 
 class ClassRegistry;
 class Messages;
-class TStream;
+class ByteStream;
 
 // The layouts of image files that can be read. Only the last is written by
 // the designer; the others are written back only to reproduce a file as it
@@ -63,19 +63,19 @@ std::optional<ImageFileVersion> versionOf(const std::string& text);
 // file, cut short, an unknown or foreign record, a value out of range)
 // raises TolvError with a message that names the file; nothing of the
 // program's state is touched, so the open image survives a bad file.
-ImageFileContents Read(const QString& path, const ClassRegistry& registry,
+ImageFileContents read(const QString& path, const ClassRegistry& registry,
                        const Messages& messages);
 // The same from a stream; the message names no file.
-ImageFileContents Read(TStream& s, const ClassRegistry& registry, const Messages& messages);
+ImageFileContents read(ByteStream& s, const ClassRegistry& registry, const Messages& messages);
 
 // Writes the image to a temporary file beside path and puts it in place only
 // when all of it was written; on failure the previous file is untouched and
 // TolvError names the file and the reason. A header that could not be read
 // back (a type code in a V1.0X008 file, extra values where the version has
 // none, an area no image has) is refused before anything is written.
-void Write(const QString& path, const ImageFileHeader& header, const ItemList& items,
+void write(const QString& path, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry);
-void Write(TStream& s, const ImageFileHeader& header, const ItemList& items,
+void write(ByteStream& s, const ImageFileHeader& header, const ItemList& items,
            const ClassRegistry& registry);
 
 } // namespace ImageFile

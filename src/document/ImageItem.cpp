@@ -1,6 +1,6 @@
 #include "document/ImageItem.h"
 
-#include "persist/IDL.h"
+#include "persist/DownloadBuffer.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
 #include "platform/Windows1252.h"
@@ -16,16 +16,16 @@ namespace {
 // arithmetic of drawing it overflows.
 constexpr int32_t MaxStoredPosition = 1000000;
 
-uint8_t readQuarterValue(TStream& s, const char* what) {
-    const int32_t value = ReadLong(s);
+uint8_t readQuarterValue(ByteStream& s, const char* what) {
+    const int32_t value = readLong(s);
     if (value < 0 || value > 3)
         throw TolvError(std::string("Invalid ") + what + " " + std::to_string(value) +
                         " in item record");
     return uint8_t(value);
 }
 
-int32_t readPosition(TStream& s) {
-    const int32_t stored = ReadLong(s);
+int32_t readPosition(ByteStream& s) {
+    const int32_t stored = readLong(s);
     if (std::abs(int64_t(stored)) > MaxStoredPosition)
         throw TolvError("Invalid item position " + std::to_string(stored) + " in item record");
     return stored + ImageItem::Margin;
@@ -42,13 +42,13 @@ int ImageItem::typeIndexOf(uint8_t typeCode) {
     return at == TypeCodes.end() ? 0 : int(at - TypeCodes.begin());
 }
 
-void ImageItem::Load(TStream& s, const ClassRegistry& registry) {
-    PObject::Load(s, registry);
-    const int32_t fontNumber = ReadLong(s);
+void ImageItem::load(ByteStream& s, const ClassRegistry& registry) {
+    PersistentObject::load(s, registry);
+    const int32_t fontNumber = readLong(s);
     const int32_t x = readPosition(s);
     const int32_t y = readPosition(s);
-    const int32_t width = ReadLong(s);
-    const int32_t height = ReadLong(s);
+    const int32_t width = readLong(s);
+    const int32_t height = readLong(s);
     const uint8_t rotation = readQuarterValue(s, "rotation");
     const uint8_t justification = readQuarterValue(s, "justification");
     FontNumber = fontNumber;
@@ -61,30 +61,30 @@ void ImageItem::Load(TStream& s, const ClassRegistry& registry) {
     AllowedRotations = AllRotations;
 }
 
-void ImageItem::Store(TStream& s, const ClassRegistry& registry) const {
-    PObject::Store(s, registry);
-    WriteLong(s, FontNumber);
-    WriteLong(s, withoutMargin(X));
-    WriteLong(s, withoutMargin(Y));
-    WriteLong(s, Width);
-    WriteLong(s, Height);
-    WriteLong(s, Rotation);
-    WriteLong(s, Justification);
+void ImageItem::store(ByteStream& s, const ClassRegistry& registry) const {
+    PersistentObject::store(s, registry);
+    writeLong(s, FontNumber);
+    writeLong(s, withoutMargin(X));
+    writeLong(s, withoutMargin(Y));
+    writeLong(s, Width);
+    writeLong(s, Height);
+    writeLong(s, Rotation);
+    writeLong(s, Justification);
 }
 
 std::unique_ptr<ImageItem> ImageItem::cloneItem() const {
-    auto copy = Clone();
+    auto copy = clone();
     // Clone makes an object of this very class, so it is an item.
     return std::unique_ptr<ImageItem>(static_cast<ImageItem*>(copy.release()));
 }
 
 std::unique_ptr<ImageItem> ImageItem::create(int32_t currentFontNumber) const {
-    auto made = NewInstance();
-    // A kind without its own NewInstance would be created as a bare item.
-    const PObject& madeObject = *made;
+    auto made = newInstance();
+    // A kind without its own newInstance would be created as a bare item.
+    const PersistentObject& madeObject = *made;
     auto* item = dynamic_cast<ImageItem*>(made.get());
     if (!item || typeid(madeObject) != typeid(*this))
-        throw TolvError(std::string("Class \"") + ClassName() + "\" cannot make new items");
+        throw TolvError(std::string("Class \"") + className() + "\" cannot make new items");
     made.release();
     std::unique_ptr<ImageItem> created(item);
     created->initDefaults(currentFontNumber);
@@ -99,16 +99,16 @@ void ImageItem::initDefaults(int32_t currentFontNumber) {
     FontNumber = currentFontNumber;
 }
 
-void ImageItem::SetPosition(QPoint p) {
+void ImageItem::setPosition(QPoint p) {
     setX(p.x());
     setY(p.y());
 }
 
-void ImageItem::compile(IDL& buffer, const CompileContext& context) const {
+void ImageItem::compile(DownloadBuffer& buffer, const CompileContext& context) const {
     std::vector<uint8_t> record;
     compileRecord(record, context);
     if (!record.empty())
-        buffer.AppendBytes(record.data(), int32_t(record.size()));
+        buffer.appendBytes(record.data(), int32_t(record.size()));
 }
 
 void ImageItem::compileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {

@@ -13,7 +13,7 @@
 #include <tuple>
 #include <vector>
 
-class IDL;
+class DownloadBuffer;
 class ItemTypeNames;
 class DotCanvas;
 class FontSet;
@@ -48,7 +48,7 @@ struct ListViewRow {
 //
 // Objects made by the class registry when loading are blank (every field
 // zero); Create makes a new item with the defaults of a freshly placed one.
-class ImageItem : public Persistent<ImageItem, PObject> {
+class ImageItem : public Persistent<ImageItem, PersistentObject> {
 public:
     static constexpr auto RecordName = "ImageItem";
     static constexpr int32_t Margin = 50;
@@ -71,8 +71,8 @@ public:
 
     // A rotation or justification outside 0..3, or a position no image can
     // hold, raises TolvError.
-    void Load(TStream& s, const ClassRegistry& registry) override;
-    void Store(TStream& s, const ClassRegistry& registry) const override;
+    void load(ByteStream& s, const ClassRegistry& registry) override;
+    void store(ByteStream& s, const ClassRegistry& registry) const override;
     // Items compare by position, rotation and justification.
     auto comparedFields() const { return std::make_tuple(getX(), getY(), Rotation, Justification); }
     std::unique_ptr<ImageItem> cloneItem() const;
@@ -95,7 +95,7 @@ public:
     virtual void setX(int32_t x) { X = x; }
     virtual void setY(int32_t y) { Y = y; }
     virtual QPoint getPosition() const { return {getX(), getY()}; }
-    virtual void SetPosition(QPoint p);
+    virtual void setPosition(QPoint p);
 
     virtual uint8_t getTypeCode() const { return 0; }
     int typeIndex() const { return typeIndexOf(getTypeCode()); }
@@ -128,7 +128,7 @@ public:
     virtual bool holdsFieldEnd() const { return false; }
     // Appends the download record (nothing for an unknown model). The record
     // is appended whole or not at all.
-    void compile(IDL& buffer, const CompileContext& context) const;
+    void compile(DownloadBuffer& buffer, const CompileContext& context) const;
     // Brings a time-dependent value up to date on the view.
     virtual void refresh(DotCanvas& view);
     virtual void addToListView(int index, std::vector<ListViewRow>& rows,

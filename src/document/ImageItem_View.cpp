@@ -137,7 +137,7 @@ void ImageItem::justify(DotCanvas& view, const std::string& text) {
     else
         position.setY(
             downTheImage(view.areaRect(), view.margin(), rotation, cell).pick(Justification));
-    SetPosition(position);
+    setPosition(position);
 }
 
 void ImageItem::draw(DotCanvas& view) {

@@ -12,39 +12,39 @@ constexpr std::array<const char*, 7> CommonFields = {
 
 } // namespace
 
-void ItemJsonConverters::commonToJson(TStream& body, QJsonObject& json) {
+void ItemJsonConverters::commonToJson(ByteStream& body, QJsonObject& json) {
     for (const char* field : CommonFields)
-        json[QLatin1String(field)] = ReadLong(body);
+        json[QLatin1String(field)] = readLong(body);
 }
 
-void ItemJsonConverters::commonFromJson(JsonReader& json, TStream& body) {
+void ItemJsonConverters::commonFromJson(JsonReader& json, ByteStream& body) {
     for (const char* field : CommonFields)
-        WriteLong(body, json.Int(field));
+        writeLong(body, json.integer(field));
 }
 
 ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
     ItemJsonConverter converter;
-    converter.toJson = [fields](TStream& body, QJsonObject& json) {
+    converter.toJson = [fields](ByteStream& body, QJsonObject& json) {
         ItemJsonConverters::commonToJson(body, json);
         for (const Field& f : fields) {
             const QLatin1String name(f.name);
             if (f.type == FieldType::Bytes)
-                json[name] = BytesToJson(ReadString(body));
+                json[name] = bytesToJson(readString(body));
             else if (f.type == FieldType::Flag)
-                json[name] = ReadFlag(body);
+                json[name] = readFlag(body);
             else
-                json[name] = ReadLong(body);
+                json[name] = readLong(body);
         }
     };
-    converter.fromJson = [fields](JsonReader& json, TStream& body) {
+    converter.fromJson = [fields](JsonReader& json, ByteStream& body) {
         ItemJsonConverters::commonFromJson(json, body);
         for (const Field& f : fields) {
             if (f.type == FieldType::Bytes)
-                WriteString(body, json.Bytes(f.name));
+                writeString(body, json.Bytes(f.name));
             else if (f.type == FieldType::Flag)
-                WriteFlag(body, json.Bool(f.name));
+                writeFlag(body, json.flag(f.name));
             else
-                WriteLong(body, json.Int(f.name));
+                writeLong(body, json.integer(f.name));
         }
     };
     for (const Field& f : fields)

@@ -7,12 +7,12 @@
 #include <vector>
 
 class JsonReader;
-class TStream;
+class ByteStream;
 
 // How the items of one class appear in JSON. A converter works on the body
 // of an item's record (what follows the class name), in the record's field
 // order: dumping reads a stored record into JSON fields, building writes the
-// record from them and the class's own Load then checks it as it checks a
+// record from them and the class's own load then checks it as it checks a
 // file. Each item kind's entry carries its converter, built on the item
 // fields every kind shares.
 struct ItemJsonConverter {
@@ -23,8 +23,8 @@ struct ItemJsonConverter {
         FieldType type;
     };
 
-    std::function<void(TStream& body, QJsonObject& json)> toJson;
-    std::function<void(JsonReader& json, TStream& body)> fromJson;
+    std::function<void(ByteStream& body, QJsonObject& json)> toJson;
+    std::function<void(JsonReader& json, ByteStream& body)> fromJson;
     // The fields the class adds to the common ones, in record order.
     std::vector<const char*> ownFields;
 
@@ -45,8 +45,8 @@ public:
 
     // The fields of every item: FontNumber, X, Y (as stored, without the
     // margin), Width, Height, Rotation, Justification.
-    static void commonToJson(TStream& body, QJsonObject& json);
-    static void commonFromJson(JsonReader& json, TStream& body);
+    static void commonToJson(ByteStream& body, QJsonObject& json);
+    static void commonFromJson(JsonReader& json, ByteStream& body);
 
 private:
     std::vector<std::pair<std::string, ItemJsonConverter>> converters_;

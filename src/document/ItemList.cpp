@@ -7,7 +7,7 @@
 
 #include <limits>
 
-bool ItemList::admits(const PObject* element) const {
+bool ItemList::admits(const PersistentObject* element) const {
     if (!element || dynamic_cast<const ImageItem*>(element))
         return true;
     if (prompter_ && messages_)
@@ -15,31 +15,32 @@ bool ItemList::admits(const PObject* element) const {
     return false;
 }
 
-std::unique_ptr<PObject> ItemList::Put(int32_t index, std::unique_ptr<PObject> element) {
-    return admits(element.get()) ? PList::Put(index, std::move(element)) : nullptr;
+std::unique_ptr<PersistentObject> ItemList::put(int32_t index,
+                                                std::unique_ptr<PersistentObject> element) {
+    return admits(element.get()) ? PersistentList::put(index, std::move(element)) : nullptr;
 }
 
-bool ItemList::Append(std::unique_ptr<PObject> element) {
-    return admits(element.get()) && PList::Append(std::move(element));
+bool ItemList::append(std::unique_ptr<PersistentObject> element) {
+    return admits(element.get()) && PersistentList::append(std::move(element));
 }
 
-bool ItemList::InsertFirst(std::unique_ptr<PObject> element) {
-    return admits(element.get()) && PList::InsertFirst(std::move(element));
+bool ItemList::insertFirst(std::unique_ptr<PersistentObject> element) {
+    return admits(element.get()) && PersistentList::insertFirst(std::move(element));
 }
 
-ImageItem* ItemList::At(int32_t index) const {
+ImageItem* ItemList::at(int32_t index) const {
     // Only items are ever admitted.
-    return static_cast<ImageItem*>(PList::At(index));
+    return static_cast<ImageItem*>(PersistentList::at(index));
 }
 
 int ItemList::typeIndex(int32_t index) const {
-    const ImageItem* item = At(index);
+    const ImageItem* item = at(index);
     return item ? item->typeIndex() : -1;
 }
 
 void ItemList::drawAll(DotCanvas& view) {
-    for (int32_t i = 1; i <= Count(); ++i)
-        At(i)->draw(view);
+    for (int32_t i = 1; i <= count(); ++i)
+        at(i)->draw(view);
 }
 
 void ItemList::layOutAtFullSize(DotCanvas& view) {
@@ -60,8 +61,8 @@ void ItemList::layOutAtFullSize(DotCanvas& view) {
 ImageItem* ItemList::findNearestHit(DotCanvas& view, int32_t x, int32_t y) {
     ImageItem* nearest = nullptr;
     int64_t nearestDistance = std::numeric_limits<int64_t>::max();
-    for (int32_t i = 1; i <= Count(); ++i) {
-        ImageItem* item = At(i);
+    for (int32_t i = 1; i <= count(); ++i) {
+        ImageItem* item = at(i);
         if (!item->hitTest(view, x, y))
             continue;
         const int64_t dx = int64_t(item->getX()) - x;
@@ -75,27 +76,27 @@ ImageItem* ItemList::findNearestHit(DotCanvas& view, int32_t x, int32_t y) {
     return nearest;
 }
 
-void ItemList::compileAll(IDL& buffer, const CompileContext& context) const {
-    for (int32_t i = 1; i <= Count(); ++i)
-        At(i)->compile(buffer, context);
+void ItemList::compileAll(DownloadBuffer& buffer, const CompileContext& context) const {
+    for (int32_t i = 1; i <= count(); ++i)
+        at(i)->compile(buffer, context);
 }
 
 void ItemList::refreshAll(DotCanvas& view) {
-    for (int32_t i = 1; i <= Count(); ++i)
-        At(i)->refresh(view);
+    for (int32_t i = 1; i <= count(); ++i)
+        at(i)->refresh(view);
 }
 
 int ItemList::countGraphics() const {
     int graphics = 0;
-    for (int32_t i = 1; i <= Count(); ++i)
-        graphics += At(i)->getTypeCode() == ImageItem::GraphicTypeCode ? 1 : 0;
+    for (int32_t i = 1; i <= count(); ++i)
+        graphics += at(i)->getTypeCode() == ImageItem::GraphicTypeCode ? 1 : 0;
     return graphics;
 }
 
 std::vector<ListViewRow> ItemList::listViewRows(const ItemTypeNames& names) const {
     std::vector<ListViewRow> rows;
-    for (int32_t i = 1; i <= Count(); ++i)
-        At(i)->addToListView(i, rows, names);
+    for (int32_t i = 1; i <= count(); ++i)
+        at(i)->addToListView(i, rows, names);
     return rows;
 }
 
@@ -104,8 +105,8 @@ void ItemList::eraseImage(DotCanvas& view) const {
 }
 
 void ItemList::structureListing(std::bitset<16> typeIndexes, QStringList& lines) const {
-    for (int32_t i = 1; i <= Count(); ++i) {
-        const ImageItem* item = At(i);
+    for (int32_t i = 1; i <= count(); ++i) {
+        const ImageItem* item = at(i);
         if (!typeIndexes.test(size_t(item->typeIndex())))
             continue;
         const int code = item->getTypeCode();
@@ -118,6 +119,6 @@ void ItemList::structureListing(std::bitset<16> typeIndexes, QStringList& lines)
 }
 
 void registerDocumentClasses(ClassRegistry& registry) {
-    registry.RegisterClass<ImageItem>();
-    registry.RegisterClass<ItemList>();
+    registry.registerClass<ImageItem>();
+    registry.registerClass<ItemList>();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/ImageItem.h"
-#include "persist/PLists.h"
+#include "persist/PersistentList.h"
 
 #include <QStringList>
 
@@ -18,7 +18,7 @@ class Prompter;
 //
 // The open image keeps one list for its whole life; a new or opened image
 // empties it rather than replacing it.
-class ItemList : public Persistent<ItemList, PList> {
+class ItemList : public Persistent<ItemList, PersistentList> {
 public:
     static constexpr auto RecordName = "ImagePList";
 
@@ -28,12 +28,13 @@ public:
 
     void setPrompter(Prompter* prompter) { prompter_ = prompter; }
 
-    std::unique_ptr<PObject> Put(int32_t index, std::unique_ptr<PObject> element) override;
-    bool Append(std::unique_ptr<PObject> element) override;
-    bool InsertFirst(std::unique_ptr<PObject> element) override;
+    std::unique_ptr<PersistentObject> put(int32_t index,
+                                          std::unique_ptr<PersistentObject> element) override;
+    bool append(std::unique_ptr<PersistentObject> element) override;
+    bool insertFirst(std::unique_ptr<PersistentObject> element) override;
 
     // The item at 1-based index; null outside 1 .. Count.
-    ImageItem* At(int32_t index) const;
+    ImageItem* at(int32_t index) const;
     // The typeIndex of the item at index; -1 when there is none.
     int typeIndex(int32_t index) const;
 
@@ -46,7 +47,7 @@ public:
     // Of the items hit at the dot (x, y), the one whose anchor is nearest;
     // the earlier item on a tie; null when none is hit.
     ImageItem* findNearestHit(DotCanvas& view, int32_t x, int32_t y);
-    void compileAll(IDL& buffer, const CompileContext& context) const;
+    void compileAll(DownloadBuffer& buffer, const CompileContext& context) const;
     void refreshAll(DotCanvas& view);
     int countGraphics() const;
     std::vector<ListViewRow> listViewRows(const ItemTypeNames& names) const;
@@ -57,7 +58,7 @@ public:
     void structureListing(std::bitset<16> typeIndexes, QStringList& lines) const;
 
 private:
-    bool admits(const PObject* element) const;
+    bool admits(const PersistentObject* element) const;
 
     Prompter* prompter_ = nullptr;
     const Messages* messages_ = nullptr;

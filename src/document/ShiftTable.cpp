@@ -26,14 +26,14 @@ void checkStart(double start, int number) {
         throw TolvError(slotError("start", std::to_string(start), number));
 }
 
-ShiftSlot readSlot(TStream& s, int number) {
+ShiftSlot readSlot(ByteStream& s, int number) {
     ShiftSlot slot;
-    const int32_t day = ReadLong(s);
+    const int32_t day = readLong(s);
     checkDay(day, number);
     slot.Day = uint8_t(day);
-    slot.Start = ReadReal(s);
+    slot.Start = readReal(s);
     checkStart(slot.Start, number);
-    slot.Code = ReadString(s);
+    slot.Code = readString(s);
     return slot;
 }
 
@@ -46,7 +46,7 @@ int32_t ShiftTable::timeOfDayMs(double start) {
     return int32_t(std::min<long long>(ms, DayMs - 1));
 }
 
-int ShiftTable::Count() const {
+int ShiftTable::count() const {
     const auto firstEmpty =
         std::find_if(slots_.begin(), slots_.end(), [](const ShiftSlot& s) { return !s.used(); });
     return int(firstEmpty - slots_.begin());
@@ -190,22 +190,22 @@ std::vector<uint8_t> ShiftTable::compiledBlock() const {
     return block;
 }
 
-void ShiftTable::Load(TStream& s) {
+void ShiftTable::load(ByteStream& s) {
     std::array<ShiftSlot, SlotCount> read{};
     for (int i = 0; i < SlotCount; ++i)
         read[size_t(i)] = readSlot(s, i + 1);
     slots_ = std::move(read);
 }
 
-void ShiftTable::Store(TStream& s) const {
-    // A table that Load would refuse is never written.
+void ShiftTable::store(ByteStream& s) const {
+    // A table that load would refuse is never written.
     for (int i = 0; i < SlotCount; ++i) {
         checkDay(slots_[size_t(i)].Day, i + 1);
         checkStart(slots_[size_t(i)].Start, i + 1);
     }
     for (const ShiftSlot& slot : slots_) {
-        WriteLong(s, slot.Day);
-        WriteReal(s, slot.Start);
-        WriteString(s, slot.Code);
+        writeLong(s, slot.Day);
+        writeReal(s, slot.Start);
+        writeString(s, slot.Code);
     }
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 class Messages;
-class TStream;
+class ByteStream;
 
 // One slot of the shift table: the weekday the shift starts on, its start time
 // of day and its one-character code.
@@ -47,9 +47,9 @@ public:
     // Slot 1 .. 25.
     const ShiftSlot& slot(int number) const { return slots_.at(size_t(number - 1)); }
     // The used slots before the first empty one.
-    int Count() const;
-    int slotsLeft() const { return SlotCount - Count(); }
-    bool isEmpty() const { return Count() == 0; }
+    int count() const;
+    int slotsLeft() const { return SlotCount - count(); }
+    bool isEmpty() const { return count() == 0; }
 
     // Puts a new shift into the first empty slot and sorts the table.
     Refusal add(uint8_t day, double start, const std::string& code);
@@ -76,9 +76,9 @@ public:
     // All 25 slots in slot order: day (int32), start (double), code (string).
     // Load reads into a fresh table and replaces this one only when every
     // slot was read; a day outside 0..7 or a start that is not a number
-    // raises TolvError, and Store refuses to write such a slot.
-    void Load(TStream& s);
-    void Store(TStream& s) const;
+    // raises TolvError, and store refuses to write such a slot.
+    void load(ByteStream& s);
+    void store(ByteStream& s) const;
 
     // Slot number's contents, as a file or a test sets them; no checks.
     void setSlot(int number, const ShiftSlot& slot) { slots_.at(size_t(number - 1)) = slot; }
@@ -90,7 +90,7 @@ public:
 private:
     Refusal check(uint8_t day, double start, const std::string& code) const;
     Refusal clashes(uint8_t day, double start, const std::string& code) const;
-    bool inUse(int number) const { return number >= 1 && number <= Count(); }
+    bool inUse(int number) const { return number >= 1 && number <= count(); }
     void sort();
 
     std::array<ShiftSlot, SlotCount> slots_{};

@@ -11,12 +11,12 @@ ItemChangeCommand::ItemChangeCommand(ImageEditor& editor, ImageItem& item,
 ItemChangeCommand::~ItemChangeCommand() = default;
 
 void ItemChangeCommand::undo() {
-    item_.Assign(*before_);
+    item_.assign(*before_);
     editor_.refreshImage();
 }
 
 void ItemChangeCommand::redo() {
-    item_.Assign(*after_);
+    item_.assign(*after_);
     editor_.refreshImage();
 }
 
@@ -54,7 +54,7 @@ InsertItemCommand::InsertItemCommand(ImageEditor& editor, std::unique_ptr<ImageI
     : ListChangeCommand(editor, *item, index, std::move(item), text) {}
 
 RemoveItemCommand::RemoveItemCommand(ImageEditor& editor, ImageItem& item, const QString& text)
-    : ListChangeCommand(editor, item, editor.items().IndexOf(&item), nullptr, text) {}
+    : ListChangeCommand(editor, item, editor.items().indexOf(&item), nullptr, text) {}
 
 AreaCommand::AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after)
     : QUndoCommand(QStringLiteral("Restricted area")), editor_(editor), before_(before),

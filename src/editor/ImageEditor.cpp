@@ -43,7 +43,7 @@ ImageEditor::~ImageEditor() {
 void ImageEditor::clearImage() {
     select(nullptr);
     undo_.clear();
-    items_.FreeAll();
+    items_.freeAll();
     clipboard_.reset();
     forcedModified_ = false;
     noteModified();
@@ -60,8 +60,8 @@ void ImageEditor::newImage() {
 
 void ImageEditor::replaceImage(ItemList& loaded) {
     clearImage();
-    while (loaded.Count() > 0)
-        items_.Append(loaded.Extract(1));
+    while (loaded.count() > 0)
+        items_.append(loaded.extract(1));
     emit areaChanged();
     refreshImage();
 }
@@ -139,8 +139,8 @@ void ImageEditor::redrawRect(const EdgeRect& rect) {
     {
         CanvasPainter painter(display_, clip);
         display_.fillWhite(dirty);
-        for (int32_t i = 1; i <= items_.Count(); ++i) {
-            ImageItem* item = items_.At(i);
+        for (int32_t i = 1; i <= items_.count(); ++i) {
+            ImageItem* item = items_.at(i);
             if (overlaps(grown(item->getScreenRect(display_), slack), dirty))
                 item->draw(display_);
         }
@@ -159,18 +159,18 @@ void ImageEditor::refreshItems() {
 void ImageEditor::insertItem(int32_t index, std::unique_ptr<ImageItem> item) {
     // The list inserts only at its ends: the items from index on go to the
     // end after the new one.
-    std::vector<std::unique_ptr<PObject>> after;
-    while (items_.Count() >= std::max(index, 1))
-        after.push_back(items_.ExtractLast());
-    items_.Append(std::move(item));
+    std::vector<std::unique_ptr<PersistentObject>> after;
+    while (items_.count() >= std::max(index, 1))
+        after.push_back(items_.extractLast());
+    items_.append(std::move(item));
     for (auto it = after.rbegin(); it != after.rend(); ++it)
-        items_.Append(std::move(*it));
+        items_.append(std::move(*it));
 }
 
 std::unique_ptr<ImageItem> ImageEditor::takeItem(ImageItem& item) {
     if (selected_ == &item)
         select(nullptr);
-    std::unique_ptr<PObject> taken = items_.Extract(items_.IndexOf(&item));
+    std::unique_ptr<PersistentObject> taken = items_.extract(items_.indexOf(&item));
     // Only items are ever admitted to the list.
     return std::unique_ptr<ImageItem>(static_cast<ImageItem*>(taken.release()));
 }

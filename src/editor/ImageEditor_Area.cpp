@@ -76,8 +76,8 @@ bool ImageEditor::isInsideArea(ImageItem& item) {
 
 bool ImageEditor::allItemsInside(const DotRect& area) {
     const AreaTrial trial(display_, area);
-    for (int32_t i = 1; i <= items_.Count(); ++i)
-        if (!isInsideArea(*items_.At(i)))
+    for (int32_t i = 1; i <= items_.count(); ++i)
+        if (!isInsideArea(*items_.at(i)))
             return false;
     return true;
 }
@@ -98,7 +98,7 @@ void ImageEditor::pullIntoArea(ImageItem& item) {
         if (dx == 0 && dy == 0)
             return;
         const QPoint at = item.getPosition();
-        item.SetPosition(
+        item.setPosition(
             {at.x() + dotsFor(dx, display_.scaleX()), at.y() + dotsFor(dy, display_.scaleY())});
     }
 }
@@ -110,7 +110,7 @@ void ImageEditor::alignBoxWith(ImageItem& item, QPoint dot) {
     const EdgeRect box = placementBox(item);
     const QPoint want = display_.dotsToScreen(dot.x(), dot.y());
     const QPoint at = item.getPosition();
-    item.SetPosition({at.x() + roundHalfEven((want.x() - box.Left) / double(display_.scaleX())),
+    item.setPosition({at.x() + roundHalfEven((want.x() - box.Left) / double(display_.scaleX())),
                       at.y() + roundHalfEven((want.y() - box.Top) / double(display_.scaleY()))});
 }
 

@@ -41,14 +41,14 @@ bool ImageEditor::addIfItFits(std::unique_ptr<ImageItem> item, const QString& te
         refuse(messages_.InvalidObjectPlacementError);
         return false;
     }
-    const int32_t index = items_.Count() + 1;
+    const int32_t index = items_.count() + 1;
     undo_.push(new InsertItemCommand(*this, std::move(item), index, text));
     return true;
 }
 
 bool ImageEditor::moveWithinArea(ImageItem& item, QPoint position) {
     const EdgeRect before = item.getScreenRect(display_);
-    item.SetPosition(position);
+    item.setPosition(position);
     const bool pulled = !isInsideArea(item);
     if (pulled)
         pullIntoArea(item);
@@ -77,7 +77,7 @@ bool ImageEditor::commitItemChange(ImageItem& item, const ImageItem& before, con
     // Pulling twice, as a change may need: the second pull starts from
     // where the rounding of the first left the item.
     if (!madeToFit(item) && !madeToFit(item)) {
-        item.Assign(before);
+        item.assign(before);
         refreshImage();
         refuse(messages_.InvalidChangeError);
         return false;
@@ -109,7 +109,7 @@ bool ImageEditor::paste() {
     std::unique_ptr<ImageItem> copy = clipboard_->cloneItem();
     const int32_t inset = display_.margin() + 5;
     const QPoint corner(display_.areaLeft() + inset, display_.areaTop() + inset);
-    copy->SetPosition(
+    copy->setPosition(
         pasteAnchor(display_, corner, copy->Rotation & 3, copy->getScreenRect(display_)));
     alignBoxWith(*copy, corner);
     return addIfItFits(std::move(copy), QStringLiteral("Paste"));

@@ -22,7 +22,7 @@ void PlaceItemState::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shi
         if (!withinLimits())
             return;
         std::unique_ptr<ImageItem> item = createItem(x, y);
-        if (Edit(*item, editor().items().Count() + 1) == EditAccepted)
+        if (Edit(*item, editor().items().count() + 1) == EditAccepted)
             editor().placeItem(std::move(item));
     }
     editor().refreshImage();
@@ -45,7 +45,7 @@ bool PlaceItemState::withinLimits() const {
         return graphics < limits.MaxGraphicItems ||
                refuse(editor().prompter(), texts.MaxGraphicItemsExceededError1,
                       limits.MaxGraphicItems, texts.MaxGraphicItemsExceededError2);
-    return items.Count() - graphics < limits.MaxItems ||
+    return items.count() - graphics < limits.MaxItems ||
            refuse(editor().prompter(), texts.MaxItemsExceededError1, limits.MaxItems,
                   texts.MaxItemsExceededError2);
 }

@@ -72,7 +72,7 @@ void SelectState::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, i
 
 void SelectState::editSelected(ImageItem& item) {
     const std::unique_ptr<ImageItem> before = item.cloneItem();
-    if (Edit(item, editor().items().IndexOf(&item)) == EditAccepted)
+    if (Edit(item, editor().items().indexOf(&item)) == EditAccepted)
         editor().commitItemChange(item, *before, QStringLiteral("Properties"));
     else
         editor().refreshImage();

@@ -6,6 +6,7 @@
 
 void registerItemClasses(ClassRegistry& registry) {
     for (const ItemKind* kind : itemKinds())
-        registry.RegisterClass(kind->recordName,
-                               [kind]() -> std::unique_ptr<PObject> { return kind->makeBlank(); });
+        registry.registerClass(kind->recordName, [kind]() -> std::unique_ptr<PersistentObject> {
+            return kind->makeBlank();
+        });
 }

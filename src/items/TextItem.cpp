@@ -5,21 +5,21 @@
 
 #include <algorithm>
 
-void TextItem::Load(TStream& s, const ClassRegistry& registry) {
-    ImageItem::Load(s, registry);
-    Text = ReadString(s);
-    OperatorRequest = ReadFlag(s);
-    Prompt = ReadString(s);
-    MaxChars = ReadLong(s);
+void TextItem::load(ByteStream& s, const ClassRegistry& registry) {
+    ImageItem::load(s, registry);
+    Text = readString(s);
+    OperatorRequest = readFlag(s);
+    Prompt = readString(s);
+    MaxChars = readLong(s);
     FontBased = true;
 }
 
-void TextItem::Store(TStream& s, const ClassRegistry& registry) const {
-    ImageItem::Store(s, registry);
-    WriteString(s, Text);
-    WriteFlag(s, OperatorRequest);
-    WriteString(s, Prompt);
-    WriteLong(s, MaxChars);
+void TextItem::store(ByteStream& s, const ClassRegistry& registry) const {
+    ImageItem::store(s, registry);
+    writeString(s, Text);
+    writeFlag(s, OperatorRequest);
+    writeString(s, Prompt);
+    writeLong(s, MaxChars);
 }
 
 QString TextItem::getKindName(const ItemTypeNames& names) const {

@@ -22,8 +22,8 @@ public:
 
     TextItem() = default;
 
-    void Load(TStream& s, const ClassRegistry& registry) override;
-    void Store(TStream& s, const ClassRegistry& registry) const override;
+    void load(ByteStream& s, const ClassRegistry& registry) override;
+    void store(ByteStream& s, const ClassRegistry& registry) const override;
     // Besides the placement, items compare by their text and request flag.
     auto comparedFields() const { return std::tie(Text, OperatorRequest); }
 

@@ -6,7 +6,7 @@ namespace {
 std::unique_ptr<ImageItem> sampleTextItem() {
     auto item = std::make_unique<TextItem>();
     item->FontNumber = 3;
-    item->SetPosition({ImageItem::Margin + 12, ImageItem::Margin + 34});
+    item->setPosition({ImageItem::Margin + 12, ImageItem::Margin + 34});
     item->setWidth(56);
     item->setHeight(7);
     item->Rotation = 1;

@@ -1,7 +1,7 @@
 #include "persist/ClassRegistry.h"
 
-#include "persist/PLists.h"
-#include "persist/PNamedObjects.h"
+#include "persist/NamedObject.h"
+#include "persist/PersistentList.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
 
@@ -23,10 +23,10 @@ std::string shownName(const std::string& name) {
 
 ClassRegistry::ClassRegistry() {
     entries_.reserve(InitialCapacity);
-    RegisterClass<PObject>("PObject");
+    registerClass<PersistentObject>("PObject");
 }
 
-void ClassRegistry::RegisterClass(const std::string& name, Factory factory) {
+void ClassRegistry::registerClass(const std::string& name, Factory factory) {
     if (!find(name))
         entries_.push_back({name, std::move(factory)});
 }
@@ -38,12 +38,12 @@ const ClassRegistry::Entry* ClassRegistry::find(const std::string& name) const {
     return nullptr;
 }
 
-std::string ClassRegistry::RegisteredName(const PObject& object) const {
-    const Entry* entry = find(object.ClassName());
+std::string ClassRegistry::registeredName(const PersistentObject& object) const {
+    const Entry* entry = find(object.className());
     return entry ? entry->name : std::string();
 }
 
-std::unique_ptr<PObject> ClassRegistry::CreateByName(const std::string& name) const {
+std::unique_ptr<PersistentObject> ClassRegistry::createByName(const std::string& name) const {
     const Entry* entry = find(name);
     return entry ? entry->factory() : nullptr;
 }
@@ -57,8 +57,8 @@ void ClassRegistry::setRecordLoader(const std::string& name, RecordLoader loader
     loaders_.emplace_back(name, std::move(loader));
 }
 
-std::unique_ptr<PObject> ClassRegistry::LoadRecord(TStream& s) const {
-    const std::string name = ReadString(s);
+std::unique_ptr<PersistentObject> ClassRegistry::loadRecord(ByteStream& s) const {
+    const std::string name = readString(s);
     for (const auto& [recordName, loader] : loaders_)
         if (recordName == name && loader) {
             auto object = loader(s, *this);
@@ -66,15 +66,15 @@ std::unique_ptr<PObject> ClassRegistry::LoadRecord(TStream& s) const {
                 throw TolvError("Unreadable \"" + shownName(name) + "\" record in file");
             return object;
         }
-    auto object = CreateByName(name);
+    auto object = createByName(name);
     if (!object)
         throw TolvError("Unknown object type \"" + shownName(name) + "\" in file");
-    object->Load(s, *this);
+    object->load(s, *this);
     return object;
 }
 
 void registerPersistClasses(ClassRegistry& registry) {
-    registry.RegisterClass<PObject>("PObject");
-    registry.RegisterClass<PNamedObject>();
-    registry.RegisterClass<PList>();
+    registry.registerClass<PersistentObject>("PObject");
+    registry.registerClass<NamedObject>();
+    registry.registerClass<PersistentList>();
 }

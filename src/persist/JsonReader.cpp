@@ -8,92 +8,92 @@
 JsonReader::JsonReader(QJsonObject object, QString place)
     : object_(std::move(object)), place_(std::move(place)) {}
 
-void JsonReader::Fail(const QString& place, const QString& problem) {
+void JsonReader::fail(const QString& place, const QString& problem) {
     throw TolvError((place + QStringLiteral(": ") + problem).toStdString());
 }
 
-QString JsonReader::PlaceOf(const char* key) const {
+QString JsonReader::placeOf(const char* key) const {
     const QString name = QLatin1String(key);
     return place_.isEmpty() ? name : place_ + u'.' + name;
 }
 
-QString JsonReader::PlaceOf(const char* key, qsizetype index) const {
-    return PlaceOf(key) + QStringLiteral("[%1]").arg(index);
+QString JsonReader::placeOf(const char* key, qsizetype index) const {
+    return placeOf(key) + QStringLiteral("[%1]").arg(index);
 }
 
 QJsonValue JsonReader::take(const char* key) {
     const QString name = QLatin1String(key);
     if (!object_.contains(name))
-        Fail(PlaceOf(key), QStringLiteral("missing"));
+        fail(placeOf(key), QStringLiteral("missing"));
     read_.insert(name);
     return object_.value(name);
 }
 
-int32_t JsonReader::ToInt(const QJsonValue& value, const QString& place) {
+int32_t JsonReader::toInt(const QJsonValue& value, const QString& place) {
     const double d = value.toDouble(std::numeric_limits<double>::quiet_NaN());
     if (!value.isDouble() || d != std::trunc(d) || d < std::numeric_limits<int32_t>::min() ||
         d > std::numeric_limits<int32_t>::max())
-        Fail(place, QStringLiteral("expected a whole number of 32 bits"));
+        fail(place, QStringLiteral("expected a whole number of 32 bits"));
     return int32_t(d);
 }
 
-QJsonObject JsonReader::ToObject(const QJsonValue& value, const QString& place) {
+QJsonObject JsonReader::toObject(const QJsonValue& value, const QString& place) {
     if (!value.isObject())
-        Fail(place, QStringLiteral("expected an object"));
+        fail(place, QStringLiteral("expected an object"));
     return value.toObject();
 }
 
-int32_t JsonReader::Int(const char* key) {
-    return ToInt(take(key), PlaceOf(key));
+int32_t JsonReader::integer(const char* key) {
+    return toInt(take(key), placeOf(key));
 }
 
-double JsonReader::Real(const char* key) {
+double JsonReader::real(const char* key) {
     const QJsonValue value = take(key);
     if (!value.isDouble())
-        Fail(PlaceOf(key), QStringLiteral("expected a number"));
+        fail(placeOf(key), QStringLiteral("expected a number"));
     return value.toDouble();
 }
 
-bool JsonReader::Bool(const char* key) {
+bool JsonReader::flag(const char* key) {
     const QJsonValue value = take(key);
     if (!value.isBool())
-        Fail(PlaceOf(key), QStringLiteral("expected true or false"));
+        fail(placeOf(key), QStringLiteral("expected true or false"));
     return value.toBool();
 }
 
 std::string JsonReader::Bytes(const char* key) {
     const QJsonValue value = take(key);
     if (!value.isString())
-        Fail(PlaceOf(key), QStringLiteral("expected a text"));
-    return JsonToBytes(value.toString(), PlaceOf(key));
+        fail(placeOf(key), QStringLiteral("expected a text"));
+    return jsonToBytes(value.toString(), placeOf(key));
 }
 
-QJsonObject JsonReader::Object(const char* key) {
-    return ToObject(take(key), PlaceOf(key));
+QJsonObject JsonReader::object(const char* key) {
+    return toObject(take(key), placeOf(key));
 }
 
-QJsonArray JsonReader::Array(const char* key) {
+QJsonArray JsonReader::array(const char* key) {
     const QJsonValue value = take(key);
     if (!value.isArray())
-        Fail(PlaceOf(key), QStringLiteral("expected an array"));
+        fail(placeOf(key), QStringLiteral("expected an array"));
     return value.toArray();
 }
 
-void JsonReader::Finish() const {
+void JsonReader::finish() const {
     for (auto it = object_.begin(); it != object_.end(); ++it)
         if (!read_.contains(it.key()))
-            Fail(place_.isEmpty() ? it.key() : place_ + u'.' + it.key(),
+            fail(place_.isEmpty() ? it.key() : place_ + u'.' + it.key(),
                  QStringLiteral("unknown field"));
 }
 
-QString BytesToJson(const std::string& bytes) {
+QString bytesToJson(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
-std::string JsonToBytes(const QString& text, const QString& place) {
+std::string jsonToBytes(const QString& text, const QString& place) {
     for (const QChar c : text)
         if (c.unicode() > 0xFF)
-            JsonReader::Fail(
+            JsonReader::fail(
                 place,
                 QStringLiteral("the character U+%1 has no Latin-1 byte")
                     .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0')));

@@ -19,23 +19,23 @@ class JsonReader {
 public:
     JsonReader(QJsonObject object, QString place);
 
-    bool Has(const char* key) const { return object_.contains(QLatin1String(key)); }
-    int32_t Int(const char* key);
-    double Real(const char* key);
-    bool Bool(const char* key);
+    bool has(const char* key) const { return object_.contains(QLatin1String(key)); }
+    int32_t integer(const char* key);
+    double real(const char* key);
+    bool flag(const char* key);
     std::string Bytes(const char* key);
-    QJsonObject Object(const char* key);
-    QJsonArray Array(const char* key);
+    QJsonObject object(const char* key);
+    QJsonArray array(const char* key);
     // The place of a field or array element below this object.
-    QString PlaceOf(const char* key) const;
-    QString PlaceOf(const char* key, qsizetype index) const;
+    QString placeOf(const char* key) const;
+    QString placeOf(const char* key, qsizetype index) const;
 
     // Raises TolvError when the object has a field that was not read.
-    void Finish() const;
+    void finish() const;
 
-    [[noreturn]] static void Fail(const QString& place, const QString& problem);
-    static int32_t ToInt(const QJsonValue& value, const QString& place);
-    static QJsonObject ToObject(const QJsonValue& value, const QString& place);
+    [[noreturn]] static void fail(const QString& place, const QString& problem);
+    static int32_t toInt(const QJsonValue& value, const QString& place);
+    static QJsonObject toObject(const QJsonValue& value, const QString& place);
 
 private:
     QJsonValue take(const char* key);
@@ -46,5 +46,5 @@ private:
 };
 
 // The JSON text of a byte string, and back (refusing characters above U+00FF).
-QString BytesToJson(const std::string& bytes);
-std::string JsonToBytes(const QString& text, const QString& place);
+QString bytesToJson(const std::string& bytes);
+std::string jsonToBytes(const QString& text, const QString& place);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/PObjects.h"
+#include "persist/PersistentObject.h"
 
 #include <functional>
 #include <memory>
@@ -17,7 +17,7 @@
 //       static constexpr auto RecordName = "TextItem";
 //       ...
 //
-// and declares only its fields and what it does with them (Load, Store, and
+// and declares only its fields and what it does with them (Load, store, and
 // so on). A class that names the fields its objects compare by,
 //
 //       auto comparedFields() const { return std::tie(Text, OperatorRequest); }
@@ -32,46 +32,48 @@ template <class Derived, class Base> class Persistent : public Base {
 public:
     using Base::Base;
 
-    const char* ClassName() const override {
+    const char* className() const override {
         static_assert(hasOwnRecordName(),
                       "a persistent class names its record: static constexpr auto RecordName");
         return Derived::RecordName;
     }
     // A blank object: every field zero or empty, as the registry makes them.
-    std::unique_ptr<PObject> NewInstance() const override { return std::make_unique<Derived>(); }
+    std::unique_ptr<PersistentObject> newInstance() const override {
+        return std::make_unique<Derived>();
+    }
     // Both of this class: the whole object by its copy assignment. Otherwise
     // the part the base class knows of, as before a class added its fields.
-    void CopyInto(PObject& dest, const PObject& source) const override {
+    void copyInto(PersistentObject& dest, const PersistentObject& source) const override {
         auto* to = dynamic_cast<Derived*>(&dest);
         const auto* from = dynamic_cast<const Derived*>(&source);
         if (to && from)
             *to = *from;
         else
-            Base::CopyInto(dest, source);
+            Base::copyInto(dest, source);
     }
 
-    bool IsEqual(const PObject& other) const override {
+    bool isEqual(const PersistentObject& other) const override {
         if constexpr (comparesOwnFields())
-            return holdsForEachField(other, std::equal_to<>()) && (isRoot || Base::IsEqual(other));
+            return holdsForEachField(other, std::equal_to<>()) && (isRoot || Base::isEqual(other));
         else
-            return Base::IsEqual(other);
+            return Base::isEqual(other);
     }
-    bool IsLess(const PObject& other) const override {
+    bool isLess(const PersistentObject& other) const override {
         if constexpr (comparesOwnFields())
-            return holdsForEachField(other, std::less<>()) && (isRoot || Base::IsLess(other));
+            return holdsForEachField(other, std::less<>()) && (isRoot || Base::isLess(other));
         else
-            return Base::IsLess(other);
+            return Base::isLess(other);
     }
-    bool IsGreater(const PObject& other) const override {
+    bool isGreater(const PersistentObject& other) const override {
         if constexpr (comparesOwnFields())
-            return holdsForEachField(other, std::greater<>()) && (isRoot || Base::IsGreater(other));
+            return holdsForEachField(other, std::greater<>()) && (isRoot || Base::isGreater(other));
         else
-            return Base::IsGreater(other);
+            return Base::isGreater(other);
     }
 
 private:
     // The root of the classes compares nothing of its own.
-    static constexpr bool isRoot = std::is_same_v<Base, PObject>;
+    static constexpr bool isRoot = std::is_same_v<Base, PersistentObject>;
 
     template <class Class, class Fields>
     static constexpr bool declaredInDerived(Fields (Class::*)() const) {
@@ -83,7 +85,7 @@ private:
         else
             return false;
     }
-    template <class Test> bool holdsForEachField(const PObject& other, Test test) const {
+    template <class Test> bool holdsForEachField(const PersistentObject& other, Test test) const {
         const auto* that = dynamic_cast<const Derived*>(&other);
         if (!that)
             return false;

@@ -12,18 +12,18 @@ namespace {
 // memory than the data that is really there.
 constexpr int32_t StringSlice = 65536;
 
-template <typename Word> void writeLittleEndian(TStream& s, Word value) {
+template <typename Word> void writeLittleEndian(ByteStream& s, Word value) {
     std::array<uint8_t, sizeof(Word)> bytes{};
     for (auto& b : bytes) {
         b = static_cast<uint8_t>(value & 0xFF);
         value = static_cast<Word>(value >> 8);
     }
-    WriteExactly(s, bytes.data(), static_cast<int32_t>(bytes.size()));
+    writeExactly(s, bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
-template <typename Word> Word readLittleEndian(TStream& s) {
+template <typename Word> Word readLittleEndian(ByteStream& s) {
     std::array<uint8_t, sizeof(Word)> bytes{};
-    ReadExactly(s, bytes.data(), static_cast<int32_t>(bytes.size()));
+    readExactly(s, bytes.data(), static_cast<int32_t>(bytes.size()));
     Word value = 0;
     for (auto it = bytes.rbegin(); it != bytes.rend(); ++it)
         value = static_cast<Word>((value << 8) | *it);
@@ -32,64 +32,64 @@ template <typename Word> Word readLittleEndian(TStream& s) {
 
 } // namespace
 
-void ReadExactly(TStream& s, void* buffer, int32_t count) {
-    if (count > 0 && s.Read(buffer, count) != count)
+void readExactly(ByteStream& s, void* buffer, int32_t count) {
+    if (count > 0 && s.read(buffer, count) != count)
         throw TolvError("Unexpected end of file");
 }
 
-void WriteExactly(TStream& s, const void* buffer, int32_t count) {
-    if (count > 0 && s.Write(buffer, count) != count)
+void writeExactly(ByteStream& s, const void* buffer, int32_t count) {
+    if (count > 0 && s.write(buffer, count) != count)
         throw TolvError("Write error");
 }
 
-void WriteLong(TStream& s, int32_t value) {
-    WriteWord32(s, static_cast<uint32_t>(value));
+void writeLong(ByteStream& s, int32_t value) {
+    writeWord32(s, static_cast<uint32_t>(value));
 }
-int32_t ReadLong(TStream& s) {
-    return static_cast<int32_t>(ReadWord32(s));
+int32_t readLong(ByteStream& s) {
+    return static_cast<int32_t>(readWord32(s));
 }
 
-void WriteWord32(TStream& s, uint32_t value) {
+void writeWord32(ByteStream& s, uint32_t value) {
     writeLittleEndian(s, value);
 }
-uint32_t ReadWord32(TStream& s) {
+uint32_t readWord32(ByteStream& s) {
     return readLittleEndian<uint32_t>(s);
 }
 
-void WriteByteValue(TStream& s, uint8_t value) {
-    WriteExactly(s, &value, 1);
+void writeByteValue(ByteStream& s, uint8_t value) {
+    writeExactly(s, &value, 1);
 }
 
-uint8_t ReadByteValue(TStream& s) {
+uint8_t readByteValue(ByteStream& s) {
     uint8_t value = 0;
-    ReadExactly(s, &value, 1);
+    readExactly(s, &value, 1);
     return value;
 }
 
-void WriteFlag(TStream& s, bool value) {
-    WriteByteValue(s, value ? 1 : 0);
+void writeFlag(ByteStream& s, bool value) {
+    writeByteValue(s, value ? 1 : 0);
 }
-bool ReadFlag(TStream& s) {
-    return ReadByteValue(s) != 0;
+bool readFlag(ByteStream& s) {
+    return readByteValue(s) != 0;
 }
 
-void WriteReal(TStream& s, double value) {
+void writeReal(ByteStream& s, double value) {
     writeLittleEndian(s, std::bit_cast<uint64_t>(value));
 }
-double ReadReal(TStream& s) {
+double readReal(ByteStream& s) {
     return std::bit_cast<double>(readLittleEndian<uint64_t>(s));
 }
 
-void WriteString(TStream& s, const std::string& text) {
+void writeString(ByteStream& s, const std::string& text) {
     if (text.size() > static_cast<size_t>(INT32_MAX))
         throw TolvError("Text too long to store");
     const auto length = static_cast<int32_t>(text.size());
-    WriteLong(s, length);
-    WriteExactly(s, text.data(), length);
+    writeLong(s, length);
+    writeExactly(s, text.data(), length);
 }
 
-std::string ReadString(TStream& s) {
-    const int32_t length = ReadLong(s);
+std::string readString(ByteStream& s) {
+    const int32_t length = readLong(s);
     if (length < 0)
         throw TolvError("Invalid text length " + std::to_string(length) + " in file");
     std::string text;
@@ -97,7 +97,7 @@ std::string ReadString(TStream& s) {
         const auto done = static_cast<int32_t>(text.size());
         const int32_t slice = std::min(StringSlice, length - done);
         text.resize(static_cast<size_t>(done + slice));
-        ReadExactly(s, text.data() + done, slice);
+        readExactly(s, text.data() + done, slice);
     }
     return text;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/TStream.h"
+#include "persist/ByteStream.h"
 
 #include <string>
 
@@ -9,30 +9,30 @@
 // before the value is complete, so a record is never loaded half-filled; the
 // writers raise TolvError ("Write error") when the stream takes fewer bytes.
 
-void WriteLong(TStream& s, int32_t value);
-int32_t ReadLong(TStream& s);
+void writeLong(ByteStream& s, int32_t value);
+int32_t readLong(ByteStream& s);
 
-void WriteWord32(TStream& s, uint32_t value);
-uint32_t ReadWord32(TStream& s);
+void writeWord32(ByteStream& s, uint32_t value);
+uint32_t readWord32(ByteStream& s);
 
-void WriteByteValue(TStream& s, uint8_t value);
-uint8_t ReadByteValue(TStream& s);
+void writeByteValue(ByteStream& s, uint8_t value);
+uint8_t readByteValue(ByteStream& s);
 
 // One byte, 0 or 1; any non-zero byte reads as true.
-void WriteFlag(TStream& s, bool value);
-bool ReadFlag(TStream& s);
+void writeFlag(ByteStream& s, bool value);
+bool readFlag(ByteStream& s);
 
 // IEEE 754 double, 8 bytes.
-void WriteReal(TStream& s, double value);
-double ReadReal(TStream& s);
+void writeReal(ByteStream& s, double value);
+double readReal(ByteStream& s);
 
 // A 32-bit byte count, then the bytes (no terminator). A negative count, or
 // one that runs past the end of the data, raises TolvError without
 // allocating room for it first.
-void WriteString(TStream& s, const std::string& text);
-std::string ReadString(TStream& s);
+void writeString(ByteStream& s, const std::string& text);
+std::string readString(ByteStream& s);
 
 // Reads exactly count bytes or raises TolvError.
-void ReadExactly(TStream& s, void* buffer, int32_t count);
+void readExactly(ByteStream& s, void* buffer, int32_t count);
 // Writes exactly count bytes or raises TolvError.
-void WriteExactly(TStream& s, const void* buffer, int32_t count);
+void writeExactly(ByteStream& s, const void* buffer, int32_t count);

@@ -1,6 +1,6 @@
 #include "printer/FontSet.h"
 
-#include "persist/BinaryFileStream.h"
+#include "persist/BinaryFile.h"
 #include "persist/ClassRegistry.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
@@ -14,28 +14,28 @@ using FontList = std::vector<std::unique_ptr<PrinterFont>>;
 
 const std::string FontClassName = "NEBRAFont";
 
-std::unique_ptr<PrinterFont> readFont(TStream& s, const ClassRegistry& registry) {
-    if (ReadString(s) != FontClassName)
+std::unique_ptr<PrinterFont> readFont(ByteStream& s, const ClassRegistry& registry) {
+    if (readString(s) != FontClassName)
         throw TolvError("A record of another class where a font was expected");
-    std::unique_ptr<PObject> object = registry.CreateByName(FontClassName);
+    std::unique_ptr<PersistentObject> object = registry.createByName(FontClassName);
     if (!dynamic_cast<PrinterFont*>(object.get()))
         throw TolvError("Font records are not registered");
     std::unique_ptr<PrinterFont> font(static_cast<PrinterFont*>(object.release()));
-    font->Load(s, registry);
+    font->load(s, registry);
     return font;
 }
 
 // A count larger than the file can hold fails at the first record missing, so
 // only a negative one needs turning away here.
-int32_t readCount(TStream& s) {
-    const int32_t count = ReadLong(s);
+int32_t readCount(ByteStream& s) {
+    const int32_t count = readLong(s);
     if (count < 0)
         throw TolvError("Negative font count " + std::to_string(count));
     return count;
 }
 
-FontList readFontMap(TStream& s, const ClassRegistry& registry) {
-    ReadString(s); // the header says nothing the program needs
+FontList readFontMap(ByteStream& s, const ClassRegistry& registry) {
+    readString(s); // the header says nothing the program needs
     const int32_t count = readCount(s);
     FontList fonts;
     for (int32_t i = 0; i < count; ++i)
@@ -67,7 +67,7 @@ bool FontSet::loadFontMap(const QString& path, const ClassRegistry& registry) {
     if (!QFileInfo(path).isFile())
         return false;
     try {
-        TBinaryFileStream s(path, TFileStream::OpenRead);
+        BinaryFile s(path, FileStream::OpenRead);
         fonts_ = readFontMap(s, registry);
         return true;
     } catch (const TolvError& e) {
@@ -76,7 +76,7 @@ bool FontSet::loadFontMap(const QString& path, const ClassRegistry& registry) {
     }
 }
 
-bool FontSet::loadFontMap(TStream& s, const ClassRegistry& registry) {
+bool FontSet::loadFontMap(ByteStream& s, const ClassRegistry& registry) {
     fonts_.clear();
     current_ = nullptr;
     currentModelCode_ = -1;
@@ -90,7 +90,7 @@ bool FontSet::loadFontMap(TStream& s, const ClassRegistry& registry) {
     }
 }
 
-void FontSet::Append(std::unique_ptr<PrinterFont> font) {
+void FontSet::append(std::unique_ptr<PrinterFont> font) {
     if (font)
         fonts_.push_back(std::move(font));
 }

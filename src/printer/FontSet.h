@@ -10,7 +10,7 @@
 
 class ClassRegistry;
 class PrinterModels;
-class TStream;
+class ByteStream;
 
 // The contents of a font name or size box, kept apart from any widget so that
 // the model code can fill it; the window copies it into its combo boxes.
@@ -31,15 +31,15 @@ public:
     // (a truncated or foreign file leaves the set empty and returns false).
     bool loadFontMap(const QString& path, const ClassRegistry& registry);
     // The same from a stream already open, such as bytes in memory.
-    bool loadFontMap(TStream& s, const ClassRegistry& registry);
+    bool loadFontMap(ByteStream& s, const ClassRegistry& registry);
     // Why the last loadFontMap rejected its file; empty after a good load or
     // when the file was missing.
     const QString& loadError() const { return loadError_; }
     // Adds one font (tests, and the loader).
-    void Append(std::unique_ptr<PrinterFont> font);
-    int Count() const { return int(fonts_.size()); }
+    void append(std::unique_ptr<PrinterFont> font);
+    int count() const { return int(fonts_.size()); }
     bool isEmpty() const { return fonts_.empty(); }
-    const PrinterFont& At(int index) const { return *fonts_.at(std::size_t(index)); }
+    const PrinterFont& at(int index) const { return *fonts_.at(std::size_t(index)); }
 
     const PrinterFont* findFont(int fontNumber) const;
     int downloadCodeOf(int fontNumber) const;

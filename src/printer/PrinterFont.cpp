@@ -11,26 +11,26 @@ constexpr int32_t BoldFlag = 1;
 
 } // namespace
 
-void PrinterFont::Load(TStream& s, const ClassRegistry& registry) {
-    PNamedObject::Load(s, registry);
-    FaceName = ReadString(s);
-    PointSize = ReadLong(s);
-    Bold = ReadLong(s) == BoldFlag;
-    FontNumber = ReadLong(s);
-    ModelCode = ReadLong(s);
-    DownloadCode = ReadLong(s);
+void PrinterFont::load(ByteStream& s, const ClassRegistry& registry) {
+    NamedObject::load(s, registry);
+    FaceName = readString(s);
+    PointSize = readLong(s);
+    Bold = readLong(s) == BoldFlag;
+    FontNumber = readLong(s);
+    ModelCode = readLong(s);
+    DownloadCode = readLong(s);
 }
 
-void PrinterFont::Store(TStream& s, const ClassRegistry& registry) const {
-    PNamedObject::Store(s, registry);
-    WriteString(s, FaceName);
-    WriteLong(s, PointSize);
-    WriteLong(s, Bold ? BoldFlag : 0);
-    WriteLong(s, FontNumber);
-    WriteLong(s, ModelCode);
-    WriteLong(s, DownloadCode);
+void PrinterFont::store(ByteStream& s, const ClassRegistry& registry) const {
+    NamedObject::store(s, registry);
+    writeString(s, FaceName);
+    writeLong(s, PointSize);
+    writeLong(s, Bold ? BoldFlag : 0);
+    writeLong(s, FontNumber);
+    writeLong(s, ModelCode);
+    writeLong(s, DownloadCode);
 }
 
 void registerFontClasses(ClassRegistry& registry) {
-    registry.RegisterClass<PrinterFont>();
+    registry.registerClass<PrinterFont>();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/PNamedObjects.h"
+#include "persist/NamedObject.h"
 
 #include <cstdint>
 #include <string>
@@ -10,7 +10,7 @@ class ClassRegistry;
 // One printer font of one printer model, as the font map lists it: the name
 // and size the user picks, the number items store, the code the handheld
 // knows it by, and the screen typeface that imitates it.
-class PrinterFont : public Persistent<PrinterFont, PNamedObject> {
+class PrinterFont : public Persistent<PrinterFont, NamedObject> {
 public:
     static constexpr auto RecordName = "NEBRAFont";
 
@@ -21,8 +21,8 @@ public:
     int32_t ModelCode = 0; // 1, 2 or 4: the model the entry belongs to
     int32_t DownloadCode = 0;
 
-    void Load(TStream& s, const ClassRegistry& registry) override;
-    void Store(TStream& s, const ClassRegistry& registry) const override;
+    void load(ByteStream& s, const ClassRegistry& registry) override;
+    void store(ByteStream& s, const ClassRegistry& registry) const override;
 };
 
 void registerFontClasses(ClassRegistry& registry);

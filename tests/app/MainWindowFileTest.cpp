@@ -83,8 +83,8 @@ protected:
     void addText(QPoint at, const char* text) {
         auto item = ImageItem::createNew<TextItem>(1);
         item->Text = text;
-        item->SetPosition(at);
-        editor().insertItem(editor().items().Count() + 1, std::move(item));
+        item->setPosition(at);
+        editor().insertItem(editor().items().count() + 1, std::move(item));
     }
     // Saves the open image under name with Save As; the path written.
     QString saveAs(const QString& name) {
@@ -98,8 +98,8 @@ protected:
     }
     QStringList itemTexts() {
         QStringList texts;
-        for (int32_t i = 1; i <= editor().items().Count(); ++i)
-            texts << QString::fromStdString(editor().items().At(i)->getDataText());
+        for (int32_t i = 1; i <= editor().items().count(); ++i)
+            texts << QString::fromStdString(editor().items().at(i)->getDataText());
         return texts;
     }
 
@@ -196,8 +196,8 @@ TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts)
     const QByteArray bytes = fileBytes(saved);
     EXPECT_TRUE(bytes.startsWith(QByteArray("\x0e\0\0\0nebra V3.1X000", 18)));
     std::vector<std::unique_ptr<ImageItem>> before;
-    for (int32_t i = 1; i <= editor().items().Count(); ++i)
-        before.push_back(editor().items().At(i)->cloneItem());
+    for (int32_t i = 1; i <= editor().items().count(); ++i)
+        before.push_back(editor().items().at(i)->cloneItem());
 
     // Another model and other names in between.
     prompter.dialogScripts.push_back([](QDialog& d) {
@@ -212,10 +212,10 @@ TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts)
     const Prompter::FileRequest& request = prompter.fileRequests[1];
     EXPECT_EQ(request.filter, "ox100 (*.100)|*.G4E|ox400 (*.400)|*.G1A|ox410 (*.410)|*.G3C");
     EXPECT_EQ(request.filterIndex, 2); // the model selected when asked
-    ASSERT_EQ(editor().items().Count(), 2);
+    ASSERT_EQ(editor().items().count(), 2);
     for (int32_t i = 1; i <= 2; ++i) {
-        EXPECT_TRUE(editor().items().At(i)->IsEqual(*before[size_t(i - 1)]));
-        EXPECT_EQ(editor().items().At(i)->getPosition(), before[size_t(i - 1)]->getPosition());
+        EXPECT_TRUE(editor().items().at(i)->isEqual(*before[size_t(i - 1)]));
+        EXPECT_EQ(editor().items().at(i)->getPosition(), before[size_t(i - 1)]->getPosition());
     }
     EXPECT_EQ(data->printers().selectedIndex(), 1);
     // The image reaches to the restricted area's right edge.
@@ -247,18 +247,18 @@ TEST_F(MainWindowFileTest, ReopeningKeepsTheAreaTheImageSizeAndEveryItemWherever
         addText({900, 150}, "TWO");
         editor().setAreaRect(area);
         const QString saved = saveAs(QStringLiteral("label%1").arg(area.Left));
-        const std::vector<QPoint> positions = {editor().items().At(1)->getPosition(),
-                                               editor().items().At(2)->getPosition()};
+        const std::vector<QPoint> positions = {editor().items().at(1)->getPosition(),
+                                               editor().items().at(2)->getPosition()};
         editor().newImage();
         open(saved);
 
         EXPECT_EQ(editor().imageWidth(), area.Right);
         EXPECT_EQ(editor().imageHeight(), 228);
         EXPECT_EQ(editor().display().areaRect(), area);
-        ASSERT_EQ(editor().items().Count(), 2);
+        ASSERT_EQ(editor().items().count(), 2);
         const QRect picture(QPoint(0, 0), editor().pictureSize());
         for (int32_t i = 1; i <= 2; ++i) {
-            ImageItem& item = *editor().items().At(i);
+            ImageItem& item = *editor().items().at(i);
             EXPECT_EQ(item.getPosition(), positions[size_t(i - 1)]);
             EXPECT_TRUE(editor().isInsideArea(item));
             EXPECT_TRUE(picture.contains(item.getScreenRect(editor().display()).toQRect()));
@@ -382,7 +382,7 @@ TEST_F(MainWindowFileTest, AFailedSaveSaysSoAndKeepsTheImageAltered) {
     prompter.answers = {Answer::Yes};
     answerFile(path("no/such/folder/label"));
     trigger("FileMenuNew");
-    EXPECT_EQ(editor().items().Count(), 3);
+    EXPECT_EQ(editor().items().count(), 3);
     EXPECT_TRUE(prompter.dialogsRun.isEmpty());
 }
 
@@ -400,7 +400,7 @@ TEST_F(MainWindowFileTest, NewEmptiesNamesFileNameAndCaptionButKeepsTheShiftTabl
     trigger("FileMenuNew");
     EXPECT_EQ(prompter.fileRequests.back().fileName, saved);
     EXPECT_EQ(prompter.shown[0].icon, Icon::Question);
-    EXPECT_EQ(editor().items().Count(), 0);
+    EXPECT_EQ(editor().items().count(), 0);
     EXPECT_EQ(data->shortName(), "");
     EXPECT_EQ(data->longName(), "");
     EXPECT_EQ(data->monthStrings(), data->monthLanguages()[0].strings.toLatin1().toStdString());
@@ -415,7 +415,7 @@ TEST_F(MainWindowFileTest, NewEmptiesNamesFileNameAndCaptionButKeepsTheShiftTabl
     addText({100, 70}, "ONE");
     prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
     trigger("FileMenuNew");
-    EXPECT_EQ(editor().items().Count(), 1);
+    EXPECT_EQ(editor().items().count(), 1);
 }
 
 TEST_F(MainWindowFileTest, ImageDescriptionsShowOnTheStatusLineAndAlterTheImage) {
@@ -460,7 +460,7 @@ TEST_F(MainWindowFileTest, ARightClickBesideTheItemsPicksFromTheLabelStructure) 
     auto* picture = window->findChild<ImageWidget*>("ClientImage");
     QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(600, 30));
     EXPECT_EQ(prompter.dialogsRun, (QStringList{"LabelStructureForm", "TxtIPropEdForm"}));
-    EXPECT_EQ(editor().selectedItem(), editor().items().At(2));
+    EXPECT_EQ(editor().selectedItem(), editor().items().at(2));
 }
 
 TEST_F(RealDialogFileTest, SavingOverAFileAsksOnceInTheProgramsWords) {

@@ -27,15 +27,15 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
     h.MonthStrings = "JanFeb";
     ItemList items;
     if (withItems) {
-        items.Append(storedTextItem(3, {60, 100}, "Tolvane 123"));
-        items.Append(storedTextItem(5, {400, 200}, "Lot"));
+        items.append(storedTextItem(3, {60, 100}, "Tolvane 123"));
+        items.append(storedTextItem(5, {400, 200}, "Lot"));
     }
-    ImageFile::Write(path, h, items, imageFileRegistry());
+    ImageFile::write(path, h, items, imageFileRegistry());
 }
 
 // The image compiled in this process, with the same font map.
 QByteArray compiledHere(const QString& path, const QString& fontMap) {
-    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
+    const ImageFileContents c = ImageFile::read(path, imageFileRegistry(), Messages());
     PrinterModels models(nullptr);
     models.setSelectedIndex(*c.Header.modelIndex());
     FontSet fonts(models);

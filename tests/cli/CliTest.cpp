@@ -25,18 +25,18 @@ void writeImage(const QString& path) {
     h.MonthStrings = "JanFebMar";
     h.Shifts.add(1, 14.0 / 24.0, "B");
     ItemList items;
-    items.Append(storedTextItem(3, {60, 100}, "Tolvane 123"));
-    items.Append(storedTextItem(5, {400, 200}, "\xC5r", 1));
+    items.append(storedTextItem(3, {60, 100}, "Tolvane 123"));
+    items.append(storedTextItem(5, {400, 200}, "\xC5r", 1));
     auto request = storedTextItem(2, {200, 160}, "Lot");
     request->OperatorRequest = true;
     request->Prompt = "Lot number?";
-    items.Append(std::move(request));
-    ImageFile::Write(path, h, items, imageFileRegistry());
+    items.append(std::move(request));
+    ImageFile::write(path, h, items, imageFileRegistry());
 }
 
 // The picture the editing view draws of the image at zoom.
 QImage drawnInProcess(const QString& image, const QString& fontMap, float zoom) {
-    const ImageFileContents c = ImageFile::Read(image, imageFileRegistry(), Messages());
+    const ImageFileContents c = ImageFile::read(image, imageFileRegistry(), Messages());
     PrinterModels models(nullptr);
     models.setSelectedIndex(*c.Header.modelIndex());
     FontSet fonts(models);

@@ -52,8 +52,8 @@ void writeImage(const QString& path, const ParityCase& c) {
     ItemList items;
     auto item = storedTextItem(3, stored[c.model], "Lot 42", c.rotation);
     item->Justification = uint8_t(c.justification);
-    items.Append(std::move(item));
-    ImageFile::Write(path, h, items, imageFileRegistry());
+    items.append(std::move(item));
+    ImageFile::write(path, h, items, imageFileRegistry());
 }
 
 class CompileParity : public ::testing::TestWithParam<ParityCase> {

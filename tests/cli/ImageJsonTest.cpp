@@ -22,12 +22,12 @@ ImageFileContents richImage() {
     h.Shifts.add(1, 14.0 / 24.0, "\xC4");
     auto item = std::make_unique<TextItem>();
     item->FontNumber = 3;
-    item->SetPosition({60, 75});
+    item->setPosition({60, 75});
     item->setHeight(-1);
     item->Rotation = 1;
     item->Text = "Lot \xB5";
     c.Items = std::make_unique<ItemList>();
-    c.Items->Append(std::move(item));
+    c.Items->append(std::move(item));
     return c;
 }
 

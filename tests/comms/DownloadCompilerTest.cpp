@@ -20,8 +20,8 @@ TEST(DownloadCompiler, HeaderHoldsNamesCountMonthsAndShiftBlockInOrder) {
     ImageFixture f;
     f.months = "JanFeb";
     f.shifts.add(1, 0.25, "A"); // without a shift code item the times stay out
-    f.items.Append(textItem({50, 50}, "A"));
-    f.items.Append(textItem({306, 50}, "B"));
+    f.items.append(textItem({50, 50}, "A"));
+    f.items.append(textItem({306, 50}, "B"));
     const Bytes b = f.bytes();
     EXPECT_EQ(slice(b, 0, 11),
               (Bytes{0x41, 0x42, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x00}));
@@ -41,7 +41,7 @@ TEST(DownloadCompiler, ShortNameIsPaddedOrCutToItsLength) {
     ImageFixture f;
     f.limits.ShortNameLength = 3;
     f.shortName = "LONGNAME";
-    f.items.Append(textItem({50, 50}, "A"));
+    f.items.append(textItem({50, 50}, "A"));
     EXPECT_EQ(slice(f.bytes(), 0, 4), (Bytes{'L', 'O', 'N', 0}));
 }
 
@@ -59,11 +59,11 @@ TEST(DownloadCompiler, RefusesMissingNamesAndEmptyImagesInThatOrder) {
 TEST(DownloadCompiler, AZeroByteInATextOrPromptIsRefusedNamingTheItem) {
     for (const bool inPrompt : {false, true}) {
         ImageFixture f;
-        f.items.Append(textItem({50, 50}, "A"));
+        f.items.append(textItem({50, 50}, "A"));
         auto item = textItem({60, 60}, inPrompt ? std::string("B") : std::string("B\0C", 3));
         if (inPrompt)
             item->Prompt = std::string("Lot\0", 4);
-        f.items.Append(std::move(item));
+        f.items.append(std::move(item));
         const DownloadCompiler::Result r = f.compile();
         EXPECT_EQ(r.refusal, DownloadCompiler::Refusal::FieldEnd) << inPrompt;
         EXPECT_EQ(r.image, nullptr);
@@ -87,21 +87,21 @@ TEST(DownloadCompiler, TheDefaultLimitTakes32511BytesAndRefuses32512) {
 TEST(DownloadCompiler, RecordsBeyondTheBufferAreRefusedNotAppended) {
     ImageFixture f;
     f.limits.HandheldMaxSize = 0xFFFFFFFFu; // no limit of the settings
-    f.items.Append(textItem({50, 50}, std::string(40000, 'x')));
-    f.items.Append(textItem({50, 50}, std::string(40000, 'y')));
+    f.items.append(textItem({50, 50}, std::string(40000, 'x')));
+    f.items.append(textItem({50, 50}, std::string(40000, 'y')));
     EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::TooBig);
-    f.items.FreeAll();
-    f.items.Append(textItem({50, 50}, std::string(70000, 'x'))); // one record too large
+    f.items.freeAll();
+    f.items.append(textItem({50, 50}, std::string(70000, 'x'))); // one record too large
     EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::TooBig);
-    f.items.FreeAll();
-    f.items.Append(textItem({50, 50}, "A"));
+    f.items.freeAll();
+    f.items.append(textItem({50, 50}, "A"));
     f.limits.ShortNameLength = 1 << 30; // a garbled setting
     EXPECT_EQ(f.compile().refusal, DownloadCompiler::Refusal::TooBig);
 }
 
 TEST(DownloadCompiler, TheDiagnosticCopyIsTheWholeBufferArray) {
     ImageFixture f;
-    f.items.Append(textItem({50, 50}, "A"));
+    f.items.append(textItem({50, 50}, "A"));
     const DownloadCompiler::Result r = f.compile();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("image.bin"));

@@ -27,7 +27,7 @@ protected:
                          "\n[DownloadForm]\nPacketInterval=0\n");
     }
     void run(int replyWaitMs = 3000) {
-        image.items.Append(textItem({60, 60}, "Tolvane"));
+        image.items.append(textItem({60, 60}, "Tolvane"));
         data.setShortName("AB");
         data.setLongName("PRODUCT");
         const LinkTimeouts timeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5};
@@ -77,7 +77,7 @@ TEST_F(DownloadCommand, ReplaceWithoutASelectionStoresTheImageAsNew) {
 
 TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
     startSim({"--preload", "OLD"});
-    image.items.Append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
+    image.items.append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
     prompter.dialogScripts.push_back(script([](QDialog& d) {
         click(d, "DownloadButton");
         ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));

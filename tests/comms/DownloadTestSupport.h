@@ -20,7 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline std::unique_ptr<TextItem> textItem(QPoint at, const std::string& text) {
     auto item = std::make_unique<TextItem>();
-    item->SetPosition(at);
+    item->setPosition(at);
     item->Text = text;
     return item;
 }
@@ -56,7 +56,7 @@ struct ImageFixture {
     }
     // One text item whose text makes the compiled image exactly size bytes.
     void fillTo(int size) {
-        items.Append(textItem({50, 50}, std::string(size - HeaderSize - TextRecordOverhead, 'x')));
+        items.append(textItem({50, 50}, std::string(size - HeaderSize - TextRecordOverhead, 'x')));
     }
 };
 

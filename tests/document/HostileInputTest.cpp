@@ -114,7 +114,7 @@ TEST(HostileInput, ImageFilesFailWithTheFileNamedAndNoOversizedAllocation) {
     const ClassRegistry& registry = imageFileRegistry();
     for (const auto& [name, bytes] : hostileVariants(good.bytes)) {
         const QString path = writeFile(dir, bytes);
-        const Result r = watch([&] { ImageFile::Read(path, registry, Messages()); });
+        const Result r = watch([&] { ImageFile::read(path, registry, Messages()); });
         if (bytes.size() < good.bytes.size()) { // a cut file is never taken for a whole one
             EXPECT_TRUE(r.failed) << name;
         }

@@ -93,7 +93,7 @@ inline std::unique_ptr<TextItem> storedTextItem(int font, QPoint at, const char*
                                                 int rotation = 0) {
     auto item = std::make_unique<TextItem>();
     item->FontNumber = font;
-    item->SetPosition(at);
+    item->setPosition(at);
     item->Rotation = uint8_t(rotation);
     item->Text = text;
     return item;

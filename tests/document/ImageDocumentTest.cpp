@@ -1,7 +1,7 @@
 #include "document/ImageDocument.h"
 #include "ImageBytes.h"
 #include "RenderHarness.h"
-#include "persist/TMemoryStream.h"
+#include "persist/MemoryStream.h"
 #include "texts/Messages.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@ using ImageDocument::forceExtension;
 namespace {
 
 ImageFileContents contentsOf(const QByteArray& bytes) {
-    TMemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    return ImageFile::Read(s, imageFileRegistry(), Messages());
+    MemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    return ImageFile::read(s, imageFileRegistry(), Messages());
 }
 
 } // namespace

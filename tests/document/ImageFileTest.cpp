@@ -1,7 +1,7 @@
 #include "document/ImageFile.h"
 #include "ImageBytes.h"
 #include "TestFolders.h"
-#include "persist/TMemoryStream.h"
+#include "persist/MemoryStream.h"
 #include "platform/IniFile.h"
 #include "platform/TolvError.h"
 #include "texts/Messages.h"
@@ -37,13 +37,13 @@ ImageBytes sampleBytes() {
 }
 
 ImageFileContents readBytes(const QByteArray& bytes) {
-    TMemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    return ImageFile::Read(s, imageFileRegistry(), Messages());
+    MemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    return ImageFile::read(s, imageFileRegistry(), Messages());
 }
 
 std::string readError(const QString& path, const Messages& messages = Messages()) {
     try {
-        ImageFile::Read(path, imageFileRegistry(), messages);
+        ImageFile::read(path, imageFileRegistry(), messages);
     } catch (const TolvError& e) {
         return e.what();
     }
@@ -55,20 +55,20 @@ std::string readError(const QString& path, const Messages& messages = Messages()
 TEST(ImageFile, SavedFileHasTheLayoutByteForByteAndReadsBack) {
     QTemporaryDir dir;
     ItemList items;
-    items.Append(storedTextItem(1, {60, 70}, "HEH"));
+    items.append(storedTextItem(1, {60, 70}, "HEH"));
     const QString path = dir.filePath(QStringLiteral("label.G1A"));
-    ImageFile::Write(path, sampleHeader(), items, imageFileRegistry());
+    ImageFile::write(path, sampleHeader(), items, imageFileRegistry());
     EXPECT_EQ(fileBytes(path), sampleBytes().bytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"label.G1A"}); // no leftovers
 
-    const ImageFileContents c = ImageFile::Read(path, imageFileRegistry(), Messages());
+    const ImageFileContents c = ImageFile::read(path, imageFileRegistry(), Messages());
     EXPECT_EQ(c.Header.LongName, "Long name");
     EXPECT_EQ(c.Header.modelIndex(), 1);
     EXPECT_EQ(c.Header.imageWidth(), 4000);
     EXPECT_EQ(c.Header.Shifts, sampleHeader().Shifts);
-    ASSERT_EQ(c.Items->Count(), 1);
-    EXPECT_EQ(c.Items->At(1)->getPosition(), QPoint(60, 70));
-    EXPECT_EQ(c.Items->At(1)->getDataText(), "HEH");
+    ASSERT_EQ(c.Items->count(), 1);
+    EXPECT_EQ(c.Items->at(1)->getPosition(), QPoint(60, 70));
+    EXPECT_EQ(c.Items->at(1)->getDataText(), "HEH");
 }
 
 TEST(ImageFile, ReadsTheFiveVersionsWithTheirDifferences) {
@@ -90,20 +90,20 @@ TEST(ImageFile, ReadsTheFiveVersionsWithTheirDifferences) {
         EXPECT_EQ(c.Header.modelIndex(), r.model);
         EXPECT_EQ(c.Header.ExtraTypeInts.has_value(), r.extras);
         EXPECT_EQ(c.Header.Area, (DotRect{0, 0, 484, 2100}));
-        ASSERT_EQ(c.Items->Count(), 1);
-        EXPECT_EQ(c.Items->At(1)->getPosition(), QPoint(55, 56));
+        ASSERT_EQ(c.Items->count(), 1);
+        EXPECT_EQ(c.Items->at(1)->getPosition(), QPoint(55, 56));
     }
 }
 
 TEST(ImageFile, RefusesToWriteAHeaderItCouldNotReadBack) {
     ItemList none;
-    TMemoryStream s;
+    MemoryStream s;
     ImageFileHeader h = sampleHeader();
     h.TypeCode = 3; // the current version stores two more values after it
-    EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
+    EXPECT_THROW(ImageFile::write(s, h, none, imageFileRegistry()), TolvError);
     h = sampleHeader();
     h.Shifts.setSlot(2, {8, 0.5, "B"});
-    EXPECT_THROW(ImageFile::Write(s, h, none, imageFileRegistry()), TolvError);
+    EXPECT_THROW(ImageFile::write(s, h, none, imageFileRegistry()), TolvError);
 }
 
 TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
@@ -164,19 +164,19 @@ TEST(ImageFile, AFailedSaveLeavesThePreviousFileIntact) {
 
     // An item of a class no file may hold fails before the disk is touched.
     class Unregistered : public ImageItem {
-        const char* ClassName() const override { return "Unregistered"; }
+        const char* className() const override { return "Unregistered"; }
     };
     ItemList items;
-    items.Append(storedTextItem(1, {60, 70}, "new"));
-    items.Append(std::make_unique<Unregistered>());
-    EXPECT_THROW(ImageFile::Write(path, sampleHeader(), items, imageFileRegistry()), TolvError);
+    items.append(storedTextItem(1, {60, 70}, "new"));
+    items.append(std::make_unique<Unregistered>());
+    EXPECT_THROW(ImageFile::write(path, sampleHeader(), items, imageFileRegistry()), TolvError);
     EXPECT_EQ(fileBytes(path), sampleBytes().bytes);
 
     // A folder that refuses new files (permissions do not stop the superuser).
     if (geteuid() != 0) {
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        items.Extract(2);
-        EXPECT_THROW(ImageFile::Write(path, sampleHeader(), items, imageFileRegistry()), TolvError);
+        items.extract(2);
+        EXPECT_THROW(ImageFile::write(path, sampleHeader(), items, imageFileRegistry()), TolvError);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         EXPECT_EQ(fileBytes(path), sampleBytes().bytes);

@@ -1,7 +1,7 @@
 #include "RenderHarness.h"
 #include "persist/ClassRegistry.h"
+#include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TMemoryStream.h"
 #include "platform/TolvError.h"
 
 #include <QFontMetrics>
@@ -20,30 +20,30 @@ ClassRegistry documentRegistry() {
 
 // "ImageItem", then the seven words of a base record.
 Bytes baseRecord(std::initializer_list<int32_t> words) {
-    TMemoryStream s;
-    WriteString(s, "ImageItem");
+    MemoryStream s;
+    writeString(s, "ImageItem");
     for (const int32_t w : words)
-        WriteLong(s, w);
+        writeLong(s, w);
     return s.bytes();
 }
 
 std::unique_ptr<ImageItem> placed(int x, int y, int rotation, int justification) {
     auto item = std::make_unique<ImageItem>();
-    item->SetPosition({x, y});
+    item->setPosition({x, y});
     item->Rotation = uint8_t(rotation);
     item->Justification = uint8_t(justification);
     return item;
 }
 
 Bytes stored(const ImageItem& item) {
-    TMemoryStream s;
-    item.Store(s, documentRegistry());
+    MemoryStream s;
+    item.store(s, documentRegistry());
     return s.bytes();
 }
 
-std::unique_ptr<PObject> loaded(const Bytes& bytes) {
-    TMemoryStream s(bytes);
-    return documentRegistry().LoadRecord(s);
+std::unique_ptr<PersistentObject> loaded(const Bytes& bytes) {
+    MemoryStream s(bytes);
+    return documentRegistry().loadRecord(s);
 }
 
 std::string loadError(const Bytes& bytes) {
@@ -63,13 +63,13 @@ TEST(ImageItem, FilesHoldPositionsWithoutTheMargin) {
     item->setWidth(3);
     EXPECT_EQ(stored(*item), baseRecord({5, 10, 20, 3, 0, 3, 2})); // ends 03 00 00 00 02 00 00 00
 
-    item->SetPosition({50, 50});
+    item->setPosition({50, 50});
     EXPECT_EQ(stored(*item), baseRecord({5, 0, 0, 3, 0, 3, 2}));
     const auto back = loaded(stored(*item));
     const auto* backItem = dynamic_cast<const ImageItem*>(back.get());
     ASSERT_NE(backItem, nullptr);
     EXPECT_EQ(backItem->getPosition(), QPoint(50, 50));
-    EXPECT_TRUE(backItem->IsEqual(*item));
+    EXPECT_TRUE(backItem->isEqual(*item));
 }
 
 TEST(ImageItem, RecordsWithImpossibleValuesAreRefused) {

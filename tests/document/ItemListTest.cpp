@@ -1,8 +1,8 @@
 #include "RenderHarness.h"
 #include "ScriptedPrompter.h"
 #include "document/ItemTypeNames.h"
-#include "persist/IDL.h"
-#include "persist/PNamedObjects.h"
+#include "persist/DownloadBuffer.h"
+#include "persist/NamedObject.h"
 #include "texts/Messages.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +22,13 @@ TEST(ItemList, RefusesWhatIsNotAnItemWithAStopMessage) {
     ScriptedPrompter prompter;
     const Messages messages;
     ItemList list(prompter, messages);
-    ASSERT_TRUE(list.Append(textItemAt(SansFont, 60, 60)));
-    ImageItem* first = list.At(1);
-    EXPECT_FALSE(list.Append(std::make_unique<PNamedObject>()));
-    EXPECT_FALSE(list.InsertFirst(std::make_unique<PObject>()));
-    EXPECT_EQ(list.Put(1, std::make_unique<PList>()), nullptr);
-    EXPECT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.At(1), first);
+    ASSERT_TRUE(list.append(textItemAt(SansFont, 60, 60)));
+    ImageItem* first = list.at(1);
+    EXPECT_FALSE(list.append(std::make_unique<NamedObject>()));
+    EXPECT_FALSE(list.insertFirst(std::make_unique<PersistentObject>()));
+    EXPECT_EQ(list.put(1, std::make_unique<PersistentList>()), nullptr);
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(list.at(1), first);
     EXPECT_EQ(prompter.texts(),
               QStringList(3, "Error - attempt to add wrong object to image list"));
 }
@@ -38,26 +38,26 @@ TEST(ItemList, RefusesWhatIsNotAnItemWithAStopMessage) {
 TEST(ItemList, NearestHitPrefersTheNearestAnchorAndTheEarlierItemOnATie) {
     RenderHarness h;
     ItemList list;
-    list.Append(textItemAt(SansFont, 100, 150));
-    list.Append(textItemAt(SansFont, 100, 156));
-    ImageItem* first = list.At(1);
-    ImageItem* second = list.At(2);
+    list.append(textItemAt(SansFont, 100, 150));
+    list.append(textItemAt(SansFont, 100, 156));
+    ImageItem* first = list.at(1);
+    ImageItem* second = list.at(2);
     ASSERT_TRUE(first->hitTest(h.display, 120, 153) && second->hitTest(h.display, 120, 153));
     EXPECT_EQ(list.findNearestHit(h.display, 120, 153), first);
     EXPECT_EQ(list.findNearestHit(h.display, 120, 155), second);
     EXPECT_EQ(list.findNearestHit(h.display, 3000, 153), nullptr);
-    list.InsertFirst(list.Extract(2));
+    list.insertFirst(list.extract(2));
     EXPECT_EQ(list.findNearestHit(h.display, 120, 153), second);
 }
 
 TEST(ItemList, CompilesCountsAndListsItsItemsInOrder) {
     RenderHarness h(1);
     ItemList list;
-    list.Append(textItemAt(SansFont, 50, 60, 0, "A"));
-    list.Append(std::make_unique<FakeGraphic>());
+    list.append(textItemAt(SansFont, 50, 60, 0, "A"));
+    list.append(std::make_unique<FakeGraphic>());
     EXPECT_EQ(list.countGraphics(), 1);
     EXPECT_EQ(list.typeIndex(2), 5);
-    IDL buffer;
+    DownloadBuffer buffer;
     list.compileAll(buffer, {h.fonts, 1});
     EXPECT_EQ(std::vector<uint8_t>(buffer.Bytes.begin(), buffer.Bytes.begin() + buffer.Size),
               (std::vector<uint8_t>{1,    21, 0,    0,    10,   0,    0, 'A', 0, 0, 0, 0, 0, //

@@ -1,7 +1,7 @@
 #include "RenderHarness.h"
 
 #include "items/TextItem.h"
-#include "persist/IDL.h"
+#include "persist/DownloadBuffer.h"
 
 RenderHarness::RenderHarness(int modelIndex) {
     const struct {
@@ -20,7 +20,7 @@ RenderHarness::RenderHarness(int modelIndex) {
             font->FontNumber = face.number;
             font->ModelCode = model;
             font->DownloadCode = 10 * model + face.number;
-            fonts.Append(std::move(font));
+            fonts.append(std::move(font));
         }
     }
     selectModel(modelIndex);
@@ -59,14 +59,14 @@ QImage RenderHarness::render(ImageItem& item) {
 
 std::unique_ptr<ImageItem> textItemAt(int font, int x, int y, int rotation, const char* text) {
     auto item = ImageItem::createNew<TextItem>(font);
-    item->SetPosition({x, y});
+    item->setPosition({x, y});
     item->Rotation = uint8_t(rotation);
     item->Text = text;
     return item;
 }
 
 std::vector<uint8_t> compiledRecord(const ImageItem& item, const FontSet& fonts, int modelIndex) {
-    IDL buffer;
+    DownloadBuffer buffer;
     item.compile(buffer, {fonts, modelIndex});
     return {buffer.Bytes.begin(), buffer.Bytes.begin() + buffer.Size};
 }

@@ -43,15 +43,15 @@ TEST(Rendering, ZoomAndAnotherFontAreMeasuredAgain) {
 TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
     RenderHarness h;
     ItemList items;
-    items.Append(textItemAt(SansFont, 60, 150, 0, "Anti-aliasing? Never."));
-    items.Append(textItemAt(BoldFont, 300, 250, 1, "Bold 90"));
-    items.Append(textItemAt(SerifFont, 700, 80, 2, "Serif \xC9t\xE9"));
+    items.append(textItemAt(SansFont, 60, 150, 0, "Anti-aliasing? Never."));
+    items.append(textItemAt(BoldFont, 300, 250, 1, "Bold 90"));
+    items.append(textItemAt(SerifFont, 700, 80, 2, "Serif \xC9t\xE9"));
     for (const float zoom : {0.5f, 1.5f}) {
         h.zoom(zoom);
         h.render(items);
         CanvasPainter painter(h.display);
-        items.At(2)->drawHighlight(h.display);
-        items.At(3)->drawOutline(h.display);
+        items.at(2)->drawHighlight(h.display);
+        items.at(3)->drawOutline(h.display);
         EXPECT_TRUE(blackAndWhiteOnly(h.display.bitmap())) << zoom;
     }
 }
@@ -61,7 +61,7 @@ TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
 TEST(Rendering, TheEuroByteDrawsAndListsAsTheEuroSign) {
     RenderHarness h;
     ItemList items;
-    items.Append(textItemAt(SansFont, 60, 150, 0, "\x80"));
+    items.append(textItemAt(SansFont, 60, 150, 0, "\x80"));
     EXPECT_FALSE(inkBounds(h.render(items)).isNull());
     EXPECT_EQ(items.listViewRows(ItemTypeNames())[0].value, QString::fromUtf8("€"));
 }

@@ -1,5 +1,5 @@
 #include "document/ShiftTable.h"
-#include "persist/TMemoryStream.h"
+#include "persist/MemoryStream.h"
 #include "platform/TolvError.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +24,13 @@ ShiftTable threeMondayShifts() {
 
 TEST(ShiftTable, FileBlockRoundTripsAllTwentyFiveSlots) {
     ShiftTable t = threeMondayShifts();
-    TMemoryStream s;
-    t.Store(s);
+    MemoryStream s;
+    t.store(s);
     // Each slot: day, start, code length and code; the empty ones have no code.
     EXPECT_EQ(s.bytes().size(), size_t(3 * 17 + 22 * 16));
-    s.SetPosition(0);
+    s.setPosition(0);
     ShiftTable read;
-    read.Load(s);
+    read.load(s);
     EXPECT_EQ(read, t);
     EXPECT_EQ(read.slot(2).Start, at(14, 0)); // exactly
 }
@@ -39,13 +39,13 @@ TEST(ShiftTable, ADayAboveSevenFailsToLoadAndChangesNothing) {
     const ShiftTable before = threeMondayShifts();
     ShiftTable bad;
     bad.setSlot(25, {ShiftSlot::EmptyDay, 0.0, ""});
-    TMemoryStream s;
-    bad.Store(s);
+    MemoryStream s;
+    bad.store(s);
     std::vector<uint8_t> bytes = s.bytes();
     bytes[size_t(24 * 16)] = 8; // the last slot's day
-    TMemoryStream damaged(bytes);
+    MemoryStream damaged(bytes);
     ShiftTable t = before;
-    EXPECT_THROW(t.Load(damaged), TolvError);
+    EXPECT_THROW(t.load(damaged), TolvError);
     EXPECT_EQ(t, before);
 }
 

@@ -42,20 +42,20 @@ TEST_F(PlaceItemStateTest, PlacesTheConfirmedItemAtTheClickAndTellsItsNumber) {
     addText(300, 150);
     PlaceItemState state(env, textItemKind());
     click(state, Qt::LeftButton, {1000, 200});
-    ASSERT_EQ(editor.items().Count(), 2);
-    EXPECT_EQ(editor.items().At(2)->getPosition(), QPoint(1000, 200));
+    ASSERT_EQ(editor.items().count(), 2);
+    EXPECT_EQ(editor.items().at(2)->getPosition(), QPoint(1000, 200));
     EXPECT_EQ(env.editedNumbers, std::vector<int>{2});
     EXPECT_TRUE(editor.modified());
 
     env.edit = [](ImageItem&) { return 0; }; // Cancel
     click(state, Qt::LeftButton, {2000, 200});
-    EXPECT_EQ(editor.items().Count(), 2);
+    EXPECT_EQ(editor.items().count(), 2);
 }
 
 TEST_F(PlaceItemStateTest, ARightClickCreatesNothing) {
     PlaceItemState state(env, textItemKind());
     click(state, Qt::RightButton, {1000, 200});
-    EXPECT_EQ(editor.items().Count(), 0);
+    EXPECT_EQ(editor.items().count(), 0);
     EXPECT_TRUE(env.editedNumbers.empty());
 }
 
@@ -66,7 +66,7 @@ TEST_F(PlaceItemStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApa
     PlaceItemState text(env, textItemKind());
     click(text, Qt::LeftButton, {1000, 200}); // N − G = 1: allowed
     click(text, Qt::LeftButton, {1500, 200}); // N − G = 2: the limit
-    EXPECT_EQ(editor.items().Count(), 3);
+    EXPECT_EQ(editor.items().count(), 3);
     EXPECT_EQ(prompter.texts(), QStringList{"Error - no more than 2 items allowed per label"});
     EXPECT_EQ(env.editedNumbers.size(), 1u); // no dialog for the refused one
 
@@ -75,21 +75,21 @@ TEST_F(PlaceItemStateTest, TheItemLimitCountsEverythingButGraphicsAndGraphicsApa
     EXPECT_EQ(prompter.texts().last(), "Error - no more than 1 graphic items allowed per label");
     env.limits = {2, 2};
     click(graphic, Qt::LeftButton, {2000, 200}); // graphics do not count as items
-    EXPECT_EQ(editor.items().Count(), 4);
+    EXPECT_EQ(editor.items().count(), 4);
 }
 
 TEST_F(PlaceItemStateTest, AnItemPlacedAcrossTheEdgeIsPulledInOrRefused) {
     PlaceItemState state(env, testGraphicKind());
     click(state, Qt::LeftButton, {4040, 340}); // 20 × 20 over the right and bottom edges
-    ASSERT_EQ(editor.items().Count(), 1);
-    EXPECT_EQ(editor.items().At(1)->getPosition(), QPoint(4030, 286));
+    ASSERT_EQ(editor.items().count(), 1);
+    EXPECT_EQ(editor.items().at(1)->getPosition(), QPoint(4030, 286));
 
     env.edit = [](ImageItem& item) {
         item.setHeight(300); // taller than the 256 dots of the area
         return EditAccepted;
     };
     click(state, Qt::LeftButton, {1000, 100});
-    EXPECT_EQ(editor.items().Count(), 1);
+    EXPECT_EQ(editor.items().count(), 1);
     EXPECT_EQ(prompter.texts(), QStringList{"Error - cannot place object here."});
 }
 
@@ -167,7 +167,7 @@ TEST_F(AreaDrawStateTest, AClickOrALineLeavesTheAreaAsItWas) {
 
     PlaceItemState place(env, textItemKind()); // and items still find room
     click(place, Qt::LeftButton, {1000, 200});
-    EXPECT_EQ(editor.items().Count(), 1);
+    EXPECT_EQ(editor.items().count(), 1);
 }
 
 } // namespace

@@ -26,19 +26,19 @@ ImageItem* FakeEnvironment::pickFromLabelStructure() {
 
 ItemSnapshot snapshotOf(const ItemList& items) {
     ItemSnapshot copies;
-    for (int32_t i = 1; i <= items.Count(); ++i)
-        copies.push_back(items.At(i)->cloneItem());
+    for (int32_t i = 1; i <= items.count(); ++i)
+        copies.push_back(items.at(i)->cloneItem());
     return copies;
 }
 
 ::testing::AssertionResult sameItems(const ItemSnapshot& expected, const ItemList& items) {
-    if (int32_t(expected.size()) != items.Count())
+    if (int32_t(expected.size()) != items.count())
         return ::testing::AssertionFailure()
-               << items.Count() << " items instead of " << expected.size();
-    for (int32_t i = 1; i <= items.Count(); ++i) {
+               << items.count() << " items instead of " << expected.size();
+    for (int32_t i = 1; i <= items.count(); ++i) {
         const ImageItem& want = *expected[std::size_t(i - 1)];
-        const ImageItem& have = *items.At(i);
-        const bool same = std::string(want.ClassName()) == have.ClassName() && want.IsEqual(have) &&
+        const ImageItem& have = *items.at(i);
+        const bool same = std::string(want.className()) == have.className() && want.isEqual(have) &&
                           want.FontNumber == have.FontNumber &&
                           want.getWidth() == have.getWidth() &&
                           want.getHeight() == have.getHeight();
@@ -62,18 +62,18 @@ void EditorTest::zoom(double factor) {
 ImageItem& EditorTest::addText(int x, int y, int rotation, const char* text) {
     std::unique_ptr<ImageItem> item = textItemAt(SansFont, x, y, rotation, text);
     ImageItem& added = *item;
-    editor.insertItem(editor.items().Count() + 1, std::move(item));
+    editor.insertItem(editor.items().count() + 1, std::move(item));
     editor.refreshImage();
     return added;
 }
 
 ImageItem& EditorTest::addGraphic(int x, int y, int width, int height) {
     std::unique_ptr<TestGraphic> item = ImageItem::createNew<TestGraphic>(SansFont);
-    item->SetPosition({x, y});
+    item->setPosition({x, y});
     item->setWidth(width);
     item->setHeight(height);
     ImageItem& added = *item;
-    editor.insertItem(editor.items().Count() + 1, std::move(item));
+    editor.insertItem(editor.items().count() + 1, std::move(item));
     editor.refreshImage();
     return added;
 }

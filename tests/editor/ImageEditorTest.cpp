@@ -33,7 +33,7 @@ TEST_F(EditorTest, PastedTextStartsWithItsCapitalsAtTheAreaCornerInEveryRotation
             editor.select(&original);
             editor.copy();
             ASSERT_TRUE(editor.paste());
-            ImageItem& pasted = *editor.items().At(editor.items().Count());
+            ImageItem& pasted = *editor.items().at(editor.items().count());
             const EdgeRect box = pasted.capitalInkBox(editor.display());
             // Exact at 100 %; a dot may go to rounding at other zooms.
             const QPoint corner = editor.screenToImage({box.Left, box.Top}) - QPoint(55, 55);
@@ -85,7 +85,7 @@ TEST_F(EditorTest, ANewOrLoadedImageStartsWithoutHistoryClipboardOrSelection) {
     editor.copy();
     editor.Nudge(5, 0);
     ItemList loaded;
-    loaded.Append(textItemAt(SansFont, 300, 150, 0, "A"));
+    loaded.append(textItemAt(SansFont, 300, 150, 0, "A"));
     const ItemSnapshot expected = snapshotOf(loaded);
     editor.replaceImage(loaded);
     EXPECT_TRUE(sameItems(expected, editor.items()));

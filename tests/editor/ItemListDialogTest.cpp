@@ -30,9 +30,9 @@ QStringList listed(const QDialog& dialog) {
 TEST(ItemListDialog, KindButtonsFilterTheListedItems) {
     DialogHarness h;
     ItemList items;
-    items.Append(textItemAt(SansFont, 60, 60, 0, "AB"));
-    items.Append(std::make_unique<DateLikeItem>());
-    items.Append(textItemAt(SansFont, 70, 70, 0, "CD"));
+    items.append(textItemAt(SansFont, 60, 60, 0, "AB"));
+    items.append(std::make_unique<DateLikeItem>());
+    items.append(textItemAt(SansFont, 70, 70, 0, "CD"));
     const ItemTypeNames kindNames;
     ItemListDialog dialog(nullptr, kindNames);
     h.prompter.dialogScripts.push_back(script([](QDialog& d) {

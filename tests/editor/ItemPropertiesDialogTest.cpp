@@ -29,7 +29,7 @@ QLineEdit* field(const QDialog& dialog, const char* name) {
 } // namespace
 
 TEST_F(ItemPropertiesDialogTest, ShowsThePositionWithoutTheMarginAndLimitsWhatIsTypedOnOk) {
-    item->SetPosition({50 + 5000, 10});
+    item->setPosition({50 + 5000, 10});
     h.prompter.dialogScripts.push_back(script([this](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Edit Properties (Item 3)");
         EXPECT_EQ(field(d, "XPosEdit")->text(), "4000");

@@ -54,9 +54,9 @@ protected:
     ImageItem& addText(QPoint at) {
         auto item = ImageItem::createNew<TextItem>(1);
         item->Text = "HEH";
-        item->SetPosition(at);
+        item->setPosition(at);
         ImageItem& added = *item;
-        editor().insertItem(editor().items().Count() + 1, std::move(item));
+        editor().insertItem(editor().items().count() + 1, std::move(item));
         editor().refreshImage();
         return added;
     }
@@ -101,8 +101,8 @@ TEST_F(MainWindowEditTest, ATextItemIsPlacedByAClickAndItsDialog) {
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
 
     EXPECT_EQ(prompter.dialogsRun, QStringList{"TxtIPropEdForm"});
-    ASSERT_EQ(editor().items().Count(), 1);
-    const auto& placed = static_cast<const TextItem&>(*editor().items().At(1));
+    ASSERT_EQ(editor().items().count(), 1);
+    const auto& placed = static_cast<const TextItem&>(*editor().items().at(1));
     EXPECT_EQ(placed.Text, "HELLO");
     EXPECT_EQ(placed.getPosition(), QPoint(400, 200));
     EXPECT_TRUE(window->modified());
@@ -127,24 +127,24 @@ TEST_F(MainWindowEditTest, ZoomStopsAtTwoHundredAndFiftyPercent) {
 TEST_F(MainWindowEditTest, DeleteCutsTheSelectedItemAndDoesNothingWithoutOne) {
     ImageItem& item = addText({300, 200});
     key(Qt::Key_Delete);
-    EXPECT_EQ(editor().items().Count(), 1);
+    EXPECT_EQ(editor().items().count(), 1);
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
     key(Qt::Key_Delete);
-    EXPECT_EQ(editor().items().Count(), 0);
+    EXPECT_EQ(editor().items().count(), 0);
     EXPECT_TRUE(window->action("EditMenuPaste")->isEnabled());
 
     key(Qt::Key_V, Qt::ControlModifier);
     key(Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(editor().items().Count(), 2);
-    EXPECT_EQ(editor().items().At(1)->getPosition(), editor().items().At(2)->getPosition());
+    ASSERT_EQ(editor().items().count(), 2);
+    EXPECT_EQ(editor().items().at(1)->getPosition(), editor().items().at(2)->getPosition());
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_EQ(editor().items().Count(), 1);
-    EXPECT_EQ(editor().items().At(1)->getPosition(), QPoint(300, 200));
+    ASSERT_EQ(editor().items().count(), 1);
+    EXPECT_EQ(editor().items().at(1)->getPosition(), QPoint(300, 200));
     EXPECT_FALSE(window->modified());
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(editor().items().Count(), 0);
+    EXPECT_EQ(editor().items().count(), 0);
 }
 
 TEST_F(MainWindowEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
@@ -273,8 +273,8 @@ TEST_F(MainWindowEditTest, FontBoxesAndJustificationFollowTheItemThroughUndoAndR
         click(d, "OKBtn");
     }));
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
-    ASSERT_EQ(editor().items().Count(), 2);
-    EXPECT_EQ(editor().items().At(2)->FontNumber, 1);
+    ASSERT_EQ(editor().items().count(), 2);
+    EXPECT_EQ(editor().items().at(2)->FontNumber, 1);
 }
 
 // The item's dialog and the limit message run inside the press on the
@@ -285,12 +285,12 @@ TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
     window->action("ItemMenuTextItem")->trigger();
     QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
     EXPECT_TRUE(user.allStepsTaken());
-    ASSERT_EQ(editor().items().Count(), 1);
+    ASSERT_EQ(editor().items().count(), 1);
     EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked());
     EXPECT_NE(dynamic_cast<SelectState*>(&window->surface().State()), nullptr);
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
     EXPECT_EQ(user.unexpected, 0);
-    EXPECT_EQ(editor().items().Count(), 1);
+    EXPECT_EQ(editor().items().count(), 1);
 
     addText({2000, 200});
     addText({2500, 200}); // the limit of three
@@ -306,7 +306,7 @@ TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(3500, 200));
     EXPECT_EQ(user.unexpected, 0);
     EXPECT_EQ(user.met.size(), 2);
-    EXPECT_EQ(editor().items().Count(), 3);
+    EXPECT_EQ(editor().items().count(), 3);
 }
 
 } // namespace

@@ -8,10 +8,10 @@
 #include "items/ItemKinds.h"
 #include "items/ui/ItemDialogKinds.h"
 #include "items/ui/ItemPropertiesDialog.h"
-#include "persist/IDL.h"
+#include "persist/DownloadBuffer.h"
 #include "persist/JsonReader.h"
+#include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TMemoryStream.h"
 #include "platform/TolvError.h"
 
 #include <QFile>
@@ -29,19 +29,19 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes stored(const PObject& object) {
-    TMemoryStream s;
-    object.Store(s, imageFileRegistry());
+Bytes stored(const PersistentObject& object) {
+    MemoryStream s;
+    object.store(s, imageFileRegistry());
     return s.bytes();
 }
 
 // The JSON form of a stored item record.
 QJsonObject jsonOf(const ItemKind& kind, const Bytes& record) {
-    TMemoryStream s(record);
-    EXPECT_EQ(ReadString(s), kind.recordName);
+    MemoryStream s(record);
+    EXPECT_EQ(readString(s), kind.recordName);
     QJsonObject json;
     kind.json.toJson(s, json);
-    EXPECT_EQ(s.Position(), s.Size()) << "the JSON form leaves bytes of the record out";
+    EXPECT_EQ(s.position(), s.size()) << "the JSON form leaves bytes of the record out";
     return json;
 }
 
@@ -59,14 +59,14 @@ protected:
 TEST_P(ItemKindConformance, EntryMatchesItsClass) {
     const std::unique_ptr<ImageItem> blank = kind.makeBlank();
     EXPECT_EQ(typeid(*blank), typeid(*sample));
-    EXPECT_STREQ(blank->ClassName(), kind.recordName);
+    EXPECT_STREQ(blank->className(), kind.recordName);
     EXPECT_EQ(blank->getTypeCode(), kind.typeCode);
     EXPECT_EQ(ImageItem::TypeCodes[size_t(ImageItem::typeIndexOf(kind.typeCode))], kind.typeCode);
     EXPECT_EQ(findItemKind(kind.typeCode), &kind);
     // The image counts its graphics by their type code.
     EXPECT_EQ(kind.limitClass == ItemLimitClass::Graphics,
               kind.typeCode == ImageItem::GraphicTypeCode);
-    EXPECT_EQ(imageFileRegistry().RegisteredName(*blank), kind.recordName);
+    EXPECT_EQ(imageFileRegistry().registeredName(*blank), kind.recordName);
     const std::unique_ptr<ImageItem> created = blank->create(SansFont);
     EXPECT_EQ(typeid(*created), typeid(*blank));
 }
@@ -91,35 +91,35 @@ TEST_P(ItemKindConformance, SampleSetsEveryStoredField) {
 }
 
 TEST_P(ItemKindConformance, StoreThenLoadGivesAnEqualItem) {
-    TMemoryStream s(record);
-    const std::unique_ptr<PObject> loaded = imageFileRegistry().LoadRecord(s);
-    EXPECT_EQ(s.Position(), s.Size());
-    EXPECT_TRUE(loaded->IsEqual(*sample));
+    MemoryStream s(record);
+    const std::unique_ptr<PersistentObject> loaded = imageFileRegistry().loadRecord(s);
+    EXPECT_EQ(s.position(), s.size());
+    EXPECT_TRUE(loaded->isEqual(*sample));
     EXPECT_EQ(stored(*loaded), record);
 }
 
 TEST_P(ItemKindConformance, CloneAndAssignmentKeepEveryStoredByte) {
     EXPECT_EQ(stored(*sample->cloneItem()), record);
     const std::unique_ptr<ImageItem> assigned = kind.makeBlank();
-    assigned->Assign(*sample);
+    assigned->assign(*sample);
     EXPECT_EQ(stored(*assigned), record);
 }
 
 TEST_P(ItemKindConformance, JsonRoundTripsByteForByte) {
     JsonReader reader(jsonOf(kind, record), QStringLiteral("Items[0]"));
-    TMemoryStream built;
-    WriteString(built, kind.recordName);
+    MemoryStream built;
+    writeString(built, kind.recordName);
     kind.json.fromJson(reader, built);
-    reader.Finish();
+    reader.finish();
     EXPECT_EQ(built.bytes(), record);
     EXPECT_NE(itemJsonConverters().find(kind.recordName), nullptr);
 }
 
 TEST_P(ItemKindConformance, EveryTruncatedRecordIsRefusedWithAMessage) {
     for (size_t length = 0; length < record.size(); ++length) {
-        TMemoryStream s(Bytes(record.begin(), record.begin() + std::ptrdiff_t(length)));
+        MemoryStream s(Bytes(record.begin(), record.begin() + std::ptrdiff_t(length)));
         try {
-            imageFileRegistry().LoadRecord(s);
+            imageFileRegistry().loadRecord(s);
             ADD_FAILURE() << "a record cut after " << length << " bytes was read";
         } catch (const TolvError& e) {
             EXPECT_STRNE(e.what(), "") << length;
@@ -134,7 +134,7 @@ TEST_P(ItemKindConformance, CompilingAppendsAWholeRecordOrNothing) {
         ASSERT_FALSE(whole.empty()) << model;
         EXPECT_EQ(whole.front(), kind.typeCode);
         for (const size_t room : {size_t(0), whole.size() - 1, whole.size()}) {
-            IDL buffer;
+            DownloadBuffer buffer;
             buffer.Size = IdlCapacity - int32_t(room);
             try {
                 sample->compile(buffer, {h.fonts, model});
@@ -187,9 +187,9 @@ class ItemKindPlacing : public EditorTest, public ::testing::WithParamInterface<
 TEST_P(ItemKindPlacing, PlacesANewItemOfTheKindAtTheClick) {
     PlaceItemState state(env, *GetParam());
     click(state, Qt::LeftButton, {1000, 200});
-    ASSERT_EQ(editor.items().Count(), 1);
-    const ImageItem& placed = *editor.items().At(1);
-    EXPECT_STREQ(placed.ClassName(), GetParam()->recordName);
+    ASSERT_EQ(editor.items().count(), 1);
+    const ImageItem& placed = *editor.items().at(1);
+    EXPECT_STREQ(placed.className(), GetParam()->recordName);
     EXPECT_EQ(placed.getPosition(), QPoint(1000, 200));
 }
 

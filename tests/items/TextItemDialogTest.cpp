@@ -15,7 +15,7 @@ struct TextItemDialogTest : ::testing::Test {
 
     static std::unique_ptr<TextItem> textItem(const char* text, int maxChars) {
         auto t = ImageItem::createNew<TextItem>(SansFont);
-        t->SetPosition({60, 60});
+        t->setPosition({60, 60});
         t->Text = text;
         t->MaxChars = maxChars;
         return t;

@@ -2,7 +2,7 @@
 #include "RenderHarness.h"
 #include "items/ItemClasses.h"
 #include "persist/ClassRegistry.h"
-#include "persist/TMemoryStream.h"
+#include "persist/MemoryStream.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ using Bytes = std::vector<uint8_t>;
 std::unique_ptr<TextItem> textItem(const std::string& text, bool request, const std::string& prompt,
                                    int maxChars) {
     auto item = std::make_unique<TextItem>();
-    item->SetPosition({50 + 3, 50 + 0x105});
+    item->setPosition({50 + 3, 50 + 0x105});
     item->FontNumber = SerifFont;
     item->Rotation = 1;
     item->Text = text;
@@ -50,36 +50,36 @@ TEST(TextItem, ALoadedItemIsFontBased) {
     ClassRegistry registry;
     registerDocumentClasses(registry);
     registerItemClasses(registry);
-    TMemoryStream s;
-    textItem("Best before", true, "Lot", 300)->Store(s, registry);
-    s.SetPosition(0);
-    EXPECT_TRUE(dynamic_cast<const ImageItem&>(*registry.LoadRecord(s)).FontBased);
+    MemoryStream s;
+    textItem("Best before", true, "Lot", 300)->store(s, registry);
+    s.setPosition(0);
+    EXPECT_TRUE(dynamic_cast<const ImageItem&>(*registry.loadRecord(s)).FontBased);
 }
 
 TEST(TextItem, EqualityIsTextAndRequestBesidesThePlacement) {
     const auto a = textItem("AB", false, "one", 2);
     const auto b = textItem("AB", false, "two", 9);
     b->FontNumber = BoldFont;
-    EXPECT_TRUE(a->IsEqual(*b)); // prompt, length and font do not count
+    EXPECT_TRUE(a->isEqual(*b)); // prompt, length and font do not count
     b->OperatorRequest = true;
-    EXPECT_FALSE(a->IsEqual(*b));
+    EXPECT_FALSE(a->isEqual(*b));
 }
 
 TEST(TextItem, OrderHoldsOnlyWhenEveryComparedFieldIsOrdered) {
     const auto a = textItem("A", false, "", 2);
     const auto b = textItem("B", true, "", 2);
-    b->SetPosition(a->getPosition() + QPoint(1, 1));
+    b->setPosition(a->getPosition() + QPoint(1, 1));
     b->Rotation = 2;
     b->Justification = 1;
-    EXPECT_TRUE(a->IsLess(*b));
-    EXPECT_TRUE(b->IsGreater(*a));
-    EXPECT_FALSE(a->IsLess(*a));
+    EXPECT_TRUE(a->isLess(*b));
+    EXPECT_TRUE(b->isGreater(*a));
+    EXPECT_FALSE(a->isLess(*a));
     b->OperatorRequest = false; // one field not ordered
-    EXPECT_FALSE(a->IsLess(*b));
+    EXPECT_FALSE(a->isLess(*b));
     // A bare item compares by placement only; a text item wants a text item.
     ImageItem bare;
-    bare.SetPosition(a->getPosition());
+    bare.setPosition(a->getPosition());
     bare.Rotation = a->Rotation;
-    EXPECT_TRUE(bare.IsEqual(*a));
-    EXPECT_FALSE(a->IsEqual(bare));
+    EXPECT_TRUE(bare.isEqual(*a));
+    EXPECT_FALSE(a->isEqual(bare));
 }

@@ -1,7 +1,7 @@
 #include "PersistTestSupport.h"
+#include "persist/BufferedStream.h"
+#include "persist/FileStream.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TBufferStreams.h"
-#include "persist/TFileStream.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,9 +22,9 @@ protected:
         f.write(content);
         return path;
     }
-    static QByteArray readBytes(TStream& s, int count) {
+    static QByteArray readBytes(ByteStream& s, int count) {
         QByteArray bytes(count, '\0');
-        bytes.resize(s.Read(bytes.data(), count));
+        bytes.resize(s.read(bytes.data(), count));
         return bytes;
     }
 
@@ -32,32 +32,32 @@ protected:
     QString path = dir.path() + QStringLiteral("/data.bin");
     QByteArray content;
     int fills = 0;
-    TBufferStream::Notification countFill = [this](TBufferStream&) { ++fills; };
+    BufferedStream::Notification countFill = [this](BufferedStream&) { ++fills; };
 };
 
 TEST_F(BufferStreamTest, ReadsFillTheBufferOnlyWhenItRunsOut) {
-    TFileStream file(makeFile(20000), TFileStream::OpenRead);
-    TBufferStream s(file);
+    FileStream file(makeFile(20000), FileStream::OpenRead);
+    BufferedStream s(file);
     s.OnFillBuffer = countFill;
     readBytes(s, 10);
     EXPECT_EQ(fills, 1);
-    EXPECT_EQ(s.Seek(0, TStream::FromCurrent), 10);
-    EXPECT_EQ(file.Position(), TBufferStream::DefaultBufferSize); // read-ahead kept
+    EXPECT_EQ(s.seek(0, ByteStream::FromCurrent), 10);
+    EXPECT_EQ(file.position(), BufferedStream::DefaultBufferSize); // read-ahead kept
     EXPECT_EQ(readBytes(s, 9000), content.mid(10, 9000));
     EXPECT_EQ(fills, 2);
 }
 
 TEST_F(BufferStreamTest, PeekAheadInsideARecordReturnsToTheSameByte) {
-    TFileStream file(makeFile(20000), TFileStream::OpenRead);
-    TBufferStream s(file);
+    FileStream file(makeFile(20000), FileStream::OpenRead);
+    BufferedStream s(file);
     for (const int start : {100, 8180}) { // the second peek crosses the buffer's end
-        s.Seek(0, TStream::FromBeginning);
+        s.seek(0, ByteStream::FromBeginning);
         readBytes(s, start);
-        s.Seek(28, TStream::FromCurrent);
+        s.seek(28, ByteStream::FromCurrent);
         int32_t peeked = 0;
         std::memcpy(&peeked, content.constData() + start + 28, 4);
-        EXPECT_EQ(ReadLong(s), peeked);
-        EXPECT_EQ(s.Seek(-32, TStream::FromCurrent), start);
+        EXPECT_EQ(readLong(s), peeked);
+        EXPECT_EQ(s.seek(-32, ByteStream::FromCurrent), start);
         EXPECT_EQ(readBytes(s, 40), content.mid(start, 40));
     }
 }
@@ -66,45 +66,45 @@ TEST_F(BufferStreamTest, WrittenBytesReachTheFileInTwoFlushes) {
     const QByteArray data = QByteArray(5000, 'a') + QByteArray(5000, 'b');
     int flushes = 0;
     {
-        TFileStream file(path, TFileStream::Create);
-        TBufferStream s(file);
-        s.OnFlushBuffer = [&](TBufferStream&) { ++flushes; };
-        EXPECT_EQ(s.Write(data.data(), 10000), 10000);
+        FileStream file(path, FileStream::Create);
+        BufferedStream s(file);
+        s.OnFlushBuffer = [&](BufferedStream&) { ++flushes; };
+        EXPECT_EQ(s.write(data.data(), 10000), 10000);
         EXPECT_EQ(flushes, 1);
-        EXPECT_EQ(s.Size(), 10000); // counts the bytes still buffered
+        EXPECT_EQ(s.size(), 10000); // counts the bytes still buffered
     }
     EXPECT_EQ(flushes, 2);
-    TFileStream back(path, TFileStream::OpenRead);
+    FileStream back(path, FileStream::OpenRead);
     EXPECT_EQ(readBytes(back, 20000), data);
 }
 
 TEST_F(BufferStreamTest, PutBackNeedsAByteAlreadyRead) {
-    TFileStream file(makeFile(50), TFileStream::OpenRead);
-    TBufferStream s(file);
-    ASSERT_TRUE(s.FillBuffer());
-    EXPECT_EQ(errorOf([&] { s.PutBack(1); }), "Putback overflow");
-    s.PutBack(ReadByteValue(s));
+    FileStream file(makeFile(50), FileStream::OpenRead);
+    BufferedStream s(file);
+    ASSERT_TRUE(s.fillBuffer());
+    EXPECT_EQ(errorOf([&] { s.putBack(1); }), "Putback overflow");
+    s.putBack(readByteValue(s));
     EXPECT_EQ(readBytes(s, 3), content.left(3));
 }
 
 TEST_F(BufferStreamTest, SeekRejectsBadOriginsAndTargets) {
-    TMemoryStream memory(std::vector<uint8_t>(10, 0));
-    TBufferStream s(memory);
-    EXPECT_EQ(errorOf([&] { s.Seek(0, 3); }), "Invalid seek origin 3");
-    EXPECT_EQ(errorOf([&] { s.Seek(-1, TStream::FromBeginning); }), "Seek error");
-    EXPECT_EQ(s.Seek(4, TStream::FromEnd), 6); // the offset counts back from the end
+    MemoryStream memory(std::vector<uint8_t>(10, 0));
+    BufferedStream s(memory);
+    EXPECT_EQ(errorOf([&] { s.seek(0, 3); }), "Invalid seek origin 3");
+    EXPECT_EQ(errorOf([&] { s.seek(-1, ByteStream::FromBeginning); }), "Seek error");
+    EXPECT_EQ(s.seek(4, ByteStream::FromEnd), 6); // the offset counts back from the end
 }
 
 TEST_F(BufferStreamTest, FailingMediumIsReportedNotSwallowed) {
     RefusingStream medium;
-    TBufferStream s(medium);
-    WriteLong(s, 7);
-    EXPECT_EQ(errorOf([&] { s.Seek(0, TStream::FromBeginning); }), "Seek error");
+    BufferedStream s(medium);
+    writeLong(s, 7);
+    EXPECT_EQ(errorOf([&] { s.seek(0, ByteStream::FromBeginning); }), "Seek error");
     const std::vector<char> big(10000);
-    EXPECT_EQ(s.Write(big.data(), 10000), TBufferStream::DefaultBufferSize);
-    EXPECT_EQ(errorOf([&] { s.Flush(); }), "Write error");
-    WriteLong(s, 7); // still pending at destruction, which must not throw
-    EXPECT_EQ(errorOf([&] { WriteString(medium, ""); }), "Write error"); // unbuffered too
+    EXPECT_EQ(s.write(big.data(), 10000), BufferedStream::DefaultBufferSize);
+    EXPECT_EQ(errorOf([&] { s.flush(); }), "Write error");
+    writeLong(s, 7); // still pending at destruction, which must not throw
+    EXPECT_EQ(errorOf([&] { writeString(medium, ""); }), "Write error"); // unbuffered too
 }
 
 } // namespace

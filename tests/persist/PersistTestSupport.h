@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/TMemoryStream.h"
+#include "persist/MemoryStream.h"
 #include "platform/TolvError.h"
 
 #include <string>
@@ -17,9 +17,9 @@ template <typename Action> std::string errorOf(Action&& action) {
 }
 
 // A medium that refuses every byte written to it, like a full disk.
-class RefusingStream : public TMemoryStream {
+class RefusingStream : public MemoryStream {
 public:
-    int32_t Write(const void*, int32_t) override { return 0; }
+    int32_t write(const void*, int32_t) override { return 0; }
 };
 
 inline std::vector<uint8_t> bytesOf(std::initializer_list<int> values) {

@@ -1,34 +1,34 @@
 #include "PersistTestSupport.h"
+#include "persist/BufferedStream.h"
 #include "persist/ClassRegistry.h"
-#include "persist/PLists.h"
-#include "persist/PNamedObjects.h"
+#include "persist/NamedObject.h"
+#include "persist/PersistentList.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TBufferStreams.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class ImageStyleList : public Persistent<ImageStyleList, PList> {
+class ImageStyleList : public Persistent<ImageStyleList, PersistentList> {
 public:
     static constexpr auto RecordName = "ImagePList";
 };
 
-std::unique_ptr<PList> namedList(std::initializer_list<const char*> names) {
-    auto list = std::make_unique<PList>();
+std::unique_ptr<PersistentList> namedList(std::initializer_list<const char*> names) {
+    auto list = std::make_unique<PersistentList>();
     for (const char* name : names) {
-        auto object = std::make_unique<PNamedObject>();
+        auto object = std::make_unique<NamedObject>();
         object->Name = name;
-        list->Append(std::move(object));
+        list->append(std::move(object));
     }
     return list;
 }
 
 // The names of the elements, "-" for an element without one.
-std::string names(const PList& list) {
+std::string names(const PersistentList& list) {
     std::string all;
-    for (int32_t i = 1; i <= list.Count(); ++i) {
-        const auto* named = dynamic_cast<const PNamedObject*>(list.At(i));
+    for (int32_t i = 1; i <= list.count(); ++i) {
+        const auto* named = dynamic_cast<const NamedObject*>(list.at(i));
         all += (i > 1 ? "|" : "") + (named ? named->Name : "-");
     }
     return all;
@@ -38,11 +38,11 @@ class PersistentObjectsTest : public ::testing::Test {
 protected:
     PersistentObjectsTest() {
         registerPersistClasses(registry);
-        registry.RegisterClass<ImageStyleList>("ImagePList");
+        registry.registerClass<ImageStyleList>("ImagePList");
     }
     std::string loadError(std::initializer_list<int> bytes) {
-        TMemoryStream s(bytesOf(bytes));
-        return errorOf([&] { PList().Load(s, registry); });
+        MemoryStream s(bytesOf(bytes));
+        return errorOf([&] { PersistentList().load(s, registry); });
     }
     ClassRegistry registry;
 };
@@ -51,47 +51,47 @@ TEST_F(PersistentObjectsTest, RegistryKeepsTheFirstClassOfANameAndMatchesExactly
     ClassRegistry fresh;
     registerPersistClasses(fresh);
     registerPersistClasses(fresh);
-    EXPECT_EQ(fresh.EntryCount(), 3);
-    fresh.RegisterClass<PList>("PNamedObject");
-    auto made = fresh.CreateByName("PNamedObject");
-    ASSERT_TRUE(dynamic_cast<PNamedObject*>(made.get()));
-    EXPECT_EQ(fresh.CreateByName("pnamedobject"), nullptr);
-    EXPECT_EQ(fresh.RegisteredName(ImageStyleList()), "");
+    EXPECT_EQ(fresh.entryCount(), 3);
+    fresh.registerClass<PersistentList>("PNamedObject");
+    auto made = fresh.createByName("PNamedObject");
+    ASSERT_TRUE(dynamic_cast<NamedObject*>(made.get()));
+    EXPECT_EQ(fresh.createByName("pnamedobject"), nullptr);
+    EXPECT_EQ(fresh.registeredName(ImageStyleList()), "");
 
-    TMemoryStream s; // a record that could never be read back is not written
-    EXPECT_EQ(errorOf([&] { ImageStyleList().Store(s, fresh); }),
+    MemoryStream s; // a record that could never be read back is not written
+    EXPECT_EQ(errorOf([&] { ImageStyleList().store(s, fresh); }),
               "Cannot store an object of the unregistered class \"ImagePList\"");
 }
 
 TEST_F(PersistentObjectsTest, EmptyListRecordIsItsNameAndAZeroCount) {
-    TMemoryStream s;
-    ImageStyleList().Store(s, registry);
+    MemoryStream s;
+    ImageStyleList().store(s, registry);
     EXPECT_EQ(s.bytes(),
               bytesOf({10, 0, 0, 0, 'I', 'm', 'a', 'g', 'e', 'P', 'L', 'i', 's', 't', 0, 0, 0, 0}));
 }
 
 TEST_F(PersistentObjectsTest, ListPositionsAreOneBasedAndOutOfRangeIsIgnored) {
     auto list = namedList({"b"});
-    list->Append(namedList({"c"})->Extract(1));
-    list->InsertFirst(namedList({"a"})->Extract(1));
+    list->append(namedList({"c"})->extract(1));
+    list->insertFirst(namedList({"a"})->extract(1));
     EXPECT_EQ(names(*list), "a|b|c");
-    EXPECT_EQ(list->At(0), nullptr);
-    EXPECT_EQ(list->Put(4, std::make_unique<PObject>()), nullptr);
-    EXPECT_EQ(list->Extract(4), nullptr);
-    list->Put(2, std::make_unique<PObject>());
+    EXPECT_EQ(list->at(0), nullptr);
+    EXPECT_EQ(list->put(4, std::make_unique<PersistentObject>()), nullptr);
+    EXPECT_EQ(list->extract(4), nullptr);
+    list->put(2, std::make_unique<PersistentObject>());
     EXPECT_EQ(names(*list), "a|-|c");
 }
 
 TEST_F(PersistentObjectsTest, ClonesAreDeepAndKeepTheirClass) {
     ImageStyleList list;
-    list.Append(namedList({"one"})->Extract(1));
-    auto clone = list.Clone();
+    list.append(namedList({"one"})->extract(1));
+    auto clone = list.clone();
     auto& copy = dynamic_cast<ImageStyleList&>(*clone);
-    EXPECT_NE(copy.At(1), list.At(1));
-    list.Append(namedList({"two"})->Extract(1));
-    copy.Assign(list); // replaces what was there
+    EXPECT_NE(copy.at(1), list.at(1));
+    list.append(namedList({"two"})->extract(1));
+    copy.assign(list); // replaces what was there
     EXPECT_EQ(names(copy), "one|two");
-    list.Assign(list);
+    list.assign(list);
     EXPECT_EQ(names(list), "one|two");
 }
 
@@ -101,53 +101,54 @@ TEST_F(PersistentObjectsTest, BadListRecordsAreErrorsNamingTheProblem) {
     EXPECT_EQ(loadError({0xFF, 0xFF, 0xFF, 0xFF}), "Invalid number of records -1 in file");
     EXPECT_EQ(loadError({0, 0, 0, 1, 0, 0, 0, 0}), "Invalid number of records 16777216 in file");
 
-    TMemoryStream nested; // lists inside lists, deeper than any real file
+    MemoryStream nested; // lists inside lists, deeper than any real file
     for (int i = 0; i < 100; ++i) {
-        WriteLong(nested, 1);
-        WriteString(nested, "PList");
+        writeLong(nested, 1);
+        writeString(nested, "PList");
     }
-    WriteLong(nested, 0);
-    nested.SetPosition(0);
-    EXPECT_EQ(errorOf([&] { PList().Load(nested, registry); }), "Lists nested too deeply in file");
+    writeLong(nested, 0);
+    nested.setPosition(0);
+    EXPECT_EQ(errorOf([&] { PersistentList().load(nested, registry); }),
+              "Lists nested too deeply in file");
 }
 
 TEST_F(PersistentObjectsTest, HookedRecordsGoToTheirLoaderAfterTheirClassName) {
-    TMemoryStream s;
-    WriteLong(s, 2);
-    WriteString(s, "BarcodeItem");
-    const int32_t recordStart = s.Position();
+    MemoryStream s;
+    writeLong(s, 2);
+    writeString(s, "BarcodeItem");
+    const int32_t recordStart = s.position();
     for (int i = 0; i < 7; ++i)
-        WriteLong(s, 100 + i); // the item's base record
-    WriteLong(s, 5);           // symbology
-    WriteString(s, "PNamedObject");
-    WriteString(s, "after");
-    s.SetPosition(0);
-    TBufferStream buffered(s);
-    registry.setRecordLoader("BarcodeItem", [&](TStream& in, const ClassRegistry&) {
-        EXPECT_EQ(in.Position(), recordStart);
-        in.Seek(28, TStream::FromCurrent);
-        auto barcode = namedList({""})->Extract(1);
-        dynamic_cast<PNamedObject&>(*barcode).Name = "kind " + std::to_string(ReadLong(in));
+        writeLong(s, 100 + i); // the item's base record
+    writeLong(s, 5);           // symbology
+    writeString(s, "PNamedObject");
+    writeString(s, "after");
+    s.setPosition(0);
+    BufferedStream buffered(s);
+    registry.setRecordLoader("BarcodeItem", [&](ByteStream& in, const ClassRegistry&) {
+        EXPECT_EQ(in.position(), recordStart);
+        in.seek(28, ByteStream::FromCurrent);
+        auto barcode = namedList({""})->extract(1);
+        dynamic_cast<NamedObject&>(*barcode).Name = "kind " + std::to_string(readLong(in));
         return barcode;
     });
-    PList list;
-    list.Load(buffered, registry);
+    PersistentList list;
+    list.load(buffered, registry);
     EXPECT_EQ(names(list), "kind 5|after");
 }
 
 TEST_F(PersistentObjectsTest, NamedListRoundTripsAndReplacesWhatWasThere) {
     auto original = namedList({"first", "", "third \xE9"});
-    original->Append(namedList({"inner"}));
-    TMemoryStream s;
-    original->Store(s, registry);
-    s.SetPosition(0);
-    EXPECT_EQ(ReadString(s), "PList");
-    PList loaded;
-    loaded.Append(namedList({"old"})->Extract(1));
-    loaded.Load(s, registry);
+    original->append(namedList({"inner"}));
+    MemoryStream s;
+    original->store(s, registry);
+    s.setPosition(0);
+    EXPECT_EQ(readString(s), "PList");
+    PersistentList loaded;
+    loaded.append(namedList({"old"})->extract(1));
+    loaded.load(s, registry);
     EXPECT_EQ(names(loaded), "first||third \xE9|-");
-    EXPECT_EQ(names(dynamic_cast<const PList&>(*loaded.At(4))), "inner");
-    EXPECT_EQ(s.Position(), s.Size()); // nothing left over
+    EXPECT_EQ(names(dynamic_cast<const PersistentList&>(*loaded.at(4))), "inner");
+    EXPECT_EQ(s.position(), s.size()); // nothing left over
 }
 
 } // namespace

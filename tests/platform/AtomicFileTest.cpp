@@ -8,7 +8,7 @@
 #include "document/ImageFile.h"
 #include "document/ItemList.h"
 #include "persist/ClassRegistry.h"
-#include "persist/IDL.h"
+#include "persist/DownloadBuffer.h"
 #include "platform/IniFile.h"
 #include "texts/LanguageFiles.h"
 
@@ -92,12 +92,13 @@ TEST(AtomicFile, EverySaveOnAFullDiskKeepsThePreviousFile) {
          [&] { return IniFile(folders.iniPath()).writeInteger("MainForm", "Width", 800); }},
         {"ImageFile", dir.filePath("label.G1A"),
          [&] {
-             ImageFile::Write(dir.filePath("label.G1A"), smallHeader(), noItems, registry);
+             ImageFile::write(dir.filePath("label.G1A"), smallHeader(), noItems, registry);
              return true;
          }},
         {"DownloadCompiler", dir.filePath("image.bin"),
          [&] {
-             return DownloadCompiler::saveWholeArray(IDL{}, dir.filePath("image.bin"), nullptr);
+             return DownloadCompiler::saveWholeArray(DownloadBuffer{}, dir.filePath("image.bin"),
+                                                     nullptr);
          }},
     };
     for (const auto& c : cases) {

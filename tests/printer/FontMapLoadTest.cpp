@@ -22,19 +22,19 @@ int capitalDots(const PrinterFont& font, int fontDPI) {
 
 TEST(FontRecord, StoresInFontMapOrderAndOnlyFlagOneReadsBold) {
     FontSetHarness h;
-    TMemoryStream s;
-    makeFont({4, 12, "Bold", 17, 0x1A3})->Store(s, h.registry);
-    s.SetPosition(0);
+    MemoryStream s;
+    makeFont({4, 12, "Bold", 17, 0x1A3})->store(s, h.registry);
+    s.setPosition(0);
     for (const char* expected : {"NEBRAFont", "Bold", "DejaVu Sans"})
-        EXPECT_EQ(ReadString(s), expected);
+        EXPECT_EQ(readString(s), expected);
     for (const int32_t expected : {17, 0, 12, 4, 0x1A3})
-        EXPECT_EQ(ReadLong(s), expected);
+        EXPECT_EQ(readLong(s), expected);
 
     for (const auto& [flag, bold] : {std::pair{1, true}, {2, false}, {-1, false}}) {
-        s.SetPosition(s.Size() - 16);
-        WriteLong(s, flag);
-        s.SetPosition(0);
-        const auto loaded = h.registry.LoadRecord(s);
+        s.setPosition(s.size() - 16);
+        writeLong(s, flag);
+        s.setPosition(0);
+        const auto loaded = h.registry.loadRecord(s);
         EXPECT_EQ(dynamic_cast<const PrinterFont&>(*loaded).Bold, bold) << flag;
         EXPECT_EQ(dynamic_cast<const PrinterFont&>(*loaded).DownloadCode, 0x1A3);
     }
@@ -55,8 +55,8 @@ TEST(FontMap, ShippedMapListsFourNamesWithRisingSizesThatFitEachHead) {
             for (qsizetype i = 1; i < sizes.items.size(); ++i)
                 EXPECT_LT(sizes.items[i - 1].toInt(), sizes.items[i].toInt()) << model;
         }
-        for (int i = 0, code = 1; i < h.fonts.Count(); ++i) {
-            const PrinterFont& font = h.fonts.At(i);
+        for (int i = 0, code = 1; i < h.fonts.count(); ++i) {
+            const PrinterFont& font = h.fonts.at(i);
             if (font.ModelCode != model)
                 continue;
             EXPECT_EQ(h.fonts.downloadCodeOf(font.FontNumber), code++) << font.FontNumber;
@@ -69,7 +69,7 @@ TEST(FontMap, HeaderOfAnyLengthIsSkippedAndCountZeroGivesNoFonts) {
     FontSetHarness h;
     for (const std::string& header : {std::string(), std::string(100000, 'x')}) {
         ASSERT_TRUE(h.load(h.mapBytes(header, 1, {{2, 3, "Standard", 7, 11}})));
-        EXPECT_EQ(h.fonts.At(0).DownloadCode, 11);
+        EXPECT_EQ(h.fonts.at(0).DownloadCode, 11);
     }
     EXPECT_TRUE(h.load(h.mapBytes("map", 0, {})));
     EXPECT_TRUE(h.fonts.isEmpty());
@@ -87,12 +87,12 @@ TEST(FontMap, AWrongCountOrAForeignRecordIsRejectedWhole) {
     }
     h.append({{2, 1, "Standard", 7}});
     h.fonts.selectFont("Standard", "7");
-    TMemoryStream s;
-    WriteString(s, "map");
-    WriteLong(s, 2);
-    makeFont({2, 1, "Standard", 7})->Store(s, h.registry);
-    WriteString(s, "TextItem");
-    WriteString(s, std::string(60, 'n'));
+    MemoryStream s;
+    writeString(s, "map");
+    writeLong(s, 2);
+    makeFont({2, 1, "Standard", 7})->store(s, h.registry);
+    writeString(s, "TextItem");
+    writeString(s, std::string(60, 'n'));
     EXPECT_FALSE(h.load(s.bytes()));
     EXPECT_TRUE(h.fonts.isEmpty());
     EXPECT_EQ(h.fonts.currentFont(), nullptr);

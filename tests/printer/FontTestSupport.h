@@ -1,8 +1,8 @@
 #pragma once
 
 #include "persist/ClassRegistry.h"
+#include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
-#include "persist/TMemoryStream.h"
 #include "printer/FontSet.h"
 #include "printer/PrinterModels.h"
 
@@ -39,16 +39,16 @@ struct FontSetHarness {
     void selectModel(int code) { models.setSelectedIndex(PrinterModels::indexForModelCode(code)); }
     void append(std::initializer_list<FontEntry> entries) {
         for (const FontEntry& entry : entries)
-            fonts.Append(makeFont(entry));
+            fonts.append(makeFont(entry));
     }
     // A font map with the given header and count in front of the records.
     std::vector<uint8_t> mapBytes(const std::string& header, int32_t count,
                                   std::initializer_list<FontEntry> entries) const {
-        TMemoryStream s;
-        WriteString(s, header);
-        WriteLong(s, count);
+        MemoryStream s;
+        writeString(s, header);
+        writeLong(s, count);
         for (const FontEntry& entry : entries)
-            makeFont(entry)->Store(s, registry);
+            makeFont(entry)->store(s, registry);
         return s.bytes();
     }
     // name: a file of the private folder, or an absolute path.

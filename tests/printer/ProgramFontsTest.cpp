@@ -51,10 +51,10 @@ TEST_F(ProgramFonts, CurrentFolderComesBeforeTheInstallationFolder) {
     h.writeFile(h.mapBytes("map", 1, {{2, 1, "Standard", 7, 30}}),
                 folders.installDir() + FontMapFileName);
     EXPECT_TRUE(loadProgramFonts(h.fonts, h.registry, prompter, Messages()));
-    EXPECT_EQ(h.fonts.At(0).DownloadCode, 30);
+    EXPECT_EQ(h.fonts.at(0).DownloadCode, 30);
 
     h.writeFile(h.mapBytes("map", 1, {{2, 1, "Standard", 7, 40}}), FontMapFileName);
     EXPECT_TRUE(loadProgramFonts(h.fonts, h.registry, prompter, Messages()));
-    EXPECT_EQ(h.fonts.At(0).DownloadCode, 40);
+    EXPECT_EQ(h.fonts.at(0).DownloadCode, 40);
     EXPECT_TRUE(prompter.shown.empty());
 }

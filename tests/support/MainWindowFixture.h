@@ -40,7 +40,7 @@ protected:
                 font->Name = "Sans";
                 font->FaceName = "DejaVu Sans";
                 font->PointSize = size;
-                fonts->Append(std::move(font));
+                fonts->append(std::move(font));
             }
     }
     void makeWindow() { makeWindow(prompter); }

@@ -1,6 +1,6 @@
 #include "FontMapBuilder.h"
 
-#include "persist/BinaryFileStream.h"
+#include "persist/BinaryFile.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
 
@@ -119,12 +119,12 @@ FontTable parseFontTable(const QByteArray& text) {
 void writeFontMap(const QString& path, const FontTable& fonts, const ClassRegistry& registry) {
     const QString partial = path + QStringLiteral(".part");
     try {
-        TBinaryFileStream s(partial, TFileStream::Create);
-        WriteString(s, FontMapHeader);
-        WriteLong(s, int32_t(fonts.size()));
+        BinaryFile s(partial, FileStream::Create);
+        writeString(s, FontMapHeader);
+        writeLong(s, int32_t(fonts.size()));
         for (const auto& font : fonts)
-            font->Store(s, registry);
-        s.Flush();
+            font->store(s, registry);
+        s.flush();
     } catch (const TolvError&) {
         QFile::remove(partial);
         throw;

@@ -36,7 +36,7 @@ QString folderOf(const QString& path) {
 // bad file costs the user nothing but the message.
 std::optional<ImageFileContents> readImageFile(const QString& path, const AppContext& context) {
     try {
-        return ImageFile::Read(path, context.registry, context.messages);
+        return ImageFile::read(path, context.registry, context.messages);
     } catch (const TolvError& e) {
         context.prompter.inform(QString::fromStdString(e.what()), Prompter::Icon::Stop);
         return std::nullopt;
@@ -205,7 +205,7 @@ bool MainWindow::writeImage(const QString& path) {
     // back, on an image that reaches to the area's right edge.
     const DotRect area = editor.display().areaRect();
     try {
-        ImageFile::Write(path, ImageDocument::headerForSave(context_.data, area, shifts_),
+        ImageFile::write(path, ImageDocument::headerForSave(context_.data, area, shifts_),
                          editor.items(), context_.registry);
         return true;
     } catch (const TolvError& e) {

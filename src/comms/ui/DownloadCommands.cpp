@@ -19,7 +19,7 @@ DownloadCompiler::Result compile(const DownloadImageContext& image) {
     DataStore& data = image.data;
     // The month strings are replaced only on the way to compiling.
     const bool compiling =
-        !data.shortName().empty() && !data.longName().empty() && image.items.Count() > 0;
+        !data.shortName().empty() && !data.longName().empty() && image.items.count() > 0;
     if (compiling && (data.monthStrings().empty() || data.monthLanguageName().empty()))
         data.resetMonthLanguage();
     const DownloadSource source{data.shortName(),
@@ -34,7 +34,8 @@ DownloadCompiler::Result compile(const DownloadImageContext& image) {
 
 // In diagnostic mode the compiled bytes may go to a file instead of the
 // handheld; true when they did and the download is off.
-bool savedInstead(Prompter& prompter, const DownloadImageContext& image, const IDL& compiled) {
+bool savedInstead(Prompter& prompter, const DownloadImageContext& image,
+                  const DownloadBuffer& compiled) {
     if (!image.data.diagnostic() ||
         prompter.message(SaveQuestion, QString(), Prompter::Icon::Question,
                          Prompter::Buttons::YesNo) != Prompter::Answer::Yes)

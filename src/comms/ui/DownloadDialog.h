@@ -10,7 +10,7 @@
 #include <string>
 
 class ActivityIndicator;
-class IDL;
+class DownloadBuffer;
 class IniFile;
 class Messages;
 class Prompter;
@@ -58,8 +58,8 @@ public:
     // Opens the chosen port (0..3); when it opens, shows the image's names
     // and runs the dialog modally until the user closes it. The port is
     // closed however the dialog closes.
-    void run(Prompter& prompter, int commsPort, const IDL& image, const std::string& shortName,
-             const std::string& longName);
+    void run(Prompter& prompter, int commsPort, const DownloadBuffer& image,
+             const std::string& shortName, const std::string& longName);
     // The erase page: the port is opened only when the user proceeds.
     void runErase(Prompter& prompter, int commsPort);
 

@@ -2,7 +2,7 @@
 #include "comms/ui/DownloadDialog.h"
 
 #include "comms/ui/ActivityIndicator.h"
-#include "persist/IDL.h"
+#include "persist/DownloadBuffer.h"
 #include "platform/Prompter.h"
 #include "platform/Windows1252.h"
 
@@ -20,7 +20,7 @@ QString shown(const std::string& bytes) {
 
 } // namespace
 
-void DownloadDialog::run(Prompter& prompter, int commsPort, const IDL& image,
+void DownloadDialog::run(Prompter& prompter, int commsPort, const DownloadBuffer& image,
                          const std::string& shortName, const std::string& longName) {
     showPage(InfoPage);
     if (!link_.openCommsPort(commsPort, prompter))

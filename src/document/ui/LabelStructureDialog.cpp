@@ -77,7 +77,7 @@ void LabelStructureDialog::pickSelectedRow() {
                               Prompter::Icon::Stop);
         return;
     }
-    picked_ = items_->At(position);
+    picked_ = items_->at(position);
     if (picked_)
         accept();
 }

@@ -73,8 +73,8 @@ void ItemListDialog::buildKindButtons() {
     kindButtons_.clear();
     kindBar_ = namedWidget<QToolBar>(this, "KindToolBar");
     layout_->insertWidget(0, kindBar_);
-    for (int32_t i = 1; i <= items_->Count(); ++i) {
-        const ImageItem* item = items_->At(i);
+    for (int32_t i = 1; i <= items_->count(); ++i) {
+        const ImageItem* item = items_->at(i);
         const int typeIndex = item->typeIndex();
         if (kindButtons_.count(typeIndex))
             continue;
@@ -96,8 +96,8 @@ void ItemListDialog::fillList() {
     listView_->clear();
     if (!items_)
         return;
-    for (int32_t i = 1; i <= items_->Count(); ++i) {
-        const ImageItem* item = items_->At(i);
+    for (int32_t i = 1; i <= items_->count(); ++i) {
+        const ImageItem* item = items_->at(i);
         const auto button = kindButtons_.find(item->typeIndex());
         if (button == kindButtons_.end() || !button->second->isChecked())
             continue;

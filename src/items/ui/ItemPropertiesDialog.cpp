@@ -148,7 +148,7 @@ int ItemPropertiesDialog::editItem(ImageItem& item, DotCanvas& view, int itemNum
     const int result = prompter_.runModal(*this);
     storeDialogPosition(*this, &prompter_);
     if (result == QDialog::Accepted)
-        item.Assign(*copy_);
+        item.assign(*copy_);
     copy_.reset();
     view_ = nullptr;
     return result;

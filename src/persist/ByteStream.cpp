@@ -1,18 +1,18 @@
-#include "persist/TStream.h"
+#include "persist/ByteStream.h"
 
 #include "platform/TolvError.h"
 
 #include <limits>
 
-int32_t TStream::Size() {
-    const int32_t here = Seek(0, FromCurrent);
-    const int32_t size = Seek(0, FromEnd);
-    Seek(here, FromBeginning);
+int32_t ByteStream::size() {
+    const int32_t here = seek(0, FromCurrent);
+    const int32_t size = seek(0, FromEnd);
+    seek(here, FromBeginning);
     return size;
 }
 
-int32_t TStream::seekTarget(int32_t offset, int origin, int32_t current,
-                            const std::function<int32_t()>& endSize) {
+int32_t ByteStream::seekTarget(int32_t offset, int origin, int32_t current,
+                               const std::function<int32_t()>& endSize) {
     int64_t target = 0;
     switch (origin) {
     case FromBeginning:

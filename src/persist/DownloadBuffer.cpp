@@ -1,4 +1,4 @@
-#include "persist/IDL.h"
+#include "persist/DownloadBuffer.h"
 
 #include "platform/TolvError.h"
 
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-void IDL::AppendBytes(const void* bytes, int32_t count) {
+void DownloadBuffer::appendBytes(const void* bytes, int32_t count) {
     if (count < 0 || count > IdlCapacity - Size)
         throw TolvError("The download image would exceed " + std::to_string(IdlCapacity) +
                         " bytes");
@@ -15,23 +15,23 @@ void IDL::AppendBytes(const void* bytes, int32_t count) {
     Size += count;
 }
 
-void IDL::CopyOut(IdlArray& target) const {
+void DownloadBuffer::copyOut(IdlArray& target) const {
     std::copy_n(Bytes.begin(), Size, target.begin());
 }
 
-void IdlZero(IdlArray& array) {
+void idlZero(IdlArray& array) {
     array.fill(0);
 }
 
-bool IdlEqual(const IdlArray& a, const IdlArray& b) {
+bool idlEqual(const IdlArray& a, const IdlArray& b) {
     return a == b;
 }
 
-void IdlCopy(IdlArray& dest, const IdlArray& source) {
+void idlCopy(IdlArray& dest, const IdlArray& source) {
     dest = source;
 }
 
-void IdlCopyRange(IdlArray& dest, int32_t to, const IdlArray& source, int32_t from, int32_t last) {
+void idlCopyRange(IdlArray& dest, int32_t to, const IdlArray& source, int32_t from, int32_t last) {
     if (to < 0 || from < 0 || last < 0 || int64_t{to} + last > IdlCapacity ||
         int64_t{from} + last > IdlCapacity)
         return;

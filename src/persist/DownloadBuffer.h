@@ -10,22 +10,22 @@ constexpr int32_t IdlCapacity = 65536;
 constexpr int32_t IdlArraySize = IdlCapacity + 1;
 using IdlArray = std::array<uint8_t, IdlArraySize>;
 
-class IDL {
+class DownloadBuffer {
 public:
     int32_t Size = 0;
     IdlArray Bytes{};
 
-    void Clear() { Size = 0; }
+    void clear() { Size = 0; }
     // Appends count bytes; raises TolvError, changing nothing, when they would
     // not fit (callers are expected to check the size first).
-    void AppendBytes(const void* bytes, int32_t count);
+    void appendBytes(const void* bytes, int32_t count);
     // Bytes[0 .. Size-1] into target; the rest of target is left as it was.
-    void CopyOut(IdlArray& target) const;
+    void copyOut(IdlArray& target) const;
 };
 
-void IdlZero(IdlArray& array);
-bool IdlEqual(const IdlArray& a, const IdlArray& b);
-void IdlCopy(IdlArray& dest, const IdlArray& source);
+void idlZero(IdlArray& array);
+bool idlEqual(const IdlArray& a, const IdlArray& b);
+void idlCopy(IdlArray& dest, const IdlArray& source);
 // Copies the last + 1 bytes source[from .. from+last] to dest[to .. to+last];
 // does nothing when either range would leave the array or an index is negative.
-void IdlCopyRange(IdlArray& dest, int32_t to, const IdlArray& source, int32_t from, int32_t last);
+void idlCopyRange(IdlArray& dest, int32_t to, const IdlArray& source, int32_t from, int32_t last);

@@ -1,26 +1,26 @@
-#include "persist/TBufferStreams.h"
+#include "persist/BufferedStream.h"
 
 #include "platform/TolvError.h"
 
 #include <algorithm>
 #include <cstring>
 
-TBufferStream::TBufferStream(TStream& stream)
+BufferedStream::BufferedStream(ByteStream& stream)
     : stream_(stream), buffer_(static_cast<size_t>(DefaultBufferSize)) {}
 
-TBufferStream::TBufferStream(std::unique_ptr<TStream> owned)
+BufferedStream::BufferedStream(std::unique_ptr<ByteStream> owned)
     : owned_(std::move(owned)), stream_(*owned_), buffer_(static_cast<size_t>(DefaultBufferSize)) {}
 
-TBufferStream::~TBufferStream() {
+BufferedStream::~BufferedStream() {
     try {
         if (mode_ == BufferMode::Writing)
-            FlushBuffer();
+            flushBuffer();
     } catch (...) {
         // A notification that throws must not end the program here.
     }
 }
 
-int32_t TBufferStream::delta() const {
+int32_t BufferedStream::delta() const {
     switch (mode_) {
     case BufferMode::Reading:
         return current_ - end_;
@@ -31,14 +31,14 @@ int32_t TBufferStream::delta() const {
     }
 }
 
-bool TBufferStream::flushNoting() {
-    const bool ok = FlushBuffer();
+bool BufferedStream::flushNoting() {
+    const bool ok = flushBuffer();
     if (!ok)
         writeFailed_ = true;
     return ok;
 }
 
-int32_t TBufferStream::Read(void* buffer, int32_t count) {
+int32_t BufferedStream::read(void* buffer, int32_t count) {
     if (mode_ == BufferMode::Writing)
         flushNoting();
     // Outside reading the buffer holds nothing readable (at most bytes already
@@ -50,7 +50,7 @@ int32_t TBufferStream::Read(void* buffer, int32_t count) {
     auto* out = static_cast<uint8_t*>(buffer);
     int32_t done = 0;
     while (done < count) {
-        if (current_ == end_ && !FillBuffer())
+        if (current_ == end_ && !fillBuffer())
             break;
         const int32_t n = std::min(end_ - current_, count - done);
         std::memcpy(out + done, buffer_.data() + current_, static_cast<size_t>(n));
@@ -60,25 +60,25 @@ int32_t TBufferStream::Read(void* buffer, int32_t count) {
     return done;
 }
 
-bool TBufferStream::FillBuffer() {
-    const int32_t n = std::max(0, stream_.Read(buffer_.data(), BufferSize()));
+bool BufferedStream::fillBuffer() {
+    const int32_t n = std::max(0, stream_.read(buffer_.data(), bufferSize()));
     current_ = 0;
     end_ = n;
     mode_ = n > 0 ? BufferMode::Reading : BufferMode::Idle;
-    DoFillBuffer();
+    doFillBuffer();
     return n > 0;
 }
 
-void TBufferStream::startWriteWindow() {
+void BufferedStream::startWriteWindow() {
     if (mode_ == BufferMode::Reading)
-        stream_.Seek(current_ - end_, FromCurrent); // drop the unread read-ahead
+        stream_.seek(current_ - end_, FromCurrent); // drop the unread read-ahead
     if (mode_ != BufferMode::Writing) {
         current_ = 0;
-        end_ = BufferSize();
+        end_ = bufferSize();
     }
 }
 
-int32_t TBufferStream::Write(const void* buffer, int32_t count) {
+int32_t BufferedStream::write(const void* buffer, int32_t count) {
     if (count < 1)
         return 0;
     startWriteWindow();
@@ -96,53 +96,53 @@ int32_t TBufferStream::Write(const void* buffer, int32_t count) {
     return done;
 }
 
-bool TBufferStream::FlushBuffer() {
+bool BufferedStream::flushBuffer() {
     if (mode_ != BufferMode::Writing)
         return true;
     const int32_t n = current_;
-    const int32_t written = stream_.Write(buffer_.data(), n);
+    const int32_t written = stream_.write(buffer_.data(), n);
     current_ = 0;
     mode_ = BufferMode::Idle;
-    DoFlushBuffer();
+    doFlushBuffer();
     return written == n;
 }
 
-void TBufferStream::Flush() {
+void BufferedStream::flush() {
     if (mode_ == BufferMode::Writing)
         flushNoting();
     if (writeFailed_)
         throw TolvError("Write error");
 }
 
-int32_t TBufferStream::Seek(int32_t offset, int origin) {
-    const int32_t current = stream_.Position() + delta();
+int32_t BufferedStream::seek(int32_t offset, int origin) {
+    const int32_t current = stream_.position() + delta();
     const int32_t target = seekTarget(offset, origin, current, [&] {
         // Bytes still in the buffer may lie beyond the underlying end.
-        const int32_t size = stream_.Size();
+        const int32_t size = stream_.size();
         return mode_ == BufferMode::Writing ? std::max(size, current) : size;
     });
     if (target == current)
         return target;
     if (mode_ == BufferMode::Writing && !flushNoting())
         throw TolvError("Seek error");
-    stream_.Seek(target, FromBeginning);
+    stream_.seek(target, FromBeginning);
     current_ = end_ = 0;
     mode_ = BufferMode::Idle;
     return target;
 }
 
-void TBufferStream::PutBack(uint8_t byte) {
+void BufferedStream::putBack(uint8_t byte) {
     if (mode_ != BufferMode::Reading || current_ <= 0)
         throw TolvError("Putback overflow");
     buffer_[static_cast<size_t>(--current_)] = byte;
 }
 
-void TBufferStream::DoFillBuffer() {
+void BufferedStream::doFillBuffer() {
     if (OnFillBuffer)
         OnFillBuffer(*this);
 }
 
-void TBufferStream::DoFlushBuffer() {
+void BufferedStream::doFlushBuffer() {
     if (OnFlushBuffer)
         OnFlushBuffer(*this);
 }

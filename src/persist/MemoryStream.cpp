@@ -1,9 +1,9 @@
-#include "persist/TMemoryStream.h"
+#include "persist/MemoryStream.h"
 
 #include <algorithm>
 #include <cstring>
 
-int32_t TMemoryStream::Read(void* buffer, int32_t count) {
+int32_t MemoryStream::read(void* buffer, int32_t count) {
     const auto size = static_cast<int32_t>(bytes_.size());
     if (count < 1 || position_ >= size)
         return 0;
@@ -13,7 +13,7 @@ int32_t TMemoryStream::Read(void* buffer, int32_t count) {
     return n;
 }
 
-int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
+int32_t MemoryStream::write(const void* buffer, int32_t count) {
     if (count < 1)
         return 0;
     const size_t end = static_cast<size_t>(position_) + static_cast<size_t>(count);
@@ -26,7 +26,7 @@ int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
     return count;
 }
 
-int32_t TMemoryStream::Seek(int32_t offset, int origin) {
+int32_t MemoryStream::seek(int32_t offset, int origin) {
     position_ = seekTarget(offset, origin, position_,
                            [this] { return static_cast<int32_t>(bytes_.size()); });
     return position_;

@@ -1,4 +1,4 @@
-#include "persist/TFileStream.h"
+#include "persist/FileStream.h"
 
 #include "platform/TolvError.h"
 
@@ -10,9 +10,9 @@ QIODevice::OpenMode openModeFor(uint16_t mode, const QString& fileName) {
     // Unbuffered, so that a failing write shows in the count it returns
     // rather than later, unseen, when the file is closed.
     switch (mode) {
-    case TFileStream::OpenRead:
+    case FileStream::OpenRead:
         return QIODevice::ReadOnly | QIODevice::Unbuffered;
-    case TFileStream::Create:
+    case FileStream::Create:
         return QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered;
     default:
         throw TolvError("Cannot open file \"" + fileName.toStdString() + "\": unsupported mode " +
@@ -22,7 +22,7 @@ QIODevice::OpenMode openModeFor(uint16_t mode, const QString& fileName) {
 
 } // namespace
 
-TFileStream::TFileStream(const QString& fileName, uint16_t mode) : file_(fileName) {
+FileStream::FileStream(const QString& fileName, uint16_t mode) : file_(fileName) {
     if (!file_.open(openModeFor(mode, fileName))) {
         const char* purpose = mode == OpenRead ? "reading" : "writing";
         throw TolvError("Cannot open file \"" + fileName.toStdString() + "\" for " + purpose +
@@ -30,21 +30,21 @@ TFileStream::TFileStream(const QString& fileName, uint16_t mode) : file_(fileNam
     }
 }
 
-int32_t TFileStream::Read(void* buffer, int32_t count) {
+int32_t FileStream::read(void* buffer, int32_t count) {
     if (count < 1)
         return 0;
     const qint64 n = file_.read(static_cast<char*>(buffer), count);
     return n > 0 ? static_cast<int32_t>(n) : 0;
 }
 
-int32_t TFileStream::Write(const void* buffer, int32_t count) {
+int32_t FileStream::write(const void* buffer, int32_t count) {
     if (count < 1)
         return 0;
     const qint64 n = file_.write(static_cast<const char*>(buffer), count);
     return n > 0 ? static_cast<int32_t>(n) : 0;
 }
 
-int32_t TFileStream::Seek(int32_t offset, int origin) {
+int32_t FileStream::seek(int32_t offset, int origin) {
     const auto current = static_cast<int32_t>(file_.pos());
     const int32_t target = seekTarget(offset, origin, current, [this] {
         return static_cast<int32_t>(std::min<qint64>(file_.size(), INT32_MAX));
