@@ -138,11 +138,11 @@ void BufferedStream::putBack(uint8_t byte) {
 }
 
 void BufferedStream::doFillBuffer() {
-    if (OnFillBuffer)
-        OnFillBuffer(*this);
+    if (onFillBuffer)
+        onFillBuffer(*this);
 }
 
 void BufferedStream::doFlushBuffer() {
-    if (OnFlushBuffer)
-        OnFlushBuffer(*this);
+    if (onFlushBuffer)
+        onFlushBuffer(*this);
 }

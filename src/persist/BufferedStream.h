@@ -37,8 +37,8 @@ public:
     BufferMode mode() const { return mode_; }
     int32_t bufferSize() const { return static_cast<int32_t>(buffer_.size()); }
 
-    Notification OnFillBuffer;
-    Notification OnFlushBuffer;
+    Notification onFillBuffer;
+    Notification onFlushBuffer;
 
 protected:
     // For subclasses that open the stream themselves: it is kept until after

@@ -189,7 +189,7 @@ struct Interruption {
     int steps;
     QPoint afterUndo;
 };
-void printTo(const Interruption& row, std::ostream* out) {
+void PrintTo(const Interruption& row, std::ostream* out) {
     *out << row.name;
 }
 

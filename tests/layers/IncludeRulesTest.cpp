@@ -15,7 +15,7 @@ struct IncludeCase {
     const char* complaint; // a part of the reason, or null when allowed
 };
 
-void printTo(const IncludeCase& c, std::ostream* os) {
+void PrintTo(const IncludeCase& c, std::ostream* os) {
     *os << c.file << " includes " << c.header;
 }
 

@@ -7,12 +7,12 @@
 #include <ostream>
 
 // Readable failure messages for Qt's string types.
-inline void printTo(const QString& s, std::ostream* os) {
+inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
-inline void printTo(const QStringList& l, std::ostream* os) {
+inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
 }
-inline void printTo(const QByteArray& b, std::ostream* os) {
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
     *os << '"' << b.toStdString() << "\" (" << b.toHex(' ').toStdString() << ')';
 }

@@ -38,7 +38,7 @@ protected:
 TEST_F(BufferStreamTest, ReadsFillTheBufferOnlyWhenItRunsOut) {
     FileStream file(makeFile(20000), FileStream::OpenRead);
     BufferedStream s(file);
-    s.OnFillBuffer = countFill;
+    s.onFillBuffer = countFill;
     readBytes(s, 10);
     EXPECT_EQ(fills, 1);
     EXPECT_EQ(s.seek(0, ByteStream::FromCurrent), 10);
@@ -68,7 +68,7 @@ TEST_F(BufferStreamTest, WrittenBytesReachTheFileInTwoFlushes) {
     {
         FileStream file(path, FileStream::Create);
         BufferedStream s(file);
-        s.OnFlushBuffer = [&](BufferedStream&) { ++flushes; };
+        s.onFlushBuffer = [&](BufferedStream&) { ++flushes; };
         EXPECT_EQ(s.write(data.data(), 10000), 10000);
         EXPECT_EQ(flushes, 1);
         EXPECT_EQ(s.size(), 10000); // counts the bytes still buffered
