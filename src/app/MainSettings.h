@@ -12,6 +12,12 @@ struct DownloadLimits;
 // three printer models, the file dialogs' folders and filter, the window's
 // bounds, the item limits and the tool bar and ruler switches.
 struct MainSettings {
+    static inline const QString FileNameSection = QStringLiteral("FileName");
+    static inline const QString ToolBarSection = QStringLiteral("HideToolBar");
+    static inline const QString RulersSection = QStringLiteral("Rulers");
+    // The image names dialog's section, which also bounds download names.
+    static inline const QString NamesSection = QStringLiteral("NamesFm");
+
     // Per model, as the file dialogs show them and as image files end; the
     // built-in values hold when there is no settings file, so images saved
     // then still get their model's extension.

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     messages.load(settings.get());
     if (settings)
         LanguageFiles::installQtTranslations(
-            settings->readInteger(QStringLiteral("LangForm"), QStringLiteral("Language"), 0));
+            settings->readInteger(LanguageFiles::SettingsSection, QStringLiteral("Language"), 0));
     ItemTypeNames kindNames;
     kindNames.load(settings.get());
 

@@ -9,6 +9,7 @@
 #include "comms/DownloadEngine.h"
 #include "comms/HandheldLister.h"
 #include "comms/SerialLink.h"
+#include "document/DataStore.h"
 #include "document/ImageDocument.h"
 #include "document/ImageFile.h"
 #include "platform/AtomicFile.h"
@@ -147,7 +148,7 @@ struct Compiled {
 };
 
 std::string firstMonthStrings(const IniFile* settings) {
-    const QString strings = SettingsFile::text(settings, QStringLiteral("TOLVOptions"),
+    const QString strings = SettingsFile::text(settings, DataStore::OptionsSection,
                                                QStringLiteral("MonthLanguage1"), QString());
     return Windows1252::encode(strings);
 }

@@ -14,12 +14,6 @@
 
 namespace {
 
-const QString kUnitsSection = QStringLiteral("UnitsForm");
-const QString kGridSection = QStringLiteral("GridTForm");
-const QString kOptionsSection = QStringLiteral("TOLVOptions");
-const QString kTimeSection = QStringLiteral("TIPropEdForm");
-const QString kLanguageSection = QStringLiteral("LangForm");
-
 // The locales of the interface languages, in language-index order.
 constexpr QLocale::Language kLanguageLocales[] = {QLocale::English, QLocale::French,
                                                   QLocale::German,  QLocale::Dutch,
@@ -99,20 +93,21 @@ DataStore::~DataStore() {
 
 void DataStore::readUnits(const IniFile* settings) {
     unitNames_ = {
-        SettingsFile::text(settings, kUnitsSection, QStringLiteral("PelsStr"),
+        SettingsFile::text(settings, UnitsSection, QStringLiteral("PelsStr"),
                            QStringLiteral("Pixels")),
-        SettingsFile::text(settings, kUnitsSection, QStringLiteral("mmStr"), QStringLiteral("mm")),
-        SettingsFile::text(settings, kUnitsSection, QStringLiteral("InchesStr"),
+        SettingsFile::text(settings, UnitsSection, QStringLiteral("mmStr"), QStringLiteral("mm")),
+        SettingsFile::text(settings, UnitsSection, QStringLiteral("InchesStr"),
                            QStringLiteral("Inches")),
-        SettingsFile::text(settings, kUnitsSection, QStringLiteral("PointsStr"),
+        SettingsFile::text(settings, UnitsSection, QStringLiteral("PointsStr"),
                            QStringLiteral("Points"))};
     if (settings)
-        setDisplayUnits(settings->readInteger(kUnitsSection, QStringLiteral("DisplayUnits"), 0));
+        setDisplayUnits(settings->readInteger(UnitsSection, QStringLiteral("DisplayUnits"), 0));
 }
 
 void DataStore::readLanguage(const IniFile* settings) {
-    const int index =
-        settings ? settings->readInteger(kLanguageSection, QStringLiteral("Language"), 0) : 0;
+    const int index = settings ? settings->readInteger(LanguageFiles::SettingsSection,
+                                                       QStringLiteral("Language"), 0)
+                               : 0;
     const bool known = index >= 0 && index < LanguageFiles::Count;
     locale_ = QLocale(kLanguageLocales[known ? index : 0]);
     // Lengths are short; a group separator would only be mistaken for decimals.
@@ -124,8 +119,8 @@ void DataStore::readMonthLanguages(const IniFile* settings) {
         const QString key = QStringLiteral("MonthLanguage%1").arg(n);
         MonthLanguage& language = monthLanguages_[std::size_t(n - 1)];
         language.name =
-            SettingsFile::text(settings, kOptionsSection, key + QStringLiteral("Name"), QString());
-        language.strings = SettingsFile::text(settings, kOptionsSection, key, QString());
+            SettingsFile::text(settings, OptionsSection, key + QStringLiteral("Name"), QString());
+        language.strings = SettingsFile::text(settings, OptionsSection, key, QString());
     }
 }
 
@@ -136,26 +131,26 @@ void DataStore::readTimeFormats(const IniFile* settings) {
                               QStringLiteral("AM/PM"), QStringLiteral("a/p"),
                               QStringLiteral("am/pm")};
     for (int i = 0; i < builtIn.size(); ++i)
-        timeFormats_ << settings->readString(kTimeSection, QStringLiteral("Format%1").arg(i),
+        timeFormats_ << settings->readString(TimeSection, QStringLiteral("Format%1").arg(i),
                                              builtIn[i]);
 }
 
 void DataStore::readGrid(const IniFile* settings) {
     if (!settings)
         return;
-    snapOn_ = settings->readBool(kGridSection, QStringLiteral("SnapOn"), false);
-    gridOn_ = settings->readBool(kGridSection, QStringLiteral("GridOn"), false);
-    setPitch(settings->readInteger(kGridSection, QStringLiteral("Pitch"), kDefaultPitch));
+    snapOn_ = settings->readBool(GridSection, QStringLiteral("SnapOn"), false);
+    gridOn_ = settings->readBool(GridSection, QStringLiteral("GridOn"), false);
+    setPitch(settings->readInteger(GridSection, QStringLiteral("Pitch"), kDefaultPitch));
 }
 
 void DataStore::writeSettings(Prompter* prompter) const {
     const auto settings = SettingsFile::open(prompter);
     if (!settings)
         return;
-    settings->writeInteger(kUnitsSection, QStringLiteral("DisplayUnits"), units_);
-    settings->writeBool(kGridSection, QStringLiteral("SnapOn"), snapOn_);
-    settings->writeBool(kGridSection, QStringLiteral("GridOn"), gridOn_);
-    settings->writeInteger(kGridSection, QStringLiteral("Pitch"), pitch_);
+    settings->writeInteger(UnitsSection, QStringLiteral("DisplayUnits"), units_);
+    settings->writeBool(GridSection, QStringLiteral("SnapOn"), snapOn_);
+    settings->writeBool(GridSection, QStringLiteral("GridOn"), gridOn_);
+    settings->writeInteger(GridSection, QStringLiteral("Pitch"), pitch_);
 }
 
 void DataStore::setDisplayUnits(int units) {

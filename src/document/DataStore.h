@@ -15,14 +15,21 @@
 class IniFile;
 class Prompter;
 
-// The shared data store (component nebraData): what many windows need and
-// no single dialog or item owns — display units and their conversions, the
-// grid, the open image's descriptions and month strings, the month languages
-// and time formats offered to date and time items, the printer models and
-// the diagnostic mode. Created once at start-up; its destruction writes the
-// display units and the grid back to the settings file.
+// The shared data store: what many windows need and no single dialog or item
+// owns — display units and their conversions, the grid, the open image's
+// descriptions and month strings, the month languages and time formats
+// offered to date and time items, the printer models and the diagnostic mode.
+// Created once at start-up; its destruction writes the display units and the
+// grid back to the settings file.
 class DataStore {
 public:
+    static inline const QString UnitsSection = QStringLiteral("UnitsForm");
+    static inline const QString GridSection = QStringLiteral("GridTForm");
+    // The month languages.
+    static inline const QString OptionsSection = QStringLiteral("TOLVOptions");
+    // The time formats.
+    static inline const QString TimeSection = QStringLiteral("TIPropEdForm");
+
     enum Unit : std::uint8_t { Dots = 0, Millimetres = 1, Inches = 2, Points = 3 };
     // X and widths run along the print, Y and heights across it; each axis
     // has its own resolution.

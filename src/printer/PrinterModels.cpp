@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("SelectPrinter");
-
 // Far beyond any print head or message length, small enough that sums and
 // products of geometry values stay well inside an int.
 constexpr int kMaxSetting = 100000;
@@ -29,17 +27,17 @@ const std::array<ModelKeys, 3>& modelKeys() {
 }
 
 int readPositive(const IniFile& ini, const QString& key, int def) {
-    const int value = ini.readInteger(kSection, key, def);
+    const int value = ini.readInteger(PrinterModels::SettingsSection, key, def);
     return value > 0 && value <= kMaxSetting ? value : def;
 }
 
 double readDot(const IniFile& ini, const QString& key, double def) {
-    const double value = ini.readFloat(kSection, key, def);
+    const double value = ini.readFloat(PrinterModels::SettingsSection, key, def);
     return std::isfinite(value) && value >= 0.0 ? value : def;
 }
 
 std::uint8_t readJust(const IniFile& ini, const QString& key, std::uint8_t def) {
-    const int value = ini.readInteger(kSection, key, def);
+    const int value = ini.readInteger(PrinterModels::SettingsSection, key, def);
     return value == 0 || value == 1 ? std::uint8_t(value) : def;
 }
 
@@ -65,7 +63,7 @@ PrinterModels::PrinterModels(const IniFile* settings) {
         coders_.back().name = modelName(settings, count() - 1);
     }
     const int lastUsed =
-        settings ? settings->readInteger(kSection, QStringLiteral("LastUsed"), 0) : 0;
+        settings ? settings->readInteger(SettingsSection, QStringLiteral("LastUsed"), 0) : 0;
     if (lastUsed >= count())
         selected_ = count() - 1;
     else if (lastUsed > 0)
@@ -79,7 +77,8 @@ void PrinterModels::setSelectedIndex(int index) {
 
 QString PrinterModels::modelName(const IniFile* settings, int index) {
     const ModelKeys& keys = modelKeys().at(std::size_t(index));
-    return SettingsFile::text(settings, kSection, QStringLiteral("ox") + QLatin1String(keys.suffix),
+    return SettingsFile::text(settings, SettingsSection,
+                              QStringLiteral("ox") + QLatin1String(keys.suffix),
                               keys.defaults.name);
 }
 

@@ -27,6 +27,8 @@ struct PrinterModel {
 // always exist and every resolution can be divided by.
 class PrinterModels {
 public:
+    static inline const QString SettingsSection = QStringLiteral("SelectPrinter");
+
     // settings: the open settings file, or null when there is none.
     explicit PrinterModels(const IniFile* settings);
 

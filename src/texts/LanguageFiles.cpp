@@ -21,8 +21,6 @@ namespace LanguageFiles {
 
 namespace {
 
-const QString kSection = QStringLiteral("LangForm");
-
 // Copies a file so that the target is either wholly replaced or untouched.
 // Answers an error text for the user, or an empty string on success.
 QString copyOver(const QString& source, const QString& target) {
@@ -85,9 +83,9 @@ bool installLanguage(int index, QPoint position, Prompter& prompter) {
             entries.append({section, key, value});
         }
     }
-    entries.append({kSection, QStringLiteral("Left"), QString::number(position.x())});
-    entries.append({kSection, QStringLiteral("Top"), QString::number(position.y())});
-    entries.append({kSection, QStringLiteral("Language"), QString::number(index)});
+    entries.append({SettingsSection, QStringLiteral("Left"), QString::number(position.x())});
+    entries.append({SettingsSection, QStringLiteral("Top"), QString::number(position.y())});
+    entries.append({SettingsSection, QStringLiteral("Language"), QString::number(index)});
     if (!settings.writeStrings(entries)) {
         prompter.inform(QStringLiteral("Cannot write the settings file %1").arg(target),
                         Prompter::Icon::Stop);

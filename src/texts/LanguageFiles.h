@@ -16,6 +16,10 @@ namespace LanguageFiles {
 
 inline constexpr int Count = 6;
 
+// The language dialog's section of the settings file: its texts, position
+// and the chosen language index.
+inline const QString SettingsSection = QStringLiteral("LangForm");
+
 // "English.ini", "French.ini", "German.ini", "Dutch.ini", "Swedish.ini",
 // "Spanish.ini", in language-index order.
 QStringList fileNames();

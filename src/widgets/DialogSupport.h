@@ -10,8 +10,8 @@ class IniFile;
 class Prompter;
 
 // Dialogs keep their screen position in the settings file, keys Left and Top
-// of the section named after the dialog's component (object) name. Without
-// one (or with one off every screen) a dialog opens centred on its window.
+// of the section named by the dialog's object name. Without one (or with one
+// off every screen) a dialog opens centred on its window.
 void restoreDialogPosition(QWidget& dialog, const IniFile* settings);
 // Writes the position back when the settings file exists.
 void storeDialogPosition(const QWidget& dialog, Prompter* prompter);

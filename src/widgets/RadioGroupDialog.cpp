@@ -6,10 +6,10 @@
 
 #include <QVBoxLayout>
 
-RadioGroupDialog::RadioGroupDialog(const QString& componentName, const QString& groupName,
+RadioGroupDialog::RadioGroupDialog(const QString& settingsSection, const QString& groupName,
                                    bool withCancel, QWidget* parent)
     : QDialog(parent), group_(new RadioGroup(this)) {
-    setObjectName(componentName);
+    setObjectName(settingsSection);
     group_->setObjectName(groupName);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group_);

@@ -7,8 +7,8 @@ class QPushButton;
 class RadioGroup;
 
 // A dialog that asks for one choice from a radio group and closes with OK
-// (and, when it has one, Cancel). Its texts live in the settings file
-// section named after the dialog's component name.
+// (and, when it has one, Cancel). Its texts live in the settings-file
+// section that is also the dialog's object name.
 class RadioGroupDialog : public QDialog {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ public:
     void setItemIndex(int index);
 
 protected:
-    RadioGroupDialog(const QString& componentName, const QString& groupName, bool withCancel,
+    RadioGroupDialog(const QString& settingsSection, const QString& groupName, bool withCancel,
                      QWidget* parent);
 
     // A text of this dialog's section, with its built-in default.

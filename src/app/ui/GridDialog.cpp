@@ -15,7 +15,7 @@
 namespace {
 
 QString text(const IniFile* settings, const char* key, const char* builtIn) {
-    return SettingsFile::text(settings, QStringLiteral("GridTForm"), QLatin1String(key),
+    return SettingsFile::text(settings, DataStore::GridSection, QLatin1String(key),
                               QLatin1String(builtIn));
 }
 
@@ -32,7 +32,7 @@ GridDialog::GridDialog(const IniFile* settings, QWidget* parent)
       pitchEdit_(named<QLineEdit>(this, "PitchEdit")), unitLabel_(named<QLabel>(this, "UnitLabel")),
       snapToGrid_(named<QCheckBox>(this, "SnapToGrid")),
       displayGrid_(named<QCheckBox>(this, "DisplayGrid")) {
-    setObjectName(QStringLiteral("GridTForm"));
+    setObjectName(DataStore::GridSection);
     gridPitchLabel_->setBuddy(pitchEdit_);
     auto* fields = new QGridLayout;
     fields->addWidget(gridPitchLabel_, 0, 0);

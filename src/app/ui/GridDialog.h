@@ -12,9 +12,9 @@ class QLineEdit;
 class QPushButton;
 class DataStore;
 
-// The grid dialog (component GridTForm): the grid pitch in the current
-// display unit, Snap To Grid and Display Grid. Created once; its texts are
-// read when it is created.
+// The grid dialog, settings section "GridTForm": the grid pitch in the
+// current display unit, Snap To Grid and Display Grid. Created once; its
+// texts are read when it is created.
 class GridDialog : public QDialog {
     Q_OBJECT
 

@@ -12,15 +12,14 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("LangForm");
-
 // The language names: keys of section "LangForm" and their built-in texts.
 const QStringList kLanguageKeys{QStringLiteral("English"), QStringLiteral("French"),
                                 QStringLiteral("German"),  QStringLiteral("Dutch"),
                                 QStringLiteral("Swedish"), QStringLiteral("Spanish")};
 
 QString text(const IniFile* settings, const char* key, const char* builtIn) {
-    return SettingsFile::text(settings, kSection, QLatin1String(key), QLatin1String(builtIn));
+    return SettingsFile::text(settings, LanguageFiles::SettingsSection, QLatin1String(key),
+                              QLatin1String(builtIn));
 }
 
 } // namespace
@@ -28,7 +27,7 @@ QString text(const IniFile* settings, const char* key, const char* builtIn) {
 LanguageDialog::LanguageDialog(QWidget* parent)
     : QDialog(parent), languageRG_(new RadioGroup(this)), okButton_(new QPushButton(this)),
       cancelButton_(new QPushButton(this)) {
-    setObjectName(QStringLiteral("LangForm"));
+    setObjectName(LanguageFiles::SettingsSection);
     languageRG_->setObjectName(QStringLiteral("LanguageRG"));
     okButton_->setObjectName(QStringLiteral("OKButton"));
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
@@ -70,7 +69,7 @@ void LanguageDialog::readTexts(const IniFile* settings) {
     languageRG_->setTitle(text(settings, "RGCaption", "Language"));
     QStringList names;
     for (const QString& key : kLanguageKeys)
-        names << SettingsFile::text(settings, kSection, key, key);
+        names << SettingsFile::text(settings, LanguageFiles::SettingsSection, key, key);
     languageRG_->setItems(names);
     okButton_->setText(text(settings, "OK", "OK"));
     cancelButton_->setText(text(settings, "Cancel", "Cancel"));
@@ -78,9 +77,11 @@ void LanguageDialog::readTexts(const IniFile* settings) {
 
 void LanguageDialog::readSettings(const IniFile* settings) {
     const auto integer = [settings](const char* key, int def) {
-        return settings ? settings->readInteger(kSection, QLatin1String(key), def) : def;
+        return settings
+                   ? settings->readInteger(LanguageFiles::SettingsSection, QLatin1String(key), def)
+                   : def;
     };
-    restorePlace(*this, settings, kSection);
+    restorePlace(*this, settings, LanguageFiles::SettingsSection);
     const int language = integer("Language", 0);
     // A garbled index falls back to English rather than leaving no choice.
     setItemIndex(language >= 0 && language < LanguageFiles::Count ? language : 0);

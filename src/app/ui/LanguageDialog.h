@@ -8,10 +8,10 @@ class IniFile;
 class QPushButton;
 class RadioGroup;
 
-// The language dialog (component "LangForm"): a radio group of the six
-// languages with OK and Cancel. Its texts and its settings (Left, Top,
-// Language) come from section "LangForm" of the settings file when it is
-// created and again on reloadFromSettings().
+// The language dialog: a radio group of the six languages with OK and
+// Cancel. Its texts and its settings (Left, Top, Language) come from section
+// "LangForm" of the settings file when it is created and again on
+// reloadFromSettings().
 class LanguageDialog : public QDialog, public LanguageChooser {
     Q_OBJECT
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)

@@ -31,7 +31,7 @@
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context) {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(MainWindowTexts::Section);
     setWindowIcon(QIcon(QStringLiteral(":/icons/tolvane.svg")));
     lastRefresh_ = context_.clock.now();
 

@@ -28,9 +28,9 @@ class ImageNamesDialog;
 class LabelStructureDialog;
 class IniFile;
 
-// The main window (component MainForm): menus, tool bar, status line and the
-// editing surface of the open image. It reads its settings when it is made
-// and writes them back when it closes.
+// The main window, settings section "MainForm": menus, tool bar, status line
+// and the editing surface of the open image. It reads its settings when it is
+// made and writes them back when it closes.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 UnitsDialog::UnitsDialog(const IniFile* settings, QWidget* parent)
-    : RadioGroupDialog(QStringLiteral("UnitsForm"), QStringLiteral("UnitsRG"), true, parent) {
+    : RadioGroupDialog(DataStore::UnitsSection, QStringLiteral("UnitsRG"), true, parent) {
     readTexts(settings);
 }
 

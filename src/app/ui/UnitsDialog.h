@@ -5,9 +5,9 @@
 class Prompter;
 class DataStore;
 
-// The display-units dialog (component UnitsForm): a radio group of the four
-// units with OK and Cancel. It is made afresh each time it is shown, so its
-// texts always come from the current settings file.
+// The display-units dialog, settings section "UnitsForm": a radio group of
+// the four units with OK and Cancel. It is made afresh each time it is shown,
+// so its texts always come from the current settings file.
 class UnitsDialog : public RadioGroupDialog {
     Q_OBJECT
 

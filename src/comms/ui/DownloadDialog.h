@@ -21,8 +21,8 @@ class QPushButton;
 class QStackedWidget;
 class QTimer;
 
-// The download dialog (component DownloadForm): carries a compiled image to
-// the handheld, page by page — the image's names, the handheld's answer to
+// The download dialog, settings section "DownloadForm": carries a compiled
+// image to the handheld, page by page — the image's names, the handheld's answer to
 // the status request (full, empty, faults), the choice of an image to
 // overwrite, the transfer with its progress and packet log, the list of
 // stored images afterwards — and hosts the erase page of the Erase command.

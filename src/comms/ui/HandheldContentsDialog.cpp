@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString Section = QStringLiteral("HandHeldForm");
-
 template <typename Widget> Widget* named(QWidget* parent, const char* name) {
     auto* widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
@@ -48,7 +46,7 @@ HandheldContentsDialog::HandheldContentsDialog(const IniFile* settings, Packet& 
       link_(replyPacket, messages, timeouts), lister_(link_),
       pages_(named<QStackedWidget>(this, "PageControl")),
       listTimer_(named<QTimer>(this, "ListTimer")) {
-    setObjectName(Section);
+    setObjectName(SettingsSection);
     pages_->addWidget(makeViewPage());
     pages_->addWidget(named<QWidget>(nullptr, "ImageDelete"));
     pages_->addWidget(makeErrorPage());
@@ -57,7 +55,7 @@ HandheldContentsDialog::HandheldContentsDialog(const IniFile* settings, Packet& 
     listTimer_->setSingleShot(true);
     connect(listTimer_, &QTimer::timeout, this, &HandheldContentsDialog::listStep);
     readTexts(settings);
-    restorePlace(*this, settings, Section);
+    restorePlace(*this, settings, SettingsSection);
 }
 
 HandheldContentsDialog::~HandheldContentsDialog() = default;
@@ -86,12 +84,12 @@ QWidget* HandheldContentsDialog::makeErrorPage() {
 }
 
 void HandheldContentsDialog::readTexts(const IniFile* settings) {
-    setWindowTitle(SettingsFile::text(settings, Section, QStringLiteral("Caption"),
+    setWindowTitle(SettingsFile::text(settings, SettingsSection, QStringLiteral("Caption"),
                                       QStringLiteral("Handheld")));
     okButton_->setText(
-        SettingsFile::text(settings, Section, QStringLiteral("OK"), okButton_->text()));
-    continueButton_->setText(
-        SettingsFile::text(settings, Section, QStringLiteral("Continue"), continueButton_->text()));
+        SettingsFile::text(settings, SettingsSection, QStringLiteral("OK"), okButton_->text()));
+    continueButton_->setText(SettingsFile::text(
+        settings, SettingsSection, QStringLiteral("Continue"), continueButton_->text()));
 }
 
 HandheldContentsDialog::Page HandheldContentsDialog::currentPage() const {

@@ -16,13 +16,15 @@ class QPushButton;
 class QStackedWidget;
 class QTimer;
 
-// The handheld dialog (component HandHeldForm) of the view command: the
-// names of the images the handheld stores, read one packet at a time while
+// The handheld dialog of the view command, settings section "HandHeldForm":
+// the names of the images the handheld stores, read one packet at a time while
 // the dialog is shown, or the reason they could not be read.
 class HandheldContentsDialog : public QDialog {
     Q_OBJECT
 
 public:
+    static inline const QString SettingsSection = QStringLiteral("HandHeldForm");
+
     enum Page { ImageView, ImageDelete, ErrorPage };
 
     // Texts and position come from section "HandHeldForm" of settings, the

@@ -4,7 +4,7 @@
 
 class Prompter;
 
-// The port dialog (component CommsPortForm, "Set Comms Port"): a radio group
+// The port dialog ("Set Comms Port"): a radio group
 // of COM1 to COM4 with OK and Cancel. Made once when the program starts, it
 // reads its texts, position and chosen port from section "CommsPortForm" of
 // the settings file, and writes the position and the port back when the user

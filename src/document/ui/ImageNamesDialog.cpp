@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString Section = QStringLiteral("NamesFm");
-
 template <typename Widget> Widget* named(QWidget* parent, const char* name) {
     auto* widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
@@ -25,12 +23,14 @@ template <typename Widget> Widget* named(QWidget* parent, const char* name) {
 }
 
 QString text(const IniFile* settings, const char* key, const char* builtIn) {
-    return SettingsFile::text(settings, Section, QLatin1String(key), QLatin1String(builtIn));
+    return SettingsFile::text(settings, ImageNamesDialog::SettingsSection, QLatin1String(key),
+                              QLatin1String(builtIn));
 }
 
 // A limit below one character would leave no name at all.
 int readLimit(const IniFile& settings, const char* key, int builtIn) {
-    const int value = settings.readInteger(Section, QLatin1String(key), builtIn);
+    const int value =
+        settings.readInteger(ImageNamesDialog::SettingsSection, QLatin1String(key), builtIn);
     return value >= 1 ? value : builtIn;
 }
 
@@ -50,7 +50,7 @@ ImageNamesDialog::ImageNamesDialog(const IniFile* settings, const Messages& mess
       longNameLabel_(named<QLabel>(this, "LongNameLabel")),
       shortNameEdit_(named<QLineEdit>(this, "ShortNameEdit")),
       longNameEdit_(named<QLineEdit>(this, "LongNameEdit")) {
-    setObjectName(Section);
+    setObjectName(SettingsSection);
     shortNameLabel_->setBuddy(shortNameEdit_);
     longNameLabel_->setBuddy(longNameEdit_);
     auto* fields = new QGridLayout;
@@ -81,7 +81,7 @@ void ImageNamesDialog::readSettings(const IniFile* settings) {
         text(settings, "ForeignCharacterError", "Error - \"%1\" cannot be used in a description.");
     if (!settings)
         return;
-    restorePlace(*this, settings, Section);
+    restorePlace(*this, settings, SettingsSection);
     shortNameLength_ = readLimit(*settings, "ShortNameLength", DefaultShortNameLength);
     longNameLength_ = readLimit(*settings, "LongNameLength", DefaultLongNameLength);
 }
@@ -90,8 +90,8 @@ void ImageNamesDialog::writePosition() const {
     const auto settings = SettingsFile::open();
     if (!settings)
         return;
-    settings->writeInteger(Section, QStringLiteral("Left"), pos().x());
-    settings->writeInteger(Section, QStringLiteral("Top"), pos().y());
+    settings->writeInteger(SettingsSection, QStringLiteral("Left"), pos().x());
+    settings->writeInteger(SettingsSection, QStringLiteral("Top"), pos().y());
 }
 
 void ImageNamesDialog::cutToLimit(QLineEdit* edit, int limit) {

@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 class DataStore;
 
-// The image names dialog (component NamesFm): the short and the long
+// The image names dialog, settings section "NamesFm": the short and the long
 // description of the open image. Created once; its texts, position and the
 // two length limits are read when it is created. The limits hold while the
 // user types; names read from a file may be longer and are shown whole.
@@ -21,6 +21,8 @@ class ImageNamesDialog : public QDialog {
     Q_OBJECT
 
 public:
+    static inline const QString SettingsSection = QStringLiteral("NamesFm");
+
     static constexpr int DefaultShortNameLength = 10;
     static constexpr int DefaultLongNameLength = 26;
 

@@ -12,10 +12,9 @@
 
 namespace {
 
-const QString Section = QStringLiteral("LabelStructureForm");
-
 QString text(const IniFile* settings, const char* key, const char* builtIn) {
-    return SettingsFile::text(settings, Section, QLatin1String(key), QLatin1String(builtIn));
+    return SettingsFile::text(settings, LabelStructureDialog::SettingsSection, QLatin1String(key),
+                              QLatin1String(builtIn));
 }
 
 } // namespace
@@ -24,7 +23,7 @@ LabelStructureDialog::LabelStructureDialog(const IniFile* settings, const Messag
                                            const ItemTypeNames& kindNames, QWidget* parent)
     : QDialog(parent), messages_(messages), kindNames_(kindNames),
       itemsListView_(new QTreeWidget(this)) {
-    setObjectName(Section);
+    setObjectName(SettingsSection);
     itemsListView_->setObjectName(QStringLiteral("ItemsListView"));
     itemsListView_->setColumnCount(3);
     itemsListView_->setRootIsDecorated(false);

@@ -12,14 +12,16 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The label structure dialog (component LabelStructureForm): the items of
-// the image in order, one row each with its position, kind and value. A
+// The label structure dialog, settings section "LabelStructureForm": the
+// items of the image in order, one row each with its position, kind and value. A
 // double-click on a single row picks that item and closes the dialog; OK
 // closes it without picking.
 class LabelStructureDialog : public QDialog {
     Q_OBJECT
 
 public:
+    static inline const QString SettingsSection = QStringLiteral("LabelStructureForm");
+
     LabelStructureDialog(const IniFile* settings, const Messages& messages,
                          const ItemTypeNames& kindNames, QWidget* parent = nullptr);
 

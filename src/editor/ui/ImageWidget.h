@@ -14,11 +14,10 @@ struct SurfaceOverlay {
     QRect highlight;   // the selected item, pixels; null when none
 };
 
-// The picture of the image (component ClientImage): the display's bitmap at
-// one pixel per pixel, with the selection, the grid and the restricted area
-// painted over it, so that the bitmap itself holds nothing but the items.
-// Mouse events leave it as signals in its own pixels (left of or above the
-// picture counts as 0).
+// The picture of the image: the display's bitmap at one pixel per pixel, with
+// the selection, the grid and the restricted area painted over it, so that
+// the bitmap itself holds nothing but the items. Mouse events leave it as
+// signals in its own pixels (left of or above the picture counts as 0).
 class ImageWidget : public QWidget {
     Q_OBJECT
 public:

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("cheatlist");
-
 // The icon of an item's kind; none for an item of no known kind.
 QIcon kindIcon(const ImageItem& item) {
     const ItemKind* kind = findItemKind(item.getTypeCode());
@@ -36,19 +34,19 @@ ItemListDialog::ItemListDialog(const IniFile* settings, const ItemTypeNames& kin
     : QDialog(parent), kindNames_(kindNames), layout_(new QVBoxLayout(this)),
       listView_(namedWidget<QTreeWidget>(this, "ListView")) {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
-    setObjectName(kSection);
+    setObjectName(SettingsSection);
     listView_->setRootIsDecorated(false);
     listView_->setColumnCount(2);
     layout_->addWidget(listView_);
     const DialogButtons buttons = DialogButtons::addTo(*this, *layout_, false);
-    buttons.ok->setText(dialogText(settings, kSection, "OK", "OK"));
+    buttons.ok->setText(dialogText(settings, SettingsSection, "OK", "OK"));
     readTexts(settings);
     restoreDialogPosition(*this, settings);
 }
 
 void ItemListDialog::readTexts(const IniFile* settings) {
     const auto text = [settings](const char* key, const char* builtIn) {
-        return dialogText(settings, kSection, key, builtIn);
+        return dialogText(settings, SettingsSection, key, builtIn);
     };
     setWindowTitle(text("Caption", "Image Item cheat list "));
     listView_->setHeaderLabels(

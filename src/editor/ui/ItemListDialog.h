@@ -13,12 +13,14 @@ class QToolBar;
 class QTreeWidget;
 class QVBoxLayout;
 
-// The item list dialog (component cheatlist, "Image Item cheat list "): the
-// image's items with their kind and value, filtered by a tool bar of one
+// The item list dialog ("Image Item cheat list "), settings section
+// "cheatlist": the image's items with their kind and value, filtered by a tool bar of one
 // toggle button per item kind that occurs in the image.
 class ItemListDialog : public QDialog {
     Q_OBJECT
 public:
+    static inline const QString SettingsSection = QStringLiteral("cheatlist");
+
     ItemListDialog(const IniFile* settings, const ItemTypeNames& kindNames,
                    QWidget* parent = nullptr);
 

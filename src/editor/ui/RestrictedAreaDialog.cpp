@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("RestrictedAreaForm");
-
 // The margin on both sides of each axis.
 constexpr int kMargins = 2 * DotCanvas::StandardMargin;
 
@@ -35,7 +33,7 @@ constexpr FieldNames kFields[] = {{"XEdit", "XLabel", "X"},
 
 RestrictedAreaDialog::RestrictedAreaDialog(const IniFile* settings, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(kSection);
+    setObjectName(SettingsSection);
     buildControls();
     readTexts(settings);
     restoreDialogPosition(*this, settings);
@@ -73,7 +71,7 @@ QGroupBox* RestrictedAreaDialog::buildGroup(const char* name, Field first) {
 
 void RestrictedAreaDialog::readTexts(const IniFile* settings) {
     const auto text = [settings](const char* key, const char* builtIn) {
-        return dialogText(settings, kSection, key, builtIn);
+        return dialogText(settings, SettingsSection, key, builtIn);
     };
     setWindowTitle(text("Caption", "Size of restricted area"));
     positionGroupBox_->setTitle(text("PositionGroupBox", "Position"));

@@ -15,11 +15,14 @@ class QPushButton;
 class LengthEdit;
 class DataStore;
 
-// The restricted area by numbers (component RestrictedAreaForm, "Size of
-// restricted area"): position X, Y and size W, H in the display unit.
+// The restricted area by numbers ("Size of restricted area"), settings
+// section "RestrictedAreaForm": position X, Y and size W, H in the display
+// unit.
 class RestrictedAreaDialog : public QDialog {
     Q_OBJECT
 public:
+    static inline const QString SettingsSection = QStringLiteral("RestrictedAreaForm");
+
     RestrictedAreaDialog(const IniFile* settings, QWidget* parent = nullptr);
 
     // Shows the current area; on OK answers the new area in image

@@ -23,8 +23,6 @@
 
 namespace {
 
-const QString kTextSection = QStringLiteral("PropedForm");
-
 // Rotation entries by rotation value: key and built-in caption.
 constexpr const char* kRotationKeys[4][2] = {{"RotationRG0Deg", "0 degrees"},
                                              {"RotationRG90Deg", "90 degrees"},
@@ -35,12 +33,12 @@ constexpr const char* kRotationKeys[4][2] = {{"RotationRG0Deg", "0 degrees"},
 
 ItemPropertiesDialog::ItemPropertiesDialog(Prompter& prompter, DataStore& data, FontSet& fonts,
                                            QWidget* parent)
-    : ItemPropertiesDialog(QStringLiteral("PropertyForm"), prompter, data, fonts, parent) {}
+    : ItemPropertiesDialog(SettingsSection, prompter, data, fonts, parent) {}
 
-ItemPropertiesDialog::ItemPropertiesDialog(const QString& componentName, Prompter& prompter,
+ItemPropertiesDialog::ItemPropertiesDialog(const QString& settingsSection, Prompter& prompter,
                                            DataStore& data, FontSet& fonts, QWidget* parent)
     : QDialog(parent), prompter_(prompter), data_(data), fonts_(fonts) {
-    setObjectName(componentName);
+    setObjectName(settingsSection);
     buildControls();
     const auto settings = SettingsFile::open(&prompter_);
     readTexts(settings.get());
@@ -111,7 +109,7 @@ QGroupBox* ItemPropertiesDialog::buildFontBox() {
 
 void ItemPropertiesDialog::readTexts(const IniFile* settings) {
     const auto text = [settings](const char* key, const char* builtIn) {
-        return dialogText(settings, kTextSection, key, builtIn);
+        return dialogText(settings, TextsSection, key, builtIn);
     };
     title_ = text("Caption", "Edit Properties");
     itemWord_ = text("ItemNumberCaption", "Item");

@@ -21,7 +21,8 @@ class FontSet;
 class LengthEdit;
 class DataStore;
 
-// The common item property dialog (component PropertyForm): position,
+// The common item property dialog, settings section "PropertyForm" (its
+// texts, shared with the kind-specific dialogs, in "PropedForm"): position,
 // rotation, justification and printer font of an item. Kind-specific dialogs
 // derive from it and add their own controls.
 //
@@ -29,6 +30,10 @@ class DataStore;
 class ItemPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
+    static inline const QString SettingsSection = QStringLiteral("PropertyForm");
+    // The texts the common controls share in every item dialog.
+    static inline const QString TextsSection = QStringLiteral("PropedForm");
+
     ItemPropertiesDialog(Prompter& prompter, DataStore& data, FontSet& fonts,
                          QWidget* parent = nullptr);
     ~ItemPropertiesDialog() override;
@@ -47,9 +52,9 @@ signals:
     void fontChosen(int fontNumber);
 
 protected:
-    // Kind dialogs name their own component, which keys their position in
-    // the settings file.
-    ItemPropertiesDialog(const QString& componentName, Prompter& prompter, DataStore& data,
+    // Kind dialogs name their own settings section, which keys their
+    // position in the settings file and becomes their object name.
+    ItemPropertiesDialog(const QString& settingsSection, Prompter& prompter, DataStore& data,
                          FontSet& fonts, QWidget* parent);
 
     // The copy under edit; only while editItem runs.

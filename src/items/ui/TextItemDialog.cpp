@@ -19,15 +19,9 @@
 #include <algorithm>
 #include <initializer_list>
 
-namespace {
-
-const QString kSection = QStringLiteral("TxtIPropEdForm");
-
-} // namespace
-
 TextItemDialog::TextItemDialog(Prompter& prompter, DataStore& data, FontSet& fonts,
                                const Messages& messages, QWidget* parent)
-    : ItemPropertiesDialog(kSection, prompter, data, fonts, parent), messages_(messages) {
+    : ItemPropertiesDialog(SettingsSection, prompter, data, fonts, parent), messages_(messages) {
     buildControls();
     readTexts(SettingsFile::open(&prompter).get());
 }
@@ -65,7 +59,7 @@ void TextItemDialog::buildControls() {
 
 void TextItemDialog::readTexts(const IniFile* settings) {
     const auto text = [settings](const char* key, const char* builtIn) {
-        return dialogText(settings, kSection, key, builtIn);
+        return dialogText(settings, SettingsSection, key, builtIn);
     };
     const QString caption = text("Caption", "Edit Text Item Properites");
     setTitle(caption);

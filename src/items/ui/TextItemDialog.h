@@ -9,9 +9,9 @@ class QLabel;
 class QLineEdit;
 class TextItem;
 
-// The text item's property dialog (component TxtIPropEdForm): the common
-// properties plus the text and, for an operator request, the prompt and the
-// most characters the operator may enter.
+// The text item's property dialog, settings section "TxtIPropEdForm": the
+// common properties plus the text and, for an operator request, the prompt
+// and the most characters the operator may enter.
 //
 // OK with an empty text acts as Cancel, since an empty text item cannot be
 // placed. A text or prompt with a character that has no Windows-1252 byte is
@@ -19,6 +19,8 @@ class TextItem;
 class TextItemDialog : public ItemPropertiesDialog {
     Q_OBJECT
 public:
+    static inline const QString SettingsSection = QStringLiteral("TxtIPropEdForm");
+
     // Typed as the prompt, switches the diagnostic mode on.
     static inline const QString DiagnosticAccessCode = QStringLiteral("PLUMB PLUMB PLUMB");
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 PrinterModelDialog::PrinterModelDialog(const IniFile* settings, QWidget* parent)
-    : RadioGroupDialog(QStringLiteral("SelectPrinter"), QStringLiteral("SelectPrinterRG"), true,
+    : RadioGroupDialog(PrinterModels::SettingsSection, QStringLiteral("SelectPrinterRG"), true,
                        parent) {
     okButton()->setObjectName(QStringLiteral("BitBtn1"));
     readSettings(settings);

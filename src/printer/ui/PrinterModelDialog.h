@@ -5,9 +5,9 @@
 class Prompter;
 class PrinterModels;
 
-// The printer selection dialog (component SelectPrinter): one entry per
-// printer model, OK (BitBtn1) and Cancel. Its texts and position come from
-// section "SelectPrinter" of the settings file when it is created.
+// The printer selection dialog: one entry per printer model, OK (BitBtn1) and
+// Cancel. Its texts and position come from section "SelectPrinter" of the
+// settings file when it is created.
 class PrinterModelDialog : public RadioGroupDialog {
     Q_OBJECT
 

@@ -13,8 +13,7 @@ constexpr int kDefaultEntry = 1;
 } // namespace
 
 PrinterSetupDialog::PrinterSetupDialog(const IniFile* settings, QWidget* parent)
-    : RadioGroupDialog(QStringLiteral("PrinterSetupForm"), QStringLiteral("DPIRG1"), false,
-                       parent) {
+    : RadioGroupDialog(SettingsSection, QStringLiteral("DPIRG1"), false, parent) {
     readTexts(settings);
     readSettings(settings);
 }

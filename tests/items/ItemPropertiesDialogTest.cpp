@@ -1,7 +1,6 @@
 #include "items/ui/ItemPropertiesDialog.h"
 #include "DialogHarness.h"
 #include "items/TextItem.h"
-#include "items/ui/ItemPropertiesDialog.h"
 #include "texts/SettingsFile.h"
 #include "widgets/RadioGroup.h"
 
