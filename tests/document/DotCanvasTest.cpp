@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Display, CheckFitsNamesTheSideThatIsTooLargeAndSkipsNegativeSizes) {
+TEST(DotCanvas, CheckFitsNamesTheSideThatIsTooLargeAndSkipsNegativeSizes) {
     RenderHarness h(1); // 4000 × 128 dots
     EXPECT_EQ(h.display.checkFits(-1, 5000), 2);
     EXPECT_EQ(h.display.checkFits(5000, 5000), 1);
@@ -10,7 +10,7 @@ TEST(Display, CheckFitsNamesTheSideThatIsTooLargeAndSkipsNegativeSizes) {
     EXPECT_EQ(h.display.checkFits(-1, -1), 0);
 }
 
-TEST(Display, ScreenPositionsAndFontSizesRoundHalvesToEven) {
+TEST(DotCanvas, ScreenPositionsAndFontSizesRoundHalvesToEven) {
     RenderHarness h;
     h.display.setScaleY(1.5f);
     h.display.setScaleX(0.5f);
@@ -22,7 +22,7 @@ TEST(Display, ScreenPositionsAndFontSizesRoundHalvesToEven) {
     EXPECT_LE(FontRealizer::canvasPoints(2000000000, 2000, 2.0f), 1500); // damaged font map
 }
 
-TEST(Display, MeasuresCapitalsOnlyWhenTheCellHeightChangedOrNothingIsKnown) {
+TEST(DotCanvas, MeasuresCapitalsOnlyWhenTheCellHeightChangedOrNothingIsKnown) {
     RenderHarness h;
     ItemMetrics request;
     request.FontNumber = SansFont;

@@ -10,7 +10,7 @@
 
 namespace {
 
-class BufferStreamTest : public ::testing::Test {
+class BufferedStreamTest : public ::testing::Test {
 protected:
     // A file whose bytes do not repeat every 256, so a misplaced read shows.
     QString makeFile(int size) {
@@ -35,7 +35,7 @@ protected:
     BufferedStream::Notification countFill = [this](BufferedStream&) { ++fills; };
 };
 
-TEST_F(BufferStreamTest, ReadsFillTheBufferOnlyWhenItRunsOut) {
+TEST_F(BufferedStreamTest, ReadsFillTheBufferOnlyWhenItRunsOut) {
     FileStream file(makeFile(20000), FileStream::OpenRead);
     BufferedStream s(file);
     s.onFillBuffer = countFill;
@@ -47,7 +47,7 @@ TEST_F(BufferStreamTest, ReadsFillTheBufferOnlyWhenItRunsOut) {
     EXPECT_EQ(fills, 2);
 }
 
-TEST_F(BufferStreamTest, PeekAheadInsideARecordReturnsToTheSameByte) {
+TEST_F(BufferedStreamTest, PeekAheadInsideARecordReturnsToTheSameByte) {
     FileStream file(makeFile(20000), FileStream::OpenRead);
     BufferedStream s(file);
     for (const int start : {100, 8180}) { // the second peek crosses the buffer's end
@@ -62,7 +62,7 @@ TEST_F(BufferStreamTest, PeekAheadInsideARecordReturnsToTheSameByte) {
     }
 }
 
-TEST_F(BufferStreamTest, WrittenBytesReachTheFileInTwoFlushes) {
+TEST_F(BufferedStreamTest, WrittenBytesReachTheFileInTwoFlushes) {
     const QByteArray data = QByteArray(5000, 'a') + QByteArray(5000, 'b');
     int flushes = 0;
     {
@@ -78,7 +78,7 @@ TEST_F(BufferStreamTest, WrittenBytesReachTheFileInTwoFlushes) {
     EXPECT_EQ(readBytes(back, 20000), data);
 }
 
-TEST_F(BufferStreamTest, PutBackNeedsAByteAlreadyRead) {
+TEST_F(BufferedStreamTest, PutBackNeedsAByteAlreadyRead) {
     FileStream file(makeFile(50), FileStream::OpenRead);
     BufferedStream s(file);
     ASSERT_TRUE(s.fillBuffer());
@@ -87,7 +87,7 @@ TEST_F(BufferStreamTest, PutBackNeedsAByteAlreadyRead) {
     EXPECT_EQ(readBytes(s, 3), content.left(3));
 }
 
-TEST_F(BufferStreamTest, SeekRejectsBadOriginsAndTargets) {
+TEST_F(BufferedStreamTest, SeekRejectsBadOriginsAndTargets) {
     MemoryStream memory(std::vector<uint8_t>(10, 0));
     BufferedStream s(memory);
     EXPECT_EQ(errorOf([&] { s.seek(0, 3); }), "Invalid seek origin 3");
@@ -95,7 +95,7 @@ TEST_F(BufferStreamTest, SeekRejectsBadOriginsAndTargets) {
     EXPECT_EQ(s.seek(4, ByteStream::FromEnd), 6); // the offset counts back from the end
 }
 
-TEST_F(BufferStreamTest, FailingMediumIsReportedNotSwallowed) {
+TEST_F(BufferedStreamTest, FailingMediumIsReportedNotSwallowed) {
     RefusingStream medium;
     BufferedStream s(medium);
     writeLong(s, 7);
