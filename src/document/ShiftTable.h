@@ -74,7 +74,7 @@ public:
     std::vector<uint8_t> compiledBlock() const;
 
     // All 25 slots in slot order: day (int32), start (double), code (string).
-    // Load reads into a fresh table and replaces this one only when every
+    // load reads into a fresh table and replaces this one only when every
     // slot was read; a day outside 0..7 or a start that is not a number
     // raises TolvError, and store refuses to write such a slot.
     void load(ByteStream& s);

@@ -12,7 +12,7 @@
 // Adding a kind, e.g. the number item:
 //   1. src/items/NumberItems.h/.cpp: class NumberItem : public
 //      Persistent<NumberItem, ImageItem> with RecordName, TypeCode, its fields,
-//      Load, store, compileRecord, draw and the rest.
+//      load, store, compileRecord, draw and the rest.
 //   2. src/items/NumberItemKind.cpp: numberItemKind(), the entry (type code,
 //      caption index, icon, command keys, blank and sample item, JSON fields).
 //   3. src/items/ui/NumberItemDialog.h/.cpp: the property dialog and

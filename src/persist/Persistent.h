@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -17,7 +18,7 @@
 //       static constexpr auto RecordName = "TextItem";
 //       ...
 //
-// and declares only its fields and what it does with them (Load, store, and
+// and declares only its fields and what it does with them (load, store, and
 // so on). A class that names the fields its objects compare by,
 //
 //       auto comparedFields() const { return std::tie(Text, OperatorRequest); }
@@ -101,7 +102,7 @@ private:
     // and its records would load back as the base class.
     static constexpr bool hasOwnRecordName() {
         if constexpr (requires { Base::RecordName; })
-            return &Derived::RecordName != &Base::RecordName;
+            return std::string_view(Derived::RecordName) != std::string_view(Base::RecordName);
         else
             return requires {
                 Derived::RecordName;
