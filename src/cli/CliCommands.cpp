@@ -145,15 +145,6 @@ float zoomOf(const QString& text) {
     return float(zoom);
 }
 
-std::unique_ptr<FixedClock> clockOf(const QString& text) {
-    if (text.isEmpty())
-        return nullptr;
-    const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm"));
-    if (!moment.isValid())
-        fail(QStringLiteral("render: --now must be \"YYYY-MM-DD hh:mm\", not \"%1\"").arg(text));
-    return std::make_unique<FixedClock>(moment);
-}
-
 void sizePicture(DotCanvas& display, float zoom, const QString& path) {
     const int width = roundHalfEven(display.displayWidth() * double(zoom));
     const int height = roundHalfEven(display.displayHeight() * double(zoom));
@@ -180,14 +171,15 @@ void savePicture(const QImage& picture, const QString& path) {
 
 void render(const CommandLine& line, CliSession& session) {
     const float zoom = zoomOf(line.zoom);
-    const std::unique_ptr<FixedClock> clock = clockOf(line.now);
+    const std::unique_ptr<Clock> clock = CliSession::clockOf(QStringLiteral("render"), line.now);
     const QString& path = line.files.front();
     ImageFileContents contents = ImageFile::read(path, session.registry(), session.messages());
     FontSet fonts(session.models());
     session.loadFontMap(fonts, QStringLiteral("render"));
     DotCanvas display(fonts, session.models());
     ImageDocument::applyGeometry(contents.Header, session.models(), display);
-    display.setClock(clock.get());
+    const ImageCalendar calendar = session.calendarOf(*clock, contents.Header);
+    display.setCalendar(&calendar);
     contents.Items->layOutAtFullSize(display);
     sizePicture(display, zoom, path);
     {

@@ -13,6 +13,7 @@
 #include "document/ImageDocument.h"
 #include "document/ImageFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/Clock.h"
 #include "platform/TolvError.h"
 #include "platform/Windows1252.h"
 #include "printer/DotCanvas.h"
@@ -41,6 +42,7 @@ struct CommandLine {
     QString image;
     QString output;
     QString port;
+    QString now;      // --now, for compile and download
     int replace = -1; // -1: not given
     bool log = false;
 };
@@ -56,12 +58,6 @@ int replaceNumber(const QString& command, const QString& text) {
         fail(command +
              QStringLiteral(": --replace needs a number from 0 to 255, not \"%1\"").arg(text));
     return n;
-}
-
-void validateNow(const QString& text) {
-    if (!text.isEmpty() &&
-        !QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm")).isValid())
-        fail(QStringLiteral("compile: --now must be \"YYYY-MM-DD hh:mm\", not \"%1\"").arg(text));
 }
 
 bool compiling(const QString& command) {
@@ -89,7 +85,7 @@ struct Options {
         else
             p.addOptions({port, log});
         if (downloading(command))
-            p.addOption(replace);
+            p.addOptions({replace, now});
     }
 };
 
@@ -110,7 +106,8 @@ void readCompileOptions(const QCommandLineParser& p, const Options& o, CommandLi
     line.output = p.value(o.output);
     if (line.output.isEmpty())
         fail(QStringLiteral("compile: the output file is missing: -o FILE (see --help)"));
-    validateNow(p.value(o.now));
+    line.now = p.value(o.now);
+    CliSession::clockOf(line.command, line.now); // refused before anything is read
 }
 
 void readPortOptions(const QCommandLineParser& p, const Options& o, CommandLine& line) {
@@ -120,6 +117,10 @@ void readPortOptions(const QCommandLineParser& p, const Options& o, CommandLine&
     line.log = p.isSet(o.log);
     if (p.isSet(o.replace))
         line.replace = replaceNumber(line.command, p.value(o.replace));
+    if (downloading(line.command)) {
+        line.now = p.value(o.now);
+        CliSession::clockOf(line.command, line.now);
+    }
 }
 
 // Parses the arguments after the subcommand's name; false for --help.
@@ -160,7 +161,9 @@ DownloadLimits downloadLimits(const IniFile* settings) {
     return main.downloadLimits(settings);
 }
 
-Compiled compile(const QString& path, CliSession& session) {
+Compiled compile(const CommandLine& line, CliSession& session) {
+    const QString& path = line.image;
+    const std::unique_ptr<Clock> clock = CliSession::clockOf(line.command, line.now);
     ImageFileContents contents = ImageFile::read(path, session.registry(), session.messages());
     const ImageFileHeader& h = contents.Header;
     FontSet fonts(session.models());
@@ -170,13 +173,15 @@ Compiled compile(const QString& path, CliSession& session) {
     // The positions the designer would send: justified items at their edge.
     contents.Items->layOutAtFullSize(display);
     const bool ownMonths = !h.MonthStrings.empty() && !h.MonthLanguageName.empty();
+    const ImageCalendar calendar = session.calendarOf(*clock, h);
     const DownloadSource source{h.ShortName,
                                 h.LongName,
                                 ownMonths ? h.MonthStrings : firstMonthStrings(session.settings()),
                                 h.Shifts,
                                 *contents.Items,
                                 fonts,
-                                session.models().selectedIndex()};
+                                session.models().selectedIndex(),
+                                calendar};
     const DownloadCompiler::Result result =
         DownloadCompiler::compile(source, downloadLimits(session.settings()));
     if (result.refusal != DownloadCompiler::Refusal::None)
@@ -311,7 +316,7 @@ QStringList download(HandheldLine& line, const Compiled& image, int replace,
 }
 
 CliCommands::Outcome runOnHandheld(const CommandLine& line, CliSession& session) {
-    const Compiled image = downloading(line.command) ? compile(line.image, session) : Compiled{};
+    const Compiled image = downloading(line.command) ? compile(line, session) : Compiled{};
     HandheldLine handheld(line, session);
     try {
         handheld.open();
@@ -336,7 +341,7 @@ CliCommands::Outcome runCommand(const QString& command, const QStringList& args)
     CliSession session;
     if (!compiling(command))
         return runOnHandheld(line, session);
-    writeFile(line.output, compile(line.image, session).bytes);
+    writeFile(line.output, compile(line, session).bytes);
     return {};
 }
 

@@ -147,7 +147,8 @@ Options:
 )";
 
 const char* const DownloadText =
-    R"(Usage: tolvane-cli download IMAGE --port DEVICE [--replace N] [--log]
+    R"(Usage: tolvane-cli download IMAGE --port DEVICE [--replace N] [--now "YYYY-MM-DD hh:mm"]
+                            [--log]
 
 Compiles IMAGE as "compile" does and sends it to the handheld as the
 designer's download dialog does: the status request, the list of stored
@@ -158,6 +159,9 @@ name a line. On a terminal a line on standard error reports each packet.
   --replace N           when the handheld reports a full memory, overwrite
                         its stored image N (1-based; 0 stores the image as a
                         new one); without it a full handheld is a failure
+  --now "YYYY-MM-DD hh:mm"
+                        the moment that time-dependent items are compiled for
+                        (default: the current time)
 )";
 
 const char* const ListText = R"(Usage: tolvane-cli list --port DEVICE [--log]

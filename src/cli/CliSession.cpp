@@ -2,7 +2,9 @@
 
 #include "app/MainSettings.h"
 #include "app/ProgramClasses.h"
+#include "document/ImageFile.h"
 #include "document/ItemTypeNames.h"
+#include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
 #include "printer/FontSet.h"
@@ -16,6 +18,23 @@ CliSession::CliSession() : settings_(SettingsFile::open()), models_(settings_.ge
     registerProgramClasses(registry_);
     messages_.load(settings_.get());
     kindNames_.load(settings_.get());
+}
+
+std::unique_ptr<Clock> CliSession::clockOf(const QString& command, const QString& text) {
+    if (text.isEmpty())
+        return std::make_unique<SystemClock>();
+    const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm"));
+    if (!moment.isValid())
+        throw TolvError((command + QStringLiteral(": --now must be \"YYYY-MM-DD hh:mm\", not "
+                                                  "\"%1\"")
+                                       .arg(text))
+                            .toStdString());
+    return std::make_unique<FixedClock>(moment);
+}
+
+ImageCalendar CliSession::calendarOf(const Clock& clock, const ImageFileHeader& header) const {
+    return ImageCalendar(clock, DataStore::readMonthLanguages(settings_.get()), header.MonthStrings,
+                         header.Shifts);
 }
 
 QString CliSession::fileExtension(int modelIndex) const {

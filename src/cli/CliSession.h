@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ImageCalendar.h"
 #include "document/ItemTypeNames.h"
 #include "persist/ClassRegistry.h"
 #include "platform/IniFile.h"
@@ -10,7 +11,9 @@
 
 #include <memory>
 
+class Clock;
 class FontSet;
+struct ImageFileHeader;
 
 // The program-wide objects a command of the command line needs, made as the
 // designer makes them: the settings file (read, never written), the message
@@ -29,6 +32,13 @@ public:
     // installation folder; raises TolvError, naming the command, when there is
     // none or it cannot be read.
     void loadFontMap(FontSet& fonts, const QString& command) const;
+
+    // The moment of --now "YYYY-MM-DD hh:mm" as a clock, the system's when
+    // text is empty; raises TolvError, naming the command, for any other text.
+    static std::unique_ptr<Clock> clockOf(const QString& command, const QString& text);
+    // What an image's items print of the moment: the clock, the settings
+    // file's month languages, the image's month strings and shift table.
+    ImageCalendar calendarOf(const Clock& clock, const ImageFileHeader& header) const;
 
     // The file extension the designer gives images of model index 0..2.
     QString fileExtension(int modelIndex) const;

@@ -58,7 +58,7 @@ std::vector<std::uint8_t> shiftBlock(const DownloadSource& source) {
 // Each record is compiled on its own first, so that one that would not fit
 // is never appended in part.
 bool appendItems(const DownloadSource& source, CheckedAppender& image) {
-    const CompileContext context{source.Fonts, source.ModelIndex};
+    const CompileContext context{source.Fonts, source.ModelIndex, source.Calendar};
     auto items = std::make_unique<DownloadBuffer>();
     auto record = std::make_unique<DownloadBuffer>();
     CheckedAppender itemBuffer(*items);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+class ItemCalendar;
 class ItemList;
 class ItemTypeNames;
 class Messages;
@@ -24,6 +25,8 @@ struct DownloadSource {
     const ItemList& Items;
     const FontSet& Fonts;
     int ModelIndex = 0;
+    // The moment of the download and what the items print of it.
+    const ItemCalendar& Calendar;
 };
 
 // The settings that bound a download image.

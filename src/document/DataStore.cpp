@@ -82,7 +82,7 @@ std::optional<int> toInt(const QString& text) {
 DataStore::DataStore(const IniFile* settings) : printers_(settings) {
     readLanguage(settings);
     readUnits(settings);
-    readMonthLanguages(settings);
+    monthLanguages_ = readMonthLanguages(settings);
     readTimeFormats(settings);
     readGrid(settings);
 }
@@ -114,14 +114,16 @@ void DataStore::readLanguage(const IniFile* settings) {
     locale_.setNumberOptions(QLocale::OmitGroupSeparator);
 }
 
-void DataStore::readMonthLanguages(const IniFile* settings) {
-    for (int n = 1; n <= int(monthLanguages_.size()); ++n) {
+DataStore::MonthLanguages DataStore::readMonthLanguages(const IniFile* settings) {
+    MonthLanguages languages;
+    for (int n = 1; n <= int(languages.size()); ++n) {
         const QString key = QStringLiteral("MonthLanguage%1").arg(n);
-        MonthLanguage& language = monthLanguages_[std::size_t(n - 1)];
+        MonthLanguage& language = languages[std::size_t(n - 1)];
         language.name =
             SettingsFile::text(settings, OptionsSection, key + QStringLiteral("Name"), QString());
         language.strings = SettingsFile::text(settings, OptionsSection, key, QString());
     }
+    return languages;
 }
 
 void DataStore::readTimeFormats(const IniFile* settings) {

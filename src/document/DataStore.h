@@ -39,6 +39,9 @@ public:
         QString name;    // MonthLanguage<n>Name
         QString strings; // MonthLanguage<n>, laid out as the date item expects
     };
+    using MonthLanguages = std::array<MonthLanguage, 4>;
+    // The four month languages of a settings file (null: none, all empty).
+    static MonthLanguages readMonthLanguages(const IniFile* settings);
 
     static constexpr int kDefaultPitch = 40;
 
@@ -102,7 +105,7 @@ public:
     void resetMonthLanguage();
 
     // Month languages 1 to 4 at indexes 0 to 3.
-    const std::array<MonthLanguage, 4>& monthLanguages() const { return monthLanguages_; }
+    const MonthLanguages& monthLanguages() const { return monthLanguages_; }
     // Format0 … Format4; empty when there is no settings file.
     const QStringList& timeFormats() const { return timeFormats_; }
 
@@ -118,7 +121,6 @@ public:
 private:
     void readUnits(const IniFile* settings);
     void readLanguage(const IniFile* settings);
-    void readMonthLanguages(const IniFile* settings);
     void readTimeFormats(const IniFile* settings);
     void readGrid(const IniFile* settings);
 
@@ -132,7 +134,7 @@ private:
     std::string longName_;
     bool diagnostic_ = false;
     QStringList timeFormats_;
-    std::array<MonthLanguage, 4> monthLanguages_;
+    MonthLanguages monthLanguages_;
     std::string monthLanguageName_;
     std::string monthStrings_;
     PrinterModels printers_;

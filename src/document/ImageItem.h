@@ -2,6 +2,7 @@
 
 #include "persist/Persistent.h"
 #include "printer/EdgeRect.h"
+#include "printer/ItemCalendar.h"
 #include "printer/ItemMetrics.h"
 
 #include <QPoint>
@@ -20,10 +21,11 @@ class FontSet;
 struct RealizedFont;
 
 // What compiling an item into its download record needs besides the item.
-// Kinds that need more (the clock, for dates) find it added here.
 struct CompileContext {
     const FontSet& fonts;
     int modelIndex = 0; // the selected printer model
+    // The moment of the download, for kinds whose record depends on it.
+    const ItemCalendar& calendar = systemCalendar();
 
     // Records exist only for the three known models.
     bool knownModel() const { return modelIndex >= 0 && modelIndex <= 2; }

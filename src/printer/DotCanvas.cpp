@@ -1,6 +1,5 @@
 #include "printer/DotCanvas.h"
 
-#include "platform/Clock.h"
 #include "printer/FontSet.h"
 
 #include <QFontMetrics>
@@ -85,11 +84,6 @@ private:
     QImage image_;
 };
 
-const SystemClock& systemClock() {
-    static const SystemClock clock;
-    return clock;
-}
-
 } // namespace
 
 DotCanvas::DotCanvas(const FontSet& fonts, const PrinterModels& models)
@@ -167,10 +161,6 @@ ItemMetrics DotCanvas::measureCapitals(const ItemMetrics& cache) const {
     measured.InkBottom = bottom;
     measured.InkTop = top;
     return measured;
-}
-
-const Clock& DotCanvas::currentClock() const {
-    return clock_ ? *clock_ : systemClock();
 }
 
 void DotCanvas::resizeBitmap(int width, int height) {

@@ -2,6 +2,7 @@
 
 #include "printer/EdgeRect.h"
 #include "printer/FontRealizer.h"
+#include "printer/ItemCalendar.h"
 #include "printer/ItemMetrics.h"
 #include "printer/TextCellCache.h"
 
@@ -11,7 +12,6 @@
 #include <cstdint>
 #include <memory>
 
-class Clock;
 class QPainter;
 class PrinterModels;
 class FontSet;
@@ -87,9 +87,12 @@ public:
 
     const FontSet& fonts() const { return fonts_; }
     const PrinterModels& models() const { return models_; }
-    const Clock& currentClock() const;
-    // Items that show the date or time ask this clock (default: the system's).
-    void setClock(const Clock* clock) { clock_ = clock; }
+    // What items that show the moment of printing read; systemCalendar()
+    // until one is set. The calendar must outlive the canvas or be replaced.
+    const ItemCalendar& calendar() const { return *calendar_; }
+    void setCalendar(const ItemCalendar* calendar) {
+        calendar_ = calendar ? calendar : &systemCalendar();
+    }
 
     // The bitmap holding the picture (white after a resize).
     QImage& bitmap() { return bitmap_; }
@@ -109,7 +112,7 @@ public:
 private:
     const FontSet& fonts_;
     const PrinterModels& models_;
-    const Clock* clock_ = nullptr;
+    const ItemCalendar* calendar_ = &systemCalendar();
     FontRealizer realizer_;
     TextCellCache pictures_;
 

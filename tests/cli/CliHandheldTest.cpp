@@ -41,9 +41,9 @@ QByteArray compiledHere(const QString& path, const QString& fontMap) {
     FontSet fonts(models);
     EXPECT_TRUE(fonts.loadFontMap(fontMap, imageFileRegistry()));
     EXPECT_NE(fonts.downloadCodeOf(3), 0); // so a compile without fonts would differ
-    const DownloadSource source{c.Header.ShortName,    c.Header.LongName, c.Header.MonthStrings,
-                                c.Header.Shifts,       *c.Items,          fonts,
-                                models.selectedIndex()};
+    const DownloadSource source{c.Header.ShortName,     c.Header.LongName, c.Header.MonthStrings,
+                                c.Header.Shifts,        *c.Items,          fonts,
+                                models.selectedIndex(), systemCalendar()};
     const auto result = DownloadCompiler::compile(source, {10, 32512});
     EXPECT_NE(result.image, nullptr);
     return result.image ? QByteArray(reinterpret_cast<const char*>(result.image->Bytes.data()),

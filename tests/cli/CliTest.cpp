@@ -111,6 +111,9 @@ TEST(Cli, FailuresEndWithOneLineNamingTheFile) {
         {{"build", "good.json", "-o", "no/folder/x.G1A"}, {"no/folder/x.G1A"}},
         {{"render", "cut.G1A", "-o", "x.png"}, {"cut.G1A"}},
         {{"render", "good.G1A", "-o", "x.png", "--zoom", "0"}, {"--zoom"}},
+        {{"render", "good.G1A", "-o", "x.png", "--now", "2024-02-30 10:00"}, {"render", "--now"}},
+        {{"compile", "good.G1A", "-o", "x.bin", "--now", "today"}, {"compile", "--now"}},
+        {{"download", "good.G1A", "--port", "/dev/null", "--now", "9:00"}, {"download", "--now"}},
         {{"frobnicate"}, {"unknown command \"frobnicate\""}},
         {{"dump", "--colour", "good.G1A"}, {"colour"}},
     };

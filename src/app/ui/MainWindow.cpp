@@ -29,7 +29,9 @@
 #include <QToolBar>
 
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context) {
+    : QMainWindow(parent), context_(context),
+      calendar_(context.clock, context.data.monthLanguages(), context.data.monthStrings(),
+                shifts_) {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
     setObjectName(MainWindowTexts::Section);
     setWindowIcon(QIcon(QStringLiteral(":/icons/tolvane.svg")));
@@ -65,6 +67,7 @@ MainWindow::~MainWindow() {
     // is gone; what it announces then is for nobody.
     surface_->editor().disconnect(this);
     surface_->editor().undoStack().disconnect(this);
+    surface_->editor().display().setCalendar(nullptr);
 }
 
 void MainWindow::readSettings(const IniFile* settings) {

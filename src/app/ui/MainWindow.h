@@ -2,6 +2,7 @@
 
 #include "app/MainSettings.h"
 #include "comms/Packet.h"
+#include "document/ImageCalendar.h"
 #include "document/ShiftTable.h"
 #include "texts/MainWindowTexts.h"
 
@@ -174,6 +175,8 @@ private:
     ImageNamesDialog* namesFm_ = nullptr;
     LabelStructureDialog* labelStructureForm_ = nullptr;
     ShiftTable shifts_;
+    // What the date, time and shift code items show and download.
+    ImageCalendar calendar_;
     Packet replyPacket_; // the program's reply packet: the handheld's last answer
     SerialPortDialog* commsPortForm_ = nullptr;
 };

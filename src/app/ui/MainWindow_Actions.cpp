@@ -265,5 +265,6 @@ void MainWindow::createStatusLine() {
 
 void MainWindow::createSurface(const IniFile* settings) {
     surface_ = new EditingSurface(context_, settings, this);
+    surface_->editor().display().setCalendar(&calendar_);
     setCentralWidget(surface_);
 }

@@ -40,6 +40,7 @@ void MainWindow::downloadImage() {
                                editor.items(),
                                shifts_,
                                context_.fonts,
+                               calendar_,
                                context_.kindNames,
                                settings_.downloadLimits(SettingsFile::open().get()),
                                {}};

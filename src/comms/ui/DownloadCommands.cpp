@@ -28,7 +28,8 @@ DownloadCompiler::Result compile(const DownloadImageContext& image) {
                                 image.shifts,
                                 image.items,
                                 image.fonts,
-                                data.printers().selectedIndex()};
+                                data.printers().selectedIndex(),
+                                image.calendar};
     return DownloadCompiler::compile(source, image.limits);
 }
 

@@ -4,6 +4,7 @@
 #include "comms/SerialLink.h"
 #include "platform/Prompter.h"
 
+class ItemCalendar;
 class ItemList;
 class ItemTypeNames;
 class Messages;
@@ -30,6 +31,7 @@ struct DownloadImageContext {
     const ItemList& items;
     const ShiftTable& shifts;
     const FontSet& fonts;
+    const ItemCalendar& calendar;   // the moment of the download
     const ItemTypeNames& kindNames; // names an item a refusal is about
     DownloadLimits limits;          // made by the caller from its settings
     // The save dialog offered in diagnostic mode.

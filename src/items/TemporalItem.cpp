@@ -1,0 +1,6 @@
+#include "items/TemporalItem.h"
+
+void TemporalItem::refresh(DotCanvas& view) {
+    erase(view);
+    draw(view);
+}
