@@ -1,12 +1,15 @@
 #include "items/GraphicItem.h"
 #include "ImageBytes.h"
 #include "RenderHarness.h"
+#include "items/ItemKinds.h"
 #include "items/MonoBitmap.h"
 #include "persist/DownloadBuffer.h"
+#include "persist/JsonReader.h"
 #include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
 
+#include <QJsonArray>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -264,5 +267,35 @@ TEST(GraphicItem, JustifiesAlongTheModelsAxis) {
         item->Justification = uint8_t(justification);
         item->justify(h.display, {});
         EXPECT_EQ(item->getPosition(), QPoint(x, y)) << model << " " << justification;
+    }
+}
+
+// The command line shows a picture as rows of '#' (a dot) and '.' (white).
+TEST(GraphicItem, JsonShowsTheBitmapAsRowsAndRefusesRowsThatDoNotFit) {
+    const auto item = graphic(dotsOf({"#..#", ".##."}));
+    MemoryStream s;
+    item->store(s, imageFileRegistry());
+    s.setPosition(0);
+    EXPECT_EQ(readString(s), GraphicItem::RecordName);
+    const ItemJsonConverter& json = findItemKind(GraphicItem::TypeCode)->json;
+    QJsonObject object;
+    json.toJson(s, object);
+    EXPECT_EQ(object["Bitmap"].toArray(), (QJsonArray{"#..#", ".##."}));
+
+    for (const auto& [rows, problem] :
+         {std::pair(QJsonArray{"#..#"}, "Items[0].Bitmap: expected 2 rows of 4 dots"),
+          std::pair(QJsonArray{"#..#", ".##"},
+                    "Items[0].Bitmap[1]: expected a text of 4 '#' and '.'"),
+          std::pair(QJsonArray{"#..#", ".#o."},
+                    "Items[0].Bitmap[1]: expected a text of 4 '#' and '.'")}) {
+        object["Bitmap"] = rows;
+        JsonReader reader(object, QStringLiteral("Items[0]"));
+        MemoryStream built;
+        try {
+            json.fromJson(reader, built);
+            ADD_FAILURE() << problem;
+        } catch (const TolvError& e) {
+            EXPECT_STREQ(e.what(), problem);
+        }
     }
 }
