@@ -170,10 +170,12 @@ INSTANTIATE_TEST_SUITE_P(
         TurnCase{
             0, 3, {"....", "#...", "....", "....", "....", "....", "....", "....", "....", "...#"}},
         // From 3 to 0 is one turn on, as from 0 to 1.
-        TurnCase{
-            3,
-            0,
-            {"#...", "....", "....", "....", "....", "....", "....", "....", "...#", "...."}}));
+        TurnCase{3,
+                 0,
+                 {"#...", "....", "....", "....", "....", "....", "....", "....", "...#", "...."}}),
+    [](const auto& info) {
+        return "From" + std::to_string(info.param.from) + "To" + std::to_string(info.param.to);
+    });
 
 TEST(GraphicItem, TurningThereAndBackRestoresTheBitmap) {
     const auto item = graphic(dotsOf(TenByFour));
