@@ -98,6 +98,9 @@ public:
     virtual void setY(int32_t y) { Y = y; }
     virtual QPoint getPosition() const { return {getX(), getY()}; }
     virtual void setPosition(QPoint p);
+    // A new rotation chosen for the item; kinds whose picture turns with it
+    // turn it here.
+    virtual void setRotation(uint8_t rotation) { Rotation = rotation; }
 
     virtual uint8_t getTypeCode() const { return 0; }
     int typeIndex() const { return typeIndexOf(getTypeCode()); }

@@ -36,6 +36,12 @@ std::unique_ptr<ImageItem> PlaceItemState::createItem(int32_t x, int32_t y) cons
     return item;
 }
 
+bool PlaceItemState::placeMade(std::unique_ptr<ImageItem> item) {
+    const bool placed = withinLimits() && editor().placeItem(std::move(item));
+    editor().refreshImage();
+    return placed;
+}
+
 bool PlaceItemState::withinLimits() const {
     const ItemList& items = editor().items();
     const int64_t graphics = items.countGraphics();

@@ -20,6 +20,10 @@ public:
     // current font, anchored at (x, y).
     std::unique_ptr<ImageItem> createItem(int32_t x, int32_t y) const;
     const ItemKind& kind() const { return kind_; }
+    // Places an item made elsewhere (a picture dropped on the image) as a
+    // click places a new one, within the kind's limit and as one undoable
+    // step, without asking for its properties. False when it was refused.
+    bool placeMade(std::unique_ptr<ImageItem> item);
 
 private:
     // Reports when the image holds as many items of the kind's sort as

@@ -3,6 +3,8 @@
 #include "EditorTestSupport.h"
 
 #include "editor/SelectState.h"
+#include "items/GraphicItem.h"
+#include "items/MonoBitmap.h"
 #include "items/TextItem.h"
 
 namespace {
@@ -65,6 +67,27 @@ TEST_F(EditorTest, TheHistoryKeepsTheLastHundredSteps) {
     EXPECT_EQ(first.getX(), 1001); // the oldest step is gone
     EXPECT_EQ(second.getX(), 2000);
     EXPECT_TRUE(editor.modified());
+}
+
+// Every step of the history keeps copies of the item; a picture's bits are
+// shared by all of them, so a long history of a large logo stays small.
+TEST_F(EditorTest, UndoStepsShareAGraphicsBitmap) {
+    auto made = ImageItem::createNew<GraphicItem>(SansFont);
+    made->takeBitmap(MonoBitmap::blank(200, 100));
+    made->setPosition({600, 120});
+    const uchar* bits = made->Bitmap.constBits();
+    ASSERT_TRUE(editor.placeItem(std::move(made)));
+    auto& graphic = static_cast<GraphicItem&>(*editor.items().at(1));
+    for (const int x : {700, 800, 900}) {
+        const std::unique_ptr<ImageItem> before = graphic.cloneItem();
+        editor.moveWithinArea(graphic, {x, 120});
+        editor.recordChange(graphic, *before, QStringLiteral("Move"));
+    }
+    while (editor.undoStack().index() > 1)
+        editor.undoStack().undo();
+    editor.undoStack().redo();
+    EXPECT_EQ(graphic.getX(), 700);
+    EXPECT_EQ(graphic.Bitmap.constBits(), bits);
 }
 
 TEST_F(EditorTest, AnAreaByNumbersMustLieWithinTheImageAndHoldEveryItem) {

@@ -6,6 +6,7 @@
 #include "editor/SelectState.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
+#include "items/GraphicItem.h"
 #include "items/TextItem.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
@@ -18,11 +19,14 @@
 #include "MainWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -307,6 +311,69 @@ TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
     EXPECT_EQ(user.unexpected, 0);
     EXPECT_EQ(user.met.size(), 2);
     EXPECT_EQ(editor().items().count(), 3);
+}
+
+// A picture file dropped on the image: as the user drops it from a file manager.
+bool dropFile(QWidget* target, const QString& path, QPoint at) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+// A one-bit Windows bitmap of 16 × 2 dots with a dot at the top left.
+QString writeLogo(const QString& folder) {
+    QImage dots(16, 2, QImage::Format_Mono);
+    dots.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    dots.fill(0);
+    dots.setPixel(0, 0, 1);
+    const QString path = folder + QStringLiteral("/logo.bmp");
+    EXPECT_TRUE(dots.save(path, "BMP"));
+    return path;
+}
+
+TEST_F(MainWindowEditTest, ADroppedBitmapBecomesAGraphicWhereItFalls) {
+    const QString logo = writeLogo(folders.settingsDir());
+    EXPECT_FALSE(dropFile(image, folders.iniPath(), QPoint(400, 100))); // not a bitmap
+    ASSERT_TRUE(dropFile(image, logo, QPoint(400, 100)));
+    ASSERT_EQ(editor().items().count(), 1);
+    const auto& placed = static_cast<const GraphicItem&>(*editor().items().at(1));
+    EXPECT_EQ(placed.getPosition(), QPoint(400, 100));
+    EXPECT_EQ(placed.getWidth(), 16);
+    EXPECT_EQ(placed.getHeight(), 2);
+    EXPECT_TRUE(window->modified());
+    window->action("EditMenuUndo")->trigger();
+    EXPECT_EQ(editor().items().count(), 0);
+
+    // Graphics count against their own limit, two by default.
+    dropFile(image, logo, QPoint(400, 100));
+    dropFile(image, logo, QPoint(800, 100));
+    EXPECT_TRUE(prompter.shown.empty());
+    dropFile(image, logo, QPoint(1200, 100));
+    EXPECT_EQ(editor().items().count(), 2);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Error - no more than 2 graphic items allowed per label");
+}
+
+TEST_F(RealDialogEditTest, AGraphicIsPlacedByAClickAndItsDialog) {
+    ModalDriver user{[](QWidget& w) {
+        auto& dialog = static_cast<QDialog&>(w);
+        EXPECT_EQ(dialog.objectName(), "GraphicItemPropEdForm");
+        click(dialog, "OKBtn");
+    }};
+    window->action("ItemMenuGraphicItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(600, 150));
+    EXPECT_TRUE(user.allStepsTaken());
+    ASSERT_EQ(editor().items().count(), 1);
+    const ImageItem& placed = *editor().items().at(1);
+    EXPECT_EQ(placed.getTypeCode(), GraphicItem::TypeCode);
+    EXPECT_EQ(placed.getWidth(), GraphicItem::NewSide);
+    EXPECT_EQ(placed.getPosition(), QPoint(600, 150));
 }
 
 } // namespace

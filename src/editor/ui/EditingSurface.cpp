@@ -8,7 +8,12 @@
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/ItemPropertyDialogs.h"
 #include "editor/ui/RestrictedAreaDialog.h"
+#include "items/GraphicItem.h"
+#include "items/ItemKinds.h"
+#include "items/MonoBitmap.h"
+#include "items/ui/GraphicItemDialog.h"
 #include "platform/Prompter.h"
+#include "printer/FontSet.h"
 #include "widgets/Ruler.h"
 
 #include <QCursor>
@@ -63,6 +68,10 @@ void EditingSurface::buildWidgets() {
     connect(clientImage_, &ImageWidget::mouseDown, this, &EditingSurface::onMouseDown);
     connect(clientImage_, &ImageWidget::mouseMoved, this, &EditingSurface::onMouseMoved);
     connect(clientImage_, &ImageWidget::mouseUp, this, &EditingSurface::onMouseUp);
+    connect(clientImage_, &ImageWidget::bitmapDropped, this,
+            [this](const QString& path, QPoint pixel) {
+                placeDroppedBitmap(path, editor_->screenToImage(pixel));
+            });
 }
 
 void EditingSurface::connectEditor() {
@@ -98,6 +107,22 @@ void EditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
     state_->mouseUp(button, shift, at.x(), at.y());
     // Placing an item or drawing the area is a one-shot action.
     returnToSelect();
+}
+
+void EditingSurface::placeDroppedBitmap(const QString& path, QPoint imageDot) {
+    const ItemKind* kind = findItemKind(GraphicItem::TypeCode);
+    if (!kind)
+        return;
+    const PictureFile::Loaded loaded =
+        GraphicItemDialog::loadPicture(path, context_.data, context_.prompter, context_.messages);
+    if (loaded.problem != PictureFile::Problem::None)
+        return;
+    auto item = ImageItem::createNew<GraphicItem>(context_.fonts.currentFontNumber());
+    item->takeBitmap(loaded.windowsBitmap
+                         ? loaded.picture
+                         : MonoBitmap::fromThreshold(loaded.picture, MonoBitmap::DefaultThreshold));
+    item->setPosition(imageDot);
+    PlaceItemState(*this, *kind).placeMade(std::move(item));
 }
 
 void EditingSurface::returnToSelect() {

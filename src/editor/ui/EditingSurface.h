@@ -70,6 +70,10 @@ public:
     void viewSettingsChanged();
     void showRulers(bool shown);
 
+    // Places a graphic item showing the picture of a Windows bitmap file with
+    // its top-left corner at an image dot, as the file dropped there asks.
+    void placeDroppedBitmap(const QString& path, QPoint imageDot);
+
     // The restricted area typed in its dialog, and the item list dialog.
     void defineAreaByNumbers();
     void showItemList();

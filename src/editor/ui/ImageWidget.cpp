@@ -2,9 +2,12 @@
 
 #include "editor/ImageEditor.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -21,11 +24,21 @@ QPoint notNegative(QPoint p) {
     return {std::max(p.x(), 0), std::max(p.y(), 0)};
 }
 
+// The one local ".bmp" file a drag carries, or an empty path.
+QString droppedBitmap(const QMimeData* data) {
+    if (!data || data->urls().size() != 1)
+        return {};
+    const QUrl& url = data->urls().front();
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    return path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? path : QString();
+}
+
 } // namespace
 
 ImageWidget::ImageWidget(ImageEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
     setObjectName(QStringLiteral("ClientImage"));
     setMouseTracking(true);
+    setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -88,4 +101,22 @@ void ImageWidget::mouseMoveEvent(QMouseEvent* event) {
 void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (reachesStates(event->button()))
         emit mouseUp(event->button(), event->modifiers(), notNegative(event->position().toPoint()));
+}
+
+void ImageWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedBitmap(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ImageWidget::dragMoveEvent(QDragMoveEvent* event) {
+    if (!droppedBitmap(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ImageWidget::dropEvent(QDropEvent* event) {
+    const QString path = droppedBitmap(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit bitmapDropped(path, notNegative(event->position().toPoint()));
 }

@@ -32,12 +32,17 @@ signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
     void mouseMoved(Qt::KeyboardModifiers shift, QPoint pixel);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+    // A Windows bitmap file (".bmp") was dropped on the picture.
+    void bitmapDropped(const QString& path, QPoint pixel);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void paintGrid(QPainter& painter, const QRect& exposed, int pitch) const;

@@ -191,6 +191,10 @@ void ItemPropertiesDialog::setupRotation() {
     rotationRG_->setItemIndex(at == rotationIndex_.end() ? -1 : int(at - rotationIndex_.begin()));
 }
 
+void ItemPropertiesDialog::hideFontChoice() {
+    fontGroupBox_->hide();
+}
+
 void ItemPropertiesDialog::setupJustification() {
     const QSignalBlocker blocker(justificationRG_);
     justificationRG_->setItems(QStringList{noJustification_} + justificationCaptions_);
@@ -230,7 +234,7 @@ void ItemPropertiesDialog::accept() {
 
 void ItemPropertiesDialog::rotationChosen(int index) {
     if (copy_ && index >= 0 && index < int(rotationIndex_.size()))
-        copy_->Rotation = uint8_t(rotationIndex_[size_t(index)]);
+        copy_->setRotation(uint8_t(rotationIndex_[size_t(index)]));
 }
 
 void ItemPropertiesDialog::justificationChosen(int index) {

@@ -70,6 +70,10 @@ protected:
 
     // Shows the copy's own fields; runs after the common fields are shown.
     virtual void showOwnFields() {}
+    // Shows the copy's rotation again after the kind changed it.
+    void setupRotation();
+    // For kinds that print no text.
+    void hideFontChoice();
 
 private:
     void buildControls();
@@ -79,7 +83,6 @@ private:
 
     void showCommonFields();
     void showPosition();
-    void setupRotation();
     void setupJustification();
     void showCaption();
 
