@@ -8,6 +8,7 @@
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/RestrictedAreaDialog.h"
 #include "items/ui/ItemPropertiesDialog.h"
+#include "items/ui/MultiLineTextItemDialog.h"
 #include "items/ui/TextItemDialog.h"
 #include "printer/PrinterModels.h"
 #include "printer/ui/PrinterSetupDialog.h"
@@ -42,6 +43,7 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {ItemPropertiesDialog::SettingsSection, "PropertyForm"},
         {ItemPropertiesDialog::TextsSection, "PropedForm"},
         {TextItemDialog::SettingsSection, "TxtIPropEdForm"},
+        {MultiLineTextItemDialog::SettingsSection, "RTxtIPropEdForm"},
         {CommsPort::Section, "CommsPortForm"},
         {DownloadTexts::Section, "DownloadForm"},
         {HandheldContentsDialog::SettingsSection, "HandHeldForm"},
