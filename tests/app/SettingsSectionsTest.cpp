@@ -7,6 +7,7 @@
 #include "document/ui/LabelStructureDialog.h"
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/RestrictedAreaDialog.h"
+#include "items/ui/FieldItemDialog.h"
 #include "items/ui/ItemPropertiesDialog.h"
 #include "items/ui/MultiLineTextItemDialog.h"
 #include "items/ui/TextItemDialog.h"
@@ -44,6 +45,7 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {ItemPropertiesDialog::TextsSection, "PropedForm"},
         {TextItemDialog::SettingsSection, "TxtIPropEdForm"},
         {MultiLineTextItemDialog::SettingsSection, "RTxtIPropEdForm"},
+        {FieldItemDialog::SettingsSection, "fieldItemPropEdit"},
         {CommsPort::Section, "CommsPortForm"},
         {DownloadTexts::Section, "DownloadForm"},
         {HandheldContentsDialog::SettingsSection, "HandHeldForm"},
