@@ -164,6 +164,9 @@ protected:
     // between line feeds, anchored at the bottom of the capitals.
     void drawAnchoredText(DotCanvas& view, const std::string& text);
     EdgeRect anchoredTextRect(DotCanvas& view, const std::string& text);
+    // The screen rectangle of a text cell at the anchor, along × across
+    // pixels, cut at the restricted area as text is; the font selected.
+    EdgeRect anchoredCellRect(const DotCanvas& view, int along, int across) const;
 
     int32_t Width = 0;
     int32_t Height = 0;

@@ -210,8 +210,12 @@ void ImageItem::drawAnchoredText(DotCanvas& view, const std::string& text) {
 EdgeRect ImageItem::anchoredTextRect(DotCanvas& view, const std::string& text) {
     const RealizedFont font = selectFont(view);
     const TextExtent extent = textExtent(font.font, linePieces(text), Metrics.CellHeight);
+    return anchoredCellRect(view, extent.along, extent.across);
+}
+
+EdgeRect ImageItem::anchoredCellRect(const DotCanvas& view, int along, int across) const {
     const int rotation = Rotation & 3;
-    EdgeRect rect = textCellRect(rotation, anchorCorner(view), extent.along, extent.across);
+    EdgeRect rect = textCellRect(rotation, anchorCorner(view), along, across);
     // Text running off the restricted area is cut at its edges.
     const EdgeRect area = view.areaOnScreen();
     if (rotation != 2)

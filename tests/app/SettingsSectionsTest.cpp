@@ -7,7 +7,9 @@
 #include "document/ui/LabelStructureDialog.h"
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/RestrictedAreaDialog.h"
+#include "items/ui/FieldItemDialog.h"
 #include "items/ui/ItemPropertiesDialog.h"
+#include "items/ui/MultiLineTextItemDialog.h"
 #include "items/ui/TextItemDialog.h"
 #include "printer/PrinterModels.h"
 #include "printer/ui/PrinterSetupDialog.h"
@@ -42,6 +44,8 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {ItemPropertiesDialog::SettingsSection, "PropertyForm"},
         {ItemPropertiesDialog::TextsSection, "PropedForm"},
         {TextItemDialog::SettingsSection, "TxtIPropEdForm"},
+        {MultiLineTextItemDialog::SettingsSection, "RTxtIPropEdForm"},
+        {FieldItemDialog::SettingsSection, "fieldItemPropEdit"},
         {CommsPort::Section, "CommsPortForm"},
         {DownloadTexts::Section, "DownloadForm"},
         {HandheldContentsDialog::SettingsSection, "HandHeldForm"},

@@ -6,7 +6,9 @@
 #include "editor/SelectState.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
+#include "items/FieldItem.h"
 #include "items/GraphicItem.h"
+#include "items/MultiLineTextItem.h"
 #include "items/TextItem.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
@@ -23,8 +25,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTest>
 #include <QUrl>
 
@@ -377,3 +382,50 @@ TEST_F(RealDialogEditTest, AGraphicIsPlacedByAClickAndItsDialog) {
 }
 
 } // namespace
+
+TEST_F(RealDialogEditTest, AMultipleLineBlockIsPlacedThroughItsOwnDialog) {
+    ModalDriver user{[](QWidget& w) {
+        auto& dialog = static_cast<QDialog&>(w);
+        EXPECT_EQ(dialog.objectName(), "RTxtIPropEdForm");
+        auto* memo = control<QPlainTextEdit>(dialog, "TextEdit");
+        QTest::keyClicks(memo, "LOT");
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, "17");
+        click(dialog, "OKBtn");
+    }};
+    window->action("ItemMenuMultipleLineTextItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 100));
+    EXPECT_TRUE(user.allStepsTaken());
+    EXPECT_EQ(user.unexpected, 0);
+    ASSERT_EQ(editor().items().count(), 1);
+    const auto* placed = dynamic_cast<const MultiLineTextItem*>(editor().items().at(1));
+    ASSERT_NE(placed, nullptr);
+    EXPECT_EQ(placed->Text, "LOT\r\n17");
+    EXPECT_GT(placed->WindowWidth, 0);
+    EXPECT_TRUE(window->modified());
+}
+
+// No command places a field item; one that an image holds is edited as any
+// item is, by a right click.
+TEST_F(MainWindowEditTest, FieldsAreNotOfferedButTheirDialogEditsThem) {
+    EXPECT_FALSE(window->action("FieldHint")->isVisible());
+    for (const QMenu* menu : window->findChildren<QMenu*>())
+        EXPECT_FALSE(menu->actions().contains(window->action("FieldHint")))
+            << menu->objectName().toStdString();
+    auto made = ImageItem::createNew<FieldItem>(1);
+    made->Text = "LOT";
+    made->MaxChars = 3;
+    made->setPosition({400, 150});
+    FieldItem& field = *made;
+    editor().insertItem(1, std::move(made));
+    editor().refreshImage();
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        auto* maxChars = control<QSpinBox>(d, "MaxCharsEdit");
+        EXPECT_EQ(maxChars->value(), 3);
+        maxChars->setValue(9);
+        click(d, "OKBtn");
+    }));
+    QTest::mouseClick(image, Qt::RightButton, Qt::NoModifier, grip(field));
+    EXPECT_EQ(prompter.dialogsRun, QStringList{"fieldItemPropEdit"});
+    EXPECT_EQ(field.MaxChars, 9);
+}

@@ -3,6 +3,7 @@
 #include "document/DataStore.h"
 #include "document/ImageItem.h"
 #include "platform/Prompter.h"
+#include "platform/Windows1252.h"
 #include "printer/DotCanvas.h"
 #include "printer/FontSet.h"
 #include "printer/ui/FontBoxes.h"
@@ -230,6 +231,16 @@ void ItemPropertiesDialog::accept() {
     positionFinished(*xPosEdit_);
     positionFinished(*yPosEdit_);
     QDialog::accept();
+}
+
+bool ItemPropertiesDialog::refusesForeignCharacters(const QString& text, QWidget& field,
+                                                    const QString& message) {
+    const QString foreign = Windows1252::firstUnencodable(text);
+    if (foreign.isEmpty())
+        return false;
+    prompter_.inform(message.arg(foreign), Prompter::Icon::Stop);
+    field.setFocus();
+    return true;
 }
 
 void ItemPropertiesDialog::rotationChosen(int index) {

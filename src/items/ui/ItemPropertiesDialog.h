@@ -59,6 +59,8 @@ protected:
 
     // The copy under edit; only while editItem runs.
     ImageItem* edited() const { return copy_.get(); }
+    // The view the item is edited for; only while editItem runs.
+    DotCanvas& view() const { return *view_; }
     Prompter& prompter() const { return prompter_; }
     DataStore& data() const { return data_; }
     // Kind dialogs add their controls here, above the common ones.
@@ -67,6 +69,10 @@ protected:
     void setTitle(const QString& title) { title_ = title; }
     // Takes the position fields into the copy, then closes with OK.
     void accept() override;
+
+    // Refuses a text with a character that has no Windows-1252 byte: shows
+    // message with the character for its %1 and puts the focus on field.
+    bool refusesForeignCharacters(const QString& text, QWidget& field, const QString& message);
 
     // Shows the copy's own fields; runs after the common fields are shown.
     virtual void showOwnFields() {}

@@ -156,19 +156,11 @@ void TextItemDialog::accept() {
 }
 
 bool TextItemDialog::takeTexts(TextItem& item) {
-    if (refusesForeignCharacters(*textEdit_) || refusesForeignCharacters(*promptEdit_))
+    if (refusesForeignCharacters(textEdit_->text(), *textEdit_, foreignCharacterError_) ||
+        refusesForeignCharacters(promptEdit_->text(), *promptEdit_, foreignCharacterError_))
         return false;
     item.Text = Windows1252::encode(textEdit_->text());
     item.Prompt = Windows1252::encode(promptEdit_->text());
-    return true;
-}
-
-bool TextItemDialog::refusesForeignCharacters(QLineEdit& edit) {
-    const QString foreign = Windows1252::firstUnencodable(edit.text());
-    if (foreign.isEmpty())
-        return false;
-    prompter().inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);
-    edit.setFocus();
     return true;
 }
 

@@ -43,7 +43,6 @@ private:
     void raiseMaxCharsToTextLength();
     void showMaxChars(int maxChars);
     bool takeTexts(TextItem& item);
-    bool refusesForeignCharacters(QLineEdit& edit);
 
     const Messages& messages_;
     QWidget* page_;
