@@ -9,6 +9,7 @@
 #include "editor/ui/RestrictedAreaDialog.h"
 #include "items/ui/ItemPropertiesDialog.h"
 #include "items/ui/TextItemDialog.h"
+#include "items/ui/TimeItemDialog.h"
 #include "printer/PrinterModels.h"
 #include "printer/ui/PrinterSetupDialog.h"
 #include "texts/LanguageFiles.h"
@@ -42,6 +43,7 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {ItemPropertiesDialog::SettingsSection, "PropertyForm"},
         {ItemPropertiesDialog::TextsSection, "PropedForm"},
         {TextItemDialog::SettingsSection, "TxtIPropEdForm"},
+        {TimeItemDialog::SettingsSection, "TIPropEdForm"},
         {CommsPort::Section, "CommsPortForm"},
         {DownloadTexts::Section, "DownloadForm"},
         {HandheldContentsDialog::SettingsSection, "HandHeldForm"},
