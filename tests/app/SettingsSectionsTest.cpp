@@ -5,9 +5,11 @@
 #include "document/DataStore.h"
 #include "document/ui/ImageNamesDialog.h"
 #include "document/ui/LabelStructureDialog.h"
+#include "document/ui/ShiftTimesDialog.h"
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/RestrictedAreaDialog.h"
 #include "items/ui/ItemPropertiesDialog.h"
+#include "items/ui/ShiftCodeItemDialog.h"
 #include "items/ui/TextItemDialog.h"
 #include "items/ui/TimeItemDialog.h"
 #include "printer/PrinterModels.h"
@@ -44,6 +46,8 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {ItemPropertiesDialog::TextsSection, "PropedForm"},
         {TextItemDialog::SettingsSection, "TxtIPropEdForm"},
         {TimeItemDialog::SettingsSection, "TIPropEdForm"},
+        {ShiftCodeItemDialog::SettingsSection, "ShiftcodePropEdForm"},
+        {ShiftTimesDialog::SettingsSection, "ShiftTimesForm"},
         {CommsPort::Section, "CommsPortForm"},
         {DownloadTexts::Section, "DownloadForm"},
         {HandheldContentsDialog::SettingsSection, "HandHeldForm"},
