@@ -143,20 +143,6 @@ TEST_F(ShiftTimesDialogTest, DeletingTheFirstMovesTheOthersUp) {
     EXPECT_FALSE(table.slot(3).used());
 }
 
-TEST_F(ShiftTimesDialogTest, DeletingTheLastShiftClearsTheEdits) {
-    table.add(Monday, 6 / 24.0, "A");
-    edit([](QDialog& d) {
-        clickLine(d, 0);
-        click(d, "DeleteButton");
-        EXPECT_TRUE(listLines(d, "ShiftListBox").isEmpty());
-        EXPECT_EQ(edited(d, "ShiftStartEdit"), "");
-        EXPECT_EQ(control<QComboBox>(d, "DayComboBox")->currentIndex(), -1);
-        click(d, "DeleteButton"); // nothing selected: nothing happens
-        click(d, "OKButton");
-    });
-    EXPECT_TRUE(table.isEmpty());
-}
-
 // Replacing checks the new values against every shift, the replaced one
 // included, then sorts; a day change of the selected line checks the new day
 // and rewrites the line in its place.

@@ -67,23 +67,6 @@ TEST_F(TimeItemDialogTest, TheTwentyFourHourClockDisablesTheSuffix) {
     EXPECT_EQ(item->SuffixIndex, TimeItem::UpperPair);
 }
 
-TEST_F(TimeItemDialogTest, ASuffixChosenIsKeptOnOkOnly) {
-    edit([](QDialog& d) {
-        chooseSuffix(d, TimeItem::LowerLetter);
-        click(d, "CancelBtn");
-    });
-    EXPECT_EQ(item->SuffixIndex, TimeItem::UpperPair);
-    item->Format24Hr = true;
-    edit([](QDialog& d) {
-        EXPECT_FALSE(suffixBox(d)->isEnabled());
-        click(d, "Format24HrCB");
-        chooseSuffix(d, TimeItem::LowerLetter);
-        click(d, "OKBtn");
-    });
-    EXPECT_FALSE(item->Format24Hr);
-    EXPECT_EQ(item->SuffixIndex, TimeItem::LowerLetter);
-}
-
 // An empty box means the system's separator, as does a blank one from a
 // file; a character without a Windows-1252 byte is refused as typed.
 TEST_F(TimeItemDialogTest, TheSeparatorIsOnePrintableCharacter) {

@@ -146,9 +146,3 @@ TEST(TimeItem, SeparatorIsTheOneAfterTheHoursOfTheTimeFormat) {
     for (const auto& [format, separator] : cases)
         EXPECT_EQ(TimeItem::separatorOfFormat(QString::fromUtf8(format)), separator) << format;
 }
-
-TEST(TimeItem, ANewItemTakesTheSystemSeparator) {
-    EXPECT_EQ(ImageItem::createNew<TimeItem>(SansFont)->TimeSeparator,
-              TimeItem::systemTimeSeparator());
-    EXPECT_NE(TimeItem::systemTimeSeparator(), 0);
-}
