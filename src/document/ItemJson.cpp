@@ -10,6 +10,13 @@ namespace {
 constexpr std::array<const char*, 7> CommonFields = {
     "FontNumber", "X", "Y", "Width", "Height", "Rotation", "Justification"};
 
+uint8_t oneCharacter(JsonReader& json, const char* key) {
+    const std::string text = json.Bytes(key);
+    if (text.size() != 1)
+        JsonReader::fail(json.placeOf(key), QStringLiteral("must be one character"));
+    return uint8_t(text[0]);
+}
+
 } // namespace
 
 void ItemJsonConverters::commonToJson(ByteStream& body, QJsonObject& json) {
@@ -32,6 +39,8 @@ ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
                 json[name] = bytesToJson(readString(body));
             else if (f.type == FieldType::Flag)
                 json[name] = readFlag(body);
+            else if (f.type == FieldType::Char)
+                json[name] = bytesToJson(std::string(1, char(readByteValue(body))));
             else
                 json[name] = readLong(body);
         }
@@ -43,6 +52,8 @@ ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
                 writeString(body, json.Bytes(f.name));
             else if (f.type == FieldType::Flag)
                 writeFlag(body, json.flag(f.name));
+            else if (f.type == FieldType::Char)
+                writeByteValue(body, oneCharacter(json, f.name));
             else
                 writeLong(body, json.integer(f.name));
         }

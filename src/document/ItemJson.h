@@ -16,8 +16,9 @@ class ByteStream;
 // file. Each item kind's entry carries its converter, built on the item
 // fields every kind shares.
 struct ItemJsonConverter {
-    // How a field of a record is stored and shown.
-    enum class FieldType { Bytes, Flag, Long };
+    // How a field of a record is stored and shown. Char is one byte in the
+    // record and a text of one character in JSON.
+    enum class FieldType { Bytes, Flag, Long, Char };
     struct Field {
         const char* name;
         FieldType type;

@@ -8,7 +8,9 @@
 #include <memory>
 
 class ImageItem;
+class ItemCalendar;
 class ItemTypeNames;
+class Messages;
 
 // The limit an image sets on placing items of a kind: graphics have a limit
 // of their own, every other kind counts against the item limit.
@@ -34,6 +36,11 @@ struct ItemKind {
     // that each field survives storing, copying and JSON.
     std::unique_ptr<ImageItem> (*makeSample)() = nullptr;
     ItemJsonConverter json;
+    // Whether the image lets an item of the kind be placed now, asked before
+    // the placing starts; when not, placingRefused is the message shown
+    // instead. Null: always.
+    bool (*mayPlace)(const ItemCalendar& calendar) = nullptr;
+    QString Messages::*placingRefused = nullptr;
 
     QString caption(const ItemTypeNames& names) const;
     QString iconPath() const;

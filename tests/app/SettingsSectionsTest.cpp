@@ -5,12 +5,15 @@
 #include "document/DataStore.h"
 #include "document/ui/ImageNamesDialog.h"
 #include "document/ui/LabelStructureDialog.h"
+#include "document/ui/ShiftTimesDialog.h"
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/RestrictedAreaDialog.h"
 #include "items/ui/FieldItemDialog.h"
 #include "items/ui/ItemPropertiesDialog.h"
 #include "items/ui/MultiLineTextItemDialog.h"
+#include "items/ui/ShiftCodeItemDialog.h"
 #include "items/ui/TextItemDialog.h"
+#include "items/ui/TimeItemDialog.h"
 #include "printer/PrinterModels.h"
 #include "printer/ui/PrinterSetupDialog.h"
 #include "texts/LanguageFiles.h"
@@ -46,6 +49,9 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {TextItemDialog::SettingsSection, "TxtIPropEdForm"},
         {MultiLineTextItemDialog::SettingsSection, "RTxtIPropEdForm"},
         {FieldItemDialog::SettingsSection, "fieldItemPropEdit"},
+        {TimeItemDialog::SettingsSection, "TIPropEdForm"},
+        {ShiftCodeItemDialog::SettingsSection, "ShiftcodePropEdForm"},
+        {ShiftTimesDialog::SettingsSection, "ShiftTimesForm"},
         {CommsPort::Section, "CommsPortForm"},
         {DownloadTexts::Section, "DownloadForm"},
         {HandheldContentsDialog::SettingsSection, "HandHeldForm"},

@@ -2,7 +2,9 @@
 #include "ImageBytes.h"
 #include "document/ImageDocument.h"
 #include "document/ImageFile.h"
+#include "items/ShiftCodeItem.h"
 #include "items/TextItem.h"
+#include "items/TimeItem.h"
 #include "printer/FontRealizer.h"
 #include "printer/FontSet.h"
 #include "printer/PrinterModels.h"
@@ -53,6 +55,34 @@ QImage drawnInProcess(const QString& image, const QString& fontMap, float zoom) 
         c.Items->drawAll(display);
     }
     return display.bitmap().convertToFormat(QImage::Format_RGB32);
+}
+
+// An image with shifts Monday 06:00 A and 14:00 B and two items at the same
+// places: a 24-hour time and a shift code, or text items of fixed texts.
+void writeClockImage(const QString& path, const char* timeText = nullptr,
+                     const char* codeText = nullptr) {
+    ImageFileHeader h;
+    h.TypeCode = 2;
+    h.Area = {0, 0, 900, 228};
+    h.Shifts.add(1, 6.0 / 24.0, "A");
+    h.Shifts.add(1, 14.0 / 24.0, "B");
+    ItemList items;
+    if (timeText) {
+        items.append(storedTextItem(3, {60, 100}, timeText));
+        items.append(storedTextItem(3, {400, 100}, codeText));
+    } else {
+        auto time = std::make_unique<TimeItem>();
+        time->FontNumber = 3;
+        time->setPosition({60, 100});
+        time->Format24Hr = true;
+        time->TimeSeparator = ':';
+        items.append(std::move(time));
+        auto code = std::make_unique<ShiftCodeItem>();
+        code->FontNumber = 3;
+        code->setPosition({400, 100});
+        items.append(std::move(code));
+    }
+    ImageFile::write(path, h, items, imageFileRegistry());
 }
 
 bool hasInk(const QImage& picture) {
@@ -165,5 +195,24 @@ TEST(Cli, RenderDrawsWhatTheEditingViewDraws) {
         const QImage expected = drawnInProcess(image, cli.fontMap(), QByteArray(zoom).toFloat());
         EXPECT_TRUE(rendered == expected) << "zoom " << zoom;
         EXPECT_TRUE(hasInk(expected));
+    }
+}
+
+// The time and the shift code shown are those of --now, not of the system
+// clock.
+TEST(Cli, RenderShowsTheTimeAndShiftOfNow) {
+    const CliRunner cli;
+    writeClockImage(cli.path("clock.G1A"));
+    for (const auto& [now, time, code] :
+         {std::tuple{"2024-03-04 13:59", "13:59", "A"}, {"2024-03-04 14:00", "14:00", "B"}}) {
+        writeClockImage(cli.path("fixed.G1A"), time, code);
+        for (const char* image : {"clock", "fixed"}) {
+            const CliRunner::Result r = cli.run({"render", QLatin1String(image) + ".G1A", "-o",
+                                                 QLatin1String(image) + ".png", "--now", now});
+            ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        }
+        const QImage fixed(cli.path("fixed.png"));
+        EXPECT_TRUE(hasInk(fixed.convertToFormat(QImage::Format_RGB32)));
+        EXPECT_TRUE(QImage(cli.path("clock.png")) == fixed) << now;
     }
 }

@@ -3,13 +3,16 @@
 #include "app/ui/MainWindow.h"
 #include "document/AppContext.h"
 #include "document/DataStore.h"
+#include "editor/PlaceItemState.h"
 #include "editor/SelectState.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
 #include "items/FieldItem.h"
 #include "items/GraphicItem.h"
 #include "items/MultiLineTextItem.h"
+#include "items/ShiftCodeItem.h"
 #include "items/TextItem.h"
+#include "items/TimeItem.h"
 #include "persist/ClassRegistry.h"
 #include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
@@ -56,6 +59,10 @@ protected:
         ASSERT_NE(image, nullptr);
     }
     ImageEditor& editor() { return window->surface().editor(); }
+    bool selecting() const {
+        return dynamic_cast<SelectState*>(&window->surface().State()) != nullptr &&
+               window->action("ItemMenuSelectItem")->isChecked();
+    }
     QString panel(int i) const {
         return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
     }
@@ -92,6 +99,18 @@ protected:
     }
     WidgetPrompter real;
 };
+
+const QString NoShifts = QStringLiteral("Shift Codes Must Be Defined");
+
+// In the shift times dialog: a new shift on a day, at a start, with a code.
+void addShift(QDialog& d, int day, const char* start, const char* code) {
+    auto* days = control<QComboBox>(d, "NewDayComboBox");
+    days->setCurrentIndex(day);
+    emit days->activated(day);
+    typeInto(control<QLineEdit>(d, "NewShiftStartEdit"), QLatin1String(start));
+    typeInto(control<QLineEdit>(d, "NewShiftcodeEdit"), QLatin1String(code));
+    click(d, "AddButton");
+}
 
 ModalDriver::Step typeTextAndConfirm(const char* text) {
     return [text](QWidget& w) {
@@ -379,6 +398,85 @@ TEST_F(RealDialogEditTest, AGraphicIsPlacedByAClickAndItsDialog) {
     EXPECT_EQ(placed.getTypeCode(), GraphicItem::TypeCode);
     EXPECT_EQ(placed.getWidth(), GraphicItem::NewSide);
     EXPECT_EQ(placed.getPosition(), QPoint(600, 150));
+}
+
+TEST_F(MainWindowEditTest, TheShiftCodeButtonIsRefusedUntilShiftsAreDefined) {
+    window->action("ItemMenuShiftCodeItem")->trigger();
+    EXPECT_EQ(prompter.texts(), QStringList{NoShifts});
+    EXPECT_EQ(prompter.shown.at(0).caption, "");
+    EXPECT_EQ(prompter.shown.at(0).icon, Prompter::Icon::Stop);
+    EXPECT_TRUE(selecting());
+
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        addShift(d, 1, "06:00", "A");
+        click(d, "CancelButton");
+    }));
+    window->action("OptionsMenuShiftTimes")->trigger();
+    EXPECT_TRUE(window->shiftTable().isEmpty());
+    EXPECT_FALSE(window->modified());
+
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        addShift(d, 1, "06:00", "A");
+        click(d, "OKButton");
+    }));
+    window->action("OptionsMenuShiftTimes")->trigger();
+    EXPECT_EQ(window->shiftTable().count(), 1);
+    EXPECT_TRUE(window->modified()); // the table is saved with the image
+
+    window->action("ItemMenuShiftCodeItem")->trigger();
+    EXPECT_NE(dynamic_cast<PlaceItemState*>(&window->surface().State()), nullptr);
+    prompter.dialogScripts.push_back(script([](QDialog& d) { click(d, "OKBtn"); }));
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+    EXPECT_EQ(prompter.dialogsRun,
+              (QStringList{"ShiftTimesForm", "ShiftTimesForm", "ShiftcodePropEdForm"}));
+    ASSERT_EQ(editor().items().count(), 1);
+    EXPECT_NE(dynamic_cast<const ShiftCodeItem*>(editor().items().at(1)), nullptr);
+    EXPECT_EQ(prompter.texts(), QStringList{NoShifts});
+}
+
+// The designer's clock drives what the item shows, minute by minute.
+TEST_F(MainWindowEditTest, ATimeItemShowsTheClockFromItsPlacing) {
+    window->action("ItemMenuTimeItem")->trigger();
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        click(d, "Format24HrCB");
+        click(d, "OKBtn");
+    }));
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+    EXPECT_EQ(prompter.dialogsRun, QStringList{"TIPropEdForm"});
+    ASSERT_EQ(editor().items().count(), 1);
+    const auto& placed = dynamic_cast<const TimeItem&>(*editor().items().at(1));
+    EXPECT_EQ(placed.TimeText, "10:15");
+    clock.advanceSecs(60);
+    window->minuteTick();
+    EXPECT_EQ(placed.TimeText, "10:16");
+}
+
+// The same flow with the real dialogs and message box in their modal loops.
+TEST_F(RealDialogEditTest, ShiftsAreDefinedAndAShiftCodePlacedInTheRealDialogs) {
+    ModalDriver user{
+        [](QWidget& w) {
+            auto& box = static_cast<QMessageBox&>(w);
+            EXPECT_EQ(box.text(), NoShifts);
+            box.accept();
+        },
+        [](QWidget& w) {
+            auto& d = static_cast<QDialog&>(w);
+            addShift(d, 1, "06:00", "A");
+            addShift(d, 1, "14:00", "B");
+            click(d, "OKButton");
+        },
+        [](QWidget& w) { click(static_cast<QDialog&>(w), "OKBtn"); },
+    };
+    window->action("ItemMenuShiftCodeItem")->trigger();
+    EXPECT_TRUE(selecting());
+    window->action("OptionsMenuShiftTimes")->trigger();
+    EXPECT_EQ(window->shiftTable().count(), 2);
+    window->action("ItemMenuShiftCodeItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+    EXPECT_TRUE(user.allStepsTaken());
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(user.met, (QStringList{"QMessageBox", "ShiftTimesDialog", "ShiftCodeItemDialog"}));
+    EXPECT_EQ(editor().items().count(), 1);
 }
 
 } // namespace

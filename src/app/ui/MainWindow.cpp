@@ -5,6 +5,7 @@
 #include "app/ui/UnitsDialog.h"
 #include "document/AppContext.h"
 #include "document/DataStore.h"
+#include "document/ui/ShiftTimesDialog.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ItemPropertyDialogs.h"
 #include "platform/Clock.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     selectPrinter_ = new PrinterModelDialog(ini.get(), this);
     gridForm_ = new GridDialog(ini.get(), this);
     langForm_ = new LanguageDialog(this);
+    shiftTimesForm_ = new ShiftTimesDialog(ini.get(), context_.messages, this);
     connectFileCommands(ini.get());
     connectDownloadCommands(ini.get());
     context_.data.showDiagnosticLabel = [this] { diagnosticLabel_->setVisible(true); };
@@ -220,6 +222,16 @@ void MainWindow::chooseLanguage() {
         return;
     imageReleased_ = true;
     close();
+}
+
+// The table is saved with the image, so a change alters the image; shift
+// code items show the shift of the new table at once.
+void MainWindow::defineShiftTimes() {
+    const ShiftTable before = shifts_;
+    if (!shiftTimesForm_->execute(context_.prompter, shifts_) || shifts_ == before)
+        return;
+    setModified(true);
+    surface_->editor().refreshItems();
 }
 
 void MainWindow::about() {

@@ -27,6 +27,7 @@ class SerialPortDialog;
 struct HandheldCommandContext;
 class ImageNamesDialog;
 class LabelStructureDialog;
+class ShiftTimesDialog;
 class IniFile;
 
 // The main window, settings section "MainForm": menus, tool bar, status line
@@ -116,6 +117,8 @@ private:
     void chooseDisplayUnits();
     void chooseGrid();
     void chooseLanguage();
+    // The shift times dialog over the open image's shift table.
+    void defineShiftTimes();
     void about();
 
     // MainForm_File.cpp: the document commands (New, Open, Save, Save As,
@@ -175,6 +178,7 @@ private:
     ImageNamesDialog* namesFm_ = nullptr;
     LabelStructureDialog* labelStructureForm_ = nullptr;
     ShiftTable shifts_;
+    ShiftTimesDialog* shiftTimesForm_ = nullptr;
     // What the date, time and shift code items show and download.
     ImageCalendar calendar_;
     Packet replyPacket_; // the program's reply packet: the handheld's last answer

@@ -66,7 +66,7 @@ const Command Commands[] = {
     {"DrawRestrictHint", "restrictdraw", "DrawRestrictHint", NoKey, false},
     {"OptionsMenuSerialPort", "", "", NoKey, false},
     {"OptionsMenuDisplayUnits", "", "", NoKey, true},
-    {"OptionsMenuShiftTimes", "", "", NoKey, false},
+    {"OptionsMenuShiftTimes", "", "", NoKey, true},
     {"OptionsMenuHideToolBar", "", "", NoKey, true},
     {"OptionsMenuGrid", "grid", "", NoKey, true},
     {"OptionsMenuRulers", "rulers", "", NoKey, true},
@@ -146,6 +146,8 @@ void MainWindow::createActions() {
             &MainWindow::chooseDisplayUnits);
     connect(action(QStringLiteral("OptionsMenuGrid")), &QAction::triggered, this,
             &MainWindow::chooseGrid);
+    connect(action(QStringLiteral("OptionsMenuShiftTimes")), &QAction::triggered, this,
+            &MainWindow::defineShiftTimes);
     connect(action(QStringLiteral("OptionsMenuLanguage")), &QAction::triggered, this,
             &MainWindow::chooseLanguage);
     connect(action(QStringLiteral("OptionsMenuHideToolBar")), &QAction::toggled, this,

@@ -9,11 +9,13 @@
 #include "editor/ui/ItemPropertyDialogs.h"
 #include "editor/ui/RestrictedAreaDialog.h"
 #include "items/GraphicItem.h"
+#include "items/ItemKind.h"
 #include "items/ItemKinds.h"
 #include "items/MonoBitmap.h"
 #include "items/ui/GraphicItemDialog.h"
 #include "platform/Prompter.h"
 #include "printer/FontSet.h"
+#include "texts/Messages.h"
 #include "widgets/Ruler.h"
 
 #include <QCursor>
@@ -163,6 +165,12 @@ void EditingSurface::imageReset() {
 }
 
 void EditingSurface::selectPlaceState(const ItemKind& kind) {
+    if (kind.mayPlace && !kind.mayPlace(editor_->display().calendar())) {
+        context_.prompter.message(context_.messages.*kind.placingRefused, QString(),
+                                  Prompter::Icon::Stop, Prompter::Buttons::Ok);
+        returnToSelect();
+        return;
+    }
     const auto* placing = dynamic_cast<const PlaceItemState*>(state_.get());
     if (!placing || &placing->kind() != &kind)
         state_ = std::make_unique<PlaceItemState>(static_cast<EditorEnvironment&>(*this), kind);

@@ -48,7 +48,9 @@ public:
         if (typeid(current) != typeid(S))
             state_ = std::make_unique<S>(static_cast<EditorEnvironment&>(*this));
     }
-    // Installs the placing state of kind unless it is current already.
+    // Installs the placing state of kind unless it is current already. A
+    // kind the image does not let be placed now is refused with its message,
+    // and the select state comes back.
     void selectPlaceState(const ItemKind& kind);
     void setItemLimits(ItemLimits limits) { limits_ = limits; }
     ItemPropertyDialogs& propertyForms() const { return *propertyForms_; }
