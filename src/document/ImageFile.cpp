@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<const char*, 5> VersionTexts = {
@@ -183,9 +185,14 @@ std::optional<ImageFileVersion> versionOf(const std::string& text) {
     return std::nullopt;
 }
 
+ImageFileVersion recordVersion(const ByteStream& s) {
+    return ImageFileVersion(std::clamp(s.recordVersion(), 0, int(ImageFileVersion::V3_1X000)));
+}
+
 ImageFileContents read(ByteStream& s, const ClassRegistry& registry, const Messages& messages) {
     ImageFileContents contents;
     contents.Header = readHeader(s, messages);
+    s.setRecordVersion(int(contents.Header.Version));
     contents.Items = readItems(s, registry);
     return contents;
 }
@@ -214,6 +221,7 @@ void write(ByteStream& s, const ImageFileHeader& header, const ItemList& items,
     checkTypeFields(header);
     checkArea(header.Area);
     writeHeader(s, header);
+    s.setRecordVersion(int(header.Version));
     writeItems(s, items, registry);
 }
 

@@ -58,6 +58,10 @@ namespace ImageFile {
 // The version string a file starts with, e.g. "nebra V3.1X000".
 std::string versionText(ImageFileVersion version);
 std::optional<ImageFileVersion> versionOf(const std::string& text);
+// The version whose item records a stream carries: that of the file being
+// read or written, the current one on any other stream (memory copies, the
+// command line's JSON). Items whose records grew read and write by it.
+ImageFileVersion recordVersion(const ByteStream& s);
 
 // Reads a whole image file into fresh objects. Any problem (not an image
 // file, cut short, an unknown or foreign record, a value out of range)
