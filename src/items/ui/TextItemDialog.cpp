@@ -164,12 +164,7 @@ bool TextItemDialog::takeTexts(TextItem& item) {
 }
 
 bool TextItemDialog::refusesForeignCharacters(QLineEdit& edit) {
-    const QString foreign = Windows1252::firstUnencodable(edit.text());
-    if (foreign.isEmpty())
-        return false;
-    prompter().inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);
-    edit.setFocus();
-    return true;
+    return refusesForeignCharacter(edit, &prompter(), foreignCharacterError_);
 }
 
 const ItemDialogKind& textItemDialogKind() {
