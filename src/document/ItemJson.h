@@ -16,8 +16,9 @@ class ByteStream;
 // file. Each item kind's entry carries its converter, built on the item
 // fields every kind shares.
 struct ItemJsonConverter {
-    // How a field of a record is stored and shown.
-    enum class FieldType { Bytes, Flag, Long };
+    // How a field of a record is stored and shown. A Character is one byte
+    // shown as a text of one character; a Real an 8-byte double.
+    enum class FieldType { Bytes, Flag, Long, Character, Real };
     struct Field {
         const char* name;
         FieldType type;

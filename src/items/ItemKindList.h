@@ -21,4 +21,4 @@
 //      its place by type index.
 // The conformance test (tests/items/ItemKindConformanceTest.cpp) then checks
 // the new kind with the others.
-#define TOLVANE_ITEM_KINDS(X) X(textItem)
+#define TOLVANE_ITEM_KINDS(X) X(textItem) X(dateItem)
