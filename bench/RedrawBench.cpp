@@ -1,11 +1,16 @@
-// A full redraw of the widest image (4000 × 256 dots) holding ten text items
-// of mixed fonts and rotations, and one step of dragging one of them (moved
-// by a dot, the picture redrawn as the editing surface does it), next to a
-// bare fill of the same bitmap. The counter "per_fill" is a step's time
+// A full redraw of the widest image (4000 × 256 dots) holding as many items
+// as an image may (ten of every kind in turn, in mixed fonts and rotations,
+// and two graphics), and one step of dragging one of them (moved by a dot,
+// the picture redrawn as the editing surface does it), next to a bare fill
+// of the same bitmap. The counter "per_fill" is a step's time
 // divided by the bare fill's, both measured in the same run.
+#include "app/MainSettings.h"
+#include "document/ImageCalendar.h"
 #include "document/ItemList.h"
+#include "document/ShiftTable.h"
 #include "editor/ImageEditor.h"
-#include "items/TextItem.h"
+#include "items/ItemKinds.h"
+#include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "printer/DotCanvas.h"
 #include "printer/FontSet.h"
@@ -19,6 +24,8 @@
 namespace {
 
 constexpr int WidestModel = 2;
+constexpr int MaxItems = int(MainSettings::DefaultMaxItems);
+constexpr int MaxGraphicItems = int(MainSettings::DefaultMaxGraphicItems);
 
 struct Face {
     const char* name;
@@ -47,6 +54,9 @@ class RedrawScene {
 public:
     explicit RedrawScene(float zoom) {
         models.setSelectedIndex(WidestModel);
+        shifts.add(1, 6.0 / 24, "A");
+        shifts.add(1, 14.0 / 24, "B");
+        display.setCalendar(&calendar);
         addFonts();
         editor.newImage();
         editor.setPictureSize({roundHalfEven(editor.imageWidth() * double(zoom)),
@@ -83,20 +93,31 @@ private:
             fonts.append(std::move(font));
         }
     }
+    // Up to the item limits: ten items of every kind but graphics in turn,
+    // in the four rotations and mixed fonts, then two graphics.
     void addItems() {
-        const char* texts[] = {"BEST BEFORE", "LOT 4711", "Made in Tolvane", "EXP 2031-12",
-                               "Keep dry"};
-        for (int i = 0; i < 10; ++i) {
-            auto item = ImageItem::createNew<TextItem>(1 + i % 4);
-            item->Rotation = uint8_t(i % 4);
-            item->Text = texts[i % 5];
-            item->setPosition({100 + 390 * i, 150 + 40 * (i % 3)});
-            items.append(std::move(item));
-        }
+        std::vector<const ItemKind*> kinds, graphics;
+        for (const ItemKind* kind : itemKinds())
+            (kind->limitClass == ItemLimitClass::Graphics ? graphics : kinds).push_back(kind);
+        for (int i = 0; i < MaxItems; ++i)
+            place(*kinds[std::size_t(i) % kinds.size()], i);
+        for (int i = 0; i < MaxGraphicItems && !graphics.empty(); ++i)
+            place(*graphics[std::size_t(i) % graphics.size()], MaxItems + i);
+    }
+    void place(const ItemKind& kind, int i) {
+        std::unique_ptr<ImageItem> item = kind.makeSample();
+        item->FontNumber = 1 + i % 4;
+        item->Rotation = uint8_t(i % 4);
+        item->setPosition({100 + 320 * i, 150 + 40 * (i % 3)});
+        items.append(std::move(item));
     }
 
     PrinterModels models{nullptr};
     FontSet fonts{models};
+    FixedClock clock{QDateTime(QDate(2024, 3, 4), QTime(15, 0))};
+    std::string monthStrings = "JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
+    ShiftTable shifts;
+    ImageCalendar calendar{clock, {}, monthStrings, shifts};
     SilentPrompter prompter;
     Messages messages;
     ImageEditor editor{fonts, models, prompter, messages};

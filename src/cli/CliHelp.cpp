@@ -87,7 +87,9 @@ const char* const BuildText = R"(Usage: tolvane-cli build JSON -o IMAGE [--model
 
 Writes the image file IMAGE from JSON as "dump" prints it. The file is
 replaced only when all of it has been written. "version" chooses the layout
-(default "nebra V3.1X000"), so a dumped file builds back byte for byte.
+(default "nebra V3.1X000"), so a dumped file builds back byte for byte;
+items are written as that version holds them (a NumberItem before
+"nebra V2.0X001" keeps only "Increment" and "Number").
 "TypeCode" and "Area" are required; the names, month strings, shifts (slots
 left out are empty) and items may be left out. Unknown fields are refused.
 

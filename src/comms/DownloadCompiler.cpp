@@ -92,9 +92,14 @@ Result compile(const DownloadSource& source, const DownloadLimits& limits) {
         return {Refusal::NoLabelDescription, nullptr};
     if (source.Items.count() == 0)
         return {Refusal::NoItems, nullptr};
-    for (std::int32_t i = 1; i <= source.Items.count(); ++i)
-        if (source.Items.at(i)->holdsFieldEnd())
+    for (std::int32_t i = 1; i <= source.Items.count(); ++i) {
+        ImageItem& item = *source.Items.at(i);
+        item.prepareDownload();
+        if (item.holdsFieldEnd())
             return {Refusal::FieldEnd, nullptr, i};
+        if (item.holdsInvalidInteger())
+            return {Refusal::InvalidInteger, nullptr, i};
+    }
     if (std::size_t(limits.ShortNameLength) > std::size_t(IdlCapacity))
         return {Refusal::TooBig, nullptr};
     auto image = std::make_unique<DownloadBuffer>();
@@ -120,6 +125,8 @@ QString messageFor(Refusal refusal, const Messages& messages) {
         return messages.ImageTooBigError;
     case Refusal::FieldEnd:
         return messages.NulCharacterError;
+    case Refusal::InvalidInteger:
+        return messages.InvalidIntegerError;
     case Refusal::None:
         break;
     }
@@ -129,10 +136,17 @@ QString messageFor(Refusal refusal, const Messages& messages) {
 QString messageFor(const Result& result, const ItemList& items, const Messages& messages,
                    const ItemTypeNames& kindNames) {
     const QString text = messageFor(result.refusal, messages);
-    if (result.refusal != Refusal::FieldEnd)
-        return text;
     const ImageItem* item = items.at(result.item);
-    return text.arg(result.item).arg(item ? item->getKindName(kindNames) : QString());
+    const QString kind = item ? item->getKindName(kindNames) : QString();
+    switch (result.refusal) {
+    case Refusal::FieldEnd:
+        return text.arg(result.item).arg(kind);
+    case Refusal::InvalidInteger:
+        // The message has no place for the item; it follows the message.
+        return QStringLiteral("%1: %2 (%3)").arg(text).arg(result.item).arg(kind);
+    default:
+        return text;
+    }
 }
 
 bool saveWholeArray(const DownloadBuffer& image, const QString& path, QString* error) {

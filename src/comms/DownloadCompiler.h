@@ -42,15 +42,17 @@ struct DownloadLimits {
 // Compiles an image into the byte image the handheld interprets: the header
 // (short name, long name, item count, month strings, shift table) and then
 // every item's record in list order. Nothing here talks to the user; the
-// callers show the refusal's message.
+// callers show the refusal's message. Items are first prepared for the
+// download (ImageItem::prepareDownload), which may change a field of theirs.
 namespace DownloadCompiler {
 
 enum class Refusal {
     None,
     NoLabelDescription, // a name is missing
     NoItems,
-    TooBig,   // at or over HandheldMaxSize, or beyond what the buffer holds
-    FieldEnd, // an item's text holds a 0 byte, which would end its field
+    TooBig,         // at or over HandheldMaxSize, or beyond what the buffer holds
+    FieldEnd,       // an item's text holds a 0 byte, which would end its field
+    InvalidInteger, // an item's setting sent as a number is no integer
 };
 
 struct Result {

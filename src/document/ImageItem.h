@@ -128,6 +128,14 @@ public:
     // itself: the handheld would end the field there. Such an item cannot be
     // downloaded.
     virtual bool holdsFieldEnd() const { return false; }
+    // Whether a setting the download record carries as a number is a text
+    // that is no integer (possible only in an edited file). Such an item
+    // cannot be downloaded.
+    virtual bool holdsInvalidInteger() const { return false; }
+    // Puts what the record sends into the form the item keeps it in after a
+    // download (the number item's empty step becomes "000000"); runs on
+    // every item before the checks above and compiling.
+    virtual void prepareDownload() {}
     // Appends the download record (nothing for an unknown model). The record
     // is appended whole or not at all.
     void compile(DownloadBuffer& buffer, const CompileContext& context) const;

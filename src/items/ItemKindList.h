@@ -9,8 +9,8 @@
 // line's help, the property dialogs, the placing state and the main window's
 // item commands, the item list dialog's buttons and the item limits.
 //
-// Adding a kind, e.g. the number item:
-//   1. src/items/NumberItems.h/.cpp: class NumberItem : public
+// Adding a kind, as the number item was added:
+//   1. src/items/NumberItem.h/.cpp: class NumberItem : public
 //      Persistent<NumberItem, ImageItem> with RecordName, TypeCode, its fields,
 //      load, store, compileRecord, draw and the rest.
 //   2. src/items/NumberItemKind.cpp: numberItemKind(), the entry (type code,
@@ -21,4 +21,4 @@
 //      its place by type index.
 // The conformance test (tests/items/ItemKindConformanceTest.cpp) then checks
 // the new kind with the others.
-#define TOLVANE_ITEM_KINDS(X) X(textItem) X(dateItem)
+#define TOLVANE_ITEM_KINDS(X) X(textItem) X(dateItem) X(numberItem)

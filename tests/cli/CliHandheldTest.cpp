@@ -5,6 +5,7 @@
 #include "ImageBytes.h"
 #include "comms/DownloadCompiler.h"
 #include "document/ImageFile.h"
+#include "items/NumberItem.h"
 #include "printer/FontSet.h"
 #include "printer/PrinterModels.h"
 #include "texts/Messages.h"
@@ -30,6 +31,21 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
         items.append(storedTextItem(3, {60, 100}, "Tolvane 123"));
         items.append(storedTextItem(5, {400, 200}, "Lot"));
     }
+    ImageFile::write(path, h, items, imageFileRegistry());
+}
+
+// As an edited file may hold it: a counter whose restart value is no integer.
+void writeBadCounter(const QString& path) {
+    ImageFileHeader h;
+    h.ShortName = "AB";
+    h.LongName = "PRODUCT";
+    h.TypeCode = 2;
+    h.Area = {0, 0, 900, 228};
+    ItemList items;
+    auto counter = ImageItem::createNew<NumberItem>(3);
+    counter->setPosition({60, 100});
+    counter->Restart = "1e3";
+    items.append(std::move(counter));
     ImageFile::write(path, h, items, imageFileRegistry());
 }
 
@@ -83,12 +99,15 @@ TEST_F(CliHandheld, CompileWritesExactlyTheCompiledBytes) {
 TEST_F(CliHandheld, EachFailedCheckIsOneLineAndNoFile) {
     writeImage(cli.path("nameless.G1A"), "");
     writeImage(cli.path("empty.G1A"), "AB", false);
+    writeBadCounter(cli.path("counter.G1A"));
     const struct {
         QStringList args;
         QStringList named;
     } cases[] = {
         {{"compile", "nameless.G1A", "-o", "x.bin"}, {"No Label Description - Cannot Download"}},
         {{"compile", "empty.G1A", "-o", "x.bin"}, {"No Items Defined - Cannot Download"}},
+        {{"compile", "counter.G1A", "-o", "x.bin"},
+         {"Error - invalid integer: 1 (Numeric)", "counter.G1A"}},
         {{"download", "label.G1A"}, {"--port"}},
         {{"erase", "--port", "/nonexistent/tty"},
          {"Could not open communications port", "/nonexistent/tty"}},

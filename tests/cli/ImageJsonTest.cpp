@@ -1,8 +1,11 @@
 #include "cli/ImageJson.h"
 #include "ImageBytes.h"
 #include "items/ItemKinds.h"
+#include "items/NumberItem.h"
 #include "items/TextItem.h"
+#include "persist/MemoryStream.h"
 #include "platform/TolvError.h"
+#include "texts/Messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -106,4 +109,24 @@ TEST(ImageJson, BadDescriptionsNameTheField) {
         setAt(first, c.path.mid(1), c.value);
         EXPECT_THAT(fromJsonError(json), testing::StartsWith(c.message));
     }
+}
+
+// The JSON of a file holds every setting of a number item, but a file of a
+// version whose number records are short is built back as it was.
+TEST(ImageJson, AnOlderFileBuildsBackByteForByte) {
+    ImageFileContents c = richImage();
+    c.Header.Version = ImageFileVersion::V2_0X000;
+    auto number = ImageItem::createNew<NumberItem>(2);
+    number->setPosition({70, 80});
+    number->Number = "41";
+    c.Items->append(std::move(number));
+    MemoryStream file;
+    ImageFile::write(file, c.Header, *c.Items, imageFileRegistry());
+    file.setPosition(0);
+    const QJsonObject json = toJson(ImageFile::read(file, imageFileRegistry(), Messages()));
+    EXPECT_EQ(json["Items"][1]["Restart"].toString(), "1000");
+    const ImageFileContents built = fromJson(json);
+    MemoryStream copy;
+    ImageFile::write(copy, built.Header, *built.Items, imageFileRegistry());
+    EXPECT_EQ(copy.bytes(), file.bytes());
 }

@@ -2,6 +2,7 @@
 #include "DownloadTestSupport.h"
 #include "TestFolders.h"
 #include "document/ItemTypeNames.h"
+#include "items/NumberItem.h"
 #include "platform/IniFile.h"
 #include "texts/Messages.h"
 
@@ -70,6 +71,34 @@ TEST(DownloadCompiler, AZeroByteInATextOrPromptIsRefusedNamingTheItem) {
         EXPECT_EQ(DownloadCompiler::messageFor(r, f.items, Messages(), ItemTypeNames()),
                   "Error - item 2 (Text) holds a NUL character - Cannot Download");
     }
+}
+
+// Only an edited file can hold such a setting; the dialog never makes one.
+TEST(DownloadCompiler, ANumberSettingThatIsNoIntegerIsRefusedNamingTheItem) {
+    ImageFixture f;
+    f.items.append(textItem({50, 50}, "A"));
+    auto number = ImageItem::createNew<NumberItem>(0);
+    number->Restart = "1e3";
+    f.items.append(std::move(number));
+    const DownloadCompiler::Result r = f.compile();
+    EXPECT_EQ(r.refusal, DownloadCompiler::Refusal::InvalidInteger);
+    EXPECT_EQ(r.image, nullptr);
+    EXPECT_EQ(DownloadCompiler::messageFor(r, f.items, Messages(), ItemTypeNames()),
+              "Error - invalid integer: 2 (Numeric)");
+}
+
+// The record carries 0; the item keeps the step as it was sent.
+TEST(DownloadCompiler, ANumberItemsEmptyIncrementIsSentAsZeroAndKept) {
+    ImageFixture f;
+    auto number = ImageItem::createNew<NumberItem>(0);
+    number->setPosition({50, 50});
+    number->Increment.clear();
+    number->Number = "7";
+    f.items.append(std::move(number));
+    const Bytes b = f.bytes();
+    EXPECT_EQ(slice(b, ImageFixture::HeaderSize, 15),
+              (Bytes{0x04, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7}));
+    EXPECT_EQ(dynamic_cast<const NumberItem&>(*f.items.at(1)).Increment, "000000");
 }
 
 TEST(DownloadCompiler, TheDefaultLimitTakes32511BytesAndRefuses32512) {

@@ -32,8 +32,9 @@ protected:
         data.setLongName("PRODUCT");
         const LinkTimeouts timeouts{.replyWaitMs = replyWaitMs, .receivePauseMs = 5};
         const DownloadLimits limits{DownloadLimits::DefaultShortNameLength, maxSize};
-        runDownload({prompter, reply, messages, 1, nullptr, timeouts},
-                    {data, image.items, image.shifts, image.fonts, kindNames, limits, {}});
+        runDownload(
+            {prompter, reply, messages, 1, nullptr, timeouts},
+            {data, image.items, image.shifts, image.fonts, *image.calendar, kindNames, limits, {}});
     }
     static DownloadDialog::Page page(QDialog& dialog) {
         return static_cast<DownloadDialog&>(dialog).currentPage();

@@ -42,10 +42,12 @@ struct ImageFixture {
     std::string months;
     DownloadLimits limits{DownloadLimits::DefaultShortNameLength,
                           32512}; // the default HandheldMaxSize
+    const ItemCalendar* calendar = &systemCalendar();
 
     DownloadCompiler::Result compile() const {
         return DownloadCompiler::compile(
-            {shortName, longName, months, shifts, items, fonts, models.selectedIndex()}, limits);
+            {shortName, longName, months, shifts, items, fonts, models.selectedIndex(), *calendar},
+            limits);
     }
     // Compiles; an empty result when the image was refused.
     Bytes bytes() const {
