@@ -10,10 +10,10 @@ namespace {
 constexpr std::array<const char*, 7> CommonFields = {
     "FontNumber", "X", "Y", "Width", "Height", "Rotation", "Justification"};
 
-uint8_t oneCharacter(JsonReader& json, const char* key) {
-    const std::string text = json.Bytes(key);
+uint8_t characterByte(JsonReader& json, const char* name) {
+    const std::string text = json.Bytes(name);
     if (text.size() != 1)
-        JsonReader::fail(json.placeOf(key), QStringLiteral("must be one character"));
+        JsonReader::fail(json.placeOf(name), QStringLiteral("one character expected"));
     return uint8_t(text[0]);
 }
 
@@ -39,8 +39,10 @@ ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
                 json[name] = bytesToJson(readString(body));
             else if (f.type == FieldType::Flag)
                 json[name] = readFlag(body);
-            else if (f.type == FieldType::Char)
+            else if (f.type == FieldType::Character)
                 json[name] = bytesToJson(std::string(1, char(readByteValue(body))));
+            else if (f.type == FieldType::Real)
+                json[name] = readReal(body);
             else
                 json[name] = readLong(body);
         }
@@ -52,8 +54,10 @@ ItemJsonConverter ItemJsonConverter::withFields(std::vector<Field> fields) {
                 writeString(body, json.Bytes(f.name));
             else if (f.type == FieldType::Flag)
                 writeFlag(body, json.flag(f.name));
-            else if (f.type == FieldType::Char)
-                writeByteValue(body, oneCharacter(json, f.name));
+            else if (f.type == FieldType::Character)
+                writeByteValue(body, characterByte(json, f.name));
+            else if (f.type == FieldType::Real)
+                writeReal(body, json.real(f.name));
             else
                 writeLong(body, json.integer(f.name));
         }

@@ -16,9 +16,9 @@ class ByteStream;
 // file. Each item kind's entry carries its converter, built on the item
 // fields every kind shares.
 struct ItemJsonConverter {
-    // How a field of a record is stored and shown. Char is one byte in the
-    // record and a text of one character in JSON.
-    enum class FieldType { Bytes, Flag, Long, Char };
+    // How a field of a record is stored and shown. A Character is one byte
+    // shown as a text of one character; a Real an 8-byte double.
+    enum class FieldType { Bytes, Flag, Long, Character, Real };
     struct Field {
         const char* name;
         FieldType type;

@@ -36,7 +36,7 @@ const ItemKind& timeItemKind() {
         .makeSample = &sampleTimeItem,
         .json = ItemJsonConverter::withFields(
             {Field{"TimeText", Type::Bytes}, Field{"Format24Hr", Type::Flag},
-             Field{"SuffixIndex", Type::Long}, Field{"TimeSeparator", Type::Char}}),
+             Field{"SuffixIndex", Type::Long}, Field{"TimeSeparator", Type::Character}}),
     };
     return kind;
 }

@@ -1,8 +1,11 @@
 #include "widgets/DialogSupport.h"
 
+#include "platform/Prompter.h"
+#include "platform/Windows1252.h"
 #include "platform/ui/WindowPlacement.h"
 #include "texts/SettingsFile.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 void restoreDialogPosition(QWidget& dialog, const IniFile* settings) {
@@ -20,4 +23,19 @@ void storeDialogPosition(const QWidget& dialog, Prompter* prompter) {
 QString dialogText(const IniFile* settings, const QString& section, const char* key,
                    const char* builtIn) {
     return SettingsFile::text(settings, section, QLatin1String(key), QString::fromUtf8(builtIn));
+}
+
+bool refusesForeignCharacter(const QString& text, QWidget& field, Prompter* prompter,
+                             const QString& message) {
+    const QString foreign = Windows1252::firstUnencodable(text);
+    if (foreign.isEmpty())
+        return false;
+    if (prompter)
+        prompter->inform(message.arg(foreign), Prompter::Icon::Stop);
+    field.setFocus();
+    return true;
+}
+
+bool refusesForeignCharacter(QLineEdit& edit, Prompter* prompter, const QString& message) {
+    return refusesForeignCharacter(edit.text(), edit, prompter, message);
 }

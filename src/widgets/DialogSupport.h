@@ -8,6 +8,7 @@
 
 class IniFile;
 class Prompter;
+class QLineEdit;
 
 // Dialogs keep their screen position in the settings file, keys Left and Top
 // of the section named by the dialog's object name. Without one (or with one
@@ -19,6 +20,14 @@ void storeDialogPosition(const QWidget& dialog, Prompter* prompter);
 // A text of a dialog's section in the settings file, with its built-in default.
 QString dialogText(const IniFile* settings, const QString& section, const char* key,
                    const char* builtIn);
+
+// Texts the handheld and the image file see are Windows-1252. When text (of
+// field) holds a character without a byte there, shows message (its %1 the
+// character) through the prompter, if any, puts the focus on field and
+// answers true.
+bool refusesForeignCharacter(const QString& text, QWidget& field, Prompter* prompter,
+                             const QString& message);
+bool refusesForeignCharacter(QLineEdit& edit, Prompter* prompter, const QString& message);
 
 // A new control of the dialog, named as the texts and tests know it.
 template <typename Widget> Widget* namedWidget(QWidget* parent, const char* name) {

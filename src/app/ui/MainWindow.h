@@ -28,6 +28,7 @@ struct HandheldCommandContext;
 class ImageNamesDialog;
 class LabelStructureDialog;
 class ShiftTimesDialog;
+class MonthStringsDialog;
 class IniFile;
 
 // The main window, settings section "MainForm": menus, tool bar, status line
@@ -147,6 +148,9 @@ private:
     bool saveUnder(const QString& proposal);
     bool writeImage(const QString& path);
     void editDescriptions();
+    // The open image's own month strings, which date items of the image's
+    // month language print.
+    void defineMonthStrings();
     void showDescription();
     void showCaption();
     // Asks whether to save an altered image first, saving with `save` on
@@ -177,6 +181,7 @@ private:
     LanguageDialog* langForm_ = nullptr;
     ImageNamesDialog* namesFm_ = nullptr;
     LabelStructureDialog* labelStructureForm_ = nullptr;
+    MonthStringsDialog* monthStringsForm_ = nullptr;
     ShiftTable shifts_;
     ShiftTimesDialog* shiftTimesForm_ = nullptr;
     // What the date, time and shift code items show and download.

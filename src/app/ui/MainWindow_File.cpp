@@ -1,5 +1,5 @@
 // The main window's document commands: New, Open, Save, Save As, the image
-// descriptions and the label structure dialog.
+// descriptions, the image's month strings and the label structure dialog.
 #include "app/ui/MainWindow.h"
 
 #include "document/AppContext.h"
@@ -8,6 +8,7 @@
 #include "document/ImageFile.h"
 #include "document/ui/ImageNamesDialog.h"
 #include "document/ui/LabelStructureDialog.h"
+#include "document/ui/MonthStringsDialog.h"
 #include "editor/ui/EditingSurface.h"
 #include "platform/Prompter.h"
 #include "platform/TolvError.h"
@@ -49,8 +50,9 @@ void MainWindow::connectFileCommands(const IniFile* settings) {
     namesFm_ = new ImageNamesDialog(settings, context_.messages, this);
     labelStructureForm_ =
         new LabelStructureDialog(settings, context_.messages, context_.kindNames, this);
-    for (const char* key :
-         {"FileMenuLoad", "FileMenuSave", "FileMenuSaveAs", "FileMenuImageDescriptions"})
+    monthStringsForm_ = new MonthStringsDialog(settings, this);
+    for (const char* key : {"FileMenuLoad", "FileMenuSave", "FileMenuSaveAs",
+                            "FileMenuDefineMonthStrings", "FileMenuImageDescriptions"})
         action(QLatin1String(key))->setEnabled(true);
     connect(action(QStringLiteral("FileMenuLoad")), &QAction::triggered, this,
             &MainWindow::openImage);
@@ -59,6 +61,8 @@ void MainWindow::connectFileCommands(const IniFile* settings) {
             [this] { saveAs(); });
     connect(action(QStringLiteral("FileMenuImageDescriptions")), &QAction::triggered, this,
             &MainWindow::editDescriptions);
+    connect(action(QStringLiteral("FileMenuDefineMonthStrings")), &QAction::triggered, this,
+            &MainWindow::defineMonthStrings);
     surface_->labelStructureDialog = [this] {
         return labelStructureForm_->execute(context_.prompter, surface_->editor().items());
     };
@@ -219,6 +223,15 @@ void MainWindow::editDescriptions() {
         return;
     showDescription();
     setModified(true);
+}
+
+// The month strings are saved with the image, so a change alters it; date
+// items that print them show the new ones at once.
+void MainWindow::defineMonthStrings() {
+    if (!monthStringsForm_->execute(context_.prompter, context_.data))
+        return;
+    setModified(true);
+    surface_->editor().refreshImage();
 }
 
 void MainWindow::showDescription() {

@@ -7,6 +7,7 @@
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/DialogSupport.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -128,13 +129,7 @@ bool ImageNamesDialog::confirmNames(Prompter& prompter, DataStore& data) {
 }
 
 bool ImageNamesDialog::refusesForeignCharacters(QLineEdit* edit) {
-    const QString foreign = Windows1252::firstUnencodable(edit->text());
-    if (foreign.isEmpty())
-        return false;
-    if (prompter_)
-        prompter_->inform(foreignCharacterError_.arg(foreign), Prompter::Icon::Stop);
-    edit->setFocus();
-    return true;
+    return refusesForeignCharacter(*edit, prompter_, foreignCharacterError_);
 }
 
 void ImageNamesDialog::accept() {

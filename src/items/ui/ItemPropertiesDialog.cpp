@@ -3,7 +3,6 @@
 #include "document/DataStore.h"
 #include "document/ImageItem.h"
 #include "platform/Prompter.h"
-#include "platform/Windows1252.h"
 #include "printer/DotCanvas.h"
 #include "printer/FontSet.h"
 #include "printer/ui/FontBoxes.h"
@@ -235,12 +234,7 @@ void ItemPropertiesDialog::accept() {
 
 bool ItemPropertiesDialog::refusesForeignCharacters(const QString& text, QWidget& field,
                                                     const QString& message) {
-    const QString foreign = Windows1252::firstUnencodable(text);
-    if (foreign.isEmpty())
-        return false;
-    prompter_.inform(message.arg(foreign), Prompter::Icon::Stop);
-    field.setFocus();
-    return true;
+    return refusesForeignCharacter(text, field, &prompter_, message);
 }
 
 void ItemPropertiesDialog::rotationChosen(int index) {
