@@ -63,6 +63,10 @@ const std::array kLoaderOrder{
     MSG(DrawnHeightError),
     MSG(CannotOpenImageFileError),
     MSG(NulCharacterError),
+    MSG(BarcodeLengthError),
+    MSG(BarcodeDigitsError),
+    MSG(BarcodeCharactersError),
+    MSG(BarcodeEmptyError),
 };
 
 #undef MSG

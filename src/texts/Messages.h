@@ -90,6 +90,13 @@ public:
     // %1: the item's number, %2: its kind.
     QString NulCharacterError =
         QStringLiteral("Error - item %1 (%2) holds a NUL character - Cannot Download");
+    // Why a barcode value cannot be printed. %1: the number of digits wanted.
+    QString BarcodeLengthError = QStringLiteral("The value must have exactly %1 digits");
+    // %1: the characters that are no digit.
+    QString BarcodeDigitsError = QStringLiteral("Only digits can be encoded, not %1");
+    // %1: the characters the symbology has no code for.
+    QString BarcodeCharactersError = QStringLiteral("These characters cannot be encoded: %1");
+    QString BarcodeEmptyError = QStringLiteral("Enter a value to encode");
 
     // Reads every key in loader order, each with the current text as default;
     // nothing happens for a null (absent) settings file.
