@@ -63,6 +63,7 @@ const std::array kLoaderOrder{
     MSG(DrawnHeightError),
     MSG(CannotOpenImageFileError),
     MSG(NulCharacterError),
+    MSG(ExportWriteError),
 };
 
 #undef MSG
