@@ -12,9 +12,14 @@
 #include "MainWindowFixture.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -214,6 +219,47 @@ TEST_F(RealDialogOfficeTest, PrintPreviewOpensAndCloses) {
     trigger("FileMenuPrintPreview");
     EXPECT_EQ(user.met, QStringList{"QPrintPreviewDialog"});
     EXPECT_EQ(user.unexpected, 0);
+}
+
+// The standard print dialog, set to print to a PDF file as a user would.
+TEST_F(RealDialogOfficeTest, PrintsThroughTheStandardPrintDialog) {
+    const QString pdf = path("real.pdf");
+    ModalDriver user{[&pdf](QWidget& w) {
+        auto* printers = control<QComboBox>(w, "printers");
+        ASSERT_TRUE(printers);
+        const int toFile = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
+        ASSERT_GE(toFile, 0);
+        printers->setCurrentIndex(toFile);
+        QLineEdit* file = control<QLineEdit>(w, "filename");
+        ASSERT_TRUE(file);
+        file->setText(pdf);
+        QMetaObject::invokeMethod(&w, "accept"); // the Print button
+    }};
+    trigger("FileMenuPrint");
+    EXPECT_EQ(user.met, QStringList{"QPrintDialog"});
+    EXPECT_EQ(user.unexpected, 0);
+    const QByteArray bytes = fileBytes(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_TRUE(bytes.contains("/Height " + QByteArray::number(qRound(356 * 300.0 / 185))));
+}
+
+// The file dialog and the question of the export, as the user answers them.
+TEST_F(RealDialogOfficeTest, ExportsThroughTheFileDialogAndTheQuestion) {
+    const QString svg = path("real.svg");
+    ModalDriver user{[&svg](QWidget& w) {
+                         auto& files = static_cast<QFileDialog&>(w);
+                         files.selectFile(svg);
+                         QMetaObject::invokeMethod(&files, "accept"); // the Save button
+                     },
+                     [](QWidget& w) {
+                         auto& box = static_cast<QMessageBox&>(w);
+                         EXPECT_EQ(box.text(), "Export the margins around the image as well?");
+                         box.button(QMessageBox::Yes)->click();
+                     }};
+    trigger("FileMenuExport");
+    EXPECT_EQ(user.met, (QStringList{"QFileDialog", "QMessageBox"}));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_TRUE(fileBytes(svg).contains("<svg"));
 }
 
 TEST_F(RealDialogOfficeTest, InkCostRunsInItsOwnModalLoop) {
