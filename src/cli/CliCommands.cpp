@@ -6,11 +6,14 @@
 #include "cli/ImageJson.h"
 #include "document/ImageDocument.h"
 #include "items/ItemKinds.h"
+#include "office/ImageExport.h"
+#include "office/InkCost.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
 #include "platform/Version.h"
+#include "platform/Windows1252.h"
 #include "printer/FontRealizer.h"
 #include "printer/FontSet.h"
 #include "printer/ProgramFonts.h"
@@ -47,12 +50,18 @@ struct CommandLine {
     QString zoom;
     QString now;
     bool modelExtension = false;
+    bool margins = false;
+    QString dot;
+    QString price;
+    QString count;
 };
 
 // Parses the arguments after the subcommand's name; answers false for --help.
 bool parse(const QString& command, const QStringList& args, CommandLine& line) {
     const bool dumping = command == QLatin1String("dump");
     const bool rendering = command == QLatin1String("render");
+    const bool exporting = command == QLatin1String("export");
+    const bool costing = command == QLatin1String("inkcost");
     QCommandLineParser p;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
@@ -60,11 +69,19 @@ bool parse(const QString& command, const QStringList& args, CommandLine& line) {
     const QCommandLineOption zoom(QStringLiteral("zoom"), QString(), QStringLiteral("z"));
     const QCommandLineOption now(QStringLiteral("now"), QString(), QStringLiteral("moment"));
     const QCommandLineOption modelExtension(QStringLiteral("model-extension"), QString());
+    const QCommandLineOption margins(QStringLiteral("margins"), QString());
+    const QCommandLineOption dot(QStringLiteral("dot"), QString(), QStringLiteral("pl"));
+    const QCommandLineOption price(QStringLiteral("price"), QString(), QStringLiteral("p"));
+    const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("n"));
     p.addOption(help);
-    if (!dumping)
+    if (!dumping && !costing)
         p.addOption(output);
     if (rendering)
         p.addOptions({zoom, now});
+    else if (exporting)
+        p.addOptions({now, margins});
+    else if (costing)
+        p.addOptions({now, dot, price, count});
     else if (!dumping)
         p.addOption(modelExtension);
     if (!p.parse(QStringList{QStringLiteral("tolvane-cli")} + args))
@@ -76,12 +93,22 @@ bool parse(const QString& command, const QStringList& args, CommandLine& line) {
         fail(command + QStringLiteral(": expected one input file (see --help)"));
     if (dumping)
         return true;
+    if (costing) {
+        line.now = p.value(now);
+        line.dot = p.value(dot);
+        line.price = p.value(price);
+        line.count = p.value(count);
+        return true;
+    }
     line.output = p.value(output);
     if (line.output.isEmpty())
         fail(command + QStringLiteral(": the output file is missing: -o FILE (see --help)"));
     if (rendering) {
         line.zoom = p.value(zoom);
         line.now = p.value(now);
+    } else if (exporting) {
+        line.now = p.value(now);
+        line.margins = p.isSet(margins);
     } else {
         line.modelExtension = p.isSet(modelExtension);
     }
@@ -169,13 +196,21 @@ void savePicture(const QImage& picture, const QString& path) {
         fail(QStringLiteral("Cannot save ") + quoted(path) + QStringLiteral(": ") + error);
 }
 
-void render(const CommandLine& line, CliSession& session) {
-    const float zoom = zoomOf(line.zoom);
-    const std::unique_ptr<Clock> clock = CliSession::clockOf(QStringLiteral("render"), line.now);
+// An image file drawn as the designer's view shows it, margins included.
+struct RenderedImage {
+    QImage picture;
+    int margin = 0;
+    QSize dotsPerInch; // both axes at the model's resolution along the print
+    QString longName;
+};
+
+RenderedImage renderImage(const QString& command, const CommandLine& line, CliSession& session,
+                          float zoom) {
+    const std::unique_ptr<Clock> clock = CliSession::clockOf(command, line.now);
     const QString& path = line.files.front();
     ImageFileContents contents = ImageFile::read(path, session.registry(), session.messages());
     FontSet fonts(session.models());
-    session.loadFontMap(fonts, QStringLiteral("render"));
+    session.loadFontMap(fonts, command);
     DotCanvas display(fonts, session.models());
     ImageDocument::applyGeometry(contents.Header, session.models(), display);
     const ImageCalendar calendar = session.calendarOf(*clock, contents.Header);
@@ -187,7 +222,81 @@ void render(const CommandLine& line, CliSession& session) {
         contents.Items->eraseImage(display);
         contents.Items->drawAll(display);
     }
-    savePicture(display.bitmap(), line.output);
+    const int dpi = session.models().printerDPI();
+    return {display.bitmap(), display.margin(), QSize(dpi, dpi),
+            Windows1252::decode(contents.Header.LongName)};
+}
+
+void render(const CommandLine& line, CliSession& session) {
+    const float zoom = zoomOf(line.zoom);
+    savePicture(renderImage(QStringLiteral("render"), line, session, zoom).picture, line.output);
+}
+
+void exportImage(const CommandLine& line, CliSession& session) {
+    const std::optional<ImageExport::Format> format = ImageExport::formatOf(line.output);
+    if (!format)
+        fail(QStringLiteral("export: the output file must end in .png, .svg or .pdf, not ") +
+             quoted(line.output));
+    const RenderedImage image = renderImage(QStringLiteral("export"), line, session, 1.0f);
+    ImageExport::Picture picture{image.picture, image.margin, image.dotsPerInch, line.margins,
+                                 image.longName};
+    QString error;
+    if (!ImageExport::write(line.output, picture, *format, &error))
+        fail(QStringLiteral("Cannot save ") + quoted(line.output) + QStringLiteral(": ") + error);
+}
+
+// A number of an option, or the settings file's (a value there that is not
+// a number counts as the ink cost dialog counts it).
+template <typename Value>
+Value optionOrSetting(const QString& option, const QString& text, std::optional<Value> typed,
+                      std::optional<Value> setting, Value fallback) {
+    if (text.isEmpty())
+        return setting.value_or(fallback);
+    if (!typed)
+        fail(QStringLiteral("inkcost: %1 must be a number, not \"%2\"").arg(option, text));
+    return *typed;
+}
+
+QByteArray inkCost(const CommandLine& line, CliSession& session) {
+    const InkCostFormat format;
+    const IniFile* settings = session.settings();
+    const auto setting = [settings](const QString& key, const char* builtIn) {
+        const QString fallback = QLatin1String(builtIn);
+        return settings ? settings->readString(InkCost::SettingsSection, key, fallback) : fallback;
+    };
+    const std::optional<double> dotText = format.decimal(line.dot);
+    if (!line.dot.isEmpty() && (!dotText || *dotText < 0))
+        fail(QStringLiteral("inkcost: --dot must be picolitres per dot, 0 or more, not \"%1\"")
+                 .arg(line.dot));
+    const double price =
+        optionOrSetting<double>(QStringLiteral("--price"), line.price, format.decimal(line.price),
+                                format.decimal(setting(InkCost::PriceKey, "10.00")), 0.0);
+    const std::optional<std::int64_t> typedCount = format.integer(line.count);
+    if (!line.count.isEmpty() && (!typedCount || *typedCount < 0))
+        fail(QStringLiteral("inkcost: --count must be a whole number of prints, not \"%1\"")
+                 .arg(line.count));
+    const std::int64_t prints =
+        optionOrSetting<std::int64_t>(QStringLiteral("--count"), line.count, typedCount,
+                                      format.integer(setting(InkCost::PrintsKey, "1000")), 0);
+    const RenderedImage image = renderImage(QStringLiteral("inkcost"), line, session, 1.0f);
+
+    InkCost cost;
+    cost.dotLitres =
+        (line.dot.isEmpty() ? session.models().dot() : *dotText) * InkCost::LitresPerPicolitre;
+    cost.dots = InkCost::countDots(image.picture, image.margin);
+    cost.price = price;
+    cost.unitSize =
+        format.integer(setting(InkCost::UnitSizeKey, "1000")).value_or(InkCost::DefaultUnitSize);
+    const double usage = cost.usage(prints);
+    const QStringList lines = {
+        QStringLiteral("dots: ") + format.prints(cost.dots),
+        QStringLiteral("total usage: ") + format.precise(usage),
+        QStringLiteral("number of prints: ") + format.prints(cost.printsFor(usage)),
+        QStringLiteral("total cost: ") + format.currency(cost.totalCost(usage)),
+        QStringLiteral("unit cost: ") + format.precise(cost.unitCost()),
+        QStringLiteral("units used: ") + format.units(cost.unitsUsed(usage)),
+    };
+    return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
 QByteArray runCommand(const QString& command, const QStringList& args) {
@@ -197,8 +306,12 @@ QByteArray runCommand(const QString& command, const QStringList& args) {
     CliSession session;
     if (command == QLatin1String("dump"))
         return dump(line, session);
+    if (command == QLatin1String("inkcost"))
+        return inkCost(line, session);
     if (command == QLatin1String("build"))
         build(line, session);
+    else if (command == QLatin1String("export"))
+        exportImage(line, session);
     else
         render(line, session);
     return {};

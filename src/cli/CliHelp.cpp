@@ -14,6 +14,9 @@ Commands:
   dump IMAGE                print an image file as JSON
   build JSON -o IMAGE       write an image file from such JSON
   render IMAGE -o OUT.png   draw an image as the designer's view shows it
+  export IMAGE -o OUT.png|OUT.svg|OUT.pdf
+                            write an image's dots for other programs
+  inkcost IMAGE             count an image's dots and estimate its ink cost
   compile IMAGE -o OUT.bin  compile an image into the bytes the handheld takes
   download IMAGE --port DEVICE [--replace N]
                             send an image to the handheld
@@ -118,6 +121,54 @@ Options:
                         (default: the current time)
 )";
 
+const char* const ExportText =
+    R"(Usage: tolvane-cli export IMAGE -o OUT.png|OUT.svg|OUT.pdf [--margins]
+                          [--now "YYYY-MM-DD hh:mm"]
+
+Draws the image file IMAGE as "render" does at one pixel per dot and writes
+its dots in the format OUT's extension names: PNG with one pixel per dot
+(its resolution set to the printer model's), SVG and PDF at the true size of
+the print, one dot being 1/PrinterDPI of an inch (section SelectPrinter of
+tolv.ini), the dots drawn as filled rectangles.
+
+Options:
+  -o, --output OUT      the file to write; replaced only when all of it has
+                        been written
+  --margins             keep the 50-dot margin around the image
+  --now "YYYY-MM-DD hh:mm"
+                        the moment that date, time and shift items show
+                        (default: the current time)
+)";
+
+const char* const InkCostText =
+    R"(Usage: tolvane-cli inkcost IMAGE [--dot PL] [--price P] [--count N]
+                           [--now "YYYY-MM-DD hh:mm"]
+
+Counts the black dots of the image file IMAGE, drawn as "render" does at one
+pixel per dot, inside its margins, and prints what the designer's ink cost
+dialog shows for them, one "name: value" a line:
+  dots               the dots counted
+  total usage        litres of ink for N prints
+  number of prints   the prints that usage is enough for (0 without ink
+                     per print)
+  total cost         the cost of that usage at P per litre
+  unit cost          the ink cost of one print
+  units used         the ink units (of UnitSize millilitres, section
+                     InkCostForm of tolv.ini, default 1000) the usage takes;
+                     0 for a unit size of 0
+
+Options:
+  --dot PL              picolitres of ink per dot (default: the Dot value of
+                        the image's printer model, section SelectPrinter)
+  --price P             the price of a litre (default: InkPrice of section
+                        InkCostForm, built-in 10.00)
+  --count N             the number of prints (default: HowMany of section
+                        InkCostForm, built-in 1000)
+  --now "YYYY-MM-DD hh:mm"
+                        the moment that date, time and shift items show
+                        (default: the current time)
+)";
+
 const char* const CompileText =
     R"(Usage: tolvane-cli compile IMAGE -o OUT.bin [--now "YYYY-MM-DD hh:mm"]
 
@@ -178,10 +229,10 @@ Erases every image the handheld stores and prints "Completed" once the
 handheld has acknowledged it.
 )";
 
-const QStringList Commands = {QStringLiteral("dump"),     QStringLiteral("build"),
-                              QStringLiteral("render"),   QStringLiteral("compile"),
-                              QStringLiteral("download"), QStringLiteral("list"),
-                              QStringLiteral("erase")};
+const QStringList Commands = {
+    QStringLiteral("dump"),     QStringLiteral("build"),   QStringLiteral("render"),
+    QStringLiteral("export"),   QStringLiteral("inkcost"), QStringLiteral("compile"),
+    QStringLiteral("download"), QStringLiteral("list"),    QStringLiteral("erase")};
 
 } // namespace
 
@@ -202,6 +253,10 @@ QString forCommand(const QString& name) {
         return QString::fromUtf8(BuildText) + QString::fromUtf8(TextsNote);
     if (name == QLatin1String("render"))
         return QString::fromUtf8(RenderText);
+    if (name == QLatin1String("export"))
+        return QString::fromUtf8(ExportText);
+    if (name == QLatin1String("inkcost"))
+        return QString::fromUtf8(InkCostText);
     if (name == QLatin1String("compile"))
         return QString::fromUtf8(CompileText);
     if (name == QLatin1String("download"))

@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     // Drawing needs fonts, hence a GUI application; it never needs a screen.
     // Compiling measures justified items with the same fonts.
     const QByteArray command = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    const bool drawing = command == "render" || command == "compile" || command == "download";
+    const bool drawing = command == "render" || command == "compile" || command == "download" ||
+                         command == "export" || command == "inkcost";
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;

@@ -54,6 +54,8 @@ const std::array kTexts{
     TXT(FileMenuDownloadImage),
     TXT(FileMenuPrint),
     TXT(FileMenuPrintSetup),
+    TXT(FileMenuPrintPreview),
+    TXT(FileMenuExport),
     TXT(FileMenuExit),
     TXT(EditMenu),
     TXT(EditMenuCut),
@@ -95,6 +97,11 @@ const std::array kTexts{
     TXT(Handheld),
     TXT(HandView),
     TXT(HandErase),
+
+    TXT(ExportPngFilter),
+    TXT(ExportSvgFilter),
+    TXT(ExportPdfFilter),
+    TXT(ExportMarginsQuestion),
 };
 
 #undef TXT

@@ -68,6 +68,8 @@ public:
     QString FileMenuDownloadImage = QStringLiteral("Download");
     QString FileMenuPrint = QStringLiteral("Print");
     QString FileMenuPrintSetup = QStringLiteral("Print Setup");
+    QString FileMenuPrintPreview = QStringLiteral("Print Preview");
+    QString FileMenuExport = QStringLiteral("Export...");
     QString FileMenuExit = QStringLiteral("&Exit");
     QString EditMenu = QStringLiteral("Edit");
     QString EditMenuCut = QStringLiteral("Cut");
@@ -110,11 +112,18 @@ public:
     QString HandView = QStringLiteral("View");
     QString HandErase = QStringLiteral("Erase");
 
+    // The export's file types and its question.
+    QString ExportPngFilter = QStringLiteral("PNG picture, one pixel per dot");
+    QString ExportSvgFilter = QStringLiteral("SVG drawing, true size");
+    QString ExportPdfFilter = QStringLiteral("PDF document, true size");
+    QString ExportMarginsQuestion = QStringLiteral("Export the margins around the image as well?");
+
     // Reads every key, in the order above, with the current text as default;
     // nothing happens for a null (absent) settings file.
     void load(const IniFile* settings);
 
-    // The current texts with their keys: panels, hints, then menu entries.
+    // The current texts with their keys: panels, hints, menu entries, then
+    // the export's texts.
     std::vector<KeyedText> texts() const;
     static std::vector<KeyedText> builtInTexts();
     // The current text of a key (case-insensitive); null for an unknown key.

@@ -67,6 +67,7 @@ const std::array kLoaderOrder{
     MSG(BarcodeDigitsError),
     MSG(BarcodeCharactersError),
     MSG(BarcodeEmptyError),
+    MSG(ExportWriteError),
 };
 
 #undef MSG

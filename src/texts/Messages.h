@@ -87,6 +87,8 @@ public:
     QString DrawnHeightError = QStringLiteral("Too tall");
     // %1 is the file's name; the reason follows after a colon.
     QString CannotOpenImageFileError = QStringLiteral("Cannot open image file %1");
+    // %1: the file's name, %2: the reason.
+    QString ExportWriteError = QStringLiteral("Cannot write %1: %2");
     // %1: the item's number, %2: its kind.
     QString NulCharacterError =
         QStringLiteral("Error - item %1 (%2) holds a NUL character - Cannot Download");

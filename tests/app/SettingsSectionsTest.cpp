@@ -14,6 +14,8 @@
 #include "items/ui/ShiftCodeItemDialog.h"
 #include "items/ui/TextItemDialog.h"
 #include "items/ui/TimeItemDialog.h"
+#include "office/InkCost.h"
+#include "office/ui/InkCostDialog.h"
 #include "printer/PrinterModels.h"
 #include "printer/ui/PrinterSetupDialog.h"
 #include "texts/LanguageFiles.h"
@@ -55,6 +57,8 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {CommsPort::Section, "CommsPortForm"},
         {DownloadTexts::Section, "DownloadForm"},
         {HandheldContentsDialog::SettingsSection, "HandHeldForm"},
+        {InkCost::SettingsSection, "InkCostForm"},
+        {InkCostDialog::SettingsSection, "InkCostForm"},
     };
     for (const auto& [constant, bytes] : cases)
         EXPECT_EQ(constant.toLatin1(), QByteArray(bytes));

@@ -54,6 +54,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     shiftTimesForm_ = new ShiftTimesDialog(ini.get(), context_.messages, this);
     connectFileCommands(ini.get());
     connectDownloadCommands(ini.get());
+    connectOfficeCommands(ini.get());
     context_.data.showDiagnosticLabel = [this] { diagnosticLabel_->setVisible(true); };
 
     minuteTimer_ = new QTimer(this);

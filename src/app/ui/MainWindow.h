@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 struct AppContext;
 class QAction;
@@ -30,6 +31,10 @@ class LabelStructureDialog;
 class ShiftTimesDialog;
 class MonthStringsDialog;
 class IniFile;
+class InkCostDialog;
+class PrinterSetupDialog;
+class QPrinter;
+struct OfficeCommandContext;
 
 // The main window, settings section "MainForm": menus, tool bar, status line
 // and the editing surface of the open image. It reads its settings when it is
@@ -133,6 +138,17 @@ private:
     void choosePort();
     void viewHandheld();
     void eraseHandheld();
+
+    // Printing, export and the ink cost (MainWindow_Office.cpp).
+    void connectOfficeCommands(const IniFile* settings);
+    OfficeCommandContext officeContext();
+    QPrinter& printer();
+    void printImage();
+    void previewPrint();
+    void setUpPrinter();
+    void exportImage();
+    void showInkCost();
+
     void newImage();
     void resetForNewImage();
     void openImage();
@@ -188,4 +204,7 @@ private:
     ImageCalendar calendar_;
     Packet replyPacket_; // the program's reply packet: the handheld's last answer
     SerialPortDialog* commsPortForm_ = nullptr;
+    PrinterSetupDialog* printerSetupForm_ = nullptr;
+    InkCostDialog* inkCostForm_ = nullptr;
+    std::shared_ptr<QPrinter> printer_; // made at the first print, kept for the next
 };

@@ -41,7 +41,9 @@ const Command Commands[] = {
     {"FileMenuImageDescriptions", "", "", NoKey, false},
     {"FileMenuDownloadImage", "download", "DownloadHint", NoKey, false},
     {"FileMenuPrint", "print", "", QKeySequence::Print, false},
+    {"FileMenuPrintPreview", "", "", NoKey, false},
     {"FileMenuPrintSetup", "", "", NoKey, false},
+    {"FileMenuExport", "", "", NoKey, false},
     {"FileMenuExit", "exit", "", QKeySequence::Quit, true},
     {"EditMenuCut", "cut", "CutHint", QKeySequence::Cut, false},
     {"EditMenuCopy", "copy", "CopyHint", QKeySequence::Copy, false},
@@ -170,11 +172,11 @@ void MainWindow::addMenu(const QString& key, const QStringList& actionKeys) {
 }
 
 void MainWindow::createMenus() {
-    addMenu(
-        QStringLiteral("FileMenu"),
-        keys({"FileMenuNew", "FileMenuLoad", "FileMenuSave", "FileMenuSaveAs", "",
-              "FileMenuRenameFile", "FileMenuDefineMonthStrings", "FileMenuImageDescriptions", "",
-              "FileMenuDownloadImage", "FileMenuPrint", "FileMenuPrintSetup", "", "FileMenuExit"}));
+    addMenu(QStringLiteral("FileMenu"),
+            keys({"FileMenuNew", "FileMenuLoad", "FileMenuSave", "FileMenuSaveAs", "",
+                  "FileMenuRenameFile", "FileMenuDefineMonthStrings", "FileMenuImageDescriptions",
+                  "", "FileMenuDownloadImage", "FileMenuPrint", "FileMenuPrintPreview",
+                  "FileMenuPrintSetup", "FileMenuExport", "", "FileMenuExit"}));
     addMenu(QStringLiteral("EditMenu"), keys({"EditMenuUndo", "EditMenuRedo", "", "EditMenuCut",
                                               "EditMenuCopy", "EditMenuPaste"}));
     addMenu(QStringLiteral("FormatMenu"),

@@ -71,6 +71,10 @@ public:
     // The grid settings or the display units changed.
     void viewSettingsChanged();
     void showRulers(bool shown);
+    // Where the scroll box shows the picture from: its scroll position, and
+    // the place of the picture in the scrolled content (what lies before it).
+    QPoint scrollPosition() const;
+    QPoint pictureOffset() const;
 
     // Places a graphic item showing the picture of a Windows bitmap file with
     // its top-left corner at an image dot, as the file dropped there asks.

@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -95,6 +96,14 @@ void EditingSurface::layOutRulers() {
 void EditingSurface::showRulers(bool shown) {
     hRuler_->setVisible(shown);
     vRuler_->setVisible(shown);
+}
+
+QPoint EditingSurface::scrollPosition() const {
+    return {scrollBox_->horizontalScrollBar()->value(), scrollBox_->verticalScrollBar()->value()};
+}
+
+QPoint EditingSurface::pictureOffset() const {
+    return clientImage_->pos() + scrollPosition();
 }
 
 void EditingSurface::viewSettingsChanged() {

@@ -47,6 +47,12 @@ int PrinterSetupDialog::factor() const {
                                                                            : kDefaultEntry)];
 }
 
+int PrinterSetupDialog::dotsPerInch() const {
+    const int index = itemIndex();
+    constexpr int resolutions[] = {150, 300, 600};
+    return resolutions[index >= 0 && index < 3 ? index : kDefaultEntry];
+}
+
 bool PrinterSetupDialog::execute(Prompter& prompter) {
     const int previous = itemIndex();
     if (prompter.runModal(*this) == QDialog::Accepted)

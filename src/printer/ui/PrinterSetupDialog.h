@@ -21,6 +21,8 @@ public:
 
     // The factor of the chosen resolution.
     int factor() const;
+    // The chosen resolution: 150, 300 or 600 dots per inch.
+    int dotsPerInch() const;
 
     // Shows the dialog; closing it without OK keeps the previous choice.
     // True when closed with OK.
