@@ -49,7 +49,8 @@ QImage render(const BarcodeData& data) {
     const std::string line = itf->humanReadableText();
     const bool bearers = itf->BearerType != ItfData::NoBearers;
     const bool box = itf->BearerType == ItfData::BearerBox;
-    const int bearer = bearers ? std::max(itf->BearerWidth, 0) : 0;
+    // Records carry the bearer width in 16 bits; more comes from damage alone.
+    const int bearer = bearers ? std::clamp(itf->BearerWidth, 0, 0xFFFF) : 0;
     const int side = box ? bearer : 0;
     const int th = SymbolBitmap::textHeight();
 
