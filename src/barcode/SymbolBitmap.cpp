@@ -152,11 +152,15 @@ SymbolBitmap::SymbolBitmap(int width, int height) {
 void SymbolBitmap::fillRows(const DotRow& row, int y, int height) {
     const int top = std::max(y, 0);
     const int bottom = std::min(y + height, image_.height());
+    if (top >= bottom)
+        return;
     const size_t count = std::min(row.bytes().size(), size_t(image_.bytesPerLine()));
+    const uint8_t* __restrict source = row.bytes().data();
+    uint8_t* bits = image_.bits(); // detached once, not once a line
     for (int line = top; line < bottom; ++line) {
-        uint8_t* target = image_.scanLine(line);
+        uint8_t* __restrict target = bits + qsizetype(line) * image_.bytesPerLine();
         for (size_t i = 0; i < count; ++i)
-            target[i] |= row.bytes()[i];
+            target[i] |= source[i];
     }
 }
 
@@ -170,6 +174,8 @@ void SymbolBitmap::drawText(int x, int y, const std::string& text) {
     if (image_.isNull())
         return;
     GlyphCache& cache = GlyphCache::instance();
+    uint8_t* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     qreal pen = 0;
     for (char c : text) {
         const Glyph& glyph = cache.glyph(uint8_t(c));
@@ -178,7 +184,7 @@ void SymbolBitmap::drawText(int x, int y, const std::string& text) {
             const int line = y + run.y;
             if (line < 0 || line >= image_.height())
                 continue;
-            setBits(image_.scanLine(line), std::clamp(left + run.x, 0, image_.width()),
+            setBits(bits + line * stride, std::clamp(left + run.x, 0, image_.width()),
                     std::clamp(left + run.x + run.width, 0, image_.width()));
         }
         pen += glyph.advance;
