@@ -45,5 +45,8 @@ tolvane_build() {
     cmake --build "$dir"
 }
 
+# The benchmarks (scripts/bench) compare the barcode symbols with libzint's.
+TOLVANE_BENCH_PACKAGES=(libzint-dev)
+
 # The fuzz harnesses (scripts/fuzz) build with clang and its libFuzzer runtime.
 TOLVANE_FUZZ_PACKAGES=(clang libclang-rt-dev)

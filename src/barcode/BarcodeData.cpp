@@ -196,7 +196,30 @@ void EanUpcData::resetText() {
     Text = defaultText(Kind);
 }
 
+namespace {
+// The UPC-A number that a UPC-E value of number system 0 is the short form
+// of: its last digit says where the zeros that were left out go.
+std::string upcAOfUpcE(const std::string& d) {
+    switch (d[5]) {
+    case '0':
+    case '1':
+    case '2':
+        return "0" + d.substr(0, 2) + d[5] + "0000" + d.substr(2, 3);
+    case '3':
+        return "0" + d.substr(0, 3) + "00000" + d.substr(3, 2);
+    case '4':
+        return "0" + d.substr(0, 4) + "00000" + d[4];
+    default:
+        return "0" + d.substr(0, 5) + "0000" + d[5];
+    }
+}
+} // namespace
+
 std::string EanUpcData::encodedText() const {
+    // A UPC-E check digit is that of the UPC-A number it stands for: readers
+    // expand the symbol and check it there.
+    if (Kind == Symbology::UpcE && Text.size() == 6)
+        return Text + eanUpcCheckDigit(upcAOfUpcE(Text));
     return Text + eanUpcCheckDigit(Text);
 }
 

@@ -94,7 +94,8 @@ class EanUpcData : public BarcodeData {
 public:
     std::unique_ptr<BarcodeData> clone() const override;
     void resetText() override;
-    // Text followed by its check digit.
+    // Text followed by its check digit; that of UPC-E is the check digit of
+    // the UPC-A number the six digits stand for.
     std::string encodedText() const override;
     std::string humanReadableText() const override { return encodedText(); }
 

@@ -1,6 +1,7 @@
 #include "barcode/BarcodeSymbol.h"
 
 #include "barcode/BarcodeData.h"
+#include "barcode/SymbologyTable.h"
 #include "platform/Windows1252.h"
 #include "texts/Messages.h"
 
@@ -136,11 +137,13 @@ QString describeBarcodeProblem(const BarcodeProblem& p, const Messages& messages
     return {};
 }
 
-// Placeholders until the symbology encoders land: no symbol, an empty record.
-QImage renderSymbol(const BarcodeData&) {
-    return {};
+QImage renderSymbol(const BarcodeData& data) {
+    const BarcodeProblem::Code size = checkBarcode(data).code;
+    if (size == BarcodeProblem::ModuleWidthRange || size == BarcodeProblem::BarHeightRange)
+        return {};
+    return symbologyEntry(data.Kind).render(data);
 }
 
-std::vector<uint8_t> symbologyRecord(const BarcodeData&) {
-    return {};
+std::vector<uint8_t> symbologyRecord(const BarcodeData& data) {
+    return symbologyEntry(data.Kind).record(data);
 }

@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliBarcode.h"
 #include "cli/CliHandheld.h"
 #include "cli/CliHelp.h"
 #include "cli/CliSession.h"
@@ -338,6 +339,8 @@ Outcome run(const QStringList& args) {
         return {0, QByteArrayLiteral("tolvane-cli " TOLVANE_VERSION "\n"), {}};
     if (CliHandheld::isCommand(command))
         return CliHandheld::run(command, args.mid(1));
+    if (command == CliBarcode::Command)
+        return CliBarcode::run(args.mid(1));
     if (!CliHelp::isCommand(command))
         return {1, {}, errorLine(CliHelp::unknownCommand(command).toUtf8())};
     try {

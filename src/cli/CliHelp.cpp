@@ -22,6 +22,8 @@ Commands:
                             send an image to the handheld
   list --port DEVICE        list the images the handheld stores
   erase --port DEVICE       erase the images the handheld stores
+  barcode --kind KIND --text TEXT -o OUT.png
+                            draw one barcode symbol as a barcode item prints it
 
 Options:
   -h, --help                print this help and exit
@@ -229,10 +231,38 @@ Erases every image the handheld stores and prints "Completed" once the
 handheld has acknowledged it.
 )";
 
+const char* const BarcodeText =
+    R"(Usage: tolvane-cli barcode --kind KIND --text TEXT [--module-width M]
+                            [--bar-height H] [--ratio R] [--rotation 0|2] -o OUT.png
+
+Draws one barcode symbol exactly as a barcode item of the designer draws it,
+one pixel a printer dot, black on white, with a white quiet zone of ten
+modules around it, and saves it as PNG. A value the symbology cannot encode
+is refused with the reason. Options left out take the defaults of a new
+barcode item (itf: from the vertical resolution of the printer model last
+used in the designer).
+
+Options:
+  --kind KIND           ean8, ean13, upca, upce (the digits without the check
+                        digit, which is added), code128, gs1-128, itf or code39
+  --text TEXT           the value; for gs1-128 the application identifiers in
+                        brackets, each followed by its value, e.g.
+                        (01)09501101530003(17)261231. An identifier starting
+                        with 00-04, 11-20, 31-36 or 41 has a value of fixed
+                        length; the others end with a function 1 character
+                        when an element follows
+  --module-width M      the narrowest bar in dots (2 to 6; itf 2 to 29)
+  --bar-height H        the height of the bars in dots
+  --ratio R             itf and code39: wide to narrow, 2.0 to 3.0 (default 2.5)
+  --rotation 0|2        2 turns the symbol by 180 degrees
+  -o, --output OUT.png  the picture to write
+)";
+
 const QStringList Commands = {
     QStringLiteral("dump"),     QStringLiteral("build"),   QStringLiteral("render"),
     QStringLiteral("export"),   QStringLiteral("inkcost"), QStringLiteral("compile"),
-    QStringLiteral("download"), QStringLiteral("list"),    QStringLiteral("erase")};
+    QStringLiteral("download"), QStringLiteral("list"),    QStringLiteral("erase"),
+    QStringLiteral("barcode")};
 
 } // namespace
 
@@ -257,6 +287,8 @@ QString forCommand(const QString& name) {
         return QString::fromUtf8(ExportText);
     if (name == QLatin1String("inkcost"))
         return QString::fromUtf8(InkCostText);
+    if (name == QLatin1String("barcode"))
+        return QString::fromUtf8(BarcodeText);
     if (name == QLatin1String("compile"))
         return QString::fromUtf8(CompileText);
     if (name == QLatin1String("download"))

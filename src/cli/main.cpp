@@ -28,10 +28,12 @@ void write(std::FILE* stream, const QByteArray& bytes) {
 int main(int argc, char** argv) {
     defaultHandler = qInstallMessageHandler(quietHandler);
     // Drawing needs fonts, hence a GUI application; it never needs a screen.
-    // Compiling measures justified items with the same fonts.
+    // Compiling measures justified items with the same fonts; barcodes
+    // draw their human-readable line.
     const QByteArray command = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     const bool drawing = command == "render" || command == "compile" || command == "download" ||
-                         command == "export" || command == "inkcost";
+                         command == "export" || command == "inkcost" ||
+                         command == "barcode";
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
