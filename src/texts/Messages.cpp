@@ -67,6 +67,8 @@ const std::array kLoaderOrder{
     MSG(BarcodeDigitsError),
     MSG(BarcodeCharactersError),
     MSG(BarcodeEmptyError),
+    MSG(UnprintableItemError),
+    MSG(CannotOpenFileError),
 };
 
 #undef MSG
