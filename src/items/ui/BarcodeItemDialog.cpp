@@ -44,6 +44,9 @@ constexpr int MaxSpinBarHeight = 9999;
 // The columns of the identifier table, in widths of the letter "a".
 constexpr int AppIdColumnWidths[3] = {9, 39, 19};
 constexpr QSize TextPositionPicture(48, 36);
+// The rows of the identifier table in view, the length of an upright track bar.
+constexpr int AppIdRowsShown = 8;
+constexpr int TrackBarLength = 100;
 
 bool isEanUpc(Symbology kind) {
     return kind <= Symbology::UpcE;
@@ -139,6 +142,9 @@ QWidget* BarcodeItemDialog::buildGs1Box() {
         appIdGrid_->setColumnWidth(column, AppIdColumnWidths[column] * letter);
     appIdGrid_->setMinimumWidth(
         (AppIdColumnWidths[0] + AppIdColumnWidths[1] + AppIdColumnWidths[2] + 2) * letter);
+    appIdGrid_->verticalHeader()->setDefaultSectionSize(appIdGrid_->fontMetrics().height() + 6);
+    appIdGrid_->setMinimumHeight(AppIdRowsShown *
+                                 appIdGrid_->verticalHeader()->defaultSectionSize());
     appIdLabel_ = namedWidget<QLabel>(gs1GroupBox_, "AppIdLabel");
     elementEdit_ = namedWidget<QLineEdit>(gs1GroupBox_, "ElementEdit");
     decimalEdit_ = namedWidget<QLineEdit>(gs1GroupBox_, "DecimalEdit");
@@ -147,7 +153,7 @@ QWidget* BarcodeItemDialog::buildGs1Box() {
     decimalEdit_->hide();
     promptLabel_ = namedWidget<QLabel>(gs1GroupBox_, "PromptLabel");
     elementList_ = namedWidget<QListWidget>(gs1GroupBox_, "ElementList");
-    elementList_->setMaximumHeight(elementList_->fontMetrics().height() * 5);
+    elementList_->setMaximumHeight(elementList_->fontMetrics().height() * 4 + 8);
     addButton_ = namedWidget<QPushButton>(gs1GroupBox_, "AddButton");
     replaceButton_ = namedWidget<QPushButton>(gs1GroupBox_, "ReplaceButton");
     removeButton_ = namedWidget<QPushButton>(gs1GroupBox_, "RemoveButton");
@@ -220,10 +226,12 @@ QWidget* BarcodeItemDialog::buildItfBox() {
     bearerWidthLabel_ = namedWidget<QLabel>(itfGroupBox_, "BearerWidthLabel");
     bearerWidthSlider_ = namedWidget<QSlider>(itfGroupBox_, "BearerWidthSlider");
     bearerWidthSlider_->setRange(MinBearerWidth, MaxBearerWidth);
+    bearerWidthSlider_->setMinimumHeight(TrackBarLength);
     bearerWidthValue_ = valueLabelFor(itfGroupBox_, "BearerWidthValue");
     barHeightLabel_ = namedWidget<QLabel>(itfGroupBox_, "BarHeightLabel");
     barHeightSlider_ = namedWidget<QSlider>(itfGroupBox_, "BarHeightSlider");
     barHeightSlider_->setRange(MinBarHeight, MaxBarHeight);
+    barHeightSlider_->setMinimumHeight(TrackBarLength);
     barHeightValue_ = valueLabelFor(itfGroupBox_, "BarHeightValue");
     auto* grid = new QGridLayout(itfGroupBox_);
     grid->addWidget(textPositionLabel_, 0, 0);
@@ -244,8 +252,13 @@ QWidget* BarcodeItemDialog::buildItfBox() {
     for (QCheckBox* box : {itfCheckCharacterCheckBox_, bearerBarsCheckBox_,
                            verticalBearersCheckBox_, leadingZeroCheckBox_})
         connect(box, &QCheckBox::clicked, this, &BarcodeItemDialog::settingsChanged);
-    for (QSlider* slider : {bearerWidthSlider_, barHeightSlider_})
+    // Upright track bars have their minimum at the top, as the inverted
+    // reading expects: the bar grows as its handle goes up.
+    for (QSlider* slider : {bearerWidthSlider_, barHeightSlider_}) {
+        slider->setInvertedAppearance(true);
+        slider->setInvertedControls(true);
         connect(slider, &QSlider::valueChanged, this, &BarcodeItemDialog::settingsChanged);
+    }
     return itfGroupBox_;
 }
 
