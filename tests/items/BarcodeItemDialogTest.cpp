@@ -330,3 +330,26 @@ TEST_F(BarcodeItemDialogTest, HalfTurnInTheModalDialog) {
     EXPECT_EQ(item->Rotation, 2);
     EXPECT_EQ(item->data().Rotation, 2);
 }
+
+// Tab goes from the symbology over the value and the sizes to the common
+// controls below them, the rotation first.
+TEST_F(BarcodeItemDialogTest, TabFollowsTheLayoutFromTheTop) {
+    edit([](QDialog& d) {
+        std::vector<QWidget*> visited{control<QWidget>(d, "SymbologyComboBox")};
+        while (visited.size() < 6) {
+            QWidget* at = visited.back();
+            do
+                at = at->nextInFocusChain();
+            // Skipping the spin boxes' own line edits.
+            while (!at->isVisible() || !(at->focusPolicy() & Qt::TabFocus) ||
+                   at->objectName().startsWith(QLatin1String("qt_")));
+            visited.push_back(at);
+        }
+        QStringList names;
+        for (const QWidget* w : visited)
+            names << w->objectName();
+        EXPECT_EQ(names, (QStringList{"SymbologyComboBox", "ValueEdit", "ModuleWidthSpin",
+                                      "HeightSpin", "DefaultsButton", "Item0"}));
+        EXPECT_TRUE(control<QWidget>(d, "RotationRG")->isAncestorOf(visited.back()));
+    });
+}

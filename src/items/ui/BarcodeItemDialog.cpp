@@ -111,6 +111,35 @@ void BarcodeItemDialog::buildControls() {
     ownControls().addWidget(buildItfBox());
     ownControls().addWidget(buildRatioBox());
     connect(symbologyComboBox_, &QComboBox::activated, this, &BarcodeItemDialog::symbologyChosen);
+    // The common controls were made first; Tab goes through the dialog from
+    // the top, over the symbology's controls to the position.
+    const QList<QWidget*> order{symbologyComboBox_,
+                                valueEdit_,
+                                appIdGrid_,
+                                elementEdit_,
+                                decimalEdit_,
+                                addButton_,
+                                replaceButton_,
+                                removeButton_,
+                                elementList_,
+                                showAppIdsCheckBox_,
+                                moduleWidthSpin_,
+                                heightSpin_,
+                                defaultsButton_,
+                                checkCharacterCheckBox_,
+                                textPositionButton_,
+                                itfCheckCharacterCheckBox_,
+                                bearerBarsCheckBox_,
+                                verticalBearersCheckBox_,
+                                leadingZeroCheckBox_,
+                                bearerWidthSlider_,
+                                barHeightSlider_,
+                                narrowWidthSlider_,
+                                ratioSlider_,
+                                findChild<QWidget*>(QStringLiteral("XPosEdit")),
+                                findChild<QWidget*>(QStringLiteral("YPosEdit"))};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 QWidget* BarcodeItemDialog::buildValueBox() {
