@@ -99,6 +99,8 @@ Result compile(const DownloadSource& source, const DownloadLimits& limits) {
             return {Refusal::FieldEnd, nullptr, i};
         if (item.holdsInvalidInteger())
             return {Refusal::InvalidInteger, nullptr, i};
+        if (item.holdsUnprintableValue())
+            return {Refusal::Unprintable, nullptr, i};
     }
     if (std::size_t(limits.ShortNameLength) > std::size_t(IdlCapacity))
         return {Refusal::TooBig, nullptr};
@@ -127,6 +129,8 @@ QString messageFor(Refusal refusal, const Messages& messages) {
         return messages.NulCharacterError;
     case Refusal::InvalidInteger:
         return messages.InvalidIntegerError;
+    case Refusal::Unprintable:
+        return messages.UnprintableItemError;
     case Refusal::None:
         break;
     }
@@ -144,6 +148,9 @@ QString messageFor(const Result& result, const ItemList& items, const Messages& 
     case Refusal::InvalidInteger:
         // The message has no place for the item; it follows the message.
         return QStringLiteral("%1: %2 (%3)").arg(text).arg(result.item).arg(kind);
+    case Refusal::Unprintable:
+        return text.arg(result.item).arg(kind) + QStringLiteral(": ") +
+               (item ? item->unprintableValueProblem(messages) : QString());
     default:
         return text;
     }

@@ -53,6 +53,7 @@ enum class Refusal {
     TooBig,         // at or over HandheldMaxSize, or beyond what the buffer holds
     FieldEnd,       // an item's text holds a 0 byte, which would end its field
     InvalidInteger, // an item's setting sent as a number is no integer
+    Unprintable,    // an item's value cannot be printed (ImageItem::holdsUnprintableValue)
 };
 
 struct Result {

@@ -15,7 +15,9 @@
 #include <vector>
 
 class DownloadBuffer;
+class QImage;
 class ItemTypeNames;
+class Messages;
 class DotCanvas;
 class FontSet;
 struct RealizedFont;
@@ -135,6 +137,11 @@ public:
     // that is no integer (possible only in an edited file). Such an item
     // cannot be downloaded.
     virtual bool holdsInvalidInteger() const { return false; }
+    // Whether the item's value cannot be printed as it is (possible only in
+    // an edited file), and why, in the user's language. Such an item cannot
+    // be downloaded.
+    virtual bool holdsUnprintableValue() const { return false; }
+    virtual QString unprintableValueProblem(const Messages&) const { return {}; }
     // Puts what the record sends into the form the item keeps it in after a
     // download (the number item's empty step becomes "000000"); runs on
     // every item before the checks above and compiling.
@@ -167,6 +174,15 @@ protected:
     // The screen rectangle of a text cell at the anchor, along × across
     // pixels, cut at the restricted area as text is; the font selected.
     EdgeRect anchoredCellRect(const DotCanvas& view, int along, int across) const;
+
+    // The picture kinds (graphic, barcode): a picture of width × height dots
+    // whose top-left corner is the anchor. Justifying moves it to the
+    // justified edge of the area along the model's justification axis;
+    // drawing stretches it over its rectangle with AND, so its white dots
+    // leave what is below as it was.
+    void justifyPicture(DotCanvas& view, int32_t width, int32_t height);
+    EdgeRect pictureScreenRect(const DotCanvas& view, int32_t width, int32_t height) const;
+    void drawPicture(DotCanvas& view, const QImage& picture);
 
     int32_t Width = 0;
     int32_t Height = 0;

@@ -224,3 +224,45 @@ EdgeRect ImageItem::anchoredCellRect(const DotCanvas& view, int along, int acros
         rect.Right = std::min(rect.Right, area.Right);
     return rect;
 }
+
+void ImageItem::justifyPicture(DotCanvas& view, int32_t width, int32_t height) {
+    if (Justification < 1 || Justification > 3)
+        return;
+    const PrinterModels& models = view.models();
+    if (models.selectedIndex() < 0 || models.selectedIndex() > 2)
+        return;
+    const int32_t margin = view.margin();
+    // Halved as a signed number: a picture wider than the area stays near it.
+    const auto justified = [&](int32_t start, int32_t end, int32_t size) {
+        if (Justification == 1)
+            return start + margin;
+        if (Justification == 2)
+            return start + (end - start - size) / 2;
+        return end - (margin + size);
+    };
+    const DotRect& area = view.areaRect();
+    if (models.just() == 0)
+        setX(justified(area.Left, area.Right, width));
+    else if (models.just() == 1)
+        setY(justified(area.Top, area.Bottom, height));
+}
+
+EdgeRect ImageItem::pictureScreenRect(const DotCanvas& view, int32_t width, int32_t height) const {
+    const double sx = view.scaleX();
+    const double sy = view.scaleY();
+    const int left = roundHalfEven(double(getX()) * sx);
+    const int top = roundHalfEven(double(getY()) * sy);
+    return {left, top, left + roundHalfEven(double(width) * sx) - 1,
+            top + roundHalfEven(double(height) * sy) - 1};
+}
+
+void ImageItem::drawPicture(DotCanvas& view, const QImage& picture) {
+    QPainter* canvas = view.canvas();
+    const EdgeRect rect = getScreenRect(view);
+    if (!canvas || picture.isNull() || rect.isEmpty())
+        return;
+    const auto mode = canvas->compositionMode();
+    canvas->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    canvas->drawImage(rect.toQRect(), picture.convertToFormat(QImage::Format_RGB32));
+    canvas->setCompositionMode(mode);
+}

@@ -4,12 +4,7 @@
 #include "items/MonoBitmap.h"
 #include "persist/StreamHelpers.h"
 #include "platform/TolvError.h"
-#include "printer/DotCanvas.h"
-#include "printer/FontRealizer.h"
-#include "printer/PrinterModels.h"
 #include "texts/Messages.h"
-
-#include <QPainter>
 
 #include <utility>
 
@@ -156,46 +151,16 @@ void GraphicItem::setRotation(uint8_t rotation) {
 }
 
 void GraphicItem::justify(DotCanvas& view, const std::string&) {
-    if (Justification < 1 || Justification > 3)
-        return;
-    const PrinterModels& models = view.models();
-    if (models.selectedIndex() < 0 || models.selectedIndex() > 2)
-        return;
-    const int32_t margin = view.margin();
-    // Halved as a signed number: a picture wider than the area stays near it.
-    const auto justified = [&](int32_t start, int32_t end, int32_t size) {
-        if (Justification == 1)
-            return start + margin;
-        if (Justification == 2)
-            return start + (end - start - size) / 2;
-        return end - (margin + size);
-    };
-    const DotRect& area = view.areaRect();
-    if (models.just() == 0)
-        setX(justified(area.Left, area.Right, Width));
-    else if (models.just() == 1)
-        setY(justified(area.Top, area.Bottom, Height));
+    justifyPicture(view, Width, Height);
 }
 
 EdgeRect GraphicItem::getScreenRect(DotCanvas& view) {
-    const double sx = view.scaleX();
-    const double sy = view.scaleY();
-    const int left = roundHalfEven(double(getX()) * sx);
-    const int top = roundHalfEven(double(getY()) * sy);
-    return {left, top, left + roundHalfEven(double(Width) * sx) - 1,
-            top + roundHalfEven(double(Height) * sy) - 1};
+    return pictureScreenRect(view, Width, Height);
 }
 
 void GraphicItem::draw(DotCanvas& view) {
     justify(view, {});
-    QPainter* canvas = view.canvas();
-    const EdgeRect rect = getScreenRect(view);
-    if (!canvas || Bitmap.isNull() || rect.isEmpty())
-        return;
-    const auto mode = canvas->compositionMode();
-    canvas->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    canvas->drawImage(rect.toQRect(), Bitmap.convertToFormat(QImage::Format_RGB32));
-    canvas->setCompositionMode(mode);
+    drawPicture(view, Bitmap);
 }
 
 void GraphicItem::compileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {

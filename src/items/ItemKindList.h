@@ -21,4 +21,4 @@
 //      its place by type index.
 // The conformance test (tests/items/ItemKindConformanceTest.cpp) then checks
 // the new kind with the others.
-#define TOLVANE_ITEM_KINDS(X) X(textItem) X(dateItem) X(numberItem) X(timeItem) X(shiftCodeItem) X(graphicItem) X(multiLineTextItem) X(fieldItem)
+#define TOLVANE_ITEM_KINDS(X) X(textItem) X(dateItem) X(numberItem) X(timeItem) X(shiftCodeItem) X(graphicItem) X(barcodeItem) X(multiLineTextItem) X(fieldItem)

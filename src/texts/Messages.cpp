@@ -68,6 +68,8 @@ const std::array kLoaderOrder{
     MSG(BarcodeCharactersError),
     MSG(BarcodeEmptyError),
     MSG(ExportWriteError),
+    MSG(UnprintableItemError),
+    MSG(CannotOpenFileError),
 };
 
 #undef MSG

@@ -99,6 +99,12 @@ public:
     // %1: the characters the symbology has no code for.
     QString BarcodeCharactersError = QStringLiteral("These characters cannot be encoded: %1");
     QString BarcodeEmptyError = QStringLiteral("Enter a value to encode");
+    // %1: the item's number, %2: its kind; why its value cannot be printed
+    // follows after a colon.
+    QString UnprintableItemError = QStringLiteral(
+        "Error - item %1 (%2) holds a barcode value that cannot be printed - Cannot Download");
+    // %1: the file's name.
+    QString CannotOpenFileError = QStringLiteral("Cannot open file %1");
 
     // Reads every key in loader order, each with the current text as default;
     // nothing happens for a null (absent) settings file.

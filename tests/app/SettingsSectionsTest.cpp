@@ -8,6 +8,7 @@
 #include "document/ui/ShiftTimesDialog.h"
 #include "editor/ui/ItemListDialog.h"
 #include "editor/ui/RestrictedAreaDialog.h"
+#include "items/ui/BarcodeItemDialog.h"
 #include "items/ui/FieldItemDialog.h"
 #include "items/ui/ItemPropertiesDialog.h"
 #include "items/ui/MultiLineTextItemDialog.h"
@@ -50,6 +51,7 @@ TEST(SettingsSections, KeepTheNamesTheSettingsFilesUse) {
         {ItemPropertiesDialog::TextsSection, "PropedForm"},
         {TextItemDialog::SettingsSection, "TxtIPropEdForm"},
         {MultiLineTextItemDialog::SettingsSection, "RTxtIPropEdForm"},
+        {BarcodeItemDialog::SettingsSection, "BarcodePropertiesForm"},
         {FieldItemDialog::SettingsSection, "fieldItemPropEdit"},
         {TimeItemDialog::SettingsSection, "TIPropEdForm"},
         {ShiftCodeItemDialog::SettingsSection, "ShiftcodePropEdForm"},

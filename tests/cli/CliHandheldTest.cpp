@@ -5,6 +5,7 @@
 #include "ImageBytes.h"
 #include "comms/DownloadCompiler.h"
 #include "document/ImageFile.h"
+#include "items/BarcodeItem.h"
 #include "items/NumberItem.h"
 #include "printer/FontSet.h"
 #include "printer/PrinterModels.h"
@@ -34,19 +35,31 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
     ImageFile::write(path, h, items, imageFileRegistry());
 }
 
-// As an edited file may hold it: a counter whose restart value is no integer.
-void writeBadCounter(const QString& path) {
+// An image of one item, as an edited file may hold it.
+void writeOneItem(const QString& path, std::unique_ptr<ImageItem> item) {
     ImageFileHeader h;
     h.ShortName = "AB";
     h.LongName = "PRODUCT";
     h.TypeCode = 2;
     h.Area = {0, 0, 900, 228};
     ItemList items;
-    auto counter = ImageItem::createNew<NumberItem>(3);
-    counter->setPosition({60, 100});
-    counter->Restart = "1e3";
-    items.append(std::move(counter));
+    item->setPosition({60, 100});
+    items.append(std::move(item));
     ImageFile::write(path, h, items, imageFileRegistry());
+}
+
+// A counter whose restart value is no integer.
+void writeBadCounter(const QString& path) {
+    auto counter = ImageItem::createNew<NumberItem>(3);
+    counter->Restart = "1e3";
+    writeOneItem(path, std::move(counter));
+}
+
+// An EAN-13 barcode of two digits.
+void writeBadBarcode(const QString& path) {
+    auto barcode = ImageItem::createNew<BarcodeItem>(3);
+    barcode->editData().Text = "12";
+    writeOneItem(path, std::move(barcode));
 }
 
 // The image compiled in this process, with the same font map.
@@ -100,6 +113,7 @@ TEST_F(CliHandheld, EachFailedCheckIsOneLineAndNoFile) {
     writeImage(cli.path("nameless.G1A"), "");
     writeImage(cli.path("empty.G1A"), "AB", false);
     writeBadCounter(cli.path("counter.G1A"));
+    writeBadBarcode(cli.path("barcode.G1A"));
     const struct {
         QStringList args;
         QStringList named;
@@ -108,6 +122,8 @@ TEST_F(CliHandheld, EachFailedCheckIsOneLineAndNoFile) {
         {{"compile", "empty.G1A", "-o", "x.bin"}, {"No Items Defined - Cannot Download"}},
         {{"compile", "counter.G1A", "-o", "x.bin"},
          {"Error - invalid integer: 1 (Numeric)", "counter.G1A"}},
+        {{"compile", "barcode.G1A", "-o", "x.bin"},
+         {"item 1 (EAN13)", "exactly 12 digits", "barcode.G1A"}},
         {{"download", "label.G1A"}, {"--port"}},
         {{"erase", "--port", "/nonexistent/tty"},
          {"Could not open communications port", "/nonexistent/tty"}},

@@ -2,6 +2,7 @@
 #include "DownloadTestSupport.h"
 #include "TestFolders.h"
 #include "document/ItemTypeNames.h"
+#include "items/BarcodeItem.h"
 #include "items/NumberItem.h"
 #include "platform/IniFile.h"
 #include "texts/Messages.h"
@@ -141,4 +142,21 @@ TEST(DownloadCompiler, TheDiagnosticCopyIsTheWholeBufferArray) {
     ASSERT_EQ(written.size(), 65537);
     EXPECT_EQ(Bytes(written.begin(), written.begin() + r.image->Size), f.bytes());
     EXPECT_EQ(written.mid(r.image->Size), QByteArray(65537 - r.image->Size, '\0'));
+}
+
+// A barcode value the symbology cannot encode comes only from an edited
+// file; the download names the item and says why.
+TEST(DownloadCompiler, ABarcodeValueThatCannotBePrintedIsRefusedNamingTheItem) {
+    ImageFixture f;
+    f.items.append(textItem({50, 50}, "A"));
+    auto barcode = ImageItem::createNew<BarcodeItem>(0);
+    barcode->editData().Text = "12345X";
+    f.items.append(std::move(barcode));
+    const DownloadCompiler::Result r = f.compile();
+    EXPECT_EQ(r.refusal, DownloadCompiler::Refusal::Unprintable);
+    EXPECT_EQ(r.item, 2);
+    EXPECT_EQ(r.image, nullptr);
+    EXPECT_EQ(DownloadCompiler::messageFor(r, f.items, Messages(), ItemTypeNames()),
+              "Error - item 2 (EAN13) holds a barcode value that cannot be printed - Cannot "
+              "Download: Only digits can be encoded, not \"X\"");
 }

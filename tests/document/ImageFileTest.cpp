@@ -114,8 +114,8 @@ TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
         return path;
     };
     const QByteArray good = sampleBytes().bytes;
-    QByteArray barcode = good;
-    barcode.replace("\x08\0\0\0TextItem", 12, "\x0B\0\0\0BarcodeItem", 15);
+    QByteArray unknown = good;
+    unknown.replace("\x08\0\0\0TextItem", 12, "\x0B\0\0\0LogotypItem", 15);
     QByteArray badArea = good;
     badArea.replace("\x04\x10\0\0", 4, "\x10\0\0\0", 4); // right 16: a negative width
     // A sound width that ends past the longest image: opening it would ask
@@ -129,7 +129,7 @@ TEST(ImageFile, ErrorsNameTheFileAndTheProblem) {
         const char* problem;
     } cases[] = {
         {fileOf("cut.G1A", good.left(good.size() - 3)), "Unexpected end of file"},
-        {fileOf("barcode.G1A", barcode), "Unknown object type \"BarcodeItem\""},
+        {fileOf("unknown.G1A", unknown), "Unknown object type \"LogotypItem\""},
         {fileOf("area.G1A", badArea), "Invalid image area (0, 0, 16, 228)"},
         {fileOf("far.G1A", farArea), "Invalid image area (90000, 0, 110000, 228)"},
         {fileOf("other.G1A", ImageBytes().str("nebra V3.1X001").bytes), "Not a Tolvane image file"},

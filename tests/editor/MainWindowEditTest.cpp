@@ -7,6 +7,7 @@
 #include "editor/SelectState.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
+#include "items/BarcodeItem.h"
 #include "items/FieldItem.h"
 #include "items/GraphicItem.h"
 #include "items/MultiLineTextItem.h"
@@ -501,6 +502,32 @@ TEST_F(RealDialogEditTest, AMultipleLineBlockIsPlacedThroughItsOwnDialog) {
     EXPECT_EQ(placed->Text, "LOT\r\n17");
     EXPECT_GT(placed->WindowWidth, 0);
     EXPECT_TRUE(window->modified());
+}
+
+// The barcode command places a barcode where the click falls (its data
+// without the margin), its value typed in the real dialog.
+TEST_F(RealDialogEditTest, ABarcodeIsPlacedByAClickAndItsDialog) {
+    ModalDriver user{[](QWidget& w) {
+        auto& dialog = static_cast<QDialog&>(w);
+        EXPECT_EQ(dialog.objectName(), "BarcodePropertiesForm");
+        typeInto(control<QLineEdit>(dialog, "ValueEdit"), "590123412345");
+        click(dialog, "OKBtn");
+    }};
+    ASSERT_TRUE(window->action("ItemMenuBarCodeItem")->isEnabled());
+    window->action("ItemMenuBarCodeItem")->trigger();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(600, 150));
+    EXPECT_TRUE(user.allStepsTaken());
+    EXPECT_EQ(user.unexpected, 0);
+    ASSERT_EQ(editor().items().count(), 1);
+    const auto* placed = dynamic_cast<const BarcodeItem*>(editor().items().at(1));
+    ASSERT_NE(placed, nullptr);
+    EXPECT_EQ(placed->data().Text, "590123412345");
+    EXPECT_EQ(placed->getPosition(), QPoint(600, 150));
+    EXPECT_EQ(placed->data().X, 550);
+    EXPECT_EQ(placed->data().Y, 100);
+    EXPECT_TRUE(window->modified());
+    window->action("EditMenuUndo")->trigger();
+    EXPECT_EQ(editor().items().count(), 0);
 }
 
 // No command places a field item; one that an image holds is edited as any
