@@ -1,14 +1,15 @@
 // A full redraw of the widest image (4000 × 256 dots) holding as many items
-// as an image may (ten of every kind in turn, in mixed fonts and rotations,
-// and two graphics), and one step of dragging one of them (moved by a dot,
-// the picture redrawn as the editing surface does it), next to a bare fill
-// of the same bitmap. The counter "per_fill" is a step's time
-// divided by the bare fill's, both measured in the same run.
+// as an image may (every kind in turn, in mixed fonts and rotations, and two
+// graphics) and one barcode of each symbology, and one step of dragging one
+// of them (moved by a dot, the picture redrawn as the editing surface does
+// it), next to a bare fill of the same bitmap. The counter "per_fill" is a
+// step's time divided by the bare fill's, both measured in the same run.
 #include "app/MainSettings.h"
 #include "document/ImageCalendar.h"
 #include "document/ItemList.h"
 #include "document/ShiftTable.h"
 #include "editor/ImageEditor.h"
+#include "items/BarcodeItem.h"
 #include "items/ItemKinds.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
@@ -103,13 +104,40 @@ private:
             place(*kinds[std::size_t(i) % kinds.size()], i);
         for (int i = 0; i < MaxGraphicItems && !graphics.empty(); ++i)
             place(*graphics[std::size_t(i) % graphics.size()], MaxItems + i);
+        // Beyond the limits, one barcode of each symbology not yet placed.
+        for (int k = 0; barcodes_ < SymbologyCount; ++k) {
+            auto barcode = std::make_unique<BarcodeItem>();
+            barcode->takeData(nextBarcode());
+            barcode->setRotation(uint8_t(k % 2 * 2));
+            barcode->setPosition({100 + 450 * k, 60});
+            items.append(std::move(barcode));
+        }
     }
     void place(const ItemKind& kind, int i) {
         std::unique_ptr<ImageItem> item = kind.makeSample();
         item->FontNumber = 1 + i % 4;
         item->Rotation = uint8_t(i % 4);
+        if (auto* barcode = dynamic_cast<BarcodeItem*>(item.get())) {
+            barcode->takeData(nextBarcode());
+            barcode->setRotation(uint8_t(i % 2 * 2));
+        }
         item->setPosition({100 + 320 * i, 150 + 40 * (i % 3)});
         items.append(std::move(item));
+    }
+
+    // The next symbology in turn, with a value of a usual length.
+    std::unique_ptr<BarcodeData> nextBarcode() {
+        const auto kind = Symbology(barcodes_++ % SymbologyCount);
+        auto data = BarcodeData::create(kind, models.fontDPI());
+        if (auto* gs1 = dynamic_cast<Gs1_128Data*>(data.get())) {
+            gs1->addElement({true, "01", "09501101530003"});
+            gs1->addElement({false, "10", "LOT42"});
+        } else if (kind == Symbology::Itf) {
+            data->Text = "12345678";
+        } else if (data->DigitCount == 0) {
+            data->Text = "LOT 42-A";
+        }
+        return data;
     }
 
     PrinterModels models{nullptr};
@@ -122,6 +150,7 @@ private:
     Messages messages;
     ImageEditor editor{fonts, models, prompter, messages};
     int step_ = 1;
+    int barcodes_ = 0;
 
 public:
     DotCanvas& display = editor.display();

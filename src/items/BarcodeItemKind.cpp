@@ -17,8 +17,9 @@ std::unique_ptr<ImageItem> sampleBarcodeItem() {
     data->addElement({true, "01", "09501101530003"});
     data->addElement({false, "10", "AB12"});
     data->addElement({true, "17", "261231"});
-    data->ModuleWidth = 4;
-    data->BarHeight = 120;
+    // Small enough for the smallest model's area, where dialogs check it.
+    data->ModuleWidth = 2;
+    data->BarHeight = 60;
     auto item = std::make_unique<BarcodeItem>();
     item->setRotation(2);
     item->Justification = 2;

@@ -24,9 +24,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -45,7 +47,7 @@ constexpr int MaxSpinBarHeight = 9999;
 constexpr int AppIdColumnWidths[3] = {9, 39, 19};
 constexpr QSize TextPositionPicture(48, 36);
 // The rows of the identifier table in view, the length of an upright track bar.
-constexpr int AppIdRowsShown = 8;
+constexpr int AppIdRowsShown = 6;
 constexpr int TrackBarLength = 100;
 
 bool isEanUpc(Symbology kind) {
@@ -149,6 +151,9 @@ QWidget* BarcodeItemDialog::buildValueBox() {
     problemLabel_ = namedWidget<QLabel>(this, "ProblemLabel");
     problemLabel_->setStyleSheet(QStringLiteral("color: #b00000;"));
     problemLabel_->setWordWrap(true);
+    // The line keeps its room when empty, so the controls below stay where
+    // they are while a value turns valid or invalid under the user's hands.
+    problemLabel_->setMinimumHeight(problemLabel_->fontMetrics().height());
     label->setBuddy(valueEdit_);
     auto* grid = new QGridLayout(valueBox_);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -169,8 +174,11 @@ QWidget* BarcodeItemDialog::buildGs1Box() {
     const int letter = appIdGrid_->fontMetrics().horizontalAdvance(u'a');
     for (int column = 0; column < 3; ++column)
         appIdGrid_->setColumnWidth(column, AppIdColumnWidths[column] * letter);
+    appIdGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    appIdGrid_->horizontalHeader()->setStretchLastSection(true);
     appIdGrid_->setMinimumWidth(
-        (AppIdColumnWidths[0] + AppIdColumnWidths[1] + AppIdColumnWidths[2] + 2) * letter);
+        (AppIdColumnWidths[0] + AppIdColumnWidths[1] + AppIdColumnWidths[2] + 2) * letter +
+        appIdGrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     appIdGrid_->verticalHeader()->setDefaultSectionSize(appIdGrid_->fontMetrics().height() + 6);
     appIdGrid_->setMinimumHeight(AppIdRowsShown *
                                  appIdGrid_->verticalHeader()->defaultSectionSize());
@@ -180,6 +188,12 @@ QWidget* BarcodeItemDialog::buildGs1Box() {
     decimalEdit_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), decimalEdit_));
     decimalEdit_->hide();
+    // A click into the blanks of the mask puts the cursor after what is
+    // entered, not past blanks that typing could never reach.
+    connect(elementEdit_, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
+        if (const int entered = int(elementEdit_->text().size()); position > entered)
+            elementEdit_->setCursorPosition(entered);
+    });
     promptLabel_ = namedWidget<QLabel>(gs1GroupBox_, "PromptLabel");
     elementList_ = namedWidget<QListWidget>(gs1GroupBox_, "ElementList");
     elementList_->setMaximumHeight(elementList_->fontMetrics().height() * 4 + 8);
@@ -506,6 +520,17 @@ void BarcodeItemDialog::showGroups() {
     // loop: a click that follows at once meets them where they are shown.
     layout()->activate();
     adjustSize();
+    keepOnScreen();
+}
+
+void BarcodeItemDialog::keepOnScreen() {
+    const QScreen* shown = screen();
+    if (!isVisible() || !shown)
+        return;
+    const QRect available = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.bottom() > available.bottom())
+        move(x(), std::max(available.top(), y() - (frame.bottom() - available.bottom())));
 }
 
 void BarcodeItemDialog::showRatio() {
@@ -708,7 +733,6 @@ QString BarcodeItemDialog::problemText() const {
 void BarcodeItemDialog::showProblem() {
     const QString problem = problemText();
     problemLabel_->setText(problem);
-    problemLabel_->setVisible(!problem.isEmpty());
 }
 
 void BarcodeItemDialog::accept() {

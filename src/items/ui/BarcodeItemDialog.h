@@ -67,6 +67,8 @@ private:
     void symbologyChosen(int index);
     void showData();
     void showGroups();
+    // Moves the dialog up when growing took its lower edge off the screen.
+    void keepOnScreen();
     void showElements();
     void showRatio();
     void valueEdited();
