@@ -3,11 +3,9 @@
 #include "barcode/BarcodeSymbol.h"
 #include "cli/CliHelp.h"
 #include "cli/CliSession.h"
-#include "platform/AtomicFile.h"
 #include "platform/TolvError.h"
 #include "platform/Windows1252.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QPainter>
@@ -158,20 +156,6 @@ QImage withQuietZone(const QImage& symbol, int moduleWidth) {
     return picture;
 }
 
-void save(const QImage& picture, const QString& path) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QString error;
-    if (!picture.save(&buffer, "PNG"))
-        error = QStringLiteral("the picture cannot be encoded");
-    else
-        AtomicFile::write(path, png, &error);
-    if (!error.isEmpty())
-        fail(QStringLiteral("Cannot save \"") + QDir::toNativeSeparators(path) +
-             QStringLiteral("\": ") + error);
-}
-
 } // namespace
 
 namespace CliBarcode {
@@ -233,7 +217,7 @@ CliCommands::Outcome run(const QStringList& args) {
         const QImage symbol = renderSymbol(*data);
         if (symbol.isNull())
             fail(QStringLiteral("barcode: the symbol is too large to draw"));
-        save(withQuietZone(symbol, data->ModuleWidth), line.output);
+        CliSession::savePicture(withQuietZone(symbol, data->ModuleWidth), line.output);
         return {0, {}, {}};
     } catch (const TolvError& e) {
         return {1, {}, CliCommands::errorLine(e.what())};

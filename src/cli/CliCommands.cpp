@@ -9,7 +9,6 @@
 #include "items/ItemKinds.h"
 #include "office/ImageExport.h"
 #include "office/InkCost.h"
-#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
@@ -19,7 +18,6 @@
 #include "printer/FontSet.h"
 #include "printer/ProgramFonts.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -184,19 +182,6 @@ void sizePicture(DotCanvas& display, float zoom, const QString& path) {
     display.setScaleY(zoom);
 }
 
-void savePicture(const QImage& picture, const QString& path) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QString error;
-    if (!picture.save(&buffer, "PNG"))
-        error = QStringLiteral("the picture cannot be encoded");
-    else
-        AtomicFile::write(path, png, &error);
-    if (!error.isEmpty())
-        fail(QStringLiteral("Cannot save ") + quoted(path) + QStringLiteral(": ") + error);
-}
-
 // An image file drawn as the designer's view shows it, margins included.
 struct RenderedImage {
     QImage picture;
@@ -230,7 +215,8 @@ RenderedImage renderImage(const QString& command, const CommandLine& line, CliSe
 
 void render(const CommandLine& line, CliSession& session) {
     const float zoom = zoomOf(line.zoom);
-    savePicture(renderImage(QStringLiteral("render"), line, session, zoom).picture, line.output);
+    CliSession::savePicture(renderImage(QStringLiteral("render"), line, session, zoom).picture,
+                            line.output);
 }
 
 void exportImage(const CommandLine& line, CliSession& session) {

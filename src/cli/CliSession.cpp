@@ -4,6 +4,7 @@
 #include "app/ProgramClasses.h"
 #include "document/ImageFile.h"
 #include "document/ItemTypeNames.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/TolvError.h"
@@ -12,7 +13,23 @@
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
 
+#include <QBuffer>
 #include <QDir>
+
+void CliSession::savePicture(const QImage& picture, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!picture.save(&buffer, "PNG"))
+        error = QStringLiteral("the picture cannot be encoded");
+    else
+        AtomicFile::write(path, png, &error);
+    if (!error.isEmpty())
+        throw TolvError((QStringLiteral("Cannot save \"") + QDir::toNativeSeparators(path) +
+                         QStringLiteral("\": ") + error)
+                            .toStdString());
+}
 
 CliSession::CliSession() : settings_(SettingsFile::open()), models_(settings_.get()) {
     registerProgramClasses(registry_);

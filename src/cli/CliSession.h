@@ -7,6 +7,7 @@
 #include "printer/PrinterModels.h"
 #include "texts/Messages.h"
 
+#include <QImage>
 #include <QString>
 
 #include <memory>
@@ -27,6 +28,10 @@ public:
     PrinterModels& models() { return models_; }
     const Messages& messages() const { return messages_; }
     const ItemTypeNames& kindNames() const { return kindNames_; }
+
+    // Writes picture as a PNG file in one piece; raises TolvError naming the
+    // file when it cannot be encoded or written.
+    static void savePicture(const QImage& picture, const QString& path);
 
     // Fills fonts from the font map FONTMAP.DEF of the current folder or the
     // installation folder; raises TolvError, naming the command, when there is
