@@ -19,13 +19,15 @@ BarcodeItem::BarcodeItem() : Data(BarcodeData::create(Symbology::Ean8, 0)) {
 }
 
 BarcodeItem::BarcodeItem(const BarcodeItem& other)
-    : Persistent(other), Data(other.Data->clone()), Bitmap(other.Bitmap) {}
+    : Persistent(other), Data(other.Data->clone()), Bitmap(other.Bitmap),
+      BitmapCurrent(other.BitmapCurrent) {}
 
 BarcodeItem& BarcodeItem::operator=(const BarcodeItem& other) {
     if (this != &other) {
         Persistent::operator=(other);
         Data = other.Data->clone();
         Bitmap = other.Bitmap;
+        BitmapCurrent = other.BitmapCurrent;
     }
     return *this;
 }
@@ -42,7 +44,15 @@ void BarcodeItem::takeData(std::unique_ptr<BarcodeData> data) {
 }
 
 void BarcodeItem::render() {
-    Bitmap = renderSymbol(*Data);
+    BitmapCurrent = false;
+}
+
+const QImage& BarcodeItem::symbol() const {
+    if (!BitmapCurrent) {
+        Bitmap = renderSymbol(*Data);
+        BitmapCurrent = true;
+    }
+    return Bitmap;
 }
 
 void BarcodeItem::adoptPlacement() {
@@ -130,16 +140,16 @@ void BarcodeItem::setRotation(uint8_t rotation) {
 }
 
 void BarcodeItem::justify(DotCanvas& view, const std::string&) {
-    justifyPicture(view, Bitmap.width(), Bitmap.height());
+    justifyPicture(view, symbol().width(), symbol().height());
 }
 
 EdgeRect BarcodeItem::getScreenRect(DotCanvas& view) {
-    return pictureScreenRect(view, Bitmap.width(), Bitmap.height());
+    return pictureScreenRect(view, symbol().width(), symbol().height());
 }
 
 void BarcodeItem::draw(DotCanvas& view) {
     justify(view, {});
-    drawPicture(view, Bitmap);
+    drawPicture(view, symbol());
 }
 
 bool BarcodeItem::holdsUnprintableValue() const {

@@ -32,10 +32,13 @@ public:
     // Takes data in place of the item's own, keeping the item's position,
     // rotation and justification, and renders the symbol again.
     void takeData(std::unique_ptr<BarcodeData> data);
-    // The data to change in place; render() then draws the change.
+    // The data to change in place; render() then has the change drawn.
     BarcodeData& editData() { return *Data; }
+    // The symbol is drawn again when it is next asked for: loading, copying
+    // and compiling never draw, so they need no fonts (and no GUI
+    // application, as the command line's dump and build have none).
     void render();
-    const QImage& symbol() const { return Bitmap; }
+    const QImage& symbol() const;
 
     // The record is the class name and the data's bytes, nothing else.
     void load(ByteStream& s, const ClassRegistry& registry) override;
@@ -58,8 +61,8 @@ public:
     int32_t getY() const override { return Data->Y + Margin; }
     void setX(int32_t x) override;
     void setY(int32_t y) override;
-    int32_t getWidth() const override { return Bitmap.width(); }
-    int32_t getHeight() const override { return Bitmap.height(); }
+    int32_t getWidth() const override { return symbol().width(); }
+    int32_t getHeight() const override { return symbol().height(); }
     void setRotation(uint8_t rotation) override;
 
     void justify(DotCanvas& view, const std::string& text) override;
@@ -81,5 +84,6 @@ private:
     void adoptPlacement();
 
     std::unique_ptr<BarcodeData> Data;
-    QImage Bitmap;
+    mutable QImage Bitmap;
+    mutable bool BitmapCurrent = false;
 };

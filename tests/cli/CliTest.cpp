@@ -2,6 +2,7 @@
 #include "ImageBytes.h"
 #include "document/ImageDocument.h"
 #include "document/ImageFile.h"
+#include "items/BarcodeItem.h"
 #include "items/ShiftCodeItem.h"
 #include "items/TextItem.h"
 #include "items/TimeItem.h"
@@ -33,6 +34,12 @@ void writeImage(const QString& path) {
     request->OperatorRequest = true;
     request->Prompt = "Lot number?";
     items.append(std::move(request));
+    // A barcode's symbol needs fonts, which dump and build do not load.
+    auto barcode = std::make_unique<BarcodeItem>();
+    barcode->takeData(BarcodeData::create(Symbology::Code128, 0));
+    barcode->editData().Text = "LOT 42";
+    barcode->setPosition({500, 60});
+    items.append(std::move(barcode));
     ImageFile::write(path, h, items, imageFileRegistry());
 }
 
