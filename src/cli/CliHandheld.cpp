@@ -25,6 +25,9 @@
 #include <QDir>
 #include <QThread>
 
+#include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -32,6 +35,42 @@ namespace {
 
 const QStringList Commands = {QStringLiteral("compile"), QStringLiteral("download"),
                               QStringLiteral("list"), QStringLiteral("erase")};
+
+// Set by Ctrl+C while the handheld is being talked to: the link stops after
+// the packet on the line, as the window's Cancel does.
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+void interruptLink(int) {
+    interrupted = true;
+}
+
+// Ctrl+C cancels the conversation while it lasts; a second one ends the
+// program at once.
+class InterruptGuard {
+public:
+    InterruptGuard() {
+        interrupted = false;
+        struct sigaction action {};
+        action.sa_handler = interruptLink;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous_);
+    }
+    ~InterruptGuard() { sigaction(SIGINT, &previous_, nullptr); }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+// Sleeps, waking early when interrupted.
+void sleepUnlessInterrupted(int delayMs) {
+    constexpr int sliceMs = 50;
+    for (int left = delayMs; left > 0 && !interrupted; left -= sliceMs)
+        QThread::msleep(static_cast<unsigned long>(std::min(left, sliceMs)));
+}
 
 [[noreturn]] void fail(const QString& message) {
     throw TolvError(message.toStdString());
@@ -206,6 +245,7 @@ public:
         : line_(line), texts_(DownloadTexts::read(session.settings())),
           link_(reply_, session.messages()) {
         link_.setLogSink([this](const QString& text) { log_ += text.toUtf8() + '\n'; });
+        link_.setCancelFlag(&interrupted);
     }
 
     void open() {
@@ -216,8 +256,9 @@ public:
             failWith(prompter_.messages() + QStringLiteral(" \"%1\"").arg(line_.port));
     }
     [[noreturn]] void failWith(const QString& text) {
+        const bool cancelled = link_.cancelled();
         link_.closePort();
-        fail(line_.command + QStringLiteral(": ") + text);
+        fail(line_.command + QStringLiteral(": ") + (cancelled ? texts_.Cancelled : text));
     }
     QByteArray log() const { return line_.log ? log_ : QByteArray(); }
     SerialLink& link() { return link_; }
@@ -242,7 +283,10 @@ QByteArray lines(const QStringList& names) {
 QStringList listImages(HandheldLine& line) {
     HandheldLister lister(line.link());
     for (;;) {
-        switch (lister.next()) {
+        const HandheldLister::Step step = lister.next();
+        if (line.link().cancelled())
+            line.failWith(line.texts().Cancelled);
+        switch (step) {
         case HandheldLister::Step::Receiving:
         case HandheldLister::Step::Name:
             continue;
@@ -289,6 +333,8 @@ int decide(DownloadEngine& engine, HandheldLine& line, int replace) {
         line.failWith(engine.failureText(line.texts()));
     case Phase::Ready:
         line.failWith(QStringLiteral("the handheld did not acknowledge the status request"));
+    case Phase::Cancelled:
+        line.failWith(line.texts().Cancelled);
     default:
         return -1;
     }
@@ -307,7 +353,7 @@ QStringList download(HandheldLine& line, const Compiled& image, int replace,
             delay = decide(engine, line, replace);
             continue;
         }
-        QThread::msleep(static_cast<unsigned long>(delay));
+        sleepUnlessInterrupted(delay);
         delay = engine.step();
     }
     if (!engine.finalListRead())
@@ -318,6 +364,7 @@ QStringList download(HandheldLine& line, const Compiled& image, int replace,
 CliCommands::Outcome runOnHandheld(const CommandLine& line, CliSession& session) {
     const Compiled image = downloading(line.command) ? compile(line, session) : Compiled{};
     HandheldLine handheld(line, session);
+    const InterruptGuard guard;
     try {
         handheld.open();
         QByteArray out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 
@@ -23,4 +24,13 @@ public:
     // still go out: they end the last exchange.
     virtual void purge() = 0;
     virtual void close() = 0;
+
+    // A flag that, once set, makes every wait for input end within
+    // CancelSliceMs with nothing read. The flag must outlive the port.
+    void setCancelFlag(const std::atomic<bool>* flag) { cancel_ = flag; }
+    bool cancelled() const { return cancel_ && cancel_->load(); }
+    static constexpr int CancelSliceMs = 100;
+
+private:
+    const std::atomic<bool>* cancel_ = nullptr;
 };

@@ -40,8 +40,8 @@ Packet DownloadEngine::packet(int sequence) const {
     return p;
 }
 
-QString DownloadEngine::failureText(const DownloadTexts& texts) const {
-    switch (failure_) {
+QString DownloadEngine::failureText(Failure failure, const DownloadTexts& texts) {
+    switch (failure) {
     case Failure::StatusComms:
         return texts.spacedError(texts.CommsError);
     case Failure::Comms:
@@ -64,6 +64,10 @@ void DownloadEngine::enter(Phase phase) {
 
 // Nothing is sent after a failure, so the port is let go at once.
 int DownloadEngine::fail(Failure failure) {
+    if (link_.cancelled()) {
+        cancel();
+        return -1;
+    }
     link_.closePort();
     failure_ = failure;
     enter(Phase::Failed);
@@ -78,7 +82,20 @@ int DownloadEngine::start() {
     return 0;
 }
 
+// A step cut short by a cancel ends the download there, whatever the
+// exchange's outcome would have led to.
 int DownloadEngine::step() {
+    const int delay = stepPhase();
+    if (link_.cancelled() && !over()) {
+        cancel();
+        return -1;
+    }
+    return delay;
+}
+
+int DownloadEngine::stepPhase() {
+    if (link_.cancelled())
+        return -1;
     switch (phase_) {
     case Phase::Status:
         return checkStatus();
@@ -232,4 +249,20 @@ int DownloadEngine::finish() {
 void DownloadEngine::decline() {
     link_.closePort();
     enter(Phase::Closed);
+}
+
+bool DownloadEngine::over() const {
+    return phase_ == Phase::Finished || phase_ == Phase::Failed || phase_ == Phase::Closed ||
+           phase_ == Phase::Cancelled;
+}
+
+void DownloadEngine::cancel() {
+    if (over())
+        return;
+    if (phase_ == Phase::Sent || phase_ == Phase::FinalListing) {
+        finishWithoutList();
+        return;
+    }
+    link_.closePort();
+    enter(Phase::Cancelled);
 }

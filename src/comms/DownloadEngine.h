@@ -40,6 +40,7 @@ public:
         Finished,          // the image is stored; see finalListRead()
         Failed,            // failure() says why
         Closed,            // the user declined; the port is closed
+        Cancelled,         // stopped by cancel(); the port is closed
     };
     enum class Failure {
         None,
@@ -64,7 +65,8 @@ public:
     Phase phase() const { return phase_; }
     Failure failure() const { return failure_; }
     // The error text the user is shown for the failure.
-    QString failureText(const DownloadTexts& texts) const;
+    QString failureText(const DownloadTexts& texts) const { return failureText(failure_, texts); }
+    static QString failureText(Failure failure, const DownloadTexts& texts);
     // The names of the list read last.
     const QStringList& listedNames() const { return lister_.names(); }
     // Whether the list after the transfer arrived whole. When it did not,
@@ -83,6 +85,13 @@ public:
     int replace(int slot);
     int finish();
     void decline();
+    // Stops the download where it is: after an exchange cut short by the
+    // link's cancel flag, or while the engine waits for the user. Once the
+    // handheld has acknowledged the end packet the image is stored, and the
+    // download ends finished (without its final list) instead.
+    void cancel();
+    // Whether the engine has nothing more to do.
+    bool over() const;
 
     // The packet of a sequence number: 1 is the names packet (with the
     // replace slot in Control byte1), n > 1 carries image bytes from
@@ -92,6 +101,7 @@ public:
     static int packetCountFor(std::size_t imageLength);
 
 private:
+    int stepPhase();
     int checkStatus();
     int listStep();
     int listEnded();

@@ -24,6 +24,8 @@ DownloadTexts DownloadTexts::read(const IniFile* settings) {
     readText(settings, "HandHeldEmpty", t.HandHeldEmpty);
     readText(settings, "Completed", t.Completed);
     readText(settings, "ListNotRead", t.ListNotRead);
+    readText(settings, "Cancelled", t.Cancelled);
+    readText(settings, "Details", t.Details);
     return t;
 }
 

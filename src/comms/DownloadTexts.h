@@ -24,6 +24,10 @@ struct DownloadTexts {
     // After a download whose final list could not be read.
     QString ListNotRead =
         QStringLiteral("The image was stored, but the handheld's list could not be read.");
+    // After the user stopped a download, a list or an erase.
+    QString Cancelled = QStringLiteral("Cancelled");
+    // The toggle that shows the packets' bytes in the log.
+    QString Details = QStringLiteral("Details");
 
     // The texts of the settings file, each with its built-in default.
     static DownloadTexts read(const IniFile* settings);

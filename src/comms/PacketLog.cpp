@@ -1,6 +1,7 @@
 #include "comms/PacketLog.h"
 
 #include "comms/Packet.h"
+#include "platform/Windows1252.h"
 
 namespace {
 
@@ -39,4 +40,38 @@ QStringList PacketLog::lines(const Packet& packet, const QString& header) {
     appendDataLines(out, packet);
     out << QStringLiteral(" ");
     return out;
+}
+
+QString PacketLog::describe(const Packet& packet, const QString& header, int dataPackets) {
+    const bool sent = header == SentHeader;
+    const QString arrow = sent ? QStringLiteral("→ ") : QStringLiteral("← ");
+    switch (packet.Command) {
+    case PacketCommand::Status:
+        return arrow + QStringLiteral("status");
+    case PacketCommand::List:
+        return arrow + QStringLiteral("list");
+    case PacketCommand::Erase:
+        return arrow + QStringLiteral("erase");
+    case PacketCommand::End:
+        return arrow + QStringLiteral("end");
+    case PacketCommand::Ack:
+        return arrow + QStringLiteral("acknowledged");
+    case PacketCommand::Accepted:
+        return arrow + QStringLiteral("accepted");
+    case PacketCommand::Refuse:
+        return arrow + QStringLiteral("refused");
+    case PacketCommand::Nak:
+        return arrow + QStringLiteral("damaged, send again");
+    case PacketCommand::Data:
+        if (!sent)
+            return arrow + QStringLiteral("name ") + Windows1252::decode(packet.dataText());
+        if (packet.PacketNumber <= 1)
+            return arrow + QStringLiteral("names");
+        return arrow +
+               QStringLiteral("data %1 of %2").arg(packet.PacketNumber - 1).arg(dataPackets);
+    case '0': // no header field arrived
+        return arrow + QStringLiteral("no reply");
+    default:
+        return arrow + QStringLiteral("command ") + character(packet.Command);
+    }
 }

@@ -3,6 +3,8 @@
 #include <QDeadlineTimer>
 #include <QSerialPort>
 
+#include <algorithm>
+
 namespace {
 
 // Applies the line settings. On a pseudo-terminal these succeed as well:
@@ -71,9 +73,16 @@ int QtSerialBytePort::bytesWaiting() {
 }
 
 bool QtSerialBytePort::waitForBytes(int count, int timeoutMs) {
+    // The wait goes in slices, so that a cancel ends it promptly.
     const QDeadlineTimer deadline(timeoutMs);
-    while (port_->isOpen() && port_->bytesAvailable() < count) {
-        if (!port_->waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+    while (port_->isOpen() && port_->bytesAvailable() < count && !cancelled()) {
+        const qint64 left = deadline.remainingTime();
+        if (left == 0)
+            break;
+        const int slice =
+            static_cast<int>(left < 0 ? CancelSliceMs : std::min<qint64>(left, CancelSliceMs));
+        // A slice that passes in silence times out; any other failure ends the wait.
+        if (!port_->waitForReadyRead(slice) && port_->error() != QSerialPort::TimeoutError)
             break;
     }
     return port_->isOpen() && port_->bytesAvailable() >= count;

@@ -10,7 +10,8 @@ class QSerialPort;
 
 // The serial device of the running program: 9600 baud, 8 data bits, no
 // parity, 1 stop bit, no flow control, held exclusively. Waits block on the
-// device (no polling loop), since the link runs on the user-interface thread.
+// device (no polling loop); a long wait is cut into slices so that a cancel
+// ends it promptly.
 class QtSerialBytePort final : public BytePort {
 public:
     ~QtSerialBytePort() override;

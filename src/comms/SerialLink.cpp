@@ -51,7 +51,9 @@ bool SerialLink::openCommsPort(int index, Prompter& prompter) {
 bool SerialLink::openDevice(const QString& devicePath, Prompter& prompter) {
     closePort();
     port_ = QtSerialBytePort::open(devicePath, timeouts_.byteWriteMs);
-    if (!port_)
+    if (port_)
+        port_->setCancelFlag(cancel_);
+    else
         showOpenFailure(prompter, messages_);
     return port_ != nullptr;
 }
@@ -59,6 +61,14 @@ bool SerialLink::openDevice(const QString& devicePath, Prompter& prompter) {
 void SerialLink::attach(std::unique_ptr<BytePort> port) {
     closePort();
     port_ = std::move(port);
+    if (port_)
+        port_->setCancelFlag(cancel_);
+}
+
+void SerialLink::setCancelFlag(const std::atomic<bool>* flag) {
+    cancel_ = flag;
+    if (port_)
+        port_->setCancelFlag(flag);
 }
 
 void SerialLink::closePort() {
@@ -127,7 +137,7 @@ bool SerialLink::answers(const Packet& reply, const Packet& sent) {
 }
 
 bool SerialLink::sendWithRetry(const Packet& packet) {
-    for (int attempt = 0; attempt < SendAttempts; ++attempt) {
+    for (int attempt = 0; attempt < SendAttempts && !cancelled(); ++attempt) {
         // Whatever waits unread now came too late for an earlier packet (or
         // is noise); read after this packet, it would pass for its reply.
         dropStaleInput();
@@ -154,12 +164,14 @@ void SerialLink::answer(std::uint8_t command) {
 }
 
 bool SerialLink::receiveWithAck(Packet& packet) {
-    for (int attempt = 0; attempt < ReceiveAttempts; ++attempt) {
+    for (int attempt = 0; attempt < ReceiveAttempts && !cancelled(); ++attempt) {
         if (receivePacket(packet) && packet.checksumMatches()) {
             answer(PacketCommand::Ack);
             return true;
         }
         packet.Data.fill(0);
+        if (cancelled())
+            break; // asking again would only start another packet
         answer(PacketCommand::Nak);
     }
     return false;
@@ -171,6 +183,8 @@ void SerialLink::log(const QString& line) {
 }
 
 void SerialLink::logPacket(const Packet& packet, const QString& header) {
+    if (packetSink_)
+        packetSink_(packet, header);
     for (const QString& line : PacketLog::lines(packet, header))
         log(line);
 }
@@ -178,7 +192,7 @@ void SerialLink::logPacket(const Packet& packet, const QString& header) {
 bool SerialLink::sendAndLog(const Packet& packet) {
     logPacket(packet, PacketLog::SentHeader);
     const bool sent = sendWithRetry(packet);
-    if (!sent && reply_.Command != PacketCommand::Refuse)
+    if (!sent && reply_.Command != PacketCommand::Refuse && !cancelled())
         log(PacketLog::WriteError);
     logPacket(reply_, PacketLog::ReplyHeader);
     return sent;
@@ -188,7 +202,7 @@ bool SerialLink::receiveAndLog(Packet& packet) {
     if (timeouts_.receivePauseMs > 0)
         QThread::msleep(static_cast<unsigned long>(timeouts_.receivePauseMs));
     const bool received = receiveWithAck(packet);
-    if (!received)
+    if (!received && !cancelled())
         log(PacketLog::ReadError);
     logPacket(packet, PacketLog::ReceivedHeader);
     return received;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 class Packet;
@@ -56,6 +57,14 @@ public:
     Packet& replyPacket() { return reply_; }
     const LinkTimeouts& timeouts() const { return timeouts_; }
     void setLogSink(PacketLog::Sink sink) { log_ = std::move(sink); }
+    // Told of each logged packet, with its header line, before its lines.
+    using PacketSink = std::function<void(const Packet& packet, const QString& header)>;
+    void setPacketSink(PacketSink sink) { packetSink_ = std::move(sink); }
+    // A flag another thread (or a signal handler) sets to stop the exchange:
+    // the packet on the line is finished, every wait for a reply ends
+    // promptly, and nothing more is sent or retried. Must outlive the link.
+    void setCancelFlag(const std::atomic<bool>* flag);
+    bool cancelled() const { return cancel_ && cancel_->load(); }
 
     void sendPacket(const Packet& packet);
     // Reads the next packet from the handheld into packet. Header fields that
@@ -88,4 +97,6 @@ private:
     LinkTimeouts timeouts_;
     std::unique_ptr<BytePort> port_;
     PacketLog::Sink log_;
+    PacketSink packetSink_;
+    const std::atomic<bool>* cancel_ = nullptr;
 };

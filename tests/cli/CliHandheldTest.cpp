@@ -12,9 +12,12 @@
 #include "texts/Messages.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -183,4 +186,26 @@ TEST_F(CliHandheld, ListAndEraseTheStoredImages) {
     r = run({"list"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()); // an empty handheld lists nothing
+}
+
+// Ctrl+C while the handheld does not answer stops the command at once, not
+// after the time-outs, and it fails saying so.
+TEST_F(CliHandheld, CtrlCCancelsAWaitForASilentHandheld) {
+    for (const QStringList& args :
+         {QStringList{"download", image}, QStringList{"list"}, QStringList{"erase"}}) {
+        startSim({"--silent"});
+        const auto process = cli.start(args + QStringList{"--port", sim->devicePath()});
+        ASSERT_EQ(process->state(), QProcess::Running);
+        EXPECT_EQ(sim->received(1).size(), 1); // the first request waits for its reply
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(process->processId()), SIGINT);
+        ASSERT_TRUE(process->waitForFinished(5000)) << args.first().toStdString();
+        EXPECT_LT(clock.elapsed(), 1000) << args.first().toStdString();
+        EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+        EXPECT_NE(process->exitCode(), 0);
+        const QByteArray err = process->readAllStandardError();
+        EXPECT_TRUE(isOneLineNaming(err, {args.first() + ": Cancelled"})) << err.toStdString();
+        EXPECT_EQ(sim->received(1).size(), 1) << args.first().toStdString(); // no retry
+    }
 }

@@ -14,6 +14,14 @@ CliRunner::Result CliRunner::run(const QStringList& args) const {
     return run(args, false);
 }
 
+std::unique_ptr<QProcess> CliRunner::start(const QStringList& args) const {
+    auto process = std::make_unique<QProcess>();
+    process->setWorkingDirectory(work_.path());
+    process->start(QStringLiteral(TOLVANE_CLI), args);
+    process->waitForStarted(5000);
+    return process;
+}
+
 CliRunner::Result CliRunner::runOnFullDisk(const QStringList& args) const {
     return run(args, true);
 }

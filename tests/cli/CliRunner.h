@@ -3,8 +3,11 @@
 #include "TestFolders.h"
 
 #include <QByteArray>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // Runs the real tolvane-cli in a private working folder, with private
 // settings and installation folders that hold the built font map.
@@ -19,6 +22,8 @@ public:
     CliRunner();
 
     Result run(const QStringList& args) const;
+    // Starts the program and leaves it running, for a test that signals it.
+    std::unique_ptr<QProcess> start(const QStringList& args) const;
     // As run(), with a disk that takes no more bytes: the command may not
     // write one byte to any file.
     Result runOnFullDisk(const QStringList& args) const;

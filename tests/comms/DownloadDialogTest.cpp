@@ -5,15 +5,22 @@
 #include "DownloadTestSupport.h"
 #include "HandheldSimProcess.h"
 #include "TestFolders.h"
+#include "comms/QtSerialBytePort.h"
 #include "comms/ui/DownloadCommands.h"
 #include "document/DataStore.h"
 #include "document/ItemTypeNames.h"
 #include "texts/Messages.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -127,7 +134,7 @@ TEST_F(DownloadCommand, AnUnacknowledgedEndIsAnErrorNotDone) {
         ASSERT_TRUE(eventually([&] { return page(d) == DownloadDialog::ErrorPage; }));
         EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Error:Comms error"));
         EXPECT_FALSE(control<QPushButton>(d, "DoneButton")->isEnabled());
-        EXPECT_FALSE(static_cast<DownloadDialog&>(d).link().isOpen());
+        EXPECT_FALSE(static_cast<DownloadDialog&>(d).portOpen());
         click(d, "ContinueButton");
     }));
     run(100);
@@ -146,4 +153,96 @@ TEST_F(DownloadCommand, DiagnosticModeSavesTheWholeBufferInsteadOfDownloading) {
     EXPECT_EQ(saved.size(), 65537);
     EXPECT_EQ(prompter.texts(), QStringList({"Save to file ?"}));
     EXPECT_TRUE(prompter.dialogsRun.isEmpty()); // nothing goes to the handheld
+}
+
+// A handheld that never answers keeps only the link's thread waiting: the
+// window goes on at its pace, and Cancel ends the download within a second
+// with the port closed and nothing stored.
+TEST_F(DownloadCommand, ASilentHandheldLeavesTheWindowResponsiveAndCancelEndsTheDownload) {
+    QTemporaryDir store;
+    startSim({"--silent", "--store", store.path()});
+    const QString device = sim->devicePath();
+    prompter.dialogScripts.push_back(modalScript([device](QDialog& d) {
+        auto& dialog = static_cast<DownloadDialog&>(d);
+        int ticks = 0;
+        QTimer timer;
+        timer.setInterval(50);
+        QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+        click(d, "DownloadButton");
+        timer.start();
+        QTest::qWait(1000);   // the status request waits for its reply meanwhile
+        EXPECT_GE(ticks, 10); // 20 at its interval; none while the window waits
+        EXPECT_TRUE(dialog.portOpen());
+        ASSERT_TRUE(shown(d, "LinkCancelButton"));
+        EXPECT_FALSE(shown(d, "CancelButton")); // one Cancel at a time
+        QElapsedTimer clock;
+        clock.start();
+        click(d, "LinkCancelButton");
+        ASSERT_TRUE(
+            eventually([&] { return dialog.currentPage() == DownloadDialog::ErrorPage; }, 2000));
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Cancelled"));
+        EXPECT_FALSE(dialog.portOpen());
+        EXPECT_NE(QtSerialBytePort::open(device, 55), nullptr); // let go indeed
+        EXPECT_FALSE(shown(d, "LinkCancelButton"));
+        click(d, "ContinueButton");
+    }));
+    run(30000);
+    EXPECT_EQ(sim->received(1), QStringLiteral("P")); // sent once, not retried after Cancel
+    EXPECT_TRUE(QDir(store.path()).isEmpty());
+}
+
+TEST_F(DownloadCommand, ADownloadThroughTheLinkThreadStoresTheCompiledBytes) {
+    QTemporaryDir store;
+    startSim({"--preload", "OLD", "--store", store.path()});
+    image.items.append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
+    prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
+        click(d, "DownloadButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
+        click(d, "DoneButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
+        click(d, "ProceedButton");
+    }));
+    run();
+    QFile stored(QDir(store.path()).filePath(QStringLiteral("2.bin")));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const Bytes compiled = image.bytes();
+    EXPECT_EQ(stored.readAll(), QByteArray(reinterpret_cast<const char*>(compiled.data()),
+                                           qsizetype(compiled.size())));
+}
+
+// The log says what each packet was; the fields stay behind Details.
+TEST_F(DownloadCommand, TheLogNamesEachPacketAndShowsItsBytesOnRequest) {
+    startSim({"--preload", "OLD"});
+    image.items.append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
+    prompter.dialogScripts.push_back(script([](QDialog& d) {
+        click(d, "DownloadButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
+        auto* log = control<QListWidget>(d, "PacketsListBox");
+        const auto visibleLines = [log] {
+            QStringList lines;
+            for (int row = 0; row < log->count(); ++row)
+                if (!log->item(row)->isHidden())
+                    lines << log->item(row)->text();
+            return lines;
+        };
+        const QString ack = QStringLiteral("← acknowledged");
+        EXPECT_EQ(visibleLines(),
+                  QStringList({"→ status", ack, "→ list", ack, "← name OLD", "← end", "→ names",
+                               ack, "→ data 1 of 3", ack, "→ data 2 of 3", ack, "→ data 3 of 3",
+                               ack, "→ end", ack}));
+        auto* details = control<QCheckBox>(d, "DetailsCheckBox");
+        ASSERT_TRUE(details);
+        EXPECT_EQ(details->text(), QStringLiteral("Details"));
+        details->click();
+        EXPECT_EQ(visibleLines().size(), log->count());
+        EXPECT_TRUE(visibleLines().contains(QStringLiteral("Packet Number=04")));
+        EXPECT_EQ(log->verticalScrollBar()->value(), log->verticalScrollBar()->maximum());
+        details->click();
+        EXPECT_EQ(visibleLines().size(), 16);
+        click(d, "DoneButton");
+        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
+        click(d, "ProceedButton");
+    }));
+    run();
 }

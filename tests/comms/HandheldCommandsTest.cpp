@@ -8,6 +8,7 @@
 #include "platform/IniFile.h"
 #include "texts/Messages.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 namespace {
@@ -111,4 +112,50 @@ TEST_F(HandheldCommand, AnUnansweredEraseIsNotCompleted) {
         click(d, "ContinueButton");
     }));
     eraseHandheld(context(100));
+}
+
+// Cancel stops the reading of a handheld that does not answer at once, not
+// after its time-outs, and lets go of the port.
+TEST_F(HandheldCommand, CancelStopsTheViewOfASilentHandheld) {
+    startSim({"--silent"});
+    QElapsedTimer clock;
+    prompter.dialogScripts.push_back(modalScript([&clock](QDialog& d) {
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Cancelled"));
+        EXPECT_FALSE(static_cast<HandheldContentsDialog&>(d).listing());
+        click(d, "ContinueButton");
+    }));
+    const QPointer<HandheldContentsDialog> form = viewHandheld(context(30000));
+    ASSERT_TRUE(form);
+    QTest::qWait(300);
+    EXPECT_TRUE(form->listing());
+    ASSERT_TRUE(shown(*form, "CancelButton"));
+    clock.start();
+    click(*form, "CancelButton");
+    EXPECT_TRUE(eventually([&] { return form.isNull(); }, 3000));
+    EXPECT_EQ(prompter.dialogsRun, QStringList{"HandHeldForm"});
+    EXPECT_EQ(sim->received(1), QStringLiteral("T"));
+}
+
+TEST_F(HandheldCommand, CancelStopsTheEraseOfASilentHandheld) {
+    startSim({"--silent"});
+    prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
+        auto& dialog = static_cast<DownloadDialog&>(d);
+        click(d, "EraseProceedButton");
+        QTest::qWait(300);
+        EXPECT_TRUE(dialog.portOpen());
+        ASSERT_TRUE(shown(d, "LinkCancelButton"));
+        QElapsedTimer clock;
+        clock.start();
+        click(d, "LinkCancelButton");
+        ASSERT_TRUE(
+            eventually([&] { return dialog.currentPage() == DownloadDialog::ErrorPage; }, 2000));
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(labelText(d, "ErrorLabel"), QStringLiteral("Cancelled"));
+        EXPECT_FALSE(dialog.portOpen());
+        EXPECT_FALSE(shown(d, "CompletedLabel"));
+        click(d, "ContinueButton");
+    }));
+    eraseHandheld(context(30000));
+    EXPECT_EQ(sim->received(1), QStringLiteral("Z"));
 }

@@ -67,3 +67,36 @@ TEST(PacketLog, SendAndLogWritesThePacketThenTheReplyAndMarksFailures) {
     EXPECT_EQ(log.at(0), "*******Read Error*****");
     EXPECT_EQ(log.at(1), "-------------------------Packet received------------------------");
 }
+
+TEST(PacketLog, DescribesEachPacketInWords) {
+    const auto command = [](std::uint8_t letter) {
+        Packet p;
+        p.prepareCommand(letter);
+        return p;
+    };
+    const auto data = [](const std::string& text, int number) {
+        Packet p;
+        p.prepareData({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, number);
+        return p;
+    };
+    Packet silence;
+    silence.Command = '0'; // the header never arrived
+    const QString& sent = PacketLog::SentHeader;
+    const QString& reply = PacketLog::ReplyHeader;
+    const QString& received = PacketLog::ReceivedHeader;
+    const struct {
+        Packet packet;
+        QString header;
+        const char* words;
+    } cases[] = {
+        {command('P'), sent, "→ status"},         {command('T'), sent, "→ list"},
+        {command('Z'), sent, "→ erase"},          {command('E'), sent, "→ end"},
+        {data("AB PRODUCT", 1), sent, "→ names"}, {data("xyz", 13), sent, "→ data 12 of 253"},
+        {command('A'), reply, "← acknowledged"},  {command('I'), reply, "← accepted"},
+        {command('B'), reply, "← refused"},       {data("OLD", 1), received, "← name OLD"},
+        {command('E'), received, "← end"},        {silence, reply, "← no reply"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PacketLog::describe(c.packet, c.header, 253), QString::fromUtf8(c.words))
+            << c.words;
+}

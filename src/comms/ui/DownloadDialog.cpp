@@ -1,10 +1,12 @@
 #include "comms/ui/DownloadDialog.h"
 
+#include "comms/PacketLog.h"
 #include "comms/ui/ActivityIndicator.h"
 #include "platform/IniFile.h"
 #include "platform/ui/WindowPlacement.h"
 #include "texts/SettingsFile.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -58,7 +60,6 @@ DownloadDialog::DownloadDialog(const IniFile* settings, Packet& replyPacket,
     : QDialog(parent), texts_(DownloadTexts::read(settings)),
       pacing_(DownloadPacing::read(settings)), link_(replyPacket, messages, timeouts),
       pages_(named<QStackedWidget>(this, "PageControl")),
-      sendPacketTimer_(named<QTimer>(this, "SendPacketTimer")),
       eraseTimer_(named<QTimer>(this, "EraseTimer")) {
     setObjectName(DownloadTexts::Section);
     for (QWidget* p : {makeInfoPage(), makeProgressPage(), makeErrorPage(), makeFullPage(),
@@ -67,11 +68,29 @@ DownloadDialog::DownloadDialog(const IniFile* settings, Packet& replyPacket,
     pages_->addWidget(named<QWidget>(nullptr, "InterrogateHandsetPage"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    sendPacketTimer_->setSingleShot(true);
+    // Shown, whatever the page, while the link is at work.
+    linkCancelButton_ = button(this, "LinkCancelButton", "Cancel");
+    linkCancelButton_->hide();
+    addButtonRow(layout, {linkCancelButton_});
+    connect(linkCancelButton_, &QPushButton::clicked, this, &DownloadDialog::cancelLink);
     eraseTimer_->setSingleShot(true);
-    connect(sendPacketTimer_, &QTimer::timeout, this, &DownloadDialog::tick);
     connect(eraseTimer_, &QTimer::timeout, this, &DownloadDialog::eraseCompleted);
-    link_.setLogSink([this](const QString& line) { packetsListBox_->addItem(line); });
+    const LinkWorker* worker = link_.worker();
+    connect(worker, &LinkWorker::packetDescribed, this,
+            [this](const QString& words) { addLogLine(words, false); });
+    connect(worker, &LinkWorker::logLine, this, [this](const QString& line) {
+        const bool words = line == PacketLog::WriteError || line == PacketLog::ReadError;
+        addLogLine(line, !words);
+    });
+    connect(worker, &LinkWorker::phaseChanged, this, &DownloadDialog::phaseChanged);
+    connect(worker, &LinkWorker::progressed, this,
+            [this](int sequence) { progressBar_->setValue(sequence); });
+    connect(worker, &LinkWorker::imageListed, this, &DownloadDialog::imageListed);
+    connect(worker, &LinkWorker::eraseEnded, this, &DownloadDialog::eraseEnded);
+    connect(worker, &LinkWorker::cancelled, this, [this] {
+        setBusy(false);
+        showError(texts_.Cancelled);
+    });
     readTexts(settings);
     readPosition(settings);
 }
@@ -99,16 +118,18 @@ QWidget* DownloadDialog::makeProgressPage() {
     progressLabel_->setText(QStringLiteral("Progress:"));
     progressBar_ = named<QProgressBar>(p, "ProgressBar");
     packetsListBox_ = named<QListWidget>(p, "PacketsListBox");
+    detailsBox_ = named<QCheckBox>(p, "DetailsCheckBox");
+    detailsBox_->setText(QStringLiteral("Details"));
     doneButton_ = button(p, "DoneButton", "Done");
     doneButton_->setEnabled(false);
     layout->addWidget(progressLabel_);
     layout->addWidget(progressBar_);
     layout->addWidget(packetsListBox_);
+    layout->addWidget(detailsBox_);
     addButtonRow(layout, {doneButton_});
-    connect(doneButton_, &QPushButton::clicked, this, [this] {
-        if (engine_)
-            schedule(engine_->finish());
-    });
+    connect(detailsBox_, &QCheckBox::toggled, this, &DownloadDialog::showDetails);
+    connect(doneButton_, &QPushButton::clicked, this,
+            [this] { post([](LinkWorker& link) { link.finish(); }); });
     return p;
 }
 
@@ -134,10 +155,8 @@ QWidget* DownloadDialog::makeFullPage() {
     layout->addWidget(fullLabel_);
     layout->addStretch();
     addButtonRow(layout, {yesButton_, noButton_});
-    connect(yesButton_, &QPushButton::clicked, this, [this] {
-        if (engine_)
-            schedule(engine_->overwrite());
-    });
+    connect(yesButton_, &QPushButton::clicked, this,
+            [this] { post([](LinkWorker& link) { link.overwrite(); }); });
     connect(noButton_, &QPushButton::clicked, this, &DownloadDialog::decline);
     return p;
 }
@@ -199,10 +218,12 @@ void DownloadDialog::readTexts(const IniFile* settings) {
     fullLabel_->setText(texts_.HandheldFull);
     completedLabel_->setText(texts_.Completed);
     listNotReadLabel_->setText(texts_.ListNotRead);
+    detailsBox_->setText(texts_.Details);
     readCaption(settings, "Download", downloadButton_);
     readCaption(settings, "Done", doneButton_);
     readCaption(settings, "OK", eraseOKButton_);
-    for (QPushButton* cancel : {infoCancelButton_, replaceCancelButton_, eraseCancelButton_})
+    for (QPushButton* cancel :
+         {infoCancelButton_, replaceCancelButton_, eraseCancelButton_, linkCancelButton_})
         readCaption(settings, "Cancel", cancel);
     readCaption(settings, "Progress", progressLabel_);
     readCaption(settings, "Continue", continueButton_);
@@ -226,8 +247,43 @@ void DownloadDialog::showPage(Page page) {
 }
 
 void DownloadDialog::done(int result) {
-    sendPacketTimer_->stop();
     eraseTimer_->stop();
-    link_.closePort();
+    link_.stop();
+    setBusy(false);
     QDialog::done(result);
+}
+
+void DownloadDialog::post(std::function<void(LinkWorker&)> work) {
+    link_.post(std::move(work));
+}
+
+void DownloadDialog::setBusy(bool busy) {
+    linkCancelButton_->setVisible(busy);
+    linkCancelButton_->setEnabled(true);
+    downloadButton_->setEnabled(!busy);
+    infoCancelButton_->setVisible(!busy);
+}
+
+// The link stops after the packet on the line and closes the port; the
+// dialog says so when it has.
+void DownloadDialog::cancelLink() {
+    linkCancelButton_->setEnabled(false);
+    link_.worker()->cancel();
+}
+
+// The packets in words; their bytes, line by line, only with Details.
+void DownloadDialog::addLogLine(const QString& line, bool detail) {
+    auto* item = new QListWidgetItem(line, packetsListBox_);
+    item->setData(Qt::UserRole, detail);
+    item->setHidden(detail && !detailsBox_->isChecked());
+    packetsListBox_->scrollToBottom();
+}
+
+void DownloadDialog::showDetails(bool shown) {
+    for (int row = 0; row < packetsListBox_->count(); ++row) {
+        QListWidgetItem* item = packetsListBox_->item(row);
+        if (item->data(Qt::UserRole).toBool())
+            item->setHidden(!shown);
+    }
+    packetsListBox_->scrollToBottom();
 }

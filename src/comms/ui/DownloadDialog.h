@@ -2,7 +2,7 @@
 
 #include "comms/DownloadEngine.h"
 #include "comms/DownloadTexts.h"
-#include "comms/SerialLink.h"
+#include "comms/LinkWorker.h"
 
 #include <QDialog>
 
@@ -14,6 +14,7 @@ class DownloadBuffer;
 class IniFile;
 class Messages;
 class Prompter;
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -26,8 +27,9 @@ class QTimer;
 // the status request (full, empty, faults), the choice of an image to
 // overwrite, the transfer with its progress and packet log, the list of
 // stored images afterwards — and hosts the erase page of the Erase command.
-// The dialog owns the serial link while it runs; the packets are paced by
-// SendPacketTimer, so the dialog stays responsive between them.
+// The serial link runs on a thread of its own while the dialog waits for
+// what it reports, so the dialog stays responsive during every wait; Cancel
+// stops the link at any moment.
 class DownloadDialog : public QDialog {
     Q_OBJECT
 
@@ -50,10 +52,11 @@ public:
 
     void setPacing(DownloadPacing pacing) { pacing_ = pacing; }
     const DownloadTexts& texts() const { return texts_; }
-    SerialLink& link() { return link_; }
+    // Whether the serial port is open.
+    bool portOpen() const { return link_.worker()->portOpen(); }
     Page currentPage() const;
-    // The engine of the download under way; null outside run.
-    const DownloadEngine* engine() const { return engine_.get(); }
+    // The phase of the download as last reported.
+    DownloadEngine::Phase phase() const { return phase_; }
 
     // Opens the chosen port (0..3); when it opens, shows the image's names
     // and runs the dialog modally until the user closes it. The port is
@@ -63,7 +66,7 @@ public:
     // The erase page: the port is opened only when the user proceeds.
     void runErase(Prompter& prompter, int commsPort);
 
-    // Stops the timers and closes the port before closing.
+    // Stops the link and closes the port before closing.
     void done(int result) override;
 
 private:
@@ -80,8 +83,7 @@ private:
 
     // The download.
     void download();
-    void schedule(int delayMs);
-    void tick();
+    void phaseChanged(int phase, int failure, bool finalListRead);
     void showPhase(DownloadEngine::Phase phase);
     void startImageList();
     void beginTransfer();
@@ -89,22 +91,38 @@ private:
     void showError(const QString& text);
     void replaceChosen();
     void decline();
+    void post(std::function<void(LinkWorker&)> work);
+
+    // The link at work: Cancel is offered, and the log.
+    void setBusy(bool busy);
+    void cancelLink();
+    void addLogLine(const QString& line, bool detail);
+    void showDetails(bool shown);
 
     // The erase.
     void proceedErase();
     void showErasing(bool erasing);
+    void eraseEnded(bool erased);
     void eraseCompleted();
 
     DownloadTexts texts_;
     DownloadPacing pacing_;
-    SerialLink link_;
-    std::unique_ptr<DownloadEngine> engine_;
+    LinkThread link_;
     Prompter* prompter_ = nullptr;
     int commsPort_ = 0;
+    // The download given to run, and where it is.
+    bool downloading_ = false;
+    std::vector<std::uint8_t> image_;
+    std::string shortName_;
+    std::string longName_;
+    DownloadEngine::Phase phase_ = DownloadEngine::Phase::Ready;
+    DownloadEngine::Failure failure_ = DownloadEngine::Failure::None;
+    bool finalListRead_ = false;
 
     QStackedWidget* pages_;
-    QTimer* sendPacketTimer_;
     QTimer* eraseTimer_;
+    QPushButton* linkCancelButton_ = nullptr;
+    QCheckBox* detailsBox_ = nullptr;
     QLabel* nameLabel_ = nullptr;
     QPushButton* downloadButton_ = nullptr;
     QPushButton* infoCancelButton_ = nullptr;

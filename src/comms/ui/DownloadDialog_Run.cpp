@@ -26,36 +26,48 @@ void DownloadDialog::run(Prompter& prompter, int commsPort, const DownloadBuffer
     if (!link_.openCommsPort(commsPort, prompter))
         return;
     prompter_ = &prompter;
-    std::vector<std::uint8_t> bytes(image.Bytes.begin(), image.Bytes.begin() + image.Size);
-    engine_ =
-        std::make_unique<DownloadEngine>(link_, std::move(bytes), shortName, longName, pacing_);
-    engine_->setObserver({[this](DownloadEngine::Phase phase) { showPhase(phase); },
-                          [this](const QString& name) { imageListed(name); },
-                          [this](int sequence) { progressBar_->setValue(sequence); }});
+    image_.assign(image.Bytes.begin(), image.Bytes.begin() + image.Size);
+    shortName_ = shortName;
+    longName_ = longName;
+    downloading_ = true;
+    phase_ = DownloadEngine::Phase::Ready;
     nameLabel_->setText(texts_.NameLabel + u' ' + shown(shortName) + u' ' + shown(longName));
     prompter.runModal(*this);
-    link_.closePort();
-    engine_.reset();
+    link_.stop();
+    downloading_ = false;
     prompter_ = nullptr;
 }
 
+// The engine starts afresh on the link's thread, on the port run opened.
 void DownloadDialog::download() {
     packetsListBox_->clear();
-    if (engine_)
-        schedule(engine_->start());
+    if (!downloading_)
+        return;
+    setBusy(true);
+    post([image = image_, shortName = shortName_, longName = longName_, pacing = pacing_](
+             LinkWorker& link) { link.startDownload(image, shortName, longName, pacing); });
 }
 
-// One exchange per tick; the timer is started again only after it, so
-// ticks never overlap.
-void DownloadDialog::schedule(int delayMs) {
-    if (delayMs >= 0)
-        sendPacketTimer_->start(delayMs);
-}
-
-void DownloadDialog::tick() {
-    sendPacketTimer_->stop();
-    if (engine_)
-        schedule(engine_->step());
+void DownloadDialog::phaseChanged(int phase, int failure, bool finalListRead) {
+    using Phase = DownloadEngine::Phase;
+    phase_ = Phase(phase);
+    failure_ = DownloadEngine::Failure(failure);
+    finalListRead_ = finalListRead;
+    switch (phase_) {
+    case Phase::Status:
+    case Phase::Listing:
+    case Phase::Erasing:
+    case Phase::Settling:
+    case Phase::ListingForReplace:
+    case Phase::Transfer:
+    case Phase::Ending:
+    case Phase::FinalListing:
+        setBusy(true);
+        break;
+    default:
+        setBusy(false);
+    }
+    showPhase(phase_);
 }
 
 void DownloadDialog::showPhase(DownloadEngine::Phase phase) {
@@ -80,10 +92,12 @@ void DownloadDialog::showPhase(DownloadEngine::Phase phase) {
         return doneButton_->show();
     case Phase::Finished:
         copyAnimation_->stop();
-        listNotReadLabel_->setVisible(!engine_->finalListRead());
+        listNotReadLabel_->setVisible(!finalListRead_);
         return proceedButton_->show();
     case Phase::Failed:
-        return showError(engine_->failureText(texts_));
+        return showError(DownloadEngine::failureText(failure_, texts_));
+    case Phase::Cancelled:
+        return showError(texts_.Cancelled);
     case Phase::Closed:
         return reject();
     default:
@@ -104,18 +118,17 @@ void DownloadDialog::beginTransfer() {
     copyAnimation_->stop();
     doneButton_->setEnabled(false);
     doneButton_->hide();
-    progressBar_->setRange(1, engine_->packetCount());
+    progressBar_->setRange(1, DownloadEngine::packetCountFor(image_.size()));
     progressBar_->setValue(1);
     showPage(ProgressPage);
 }
 
 void DownloadDialog::imageListed(const QString& name) {
-    const bool choosing = engine_->phase() == DownloadEngine::Phase::ListingForReplace;
+    const bool choosing = phase_ == DownloadEngine::Phase::ListingForReplace;
     (choosing ? replaceListBox_ : imagesListBox_)->addItem(name);
 }
 
 void DownloadDialog::showError(const QString& text) {
-    sendPacketTimer_->stop();
     copyAnimation_->stop();
     deleteAnimation_->stop();
     errorLabel_->setText(text);
@@ -127,13 +140,14 @@ void DownloadDialog::replaceChosen() {
     const int row = replaceListBox_->currentItem() && replaceListBox_->currentItem()->isSelected()
                         ? replaceListBox_->currentRow()
                         : -1;
-    if (engine_)
-        schedule(engine_->replace(row + 1));
+    post([slot = row + 1](LinkWorker& link) { link.replace(slot); });
 }
 
+// The engine closes the port and reports the download closed, which closes
+// the dialog.
 void DownloadDialog::decline() {
-    if (engine_)
-        engine_->decline();
+    if (downloading_ && phase_ != DownloadEngine::Phase::Ready)
+        post([](LinkWorker& link) { link.decline(); });
     else
         reject();
 }
@@ -169,8 +183,12 @@ void DownloadDialog::proceedErase() {
         showErasing(false);
         return;
     }
-    const bool erased = link_.sendAndLog(Packet::request(PacketCommand::Erase));
-    link_.closePort();
+    setBusy(true);
+    post([](LinkWorker& link) { link.erase(); });
+}
+
+void DownloadDialog::eraseEnded(bool erased) {
+    setBusy(false);
     if (!erased)
         return showError(texts_.spacedError(texts_.CommsError));
     eraseTimer_->start(pacing_.eraseWaitMs);

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,17 +42,21 @@ HandheldContentsDialog::HandheldContentsDialog(const IniFile* settings, Packet& 
                                                const Messages& messages, LinkTimeouts timeouts,
                                                QWidget* parent)
     : QDialog(parent), texts_(DownloadTexts::read(settings)),
-      link_(replyPacket, messages, timeouts), lister_(link_),
-      pages_(named<QStackedWidget>(this, "PageControl")),
-      listTimer_(named<QTimer>(this, "ListTimer")) {
+      link_(replyPacket, messages, timeouts), pages_(named<QStackedWidget>(this, "PageControl")) {
     setObjectName(SettingsSection);
     pages_->addWidget(makeViewPage());
     pages_->addWidget(named<QWidget>(nullptr, "ImageDelete"));
     pages_->addWidget(makeErrorPage());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    listTimer_->setSingleShot(true);
-    connect(listTimer_, &QTimer::timeout, this, &HandheldContentsDialog::listStep);
+    const LinkWorker* worker = link_.worker();
+    connect(worker, &LinkWorker::imageListed, this,
+            [this](const QString& name) { listBox1_->addItem(name); });
+    connect(worker, &LinkWorker::listEnded, this, &HandheldContentsDialog::listEnded);
+    connect(worker, &LinkWorker::cancelled, this, [this] {
+        if (isVisible())
+            listFailed(texts_.Cancelled);
+    });
     readTexts(settings);
     restorePlace(*this, settings, SettingsSection);
 }
@@ -65,10 +68,18 @@ QWidget* HandheldContentsDialog::makeViewPage() {
     listBox1_ = named<QListWidget>(page, "ListBox1");
     copyAnimation_ = named<ActivityIndicator>(page, "CopyAnimation");
     okButton_ = closingButton(this, page, "OKButton", "OK");
+    cancelButton_ = named<QPushButton>(page, "CancelButton");
+    cancelButton_->setText(QStringLiteral("Cancel"));
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
+        cancelButton_->setEnabled(false);
+        link_.worker()->cancel();
+    });
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(listBox1_);
     layout->addWidget(copyAnimation_);
-    layout->addLayout(buttonRow(okButton_));
+    auto* row = buttonRow(okButton_);
+    row->addWidget(cancelButton_);
+    layout->addLayout(row);
     return page;
 }
 
@@ -90,6 +101,8 @@ void HandheldContentsDialog::readTexts(const IniFile* settings) {
         SettingsFile::text(settings, SettingsSection, QStringLiteral("OK"), okButton_->text()));
     continueButton_->setText(SettingsFile::text(
         settings, SettingsSection, QStringLiteral("Continue"), continueButton_->text()));
+    cancelButton_->setText(SettingsFile::text(settings, DownloadTexts::Section,
+                                              QStringLiteral("Cancel"), cancelButton_->text()));
 }
 
 HandheldContentsDialog::Page HandheldContentsDialog::currentPage() const {
@@ -104,62 +117,64 @@ QStringList HandheldContentsDialog::imageNames() const {
 }
 
 bool HandheldContentsDialog::listing() const {
-    return link_.isOpen();
+    return link_.worker()->portOpen();
 }
 
 bool HandheldContentsDialog::view(Prompter& prompter, int commsPort) {
     if (!link_.openCommsPort(commsPort, prompter))
         return false;
     prompter_ = &prompter;
-    lister_.restart();
     listBox1_->clear();
     pages_->setCurrentIndex(ImageView);
     copyAnimation_->start();
     okButton_->hide();
+    cancelButton_->setEnabled(true);
+    cancelButton_->show();
     show();
-    repaint();
-    listTimer_->start(0);
+    link_.post([](LinkWorker& link) { link.startList(); });
     return true;
 }
 
-// One packet per turn of the event loop, so the dialog stays responsive.
-void HandheldContentsDialog::listStep() {
-    switch (lister_.next()) {
-    case HandheldLister::Step::Receiving:
-        break;
-    case HandheldLister::Step::Name:
-        listBox1_->addItem(lister_.names().back());
-        break;
+// The link has closed the port.
+void HandheldContentsDialog::listEnded(int step) {
+    if (!isVisible())
+        return; // closed meanwhile
+    switch (HandheldLister::Step(step)) {
     case HandheldLister::Step::Ended:
-        return listEnded();
+        return listCompleted();
     case HandheldLister::Step::Empty:
         return listFailed(texts_.error(texts_.HandHeldEmpty));
     default:
         return listFailed(texts_.error(texts_.CommsError));
     }
-    listTimer_->start(0);
 }
 
-void HandheldContentsDialog::listEnded() {
-    link_.closePort();
+void HandheldContentsDialog::listCompleted() {
     copyAnimation_->stop();
+    cancelButton_->hide();
     okButton_->show();
     pages_->setCurrentIndex(ImageView);
     listBox1_->setFocus();
 }
 
 void HandheldContentsDialog::listFailed(const QString& text) {
-    link_.closePort();
     copyAnimation_->stop();
+    cancelButton_->hide();
     hide();
     errorLabel_->setText(text);
     pages_->setCurrentIndex(ErrorPage);
-    if (prompter_)
-        prompter_->runModal(*this);
+    if (!prompter_)
+        return;
+    // Run modally, a dialog that deletes itself on close is deleted by the
+    // modal loop before it returns here; it goes once this handler is over.
+    const bool deleteOnClose = testAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    prompter_->runModal(*this);
+    if (deleteOnClose)
+        deleteLater();
 }
 
 void HandheldContentsDialog::done(int result) {
-    listTimer_->stop();
-    link_.closePort();
+    link_.stop();
     QDialog::done(result);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "comms/DownloadTexts.h"
-#include "comms/HandheldLister.h"
-#include "comms/SerialLink.h"
+#include "comms/LinkWorker.h"
 
 #include <QDialog>
 
@@ -14,11 +13,11 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
-class QTimer;
 
 // The handheld dialog of the view command, settings section "HandHeldForm":
-// the names of the images the handheld stores, read one packet at a time while
-// the dialog is shown, or the reason they could not be read.
+// the names of the images the handheld stores, read on the link's own thread
+// while the dialog is shown, or the reason they could not be read. Cancel
+// stops the reading at any moment.
 class HandheldContentsDialog : public QDialog {
     Q_OBJECT
 
@@ -49,19 +48,18 @@ private:
     QWidget* makeViewPage();
     QWidget* makeErrorPage();
     void readTexts(const IniFile* settings);
-    void listStep();
-    void listEnded();
+    void listEnded(int step);
+    void listCompleted();
     void listFailed(const QString& text);
 
     DownloadTexts texts_;
-    SerialLink link_;
-    HandheldLister lister_;
+    LinkThread link_;
     Prompter* prompter_ = nullptr;
 
     QStackedWidget* pages_;
-    QTimer* listTimer_;
     QListWidget* listBox1_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     ActivityIndicator* copyAnimation_ = nullptr;
     QLabel* errorLabel_ = nullptr;
     QPushButton* continueButton_ = nullptr;
