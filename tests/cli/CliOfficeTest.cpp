@@ -70,15 +70,6 @@ TEST(CliExport, WritesThePictureAsPngSvgOrPdf) {
     EXPECT_TRUE(fileBytes(cli.path("out.PDF")).startsWith("%PDF"));
 }
 
-TEST(CliExport, RefusesAnOutputOfNoKnownFormat) {
-    const CliRunner cli;
-    writeImage(cli.path("label.G1A"));
-    const CliRunner::Result r = cli.run({"export", "label.G1A", "-o", "out.jpg"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(isOneLineNaming(r.err, {"export", "out.jpg"})) << r.err.toStdString();
-    EXPECT_FALSE(QFile::exists(cli.path("out.jpg")));
-}
-
 // The dots are the black pixels of the rendered view inside its margins;
 // the results follow from them as in the ink cost dialog.
 TEST(CliInkCost, CountsTheRenderedDotsAndPrintsTheFiveResults) {
@@ -124,24 +115,6 @@ TEST(CliInkCost, AnEmptyImageGivesZeroEverywhere) {
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "dots: 0\ntotal usage: 0.00000000000000\nnumber of prints: 0\n"
                      "total cost: 0.00\nunit cost: 0.00000000000000\nunits used: 0\n");
-}
-
-TEST(CliInkCost, RefusesNumbersThatAreNot) {
-    const CliRunner cli;
-    writeImage(cli.path("label.G1A"));
-    const std::pair<QStringList, QStringList> cases[] = {
-        {{"--dot", "x"}, {"inkcost", "--dot"}},
-        {{"--dot", "-1"}, {"inkcost", "--dot"}},
-        {{"--price", "cheap"}, {"inkcost", "--price"}},
-        {{"--count", "1.5"}, {"inkcost", "--count"}},
-        {{"--count", "-3"}, {"inkcost", "--count"}},
-    };
-    for (const auto& [options, named] : cases) {
-        const CliRunner::Result r = cli.run(QStringList{"inkcost", "label.G1A"} + options);
-        EXPECT_EQ(r.status, 1) << options.join(' ').toStdString();
-        EXPECT_TRUE(isOneLineNaming(r.err, named)) << r.err.toStdString();
-        EXPECT_TRUE(r.out.isEmpty());
-    }
 }
 
 } // namespace

@@ -153,6 +153,12 @@ TEST(Cli, FailuresEndWithOneLineNamingTheFile) {
         {{"download", "good.G1A", "--port", "/dev/null", "--now", "9:00"}, {"download", "--now"}},
         {{"frobnicate"}, {"unknown command \"frobnicate\""}},
         {{"dump", "--colour", "good.G1A"}, {"colour"}},
+        {{"export", "good.G1A", "-o", "x.jpg"}, {"export", "x.jpg"}},
+        {{"inkcost", "good.G1A", "--dot", "x"}, {"inkcost", "--dot"}},
+        {{"inkcost", "good.G1A", "--dot", "-1"}, {"inkcost", "--dot"}},
+        {{"inkcost", "good.G1A", "--price", "cheap"}, {"inkcost", "--price"}},
+        {{"inkcost", "good.G1A", "--count", "1.5"}, {"inkcost", "--count"}},
+        {{"inkcost", "good.G1A", "--count", "-3"}, {"inkcost", "--count"}},
     };
     for (const auto& c : cases) {
         const CliRunner::Result r = cli.run(c.args);
@@ -161,6 +167,7 @@ TEST(Cli, FailuresEndWithOneLineNamingTheFile) {
         EXPECT_TRUE(r.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(cli.path("x.G1A")));
+    EXPECT_FALSE(QFile::exists(cli.path("x.jpg")));
 }
 
 TEST(Cli, OutputsOnAFullDiskFailAndKeepThePreviousFile) {

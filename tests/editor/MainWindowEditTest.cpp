@@ -1,9 +1,6 @@
 // The main window's editing, driven as a user drives it: tool buttons, mouse
 // clicks and drags on the picture, keys, and the dialogs they open.
 #include "app/ui/MainWindow.h"
-#include "document/AppContext.h"
-#include "document/DataStore.h"
-#include "editor/PlaceItemState.h"
 #include "editor/SelectState.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
@@ -11,14 +8,9 @@
 #include "items/FieldItem.h"
 #include "items/GraphicItem.h"
 #include "items/MultiLineTextItem.h"
-#include "items/ShiftCodeItem.h"
 #include "items/TextItem.h"
 #include "items/TimeItem.h"
-#include "persist/ClassRegistry.h"
-#include "platform/Clock.h"
 #include "platform/ui/WidgetPrompter.h"
-#include "printer/FontSet.h"
-#include "texts/SettingsFile.h"
 
 #include "DialogDriving.h"
 #include "EditorTestSupport.h"
@@ -121,24 +113,6 @@ ModalDriver::Step typeTextAndConfirm(const char* text) {
     };
 }
 
-TEST_F(MainWindowEditTest, ATextItemIsPlacedByAClickAndItsDialog) {
-    window->action("ItemMenuTextItem")->trigger();
-    prompter.dialogScripts.push_back(script([](QDialog& d) {
-        typeInto(control<QLineEdit>(d, "TextEdit"), "HELLO");
-        click(d, "OKBtn");
-    }));
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
-
-    EXPECT_EQ(prompter.dialogsRun, QStringList{"TxtIPropEdForm"});
-    ASSERT_EQ(editor().items().count(), 1);
-    const auto& placed = static_cast<const TextItem&>(*editor().items().at(1));
-    EXPECT_EQ(placed.Text, "HELLO");
-    EXPECT_EQ(placed.getPosition(), QPoint(400, 200));
-    EXPECT_TRUE(window->modified());
-    EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked()); // one item per click
-    EXPECT_EQ(panel(0), "X: 350");
-}
-
 TEST_F(MainWindowEditTest, ZoomStopsAtTwoHundredAndFiftyPercent) {
     for (int i = 0; i < 4; ++i)
         window->action("ZoomInHint")->trigger();
@@ -190,23 +164,6 @@ TEST_F(MainWindowEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
     EXPECT_EQ(editor().undoStack().count(), 1);
     window->action("EditMenuUndo")->trigger();
     EXPECT_EQ(item.getPosition(), QPoint(300, 200));
-}
-
-TEST_F(MainWindowEditTest, ArrowNudgesOfOneItemUndoAndRedoAsOneStep) {
-    ImageItem& item = addText({300, 200});
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
-    for (int i = 0; i < 5; ++i)
-        key(Qt::Key_Right);
-    key(Qt::Key_Down);
-    EXPECT_EQ(item.getPosition(), QPoint(305, 201));
-    EXPECT_EQ(editor().undoStack().count(), 1);
-
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(item.getPosition(), QPoint(300, 200));
-    EXPECT_FALSE(window->modified());
-    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(item.getPosition(), QPoint(305, 201));
-    EXPECT_EQ(editor().undoStack().count(), 1);
 }
 
 // Each row: what happens between two pairs of nudges of the first item, how
@@ -315,6 +272,10 @@ TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
     QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
     EXPECT_TRUE(user.allStepsTaken());
     ASSERT_EQ(editor().items().count(), 1);
+    const auto& placed = static_cast<const TextItem&>(*editor().items().at(1));
+    EXPECT_EQ(placed.Text, "HELLO");
+    EXPECT_EQ(placed.getPosition(), QPoint(400, 200));
+    EXPECT_TRUE(window->modified());
     EXPECT_TRUE(window->action("ItemMenuSelectItem")->isChecked());
     EXPECT_NE(dynamic_cast<SelectState*>(&window->surface().State()), nullptr);
     QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(1500, 200));
@@ -401,40 +362,6 @@ TEST_F(RealDialogEditTest, AGraphicIsPlacedByAClickAndItsDialog) {
     EXPECT_EQ(placed.getPosition(), QPoint(600, 150));
 }
 
-TEST_F(MainWindowEditTest, TheShiftCodeButtonIsRefusedUntilShiftsAreDefined) {
-    window->action("ItemMenuShiftCodeItem")->trigger();
-    EXPECT_EQ(prompter.texts(), QStringList{NoShifts});
-    EXPECT_EQ(prompter.shown.at(0).caption, "");
-    EXPECT_EQ(prompter.shown.at(0).icon, Prompter::Icon::Stop);
-    EXPECT_TRUE(selecting());
-
-    prompter.dialogScripts.push_back(script([](QDialog& d) {
-        addShift(d, 1, "06:00", "A");
-        click(d, "CancelButton");
-    }));
-    window->action("OptionsMenuShiftTimes")->trigger();
-    EXPECT_TRUE(window->shiftTable().isEmpty());
-    EXPECT_FALSE(window->modified());
-
-    prompter.dialogScripts.push_back(script([](QDialog& d) {
-        addShift(d, 1, "06:00", "A");
-        click(d, "OKButton");
-    }));
-    window->action("OptionsMenuShiftTimes")->trigger();
-    EXPECT_EQ(window->shiftTable().count(), 1);
-    EXPECT_TRUE(window->modified()); // the table is saved with the image
-
-    window->action("ItemMenuShiftCodeItem")->trigger();
-    EXPECT_NE(dynamic_cast<PlaceItemState*>(&window->surface().State()), nullptr);
-    prompter.dialogScripts.push_back(script([](QDialog& d) { click(d, "OKBtn"); }));
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
-    EXPECT_EQ(prompter.dialogsRun,
-              (QStringList{"ShiftTimesForm", "ShiftTimesForm", "ShiftcodePropEdForm"}));
-    ASSERT_EQ(editor().items().count(), 1);
-    EXPECT_NE(dynamic_cast<const ShiftCodeItem*>(editor().items().at(1)), nullptr);
-    EXPECT_EQ(prompter.texts(), QStringList{NoShifts});
-}
-
 // The designer's clock drives what the item shows, minute by minute.
 TEST_F(MainWindowEditTest, ATimeItemShowsTheClockFromItsPlacing) {
     window->action("ItemMenuTimeItem")->trigger();
@@ -472,6 +399,7 @@ TEST_F(RealDialogEditTest, ShiftsAreDefinedAndAShiftCodePlacedInTheRealDialogs) 
     EXPECT_TRUE(selecting());
     window->action("OptionsMenuShiftTimes")->trigger();
     EXPECT_EQ(window->shiftTable().count(), 2);
+    EXPECT_TRUE(window->modified()); // the table is saved with the image
     window->action("ItemMenuShiftCodeItem")->trigger();
     QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
     EXPECT_TRUE(user.allStepsTaken());

@@ -2,8 +2,6 @@
 #include "ImageBytes.h"
 #include "RenderHarness.h"
 #include "barcode/BarcodeSymbol.h"
-#include "document/ImageFile.h"
-#include "document/ItemList.h"
 #include "document/ItemTypeNames.h"
 #include "items/ItemClasses.h"
 #include "persist/ClassRegistry.h"
@@ -92,30 +90,6 @@ std::string symbologyName(const ::testing::TestParamInfo<Symbology>& info) {
 INSTANTIATE_TEST_SUITE_P(Symbologies, BarcodeRecord, ::testing::ValuesIn(AllSymbologies),
                          &symbologyName);
 
-// An image of one barcode of every symbology, written and read as a file.
-TEST(BarcodeItem, EverySymbologyComesBackThroughTheImageFile) {
-    ImageFileHeader header;
-    header.LongName = "Long";
-    header.ShortName = "Short";
-    header.TypeCode = 2;
-    header.Area = {0, 0, 4100, 228};
-    ItemList items;
-    for (Symbology kind : AllSymbologies)
-        items.append(barcodeOf(kind, 10 * int(kind), 5));
-    MemoryStream s;
-    ImageFile::write(s, header, items, imageFileRegistry());
-    MemoryStream in(s.bytes());
-    const ImageFileContents read = ImageFile::read(in, imageFileRegistry(), Messages());
-    ASSERT_EQ(read.Items->count(), int32_t(std::size(AllSymbologies)));
-    for (int32_t i = 1; i <= read.Items->count(); ++i) {
-        const auto* barcode = dynamic_cast<const BarcodeItem*>(read.Items->at(i));
-        ASSERT_NE(barcode, nullptr) << i;
-        EXPECT_EQ(int(barcode->data().Kind), i - 1);
-        EXPECT_EQ(barcode->data().X, 10 * (i - 1));
-        EXPECT_TRUE(barcode->isEqual(*items.at(i))) << i;
-    }
-}
-
 struct PositionCase {
     int32_t set; // with the margin
     int32_t stored;
@@ -135,17 +109,6 @@ TEST(BarcodeItem, APositionBelowOneStoresZero) {
         EXPECT_EQ(item->data().Y, c.stored) << c.set;
         EXPECT_EQ(item->getPosition(), QPoint(c.stored, c.stored) + QPoint(50, 50));
     }
-}
-
-TEST(BarcodeItem, OnlyHalfTurnsAreAllowed) {
-    const auto blank = std::make_unique<BarcodeItem>();
-    const auto created = barcodeOf(Symbology::Code39);
-    for (const BarcodeItem* item : {blank.get(), created.get()}) {
-        EXPECT_EQ(item->AllowedRotations, 0x05);
-        EXPECT_FALSE(item->FontBased);
-    }
-    EXPECT_EQ(created->data().Kind, Symbology::Code39);
-    EXPECT_EQ(ImageItem::createNew<BarcodeItem>(0)->data().Kind, BarcodeItem::NewSymbology);
 }
 
 // The undo history keeps copies: changing one leaves the other as it was.

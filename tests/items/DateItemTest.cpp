@@ -1,11 +1,9 @@
 #include "items/DateItem.h"
+#include "ImageBytes.h"
 #include "RenderHarness.h"
 #include "document/ImageCalendar.h"
 #include "document/ImageFile.h"
 #include "document/ShiftTable.h"
-#include "items/ItemClasses.h"
-#include "items/TextItem.h"
-#include "persist/ClassRegistry.h"
 #include "persist/DownloadBuffer.h"
 #include "persist/MemoryStream.h"
 #include "platform/Clock.h"
@@ -154,17 +152,6 @@ TEST(DateItem, TheTypeKeepsTheOperatorRequest) {
     EXPECT_EQ(item.DateType, 3);
 }
 
-TEST(DateItem, ANewItemHasTheDefaultsOfAPlacedOne) {
-    const auto item = ImageItem::createNew<DateItem>(SansFont);
-    EXPECT_EQ(item->dateText(QDate(2024, 3, 5), EnglishMonths),
-              std::string("05") + item->Separator + "03" + item->Separator + "2024");
-    EXPECT_FALSE(item->Arabic);
-    EXPECT_EQ(item->FirstDay, 1);
-    EXPECT_EQ(item->FirstIndex, 1);
-    EXPECT_EQ(item->LanguageIndex, 0);
-    EXPECT_EQ(QDate(1899, 12, 30).addDays(qint64(item->WeekStartDate)).dayOfYear(), 1);
-}
-
 struct CalendarAt {
     explicit CalendarAt(QDate day) : clock(QDateTime(day, QTime(14, 30))) {}
     FixedClock clock;
@@ -228,15 +215,6 @@ TEST(DateItem, DrawsItsTextOfTheCalendarsDay) {
     h.display.setCalendar(nullptr);
 }
 
-const ClassRegistry& registry() {
-    static const ClassRegistry r = [] {
-        ClassRegistry made;
-        registerItemClasses(made);
-        return made;
-    }();
-    return r;
-}
-
 // Older files lack the Arabic flag (before V2.0X001) and the lead zeros
 // (before V3.1X000); those fields keep the loading item's blank values.
 TEST(DateItem, OlderFilesCarryFewerFields) {
@@ -264,9 +242,9 @@ TEST(DateItem, OlderFilesCarryFewerFields) {
         ItemList items;
         items.append(item.clone());
         MemoryStream file;
-        ImageFile::write(file, header, items, registry());
+        ImageFile::write(file, header, items, imageFileRegistry());
         file.setPosition(0);
-        const ImageFileContents read = ImageFile::read(file, registry(), Messages());
+        const ImageFileContents read = ImageFile::read(file, imageFileRegistry(), Messages());
         const auto& loaded = dynamic_cast<const DateItem&>(*read.Items->at(1));
         EXPECT_EQ(loaded.Arabic, c.arabic);
         EXPECT_EQ(loaded.LeadZeros, c.leadZeros);
@@ -296,18 +274,18 @@ TEST(DateItem, ValuesOutOfRangeMakeTheRecordUnreadable) {
         DateItem item = normalDate(DateItem::Day, DateItem::Month, DateItem::Year4);
         c.spoil(item);
         MemoryStream s;
-        item.store(s, registry());
+        item.store(s, imageFileRegistry());
         s.setPosition(0);
-        EXPECT_THROW(registry().loadRecord(s), TolvError) << c.what;
+        EXPECT_THROW(imageFileRegistry().loadRecord(s), TolvError) << c.what;
     }
     // The first index is taken as it is.
     DateItem item = normalDate(DateItem::Day, DateItem::Month, DateItem::Year4);
     item.FirstIndex = 9;
     item.DateType = 7;
     MemoryStream s;
-    item.store(s, registry());
+    item.store(s, imageFileRegistry());
     s.setPosition(0);
-    EXPECT_EQ(dynamic_cast<const DateItem&>(*registry().loadRecord(s)).FirstIndex, 9);
+    EXPECT_EQ(dynamic_cast<const DateItem&>(*imageFileRegistry().loadRecord(s)).FirstIndex, 9);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "ImageBytes.h"
 #include "RenderHarness.h"
 #include "document/ImageFile.h"
-#include "document/ItemTypeNames.h"
 #include "items/ui/FieldItemDialog.h"
 #include "texts/Messages.h"
 
@@ -47,13 +46,6 @@ TEST(FieldItem, DownloadRecordIsTheHeaderAndTheFieldLength) {
         EXPECT_EQ(record, (Bytes{0x03, 23, 3, 0, 5, 1, 1, c.sent})) << c.maxChars;
     }
     EXPECT_TRUE(compiledRecord(*fieldItem("Lot", 12), h.fonts, 3).empty());
-}
-
-TEST(FieldItem, NewFieldsHoldOneCharacterAndAreFontBased) {
-    const auto item = ImageItem::createNew<FieldItem>(SansFont);
-    EXPECT_EQ(item->MaxChars, 1);
-    EXPECT_TRUE(item->FontBased);
-    EXPECT_EQ(item->getKindName(ItemTypeNames()), "Text");
 }
 
 TEST(FieldItem, DrawsAndMeasuresAsATextItem) {

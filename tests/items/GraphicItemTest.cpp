@@ -177,16 +177,6 @@ INSTANTIATE_TEST_SUITE_P(
         return "From" + std::to_string(info.param.from) + "To" + std::to_string(info.param.to);
     });
 
-TEST(GraphicItem, TurningThereAndBackRestoresTheBitmap) {
-    const auto item = graphic(dotsOf(TenByFour));
-    item->setRotation(1);
-    EXPECT_EQ(item->getWidth(), 4);
-    EXPECT_EQ(item->getHeight(), 10);
-    item->setRotation(0);
-    EXPECT_EQ(rowsOf(item->Bitmap), TenByFour);
-    EXPECT_EQ(item->getWidth(), 10);
-}
-
 // The undo history keeps copies of items; their pictures share one bitmap.
 TEST(GraphicItem, CopiesShareTheBitmapInsteadOfCopyingIt) {
     const auto item = graphic(MonoBitmap::blank(400, 300));
@@ -228,14 +218,6 @@ TEST(GraphicItem, ARecordDeclaringMoreDotsThanItHoldsIsRefused) {
         s.setPosition(0);
         EXPECT_THROW(imageFileRegistry().loadRecord(s), TolvError) << width << " x " << height;
     }
-}
-
-TEST(GraphicItem, ANewGraphicIsAWhiteSquareNotFontBased) {
-    const auto item = ImageItem::createNew<GraphicItem>(SansFont);
-    EXPECT_EQ(item->getWidth(), GraphicItem::NewSide);
-    EXPECT_EQ(item->getHeight(), GraphicItem::NewSide);
-    EXPECT_FALSE(item->FontBased);
-    EXPECT_EQ(storedDots(*item), Bytes(size_t(100 * 100 / 8), 0));
 }
 
 // White dots of the picture leave what is below; black ones cover it.

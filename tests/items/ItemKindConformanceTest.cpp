@@ -96,6 +96,9 @@ TEST_P(ItemKindConformance, StoreThenLoadGivesAnEqualItem) {
     EXPECT_EQ(s.position(), s.size());
     EXPECT_TRUE(loaded->isEqual(*sample));
     EXPECT_EQ(stored(*loaded), record);
+    // A loaded item is measured as a new one of its kind is.
+    EXPECT_EQ(static_cast<const ImageItem&>(*loaded).FontBased,
+              kind.makeBlank()->create(SansFont)->FontBased);
 }
 
 TEST_P(ItemKindConformance, CloneAndAssignmentKeepEveryStoredByte) {

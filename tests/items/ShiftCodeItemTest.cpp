@@ -3,7 +3,6 @@
 #include "RenderHarness.h"
 #include "document/ImageCalendar.h"
 #include "document/ShiftTable.h"
-#include "persist/MemoryStream.h"
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>
@@ -72,14 +71,4 @@ TEST(ShiftCodeItem, RecordIsTheHeaderAlone) {
     RenderHarness h(1);
     const auto record = compiledRecord(*shiftCodeItem(), h.fonts, 1);
     EXPECT_EQ(record, (std::vector<uint8_t>{ShiftCodeItem::TypeCode, 21, 10, 0, 10, 0, 0}));
-}
-
-TEST(ShiftCodeItem, IsStoredUnderItsRecordNameAndLoadsFontBased) {
-    MemoryStream s;
-    shiftCodeItem()->store(s, imageFileRegistry());
-    s.setPosition(0);
-    const auto loaded = imageFileRegistry().loadRecord(s);
-    EXPECT_STREQ(loaded->className(), "ShiftcodeItem");
-    EXPECT_TRUE(dynamic_cast<const ShiftCodeItem&>(*loaded).FontBased);
-    EXPECT_EQ(s.position(), s.size());
 }

@@ -1,8 +1,5 @@
 #include "items/TextItem.h"
 #include "RenderHarness.h"
-#include "items/ItemClasses.h"
-#include "persist/ClassRegistry.h"
-#include "persist/MemoryStream.h"
 
 #include <gtest/gtest.h>
 
@@ -43,17 +40,6 @@ TEST(TextItem, DownloadRecordFollowsTheHeader) {
                   0xFF)
             << maxChars;
     EXPECT_TRUE(compiledRecord(*textItem("AB", true, "Lot", 10), h.fonts, 3).empty());
-}
-
-// The rest of storing, loading and copying is in ItemKindConformanceTest.
-TEST(TextItem, ALoadedItemIsFontBased) {
-    ClassRegistry registry;
-    registerDocumentClasses(registry);
-    registerItemClasses(registry);
-    MemoryStream s;
-    textItem("Best before", true, "Lot", 300)->store(s, registry);
-    s.setPosition(0);
-    EXPECT_TRUE(dynamic_cast<const ImageItem&>(*registry.loadRecord(s)).FontBased);
 }
 
 TEST(TextItem, EqualityIsTextAndRequestBesidesThePlacement) {

@@ -134,7 +134,6 @@ TEST(TimeItem, StoredFieldsAndASuffixOutOfRange) {
         const auto& time = dynamic_cast<const TimeItem&>(*loaded);
         EXPECT_EQ(time.SuffixIndex, suffix >= 0 && suffix <= 4 ? suffix : 0) << suffix;
         EXPECT_EQ(time.TimeSeparator, '.');
-        EXPECT_TRUE(time.FontBased);
     }
 }
 

@@ -68,39 +68,6 @@ protected:
     }
 };
 
-TEST_F(OfficeCommandsTest, InkCostSwitchesTo100PercentAndCountsTheBlackDotsOfTheView) {
-    window->surface().applyZoomLevel(3);
-    std::int64_t shown = -1;
-    prompter.dialogScripts.push_back(script([&shown](QDialog& d) {
-        ASSERT_TRUE(eventually([&] { return !labelText(d, "Label2").isEmpty(); }));
-        shown = static_cast<InkCostDialog&>(d).dotCount();
-        click(d, "OKButton");
-    }));
-    trigger("InkCostButtonHint");
-    EXPECT_EQ(prompter.dialogsRun, QStringList{"InkCostForm"});
-    EXPECT_EQ(window->surface().zoomLevel(), 1);
-    EXPECT_EQ(editor().pictureSize(), QSize(4100, 356));
-    EXPECT_GT(shown, 100);
-    EXPECT_EQ(shown, blackInPrintableArea());
-}
-
-TEST_F(OfficeCommandsTest, PrintGoesThroughThePrintDialogToOnePage) {
-    const QString pdf = path("proof.pdf");
-    prompter.dialogScripts.push_back([&pdf](QDialog& d) {
-        QPrinter* printer = static_cast<QPrintDialog&>(d).printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    });
-    trigger("FileMenuPrint");
-    EXPECT_EQ(prompter.dialogsRun, QStringList{"PrintDialog1"});
-    const QByteArray bytes = fileBytes(pdf);
-    ASSERT_TRUE(bytes.startsWith("%PDF"));
-    // The page bitmap: the view's 356 rows at 300 / 185 printer pixels a dot
-    // (the printer setup's built-in choice is 300 DPI).
-    EXPECT_TRUE(bytes.contains("/Height " + QByteArray::number(qRound(356 * 300.0 / 185))));
-}
-
 TEST_F(OfficeCommandsTest, ACancelledPrintDialogPrintsNothing) {
     const QString pdf = path("none.pdf");
     prompter.dialogScripts.push_back([&pdf](QDialog& d) {
@@ -262,15 +229,23 @@ TEST_F(RealDialogOfficeTest, ExportsThroughTheFileDialogAndTheQuestion) {
     EXPECT_TRUE(fileBytes(svg).contains("<svg"));
 }
 
-TEST_F(RealDialogOfficeTest, InkCostRunsInItsOwnModalLoop) {
-    ModalDriver user{[](QWidget& w) {
+// The count is of the black dots of the view at 100 %, whatever the zoom was.
+TEST_F(RealDialogOfficeTest, InkCostRunsInItsOwnModalLoopAtOneHundredPercent) {
+    window->surface().applyZoomLevel(3);
+    std::int64_t shown = -1;
+    ModalDriver user{[&shown](QWidget& w) {
         auto& d = static_cast<QDialog&>(w);
         EXPECT_TRUE(eventually([&] { return !labelText(d, "Label2").isEmpty(); }));
+        shown = static_cast<InkCostDialog&>(d).dotCount();
         click(d, "OKButton");
     }};
     trigger("InkCostButtonHint");
     EXPECT_EQ(user.met, QStringList{"InkCostDialog"});
     EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(window->surface().zoomLevel(), 1);
+    EXPECT_EQ(editor().pictureSize(), QSize(4100, 356));
+    EXPECT_GT(shown, 100);
+    EXPECT_EQ(shown, blackInPrintableArea());
 }
 
 } // namespace

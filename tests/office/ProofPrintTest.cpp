@@ -122,16 +122,6 @@ TEST(ProofPrint, PaintsTheViewScaledByPpiOverTheModelsResolutionCutAtThePageEdge
     EXPECT_NEAR(ink.bottom() + 1, 80 * f, 1.5);
 }
 
-TEST(ProofPrint, ScrolledViewPrintsFromItsScrollPosition) {
-    const QImage view = testView();
-    QImage page = pageAt600Dpi();
-    ASSERT_TRUE(ProofPrint::paint(page, view, scrolled(viewAt(1.0), QPoint(2900, 0), QPoint()),
-                                  QSize(ModelDpi, ModelDpi)));
-    const QRect ink = blackBounds(page);
-    EXPECT_NEAR(ink.left(), 100 * 600.0 / ModelDpi, 1.5); // the column, 100 dots in
-    EXPECT_NEAR(ink.width(), 600.0 / ModelDpi, 1.5);
-}
-
 TEST(ProofPrint, NothingToPrintPaintsNothing) {
     QImage page = pageAt600Dpi();
     EXPECT_FALSE(ProofPrint::paint(page, testView(),
