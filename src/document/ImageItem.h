@@ -2,6 +2,7 @@
 
 #include "persist/Persistent.h"
 #include "printer/EdgeRect.h"
+#include "printer/InkPicture.h"
 #include "printer/ItemCalendar.h"
 #include "printer/ItemMetrics.h"
 
@@ -179,7 +180,8 @@ protected:
     // whose top-left corner is the anchor. Justifying moves it to the
     // justified edge of the area along the model's justification axis;
     // drawing stretches it over its rectangle with AND, so its white dots
-    // leave what is below as it was.
+    // leave what is below as it was. The stretched dots are kept for the
+    // next redraw at the same zoom.
     void justifyPicture(DotCanvas& view, int32_t width, int32_t height);
     EdgeRect pictureScreenRect(const DotCanvas& view, int32_t width, int32_t height) const;
     void drawPicture(DotCanvas& view, const QImage& picture);
@@ -188,4 +190,7 @@ protected:
     int32_t Height = 0;
     int32_t X = 0;
     int32_t Y = 0;
+
+private:
+    InkPicture pictureInk_;
 };

@@ -259,10 +259,6 @@ EdgeRect ImageItem::pictureScreenRect(const DotCanvas& view, int32_t width, int3
 void ImageItem::drawPicture(DotCanvas& view, const QImage& picture) {
     QPainter* canvas = view.canvas();
     const EdgeRect rect = getScreenRect(view);
-    if (!canvas || picture.isNull() || rect.isEmpty())
-        return;
-    const auto mode = canvas->compositionMode();
-    canvas->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    canvas->drawImage(rect.toQRect(), picture.convertToFormat(QImage::Format_RGB32));
-    canvas->setCompositionMode(mode);
+    if (canvas && !rect.isEmpty())
+        pictureInk_.paint(*canvas, rect.toQRect(), picture);
 }
