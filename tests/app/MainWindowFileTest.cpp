@@ -505,3 +505,20 @@ TEST_F(MainWindowFileTest, AnImageNamedOnTheCommandLineOpens) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindowFileTest, CtrlShiftSSavesUnderANewName) {
+    makeImage();
+    const QString saved = saveAs("label");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    prompter.fileRequests.clear();
+    answerFile(path("other"));
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(prompter.fileRequests.size(), 1u);
+    EXPECT_TRUE(prompter.fileRequests[0].fileName.isEmpty()); // no name proposed
+    EXPECT_EQ(window->fileName(), path("other.G1A"));
+}
+
+} // namespace

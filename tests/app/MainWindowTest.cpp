@@ -44,8 +44,8 @@ TEST_F(MainWindowTest, OpensWithItsMenusToolButtonsAndStatusLine) {
     QStringList menus;
     for (QAction* a : window->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"Fichier", "Edit", "Format", "Item", "Options", "Zoom",
-                                  "HandHeld", "Help"}));
+    EXPECT_EQ(menus, (QStringList{"&Fichier", "&Edit", "F&ormat", "&Item", "O&ptions", "&Zoom",
+                                  "&HandHeld", "He&lp"}));
     QAction* newAction = window->action("FileMenuNew");
     EXPECT_EQ(newAction->text(), "&New");
     EXPECT_EQ(newAction->toolTip(), "Nouveau");

@@ -62,6 +62,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(minuteTimer_, &QTimer::timeout, this, &MainWindow::minuteTick);
     minuteTimer_->start();
     connectEditing();
+    createKeyCommands(ini.get());
+    giveAccessKeys();
 }
 
 MainWindow::~MainWindow() {

@@ -173,6 +173,13 @@ private:
     // Yes; false when the image must stay (cancelled, or not saved).
     bool mayDropImage(const QString& question, bool (MainWindow::*save)() = &MainWindow::saveAs);
 
+    // MainWindow_Keys.cpp: the commands only keys reach (the next item, the
+    // Delete key), Item > Properties, the access keys of every menu, and the
+    // names of the undo steps on Edit's entries.
+    void createKeyCommands(const IniFile* settings);
+    void giveAccessKeys();
+    void showUndoNames();
+
     AppContext& context_;
     MainWindowTexts texts_;
     MainSettings settings_;
