@@ -173,6 +173,43 @@ TEST_F(MainWindowTest, HandheldCommandsAreWiredToTheDownloadAndPortDialogs) {
     EXPECT_EQ(prompter.dialogsRun.back(), "CommsPortForm");
 }
 
+// The window opens where it was closed, with its size; a maximised window
+// opens maximised and goes back to where it was before.
+TEST_F(MainWindowTest, TheWindowsPlaceSizeAndStateComeBackNextTime) {
+    start("[MainForm]\nLeft=30\nTop=40\nWidth=500\nHeight=300\n");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->size(), QSize(500, 300));
+    window->move(60, 70);
+    window->resize(520, 310);
+    const QPoint place = window->pos();
+    EXPECT_TRUE(window->close());
+    window.reset();
+
+    makeWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->pos(), place);
+    EXPECT_EQ(window->size(), QSize(520, 310));
+    window->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->isMaximized(); }));
+    EXPECT_TRUE(window->close());
+    window.reset();
+    const std::unique_ptr<IniFile> ini = SettingsFile::open();
+    EXPECT_EQ(ini->readInteger("MainForm", "Maximised", 0), 1);
+    EXPECT_EQ(
+        QPoint(ini->readInteger("MainForm", "Left", 0), ini->readInteger("MainForm", "Top", 0)),
+        place);
+
+    makeWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->isMaximized(); }));
+    window->showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isMaximized(); }));
+    EXPECT_EQ(window->pos(), place);
+    EXPECT_EQ(window->size(), QSize(520, 310));
+}
+
 TEST_F(MainWindowTest, AStoredWindowLargerThanTheScreenIsKeptOnIt) {
     start("[MainForm]\nLeft=-300\nTop=2000\nWidth=5000\nHeight=4000\n");
     window->show();

@@ -377,7 +377,11 @@ QString writeLogo(const QString& folder) {
 
 TEST_F(MainWindowEditTest, ADroppedBitmapBecomesAGraphicWhereItFalls) {
     const QString logo = writeLogo(folders.settingsDir());
-    EXPECT_FALSE(dropFile(image, folders.iniPath(), QPoint(400, 100))); // not a bitmap
+    // Any other file goes on to the window, which opens images.
+    EXPECT_TRUE(dropFile(image, folders.iniPath(), QPoint(400, 100)));
+    ASSERT_TRUE(eventually([this] { return !prompter.shown.empty(); }));
+    EXPECT_TRUE(prompter.shown[0].text.contains("Not a Tolvane image file"));
+    prompter.shown.clear();
     ASSERT_TRUE(dropFile(image, logo, QPoint(400, 100)));
     ASSERT_EQ(editor().items().count(), 1);
     const auto& placed = static_cast<const GraphicItem&>(*editor().items().at(1));
