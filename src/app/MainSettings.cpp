@@ -32,10 +32,9 @@ void MainSettings::read(const IniFile* settings) {
     Maximised = ini.readBool(MainWindowTexts::Section, QStringLiteral("Maximised"), false);
     Left = ini.readInteger(MainWindowTexts::Section, QStringLiteral("Left"), 0);
     Top = ini.readInteger(MainWindowTexts::Section, QStringLiteral("Top"), 0);
-    if (!Maximised) {
-        Width = ini.readInteger(MainWindowTexts::Section, QStringLiteral("Width"), 640);
-        Height = ini.readInteger(MainWindowTexts::Section, QStringLiteral("Height"), 400);
-    }
+    // Also for a maximised window: the size it goes back to.
+    Width = ini.readInteger(MainWindowTexts::Section, QStringLiteral("Width"), 640);
+    Height = ini.readInteger(MainWindowTexts::Section, QStringLiteral("Height"), 400);
     MaxItems = readLimit(ini, "MaxItemsPerLabel", DefaultMaxItems);
     MaxGraphicItems = readLimit(ini, "MaxGraphicItemsPerLabel", DefaultMaxGraphicItems);
     HandheldMaxSize = readLimit(ini, "HandheldMaxSize", DefaultHandheldMaxSize);

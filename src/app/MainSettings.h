@@ -42,8 +42,8 @@ struct MainSettings {
     static constexpr std::uint32_t DefaultMaxGraphicItems = 2;
     static constexpr std::uint32_t DefaultHandheldMaxSize = 32512;
 
-    // The start-up reads, in the settings table's order. Width and Height are
-    // read only when the window is not maximised. A negative or non-numeric
+    // The start-up reads, in the settings table's order. Width and Height of
+    // a maximised window are the size it goes back to. A negative or non-numeric
     // limit takes its default. A null (absent) file reads nothing.
     void read(const IniFile* settings);
 

@@ -21,9 +21,8 @@ void ItemChangeCommand::redo() {
 }
 
 NudgeCommand::NudgeCommand(ImageEditor& editor, ImageItem& item, std::unique_ptr<ImageItem> before,
-                           std::unique_ptr<ImageItem> after)
-    : ItemChangeCommand(editor, item, std::move(before), std::move(after), QStringLiteral("Move")) {
-}
+                           std::unique_ptr<ImageItem> after, const QString& text)
+    : ItemChangeCommand(editor, item, std::move(before), std::move(after), text) {}
 
 bool NudgeCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const NudgeCommand*>(other);
@@ -56,9 +55,9 @@ InsertItemCommand::InsertItemCommand(ImageEditor& editor, std::unique_ptr<ImageI
 RemoveItemCommand::RemoveItemCommand(ImageEditor& editor, ImageItem& item, const QString& text)
     : ListChangeCommand(editor, item, editor.items().indexOf(&item), nullptr, text) {}
 
-AreaCommand::AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after)
-    : QUndoCommand(QStringLiteral("Restricted area")), editor_(editor), before_(before),
-      after_(after) {}
+AreaCommand::AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after,
+                         const QString& text)
+    : QUndoCommand(text), editor_(editor), before_(before), after_(after) {}
 
 void AreaCommand::undo() {
     editor_.setAreaRect(before_);

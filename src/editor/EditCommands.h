@@ -44,7 +44,7 @@ public:
     static constexpr int Id = 1;
 
     NudgeCommand(ImageEditor& editor, ImageItem& item, std::unique_ptr<ImageItem> before,
-                 std::unique_ptr<ImageItem> after);
+                 std::unique_ptr<ImageItem> after, const QString& text);
 
     int id() const override { return Id; }
     bool mergeWith(const QUndoCommand* other) override;
@@ -87,7 +87,8 @@ public:
 // A new restricted area.
 class AreaCommand : public QUndoCommand {
 public:
-    AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after);
+    AreaCommand(ImageEditor& editor, const DotRect& before, const DotRect& after,
+                const QString& text);
 
     void undo() override;
     void redo() override;

@@ -33,6 +33,10 @@ public:
 
     // Shows an image position (dots, margin included) in the status line.
     virtual void showPosition(std::int32_t x, std::int32_t y) = 0;
+    // The pointer has gone far enough from where the button went down to
+    // drag what it holds (image positions); any move at all unless the
+    // window knows better.
+    virtual bool startsDrag(QPoint pressed, QPoint now) const { return pressed != now; }
     // Puts the mouse pointer onto an image position.
     virtual void movePointerTo(QPoint imageDot) = 0;
     // Runs the property dialog of the item's kind; itemNumber is the item's

@@ -1,5 +1,6 @@
 #include "editor/ImageEditor.h"
 
+#include "document/ItemTypeNames.h"
 #include "platform/Prompter.h"
 #include "printer/FontRealizer.h"
 #include "printer/PrinterModels.h"
@@ -19,6 +20,9 @@ EdgeRect grown(const EdgeRect& r, int by) {
     return {r.Left - by, r.Top - by, r.Right + by, r.Bottom + by};
 }
 
+// The kinds' names before the main window hands over those of its language.
+const ItemTypeNames BuiltInKindNames;
+
 bool overlaps(const EdgeRect& a, const EdgeRect& b) {
     return !a.isEmpty() && !b.isEmpty() && a.Left <= b.Right && b.Left <= a.Right &&
            a.Top <= b.Bottom && b.Top <= a.Bottom;
@@ -28,8 +32,8 @@ bool overlaps(const EdgeRect& a, const EdgeRect& b) {
 
 ImageEditor::ImageEditor(const FontSet& fonts, const PrinterModels& models, Prompter& prompter,
                          const Messages& messages)
-    : items_(prompter, messages), display_(fonts, models), prompter_(prompter),
-      messages_(messages) {
+    : items_(prompter, messages), display_(fonts, models), prompter_(prompter), messages_(messages),
+      kindNames_(&BuiltInKindNames) {
     undo_.setUndoLimit(UndoLimit);
     connect(&undo_, &QUndoStack::cleanChanged, this, &ImageEditor::noteModified);
     newImage();
@@ -86,6 +90,30 @@ void ImageEditor::noteModified() {
         return;
     shownModified_ = modified();
     emit modifiedChanged(shownModified_);
+}
+
+void ImageEditor::setStepNames(const EditStepNames& names, const ItemTypeNames& kindNames) {
+    stepNames_ = names;
+    kindNames_ = &kindNames;
+}
+
+QString ImageEditor::stepName(const QString& step, const ImageItem& item) const {
+    return EditStepNames::forItem(step, item.getKindName(*kindNames_));
+}
+
+void ImageEditor::selectNext(bool backwards) {
+    const int32_t count = items_.count();
+    if (count == 0)
+        return;
+    const int32_t at = selected_ ? items_.indexOf(selected_) : 0;
+    int32_t next = backwards ? at - 1 : at + 1;
+    if (at == 0 && backwards)
+        next = count;
+    else if (next < 1)
+        next = count;
+    else if (next > count)
+        next = 1;
+    select(items_.at(next));
 }
 
 void ImageEditor::select(ImageItem* item) {

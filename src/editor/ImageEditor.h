@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ItemList.h"
+#include "editor/EditStepNames.h"
 #include "printer/DotCanvas.h"
 
 #include <QObject>
@@ -13,6 +14,7 @@ class Messages;
 class Prompter;
 class PrinterModels;
 class FontSet;
+class ItemTypeNames;
 
 // The open image as the editor changes it: its items, the display they are
 // drawn on, the selection, the internal clipboard item, the undo history and
@@ -44,6 +46,12 @@ public:
     // The message table refusals are shown from.
     const Messages& messages() const { return messages_; }
     QUndoStack& undoStack() { return undo_; }
+    // The names the history gives its steps, and the item kinds' names they
+    // take (the built-in English ones until set).
+    void setStepNames(const EditStepNames& names, const ItemTypeNames& kindNames);
+    const EditStepNames& stepNames() const { return stepNames_; }
+    // A step's name for an item of the image ("Move text item").
+    QString stepName(const QString& step, const ImageItem& item) const;
 
     // Frees every item, the clipboard item and the history, and sets the
     // display up for the selected printer model: the whole image is the
@@ -63,6 +71,10 @@ public:
 
     ImageItem* selectedItem() const { return selected_; }
     void select(ImageItem* item);
+    // Selects the item after the selected one in the list (before it when
+    // backwards), going round at the ends; the first (or last) item when
+    // none is selected.
+    void selectNext(bool backwards = false);
     const ImageItem* clipboardItem() const { return clipboard_.get(); }
 
     // The picture: its size in pixels (the scales follow from it), the
@@ -109,6 +121,8 @@ public:
     // the area; otherwise restores it and reports the refusal.
     bool commitItemChange(ImageItem& item, const ImageItem& before, const QString& text);
     void cut();
+    // The Delete key: a cut that the history names a deletion.
+    void deleteItem();
     void copy();
     bool paste();
     void setJustification(int justification);
@@ -147,6 +161,7 @@ private:
     // Appends a new item when it can be made to fit; otherwise reports it.
     bool addIfItFits(std::unique_ptr<ImageItem> item, const QString& text);
     void refuse(const QString& message);
+    void cutAs(const QString& step);
     void noteModified();
 
     ItemList items_;
@@ -157,5 +172,7 @@ private:
     ImageItem* selected_ = nullptr;
     std::unique_ptr<ImageItem> clipboard_;
     bool forcedModified_ = false;
+    EditStepNames stepNames_;
+    const ItemTypeNames* kindNames_;
     bool shownModified_ = false;
 };

@@ -33,7 +33,8 @@ QPoint pasteAnchor(const DotCanvas& view, QPoint corner, int rotation, const Edg
 } // namespace
 
 bool ImageEditor::placeItem(std::unique_ptr<ImageItem> item) {
-    return addIfItFits(std::move(item), QStringLiteral("Place"));
+    const QString step = stepName(stepNames_.UndoPlace, *item);
+    return addIfItFits(std::move(item), step);
 }
 
 bool ImageEditor::addIfItFits(std::unique_ptr<ImageItem> item, const QString& text) {
@@ -65,7 +66,8 @@ bool ImageEditor::Nudge(int dx, int dy) {
     moveWithinArea(*item, from + QPoint(dx, dy));
     if (item->getPosition() == from)
         return false;
-    undo_.push(new NudgeCommand(*this, *item, std::move(before), item->cloneItem()));
+    undo_.push(new NudgeCommand(*this, *item, std::move(before), item->cloneItem(),
+                                stepName(stepNames_.UndoMove, *item)));
     return true;
 }
 
@@ -87,10 +89,18 @@ bool ImageEditor::commitItemChange(ImageItem& item, const ImageItem& before, con
 }
 
 void ImageEditor::cut() {
+    cutAs(stepNames_.UndoCut);
+}
+
+void ImageEditor::deleteItem() {
+    cutAs(stepNames_.UndoDelete);
+}
+
+void ImageEditor::cutAs(const QString& step) {
     if (!selected_)
         return;
     clipboard_ = selected_->cloneItem();
-    undo_.push(new RemoveItemCommand(*this, *selected_, QStringLiteral("Cut")));
+    undo_.push(new RemoveItemCommand(*this, *selected_, stepName(step, *selected_)));
     emit clipboardChanged();
 }
 
@@ -112,7 +122,12 @@ bool ImageEditor::paste() {
     copy->setPosition(
         pasteAnchor(display_, corner, copy->Rotation & 3, copy->getScreenRect(display_)));
     alignBoxWith(*copy, corner);
-    return addIfItFits(std::move(copy), QStringLiteral("Paste"));
+    const QString step = stepName(stepNames_.UndoPaste, *copy);
+    ImageItem* pasted = copy.get();
+    if (!addIfItFits(std::move(copy), step))
+        return false;
+    select(pasted);
+    return true;
 }
 
 void ImageEditor::setJustification(int justification) {
@@ -122,7 +137,7 @@ void ImageEditor::setJustification(int justification) {
     const std::unique_ptr<ImageItem> before = item->cloneItem();
     item->Justification = uint8_t(justification & 3);
     item->justify(display_, item->getDataText());
-    commitItemChange(*item, *before, QStringLiteral("Justify"));
+    commitItemChange(*item, *before, stepName(stepNames_.UndoJustify, *item));
 }
 
 void ImageEditor::setFontNumber(int fontNumber) {
@@ -131,7 +146,7 @@ void ImageEditor::setFontNumber(int fontNumber) {
         return;
     const std::unique_ptr<ImageItem> before = item->cloneItem();
     item->FontNumber = fontNumber;
-    commitItemChange(*item, *before, QStringLiteral("Font"));
+    commitItemChange(*item, *before, stepName(stepNames_.UndoFont, *item));
 }
 
 bool ImageEditor::commitArea(const DotRect& before) {
@@ -142,7 +157,7 @@ bool ImageEditor::commitArea(const DotRect& before) {
         refuse(messages_.InvalidRestrictedAreaError);
         return false;
     }
-    undo_.push(new AreaCommand(*this, before, drawn));
+    undo_.push(new AreaCommand(*this, before, drawn, stepNames_.UndoArea));
     return true;
 }
 
@@ -155,6 +170,6 @@ bool ImageEditor::defineArea(const DotRect& area) {
         refuse(messages_.InvalidRestrictedAreaError);
         return false;
     }
-    undo_.push(new AreaCommand(*this, display_.areaRect(), area));
+    undo_.push(new AreaCommand(*this, display_.areaRect(), area, stepNames_.UndoArea));
     return true;
 }

@@ -27,7 +27,7 @@ void SelectState::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     ImageItem* hit = editor().items().findNearestHit(editor().display(), x, y);
     editor().select(hit);
     if (hit && button == Qt::LeftButton) {
-        startDrag(*hit);
+        startDrag(*hit, {x, y});
     } else if (hit && button == Qt::RightButton) {
         editSelected(*hit);
     } else if (!hit && button == Qt::RightButton) {
@@ -38,20 +38,28 @@ void SelectState::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     }
 }
 
-void SelectState::startDrag(ImageItem& item) {
+void SelectState::startDrag(ImageItem& item, QPoint pressed) {
     dragged_ = &item;
     dragStart_ = item.cloneItem();
-    // The item's anchor goes under the pointer, so that it follows the
-    // pointer (and the grid) exactly.
-    env().movePointerTo(item.getPosition());
+    pressed_ = pressed;
+    grip_ = item.getPosition() - pressed;
+    moving_ = false;
 }
 
 void SelectState::mouseMove(Qt::KeyboardModifiers, int32_t x, int32_t y) {
-    const QPoint at = snapped(x, y);
-    env().showPosition(at.x(), at.y());
     ImageItem* item = draggedItem();
-    if (item && editor().moveWithinArea(*item, at))
-        env().movePointerTo(item->getPosition());
+    if (item && !moving_)
+        moving_ = env().startsDrag(pressed_, {x, y});
+    if (!item || !moving_) {
+        const QPoint at = snapped(x, y);
+        env().showPosition(at.x(), at.y());
+        return;
+    }
+    // The anchor, not the pointer, goes onto the grid.
+    const QPoint anchor = QPoint(x, y) + grip_;
+    const QPoint at = snapped(anchor.x(), anchor.y());
+    env().showPosition(at.x(), at.y());
+    editor().moveWithinArea(*item, at);
 }
 
 void SelectState::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
@@ -59,12 +67,11 @@ void SelectState::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, i
     EditorState::mouseUp(button, shift, x, y);
     ImageItem* item = draggedItem();
     if (item) {
-        if (!editor().isInsideArea(*item)) {
+        if (!editor().isInsideArea(*item))
             editor().moveWithinArea(*item, item->getPosition());
-            env().movePointerTo(item->getPosition());
-        }
         if (item->getPosition() != dragStart_->getPosition())
-            editor().recordChange(*item, *dragStart_, QStringLiteral("Move"));
+            editor().recordChange(*item, *dragStart_,
+                                  editor().stepName(editor().stepNames().UndoMove, *item));
     }
     dragged_ = nullptr;
     dragStart_.reset();
@@ -73,7 +80,8 @@ void SelectState::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, i
 void SelectState::editSelected(ImageItem& item) {
     const std::unique_ptr<ImageItem> before = item.cloneItem();
     if (Edit(item, editor().items().indexOf(&item)) == EditAccepted)
-        editor().commitItemChange(item, *before, QStringLiteral("Properties"));
+        editor().commitItemChange(item, *before,
+                                  editor().stepName(editor().stepNames().UndoProperties, item));
     else
         editor().refreshImage();
 }

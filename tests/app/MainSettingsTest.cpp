@@ -1,4 +1,5 @@
 #include "app/MainSettings.h"
+#include "app/RecentFiles.h"
 
 #include "comms/DownloadCompiler.h"
 #include "texts/SettingsFile.h"
@@ -27,12 +28,14 @@ TEST(MainSettings, DefaultsBuildTheOpenFilterAndMissingFileLeavesLimitsAtZero) {
     EXPECT_FALSE(s.HideToolBar);
 }
 
-TEST(MainSettings, MaximisedKeepsTheStoredSizeUnreadAndUnwritten) {
+// The stored size is where a maximised window goes back to; it is written
+// only by a window that is not maximised.
+TEST(MainSettings, MaximisedReadsTheStoredSizeButDoesNotWriteIt) {
     TestFolders folders;
     folders.writeIni("[MainForm]\nMaximised=1\nWidth=900\nHeight=700\n");
     MainSettings s;
     s.read(SettingsFile::open().get());
-    EXPECT_EQ(s.Width, 640);
+    EXPECT_EQ(s.Width, 900);
     s.Width = 1;
     s.write(*SettingsFile::open(), 2);
     const std::unique_ptr<IniFile> ini = SettingsFile::open();
@@ -73,4 +76,25 @@ TEST(MainSettings, DownloadLimitsComeFromTheSettingsFile) {
     const DownloadLimits limits = s.downloadLimits(ini.get());
     EXPECT_EQ(limits.ShortNameLength, 10); // a length that leaves no name takes the default
     EXPECT_EQ(limits.HandheldMaxSize, 100u);
+}
+
+TEST(RecentFiles, KeepTheEightNewestOnceEachWhateverTheirNamesHold) {
+    TestFolders folders;
+    folders.writeIni("");
+    RecentFiles recent;
+    for (int i = 1; i <= 10; ++i)
+        recent.add(QStringLiteral("/img/%1.G4E").arg(i));
+    recent.add("/img/5.G4E"); // again: first, and only once
+    recent.add("/odd/a|b%7C 100%.G4E");
+    const QStringList expected{"/odd/a|b%7C 100%.G4E", "/img/5.G4E", "/img/10.G4E", "/img/9.G4E",
+                               "/img/8.G4E",           "/img/7.G4E", "/img/6.G4E",  "/img/4.G4E"};
+    EXPECT_EQ(recent.paths(), expected);
+
+    recent.write(*SettingsFile::open());
+    RecentFiles next;
+    next.read(SettingsFile::open().get());
+    EXPECT_EQ(next.paths(), expected);
+    next.remove("/img/../img/5.G4E"); // the same file, named otherwise
+    EXPECT_EQ(next.paths().size(), 7);
+    EXPECT_FALSE(next.paths().contains("/img/5.G4E"));
 }

@@ -25,11 +25,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +99,13 @@ protected:
         answerFile(file);
         trigger("FileMenuLoad");
     }
+    QMenu* recentMenu() const { return window->findChild<QMenu*>("FileMenuRecentFiles"); }
+    QStringList recentEntries() const {
+        QStringList entries;
+        for (const QAction* a : recentMenu()->actions())
+            entries << a->text();
+        return entries;
+    }
     QStringList itemTexts() {
         QStringList texts;
         for (int32_t i = 1; i <= editor().items().count(); ++i)
@@ -105,6 +115,20 @@ protected:
 
     QTemporaryDir dir;
 };
+
+// A file dragged from elsewhere and dropped on a widget of the window.
+bool dropOn(QWidget* target, const QString& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
 
 // The same window with the real prompter: the file dialogs and messages run
 // in real modal loops, answered by a ModalDriver.
@@ -502,6 +526,115 @@ TEST_F(MainWindowFileTest, AnImageNamedOnTheCommandLineOpens) {
     EXPECT_TRUE(prompter.shown[0].text.contains("missing.G1A"));
     EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
     EXPECT_EQ(window->fileName(), saved);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowFileTest, CtrlShiftSSavesUnderANewName) {
+    makeImage();
+    const QString saved = saveAs("label");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    prompter.fileRequests.clear();
+    answerFile(path("other"));
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(prompter.fileRequests.size(), 1u);
+    EXPECT_TRUE(prompter.fileRequests[0].fileName.isEmpty()); // no name proposed
+    EXPECT_EQ(window->fileName(), path("other.G1A"));
+}
+
+TEST_F(MainWindowFileTest, RecentFilesKeepTheLastEightNewestFirstAcrossRuns) {
+    makeImage();
+    EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());
+    QStringList saved;
+    for (int i = 1; i <= 9; ++i)
+        saved.prepend(saveAs(QStringLiteral("label%1").arg(i)));
+    saved.removeLast(); // the oldest of nine is let go
+    EXPECT_EQ(window->recentFiles().paths(), saved);
+    ASSERT_EQ(recentEntries().size(), 8);
+    EXPECT_EQ(recentEntries()[0], "&1 " + saved[0]);
+    EXPECT_EQ(recentEntries()[7], "&8 " + saved[7]);
+    EXPECT_TRUE(recentMenu()->menuAction()->isEnabled());
+
+    recentMenu()->actions()[2]->trigger(); // opened again, it comes first
+    EXPECT_EQ(window->fileName(), saved[2]);
+    EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
+    QStringList expected = saved;
+    expected.move(2, 0);
+    EXPECT_EQ(window->recentFiles().paths(), expected);
+
+    EXPECT_TRUE(window->close()); // written at exit, read at the next start
+    window.reset();
+    makeWindow();
+    EXPECT_EQ(window->recentFiles().paths(), expected);
+    EXPECT_EQ(recentEntries()[0], "&1 " + expected[0]);
+}
+
+TEST_F(MainWindowFileTest, AMissingRecentFileIsReportedAndLeavesTheList) {
+    makeImage();
+    const QString gone = saveAs("gone");
+    const QString kept = saveAs("kept");
+    ASSERT_TRUE(QFile::remove(gone));
+    prompter.shown.clear();
+    recentMenu()->actions()[1]->trigger();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].text.contains(gone));
+    EXPECT_TRUE(prompter.shown[0].text.contains("no such file"));
+    EXPECT_EQ(window->recentFiles().paths(), QStringList{kept});
+    EXPECT_EQ(recentEntries(), QStringList{"&1 " + kept});
+    EXPECT_EQ(window->fileName(), kept);
+}
+
+// A dropped file is read first: one that is no image is reported as Open
+// reports it, with no question about the open image; an image asks first.
+TEST_F(MainWindowFileTest, ADroppedFileIsReadBeforeTheAlteredImageIsAskedFor) {
+    makeImage();
+    const QString saved = saveAs("label");
+    addText({300, 70}, "NEW");
+    window->setModified(true);
+    writeBytes(path("notes.txt"), "hello");
+    prompter.shown.clear();
+    EXPECT_TRUE(dropOn(window.get(), path("notes.txt")));
+    ASSERT_TRUE(eventually([this] { return !prompter.shown.empty(); }));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].text.contains("Not a Tolvane image file"));
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
+
+    prompter.answers = {Answer::Cancel};
+    EXPECT_TRUE(dropOn(window.get(), saved));
+    ASSERT_TRUE(eventually([this] { return prompter.shown.size() == 2; }));
+    EXPECT_EQ(prompter.shown[1].text, "Image altered, save?");
+    EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO", "NEW"}));
+    EXPECT_TRUE(window->modified());
+}
+
+TEST_F(RealDialogFileTest, ADroppedImageOpensOnceTheAlteredImageIsLetGo) {
+    makeImage();
+    {
+        ModalDriver saving{[this](QWidget& w) {
+            auto& files = static_cast<QFileDialog&>(w);
+            files.selectFile(path("label.G1A"));
+            QMetaObject::invokeMethod(&files, "accept");
+        }};
+        trigger("FileMenuSaveAs");
+    }
+    ASSERT_EQ(window->fileName(), path("label.G1A"));
+    addText({300, 70}, "NEW");
+    window->setModified(true);
+
+    ModalDriver user{[](QWidget& w) {
+        auto& box = static_cast<QMessageBox&>(w);
+        EXPECT_EQ(box.text(), "Image altered, save?");
+        box.button(QMessageBox::No)->click();
+    }};
+    auto* picture = window->findChild<ImageWidget*>("ClientImage");
+    EXPECT_TRUE(dropOn(picture, path("label.G1A"))); // on the picture, not a bitmap
+    EXPECT_TRUE(eventually([&] { return user.allStepsTaken() && !window->modified(); }));
+    EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
+    EXPECT_EQ(user.met, QStringList{"QMessageBox"});
+    EXPECT_EQ(user.unexpected, 0);
 }
 
 } // namespace

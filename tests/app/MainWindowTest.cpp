@@ -44,8 +44,8 @@ TEST_F(MainWindowTest, OpensWithItsMenusToolButtonsAndStatusLine) {
     QStringList menus;
     for (QAction* a : window->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"Fichier", "Edit", "Format", "Item", "Options", "Zoom",
-                                  "HandHeld", "Help"}));
+    EXPECT_EQ(menus, (QStringList{"&Fichier", "&Edit", "F&ormat", "&Item", "O&ptions", "&Zoom",
+                                  "&HandHeld", "He&lp"}));
     QAction* newAction = window->action("FileMenuNew");
     EXPECT_EQ(newAction->text(), "&New");
     EXPECT_EQ(newAction->toolTip(), "Nouveau");
@@ -171,6 +171,43 @@ TEST_F(MainWindowTest, HandheldCommandsAreWiredToTheDownloadAndPortDialogs) {
     });
     window->action("OptionsMenuSerialPort")->trigger();
     EXPECT_EQ(prompter.dialogsRun.back(), "CommsPortForm");
+}
+
+// The window opens where it was closed, with its size; a maximised window
+// opens maximised and goes back to where it was before.
+TEST_F(MainWindowTest, TheWindowsPlaceSizeAndStateComeBackNextTime) {
+    start("[MainForm]\nLeft=30\nTop=40\nWidth=500\nHeight=300\n");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->size(), QSize(500, 300));
+    window->move(60, 70);
+    window->resize(520, 310);
+    const QPoint place = window->pos();
+    EXPECT_TRUE(window->close());
+    window.reset();
+
+    makeWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->pos(), place);
+    EXPECT_EQ(window->size(), QSize(520, 310));
+    window->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->isMaximized(); }));
+    EXPECT_TRUE(window->close());
+    window.reset();
+    const std::unique_ptr<IniFile> ini = SettingsFile::open();
+    EXPECT_EQ(ini->readInteger("MainForm", "Maximised", 0), 1);
+    EXPECT_EQ(
+        QPoint(ini->readInteger("MainForm", "Left", 0), ini->readInteger("MainForm", "Top", 0)),
+        place);
+
+    makeWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->isMaximized(); }));
+    window->showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isMaximized(); }));
+    EXPECT_EQ(window->pos(), place);
+    EXPECT_EQ(window->size(), QSize(520, 310));
 }
 
 TEST_F(MainWindowTest, AStoredWindowLargerThanTheScreenIsKeptOnIt) {

@@ -118,11 +118,51 @@ TEST_F(EditorTest, ANewOrLoadedImageStartsWithoutHistoryClipboardOrSelection) {
     EXPECT_FALSE(editor.modified());
 }
 
+TEST(EditStepNames, NameTheItemsKindInLowerCaseOnlyInsideTheText) {
+    const struct {
+        const char* step;
+        const char* kind;
+        const char* named;
+    } rows[] = {
+        {"Move %1 item", "Text", "Move text item"},
+        {"Move %1 item", "EAN8", "Move EAN8 item"},
+        {"Move %1 item", "UPC-A", "Move UPC-A item"},
+        {"Move %1 item", "Code 128", "Move code 128 item"},
+        {"%1-Element verschieben", "Text", "Text-Element verschieben"},
+        {"Déplacer l'élément %1", "Numérique", "Déplacer l'élément numérique"},
+        {"Change properties", "Text", "Change properties"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(EditStepNames::forItem(QString::fromUtf8(row.step), QString::fromUtf8(row.kind)),
+                  QString::fromUtf8(row.named));
+}
+
+TEST_F(EditorTest, APastedItemIsSelectedAndTabWalksRoundTheItems) {
+    ImageItem& first = addText(300, 150, 0, "ONE");
+    ImageItem& second = addText(1200, 150, 0, "TWO");
+    editor.selectNext();
+    EXPECT_EQ(editor.selectedItem(), &first);
+    editor.selectNext();
+    EXPECT_EQ(editor.selectedItem(), &second);
+    editor.selectNext();
+    EXPECT_EQ(editor.selectedItem(), &first); // round again
+    editor.selectNext(true);
+    EXPECT_EQ(editor.selectedItem(), &second);
+    editor.select(nullptr);
+    editor.selectNext(true);
+    EXPECT_EQ(editor.selectedItem(), &second); // backwards from nothing: the last
+
+    editor.copy();
+    ASSERT_TRUE(editor.paste());
+    EXPECT_EQ(editor.selectedItem(), editor.items().at(3));
+}
+
 // One kind of edit, made on an image of three text items, the second
 // selected.
 struct Edit {
     const char* name;
     void (*make)(ImageEditor&, EditorEnvironment&);
+    const char* step; // the step's name in the history
 };
 
 class UndoTest : public EditorTest, public ::testing::WithParamInterface<Edit> {};
@@ -141,6 +181,7 @@ TEST_P(UndoTest, UndoAndRedoRestoreTheExactItemList) {
     const DotRect areaAfter = editor.display().areaRect();
     ASSERT_TRUE(editor.modified());
     ASSERT_EQ(editor.undoStack().count(), 1);
+    EXPECT_EQ(editor.undoStack().undoText(), GetParam().step);
 
     editor.undoStack().undo();
     EXPECT_TRUE(sameItems(before, editor.items()));
@@ -163,12 +204,18 @@ void dragSelected(ImageEditor& editor, EditorEnvironment& env) {
     state.mouseUp(Qt::LeftButton, Qt::NoModifier, 1230, 180);
 }
 
-void changeProperties(ImageEditor& editor, EditorEnvironment&) {
-    ImageItem& item = *editor.selectedItem();
-    const std::unique_ptr<ImageItem> before = item.cloneItem();
-    item.Rotation = 0;
-    static_cast<TextItem&>(item).Text = "CHANGED";
-    ASSERT_TRUE(editor.commitItemChange(item, *before, QStringLiteral("Properties")));
+// As a right click on the item and its dialog's OK.
+void changeProperties(ImageEditor& editor, EditorEnvironment& env) {
+    static_cast<FakeEnvironment&>(env).edit = [](ImageItem& item) {
+        item.Rotation = 0;
+        static_cast<TextItem&>(item).Text = "CHANGED";
+        return EditAccepted;
+    };
+    const EdgeRect r = editor.selectedItem()->getScreenRect(editor.display());
+    SelectState state(env);
+    const QPoint at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    state.mouseDown(Qt::RightButton, Qt::NoModifier, at.x(), at.y());
+    state.mouseUp(Qt::RightButton, Qt::NoModifier, at.x(), at.y());
 }
 
 using Env = EditorEnvironment;
@@ -177,20 +224,27 @@ INSTANTIATE_TEST_SUITE_P(
     EveryEdit, UndoTest,
     ::testing::Values(
         Edit{"Place",
-             [](ImageEditor& e, Env&) { e.placeItem(textItemAt(BoldFont, 1800, 200, 0, "NEW")); }},
-        Edit{"Drag", dragSelected}, Edit{"Nudge", [](ImageEditor& e, Env&) { e.Nudge(0, 40); }},
-        Edit{"Properties", changeProperties}, Edit{"Cut", [](ImageEditor& e, Env&) { e.cut(); }},
+             [](ImageEditor& e, Env&) { e.placeItem(textItemAt(BoldFont, 1800, 200, 0, "NEW")); },
+             "Place text item"},
+        Edit{"Drag", dragSelected, "Move text item"},
+        Edit{"Nudge", [](ImageEditor& e, Env&) { e.Nudge(0, 40); }, "Move text item"},
+        Edit{"Properties", changeProperties, "Change properties"},
+        Edit{"Cut", [](ImageEditor& e, Env&) { e.cut(); }, "Cut text item"},
+        Edit{"Delete", [](ImageEditor& e, Env&) { e.deleteItem(); }, "Delete text item"},
         Edit{"Paste",
              [](ImageEditor& e, Env&) {
                  e.copy();
                  e.paste();
-             }},
-        Edit{"Justify", [](ImageEditor& e, Env&) { e.setJustification(3); }},
-        Edit{"Font", [](ImageEditor& e, Env&) { e.setFontNumber(SerifFont); }},
+             },
+             "Paste text item"},
+        Edit{"Justify", [](ImageEditor& e, Env&) { e.setJustification(3); }, "Justify text item"},
+        Edit{"Font", [](ImageEditor& e, Env&) { e.setFontNumber(SerifFont); },
+             "Change font of text item"},
         Edit{"Area",
              [](ImageEditor& e, Env&) {
                  e.defineArea({100, 0, 3900, 356});
-             }}),
+             },
+             "Change restricted area"}),
     [](const ::testing::TestParamInfo<Edit>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -140,30 +140,82 @@ TEST_F(MainWindowEditTest, DeleteCutsTheSelectedItemAndDoesNothingWithoutOne) {
     key(Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(editor().items().count(), 2);
     EXPECT_EQ(editor().items().at(1)->getPosition(), editor().items().at(2)->getPosition());
+    EXPECT_EQ(editor().selectedItem(), editor().items().at(2)); // the pasted item
+    EXPECT_EQ(window->action("EditMenuUndo")->text(), "&Undo Paste text item");
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(editor().items().count(), 1);
     EXPECT_EQ(editor().items().at(1)->getPosition(), QPoint(300, 200));
     EXPECT_FALSE(window->modified());
+    EXPECT_EQ(window->action("EditMenuRedo")->text(), "&Redo Delete text item");
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(editor().items().count(), 0);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Y, Qt::ControlModifier); // the other redo key
+    EXPECT_EQ(editor().items().count(), 0);
+    EXPECT_EQ(window->action("EditMenuRedo")->text(), "&Redo Paste text item");
 }
 
-TEST_F(MainWindowEditTest, AMouseDragSnapsToTheGridAndUndoesInOneStep) {
+TEST_F(MainWindowEditTest, AMouseDragSnapsTheItemToTheGridAndUndoesInOneStep) {
     data->setPitch(8);
     data->setSnapOn(true);
     ImageItem& item = addText({300, 200});
-    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, grip(item));
-    ASSERT_FALSE(pointer.empty());
-    EXPECT_EQ(pointer.back(), image->mapToGlobal(QPoint(300, 200))); // onto the anchor
-    QTest::mouseMove(image, QPoint(61, 163));
-    EXPECT_EQ(panel(0), "X: 8"); // snapped while dragging
-    QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, QPoint(61, 163));
+    const QPoint from = grip(item);
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(image, from + QPoint(-237, -35)); // the anchor to (63, 165)
+    EXPECT_EQ(panel(0), "X: 8");                       // snapped while dragging
+    QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, from + QPoint(-237, -35));
     EXPECT_EQ(item.getPosition(), QPoint(58, 162));
+    EXPECT_TRUE(pointer.empty()); // the pointer stays where the user took it
     EXPECT_EQ(editor().undoStack().count(), 1);
+    EXPECT_EQ(window->action("EditMenuUndo")->text(), "&Undo Move text item");
     window->action("EditMenuUndo")->trigger();
     EXPECT_EQ(item.getPosition(), QPoint(300, 200));
+}
+
+// A click that shakes by a pixel is still a click: the item is selected
+// where it is, off the grid as it was, and the pointer is left alone.
+TEST_F(MainWindowEditTest, AClickSelectsWithoutMovingTheItemOrThePointer) {
+    data->setPitch(8);
+    data->setSnapOn(true);
+    ImageItem& item = addText({301, 203});
+    const QPoint from = grip(item);
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(image, from + QPoint(1, 0));
+    QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, from + QPoint(1, 0));
+    EXPECT_EQ(editor().selectedItem(), &item);
+    EXPECT_EQ(item.getPosition(), QPoint(301, 203));
+    EXPECT_TRUE(pointer.empty());
+    EXPECT_EQ(editor().undoStack().count(), 0);
+    EXPECT_FALSE(window->modified());
+}
+
+// The keys of the picture: Tab walks through the items, Shift+Tab back,
+// the arrows nudge by a dot and with Shift by the grid's pitch.
+TEST_F(MainWindowEditTest, TabSelectsTheNextItemAndShiftArrowsNudgeByThePitch) {
+    data->setPitch(8);
+    ImageItem& first = addText({300, 200});
+    ImageItem& second = addText({1000, 200});
+    window->surface().setFocus();
+    const auto press = [this](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, mods);
+    };
+    press(Qt::Key_Tab);
+    EXPECT_EQ(editor().selectedItem(), &first);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(editor().selectedItem(), &second);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(editor().selectedItem(), &first);
+    EXPECT_TRUE(window->surface().isAncestorOf(QApplication::focusWidget()));
+
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(first.getPosition(), QPoint(308, 200));
+    press(Qt::Key_Down);
+    EXPECT_EQ(first.getPosition(), QPoint(308, 201));
+    press(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(first.getPosition(), QPoint(308, 193));
+    EXPECT_EQ(second.getPosition(), QPoint(1000, 200));
 }
 
 // Each row: what happens between two pairs of nudges of the first item, how
@@ -325,7 +377,11 @@ QString writeLogo(const QString& folder) {
 
 TEST_F(MainWindowEditTest, ADroppedBitmapBecomesAGraphicWhereItFalls) {
     const QString logo = writeLogo(folders.settingsDir());
-    EXPECT_FALSE(dropFile(image, folders.iniPath(), QPoint(400, 100))); // not a bitmap
+    // Any other file goes on to the window, which opens images.
+    EXPECT_TRUE(dropFile(image, folders.iniPath(), QPoint(400, 100)));
+    ASSERT_TRUE(eventually([this] { return !prompter.shown.empty(); }));
+    EXPECT_TRUE(prompter.shown[0].text.contains("Not a Tolvane image file"));
+    prompter.shown.clear();
     ASSERT_TRUE(dropFile(image, logo, QPoint(400, 100)));
     ASSERT_EQ(editor().items().count(), 1);
     const auto& placed = static_cast<const GraphicItem&>(*editor().items().at(1));
@@ -344,6 +400,31 @@ TEST_F(MainWindowEditTest, ADroppedBitmapBecomesAGraphicWhereItFalls) {
     EXPECT_EQ(editor().items().count(), 2);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Error - no more than 2 graphic items allowed per label");
+}
+
+// Enter, Item > Properties and a double click open the selected item's own
+// dialog, as a right click does.
+TEST_F(RealDialogEditTest, EnterAndADoubleClickOpenTheSelectedItemsProperties) {
+    ImageItem& item = addText({300, 200});
+    QAction* properties = window->action("ItemMenuProperties");
+    EXPECT_FALSE(properties->isEnabled());
+    EXPECT_TRUE(window->findChild<QMenu*>("ItemMenu")->actions().contains(properties));
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    EXPECT_TRUE(properties->isEnabled());
+
+    ModalDriver user{typeTextAndConfirm("NEW"), [](QWidget& w) {
+                         EXPECT_EQ(w.objectName(), "TxtIPropEdForm");
+                         static_cast<QDialog&>(w).reject();
+                     }};
+    window->surface().setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(item.getDataText(), "NEW");
+    EXPECT_EQ(window->action("EditMenuUndo")->text(), "&Undo Change properties");
+    QTest::mouseDClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    EXPECT_EQ(user.met, (QStringList{"TextItemDialog", "TextItemDialog"}));
+    EXPECT_EQ(user.unexpected, 0);
+    EXPECT_EQ(editor().undoStack().count(), 1);
+    EXPECT_EQ(item.getPosition(), QPoint(300, 200));
 }
 
 TEST_F(RealDialogEditTest, AGraphicIsPlacedByAClickAndItsDialog) {

@@ -62,6 +62,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(minuteTimer_, &QTimer::timeout, this, &MainWindow::minuteTick);
     minuteTimer_->start();
     connectEditing();
+    createKeyCommands(ini.get());
+    createRecentFiles(ini.get());
+    giveAccessKeys();
 }
 
 MainWindow::~MainWindow() {
@@ -90,8 +93,7 @@ void MainWindow::placeWindow(bool sizeStored) {
     const QRect available = screen ? screen->availableGeometry() : QRect();
     if (available.isEmpty()) {
         move(settings_.Left, settings_.Top);
-        if (!settings_.Maximised)
-            resize(settings_.Width, settings_.Height);
+        resize(settings_.Width, settings_.Height);
         return;
     }
     // The window manager's frame is not known before the window is first
@@ -99,11 +101,11 @@ void MainWindow::placeWindow(bool sizeStored) {
     const int border = 4;
     const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
     QRect outer(QPoint(settings_.Left, settings_.Top), size() + frame);
-    if (settings_.Maximised) {
-        // Only the place is kept; the window is maximised when shown.
-    } else if (sizeStored) {
+    // A maximised window is maximised when shown; the stored place and size
+    // are where it goes back to.
+    if (sizeStored) {
         outer.setSize(QSize(settings_.Width, settings_.Height) + frame);
-    } else {
+    } else if (!settings_.Maximised) {
         // A first start: the whole tool bar, font boxes included, on most
         // of the screen, in its middle.
         outer.setSize({std::max(toolBar_->sizeHint().width(), available.width() * 3 / 4),
@@ -112,22 +114,27 @@ void MainWindow::placeWindow(bool sizeStored) {
     }
     outer = keptWithin(outer, available);
     move(outer.topLeft());
-    if (!settings_.Maximised)
-        resize(outer.size() - frame);
+    resize(outer.size() - frame);
 }
 
 void MainWindow::writeSettings() {
     settings_.Maximised = isMaximized();
-    settings_.Left = pos().x();
-    settings_.Top = pos().y();
+    // A maximised window keeps the place it goes back to, not the screen's
+    // corner: the frame's corner, as pos() gives it for a normal window.
+    const QPoint place =
+        settings_.Maximised ? normalGeometry().topLeft() - (geometry().topLeft() - pos()) : pos();
+    settings_.Left = place.x();
+    settings_.Top = place.y();
     if (!settings_.Maximised) {
         settings_.Width = width();
         settings_.Height = height();
     }
     settings_.HideToolBar = action(QStringLiteral("OptionsMenuHideToolBar"))->isChecked();
     settings_.Rulers = action(QStringLiteral("OptionsMenuRulers"))->isChecked();
-    if (const std::unique_ptr<IniFile> ini = SettingsFile::open(&context_.prompter))
+    if (const std::unique_ptr<IniFile> ini = SettingsFile::open(&context_.prompter)) {
         settings_.write(*ini, context_.data.printers().selectedIndex());
+        recent_.write(*ini);
+    }
 }
 
 QString MainWindow::caption() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainSettings.h"
+#include "app/RecentFiles.h"
 #include "comms/Packet.h"
 #include "document/ImageCalendar.h"
 #include "document/ShiftTable.h"
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 struct AppContext;
@@ -18,6 +20,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QTimer;
 class QToolBar;
 class LanguageDialog;
@@ -77,6 +80,9 @@ public:
     // Runs once a second: refreshes the items when the minute has changed.
     void minuteTick();
 
+    // The image files opened or saved last, newest first.
+    const RecentFiles& recentFiles() const { return recent_; }
+
     // Opens the image file named on the command line (the arguments as the
     // program got them, its own name first), if any. A file that cannot be
     // read is reported and the new image stays.
@@ -85,6 +91,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // An image file dropped on the window opens, as from the recent files.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
@@ -155,7 +164,9 @@ private:
     // After the open dialog: while the image is still altered, asks again
     // (Yes saves under a new name); false when the user cancelled.
     bool mayDiscardImage();
-    bool loadImage(const QString& path);
+    // Reads the file, then (when given) asks whether it may replace the open
+    // image; false when it did not.
+    bool loadImage(const QString& path, const std::function<bool()>& mayReplace = {});
     void showLoadedImage(const QString& path);
     // Save proposes the current file name, Save As none; both show the save
     // dialog and answer true only when the file was written.
@@ -172,6 +183,22 @@ private:
     // Asks whether to save an altered image first, saving with `save` on
     // Yes; false when the image must stay (cancelled, or not saved).
     bool mayDropImage(const QString& question, bool (MainWindow::*save)() = &MainWindow::saveAs);
+
+    // MainWindow_Keys.cpp: the commands only keys reach (the next item, the
+    // Delete key), Item > Properties, the access keys of every menu, and the
+    // names of the undo steps on Edit's entries.
+    void createKeyCommands(const IniFile* settings);
+    void giveAccessKeys();
+    void showUndoNames();
+
+    // MainWindow_Recent.cpp: the recent files and the files dropped on the
+    // window. Both read the file first; only a readable image asks about
+    // the altered one before it takes its place.
+    void createRecentFiles(const IniFile* settings);
+    void rememberFile(const QString& path);
+    void showRecentFiles();
+    void openRecentFile(const QString& path);
+    bool openImageFile(const QString& path);
 
     AppContext& context_;
     MainWindowTexts texts_;
@@ -191,6 +218,8 @@ private:
     std::array<QLabel*, 4> statusPanels_{};
     EditingSurface* surface_ = nullptr;
     QTimer* minuteTimer_ = nullptr;
+    RecentFiles recent_;
+    QMenu* recentMenu_ = nullptr;
 
     PrinterModelDialog* selectPrinter_ = nullptr;
     GridDialog* gridForm_ = nullptr;

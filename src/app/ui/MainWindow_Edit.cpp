@@ -89,10 +89,6 @@ void MainWindow::createEditActions(const IniFile* settings) {
     if (!redoKeys.contains(shiftUndo))
         redoKeys.append(shiftUndo);
     action(QStringLiteral("EditMenuRedo"))->setShortcuts(redoKeys);
-    // The Delete key cuts, as the Cut command does.
-    QAction* cut = action(QStringLiteral("EditMenuCut"));
-    cut->setShortcuts(QKeySequence::keyBindings(QKeySequence::Cut) +
-                      QKeySequence::keyBindings(QKeySequence::Delete));
     // The item list sits behind a hidden area button, as the restricted
     // area by numbers does.
     QAction* itemList =

@@ -145,9 +145,9 @@ bool MainWindow::mayDiscardImage() {
     return true;
 }
 
-bool MainWindow::loadImage(const QString& path) {
+bool MainWindow::loadImage(const QString& path, const std::function<bool()>& mayReplace) {
     std::optional<ImageFileContents> contents = readImageFile(path, context_);
-    if (!contents)
+    if (!contents || (mayReplace && !mayReplace()))
         return false;
     ImageEditor& editor = surface_->editor();
     ItemList loaded;
@@ -168,6 +168,7 @@ void MainWindow::showLoadedImage(const QString& path) {
     fileName_ = path;
     showCaption();
     settings_.PrevLogDir = folderOf(path);
+    rememberFile(path);
 }
 
 bool MainWindow::save() {
@@ -200,6 +201,7 @@ bool MainWindow::saveUnder(const QString& proposal) {
     fileName_ = path;
     showCaption();
     settings_.PrevSaveDir = folderOf(path);
+    rememberFile(path);
     return true;
 }
 

@@ -18,6 +18,7 @@
 #include "texts/Messages.h"
 #include "widgets/Ruler.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGridLayout>
 #include <QScrollArea>
@@ -38,6 +39,9 @@ EditingSurface::EditingSurface(AppContext& context, const IniFile* settings, QWi
                                              context.messages, this);
     areaForm_ = new RestrictedAreaDialog(settings, this);
     itemList_ = new ItemListDialog(settings, context.kindNames, this);
+    EditStepNames stepNames;
+    stepNames.load(settings);
+    editor_->setStepNames(stepNames, context.kindNames);
     applyZoomLevel(1);
 }
 
@@ -70,6 +74,7 @@ void EditingSurface::buildWidgets() {
     connect(clientImage_, &ImageWidget::mouseDown, this, &EditingSurface::onMouseDown);
     connect(clientImage_, &ImageWidget::mouseMoved, this, &EditingSurface::onMouseMoved);
     connect(clientImage_, &ImageWidget::mouseUp, this, &EditingSurface::onMouseUp);
+    connect(clientImage_, &ImageWidget::doubleClicked, this, &EditingSurface::onDoubleClick);
     connect(clientImage_, &ImageWidget::bitmapDropped, this,
             [this](const QString& path, QPoint pixel) {
                 placeDroppedBitmap(path, editor_->screenToImage(pixel));
@@ -109,6 +114,29 @@ void EditingSurface::onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
     state_->mouseUp(button, shift, at.x(), at.y());
     // Placing an item or drawing the area is a one-shot action.
     returnToSelect();
+}
+
+void EditingSurface::onDoubleClick(QPoint pixel) {
+    const QPoint at = editor_->screenToImage(pixel);
+    if (!dynamic_cast<SelectState*>(state_.get()))
+        return;
+    if (ImageItem* hit = editor_->items().findNearestHit(editor_->display(), at.x(), at.y())) {
+        editor_->select(hit);
+        editSelectedItem();
+    }
+}
+
+void EditingSurface::editSelectedItem() {
+    ImageItem* item = editor_->selectedItem();
+    if (!item)
+        return;
+    returnToSelect();
+    static_cast<SelectState&>(*state_).editSelected(*item);
+}
+
+bool EditingSurface::startsDrag(QPoint pressed, QPoint now) const {
+    const QPoint moved = editor_->imageToScreen(now) - editor_->imageToScreen(pressed);
+    return moved.manhattanLength() >= QApplication::startDragDistance();
 }
 
 void EditingSurface::placeDroppedBitmap(const QString& path, QPoint imageDot) {

@@ -80,6 +80,9 @@ public:
     // its top-left corner at an image dot, as the file dropped there asks.
     void placeDroppedBitmap(const QString& path, QPoint imageDot);
 
+    // The selected item's property dialog, as a right click opens it.
+    void editSelectedItem();
+
     // The restricted area typed in its dialog, and the item list dialog.
     void defineAreaByNumbers();
     void showItemList();
@@ -97,6 +100,7 @@ public:
     ItemLimits itemLimits() const override { return limits_; }
     bool preview() const override { return preview_; }
     void showPosition(int32_t x, int32_t y) override;
+    bool startsDrag(QPoint pressed, QPoint now) const override;
     void movePointerTo(QPoint imageDot) override;
     int editItem(ImageItem& item, int itemNumber) override;
     ImageItem* pickFromLabelStructure() override;
@@ -122,6 +126,7 @@ private:
     void onMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
     void onMouseMoved(Qt::KeyboardModifiers shift, QPoint pixel);
     void onMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+    void onDoubleClick(QPoint pixel);
     void returnToSelect();
 
     // EditingSurface_View.cpp

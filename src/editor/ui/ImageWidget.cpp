@@ -103,6 +103,13 @@ void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
         emit mouseUp(event->button(), event->modifiers(), notNegative(event->position().toPoint()));
 }
 
+void ImageWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(notNegative(event->position().toPoint()));
+    else
+        mousePressEvent(event);
+}
+
 void ImageWidget::dragEnterEvent(QDragEnterEvent* event) {
     if (!droppedBitmap(event->mimeData()).isEmpty())
         event->acceptProposedAction();

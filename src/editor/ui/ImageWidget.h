@@ -32,6 +32,9 @@ signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
     void mouseMoved(Qt::KeyboardModifiers shift, QPoint pixel);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel);
+    // The second press of a double click with the left button, in place of
+    // its mouseDown.
+    void doubleClicked(QPoint pixel);
     // A Windows bitmap file (".bmp") was dropped on the picture.
     void bitmapDropped(const QString& path, QPoint pixel);
 
@@ -40,6 +43,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
