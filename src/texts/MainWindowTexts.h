@@ -108,6 +108,11 @@ public:
     QString ZoomMenuZoom100 = QStringLiteral("100%");
     QString ZoomMenuZoom150 = QStringLiteral("150%");
     QString ZoomMenuZoom200 = QStringLiteral("200%");
+    QString ZoomMenuZoom300 = QStringLiteral("300%");
+    QString ZoomMenuZoom400 = QStringLiteral("400%");
+    QString ZoomMenuZoom600 = QStringLiteral("600%");
+    QString ZoomMenuZoom800 = QStringLiteral("800%");
+    QString ZoomMenuFit = QStringLiteral("Fit");
     QString Handheld = QStringLiteral("HandHeld");
     QString HandView = QStringLiteral("View");
     QString HandErase = QStringLiteral("Erase");

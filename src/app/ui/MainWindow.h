@@ -102,9 +102,7 @@ private:
     void connectFormat();    // nudges, justification, fonts
     void connectSurface();   // area dialogs, status line, minute timer
     void connectItemStates();
-    void connectZoom();
     void showSelection();
-    void showZoom(int level, bool preview);
     void justificationChosen(int justification, bool down);
     void showJustification(int justification);
     QStringList justificationCaptions() const;
@@ -126,6 +124,11 @@ private:
     // The shift times dialog over the open image's shift table.
     void defineShiftTimes();
     void about();
+
+    // MainWindow_View.cpp: the Zoom menu.
+    void createZoomMenu();
+    void connectView();
+    void showZoom(int level, bool preview);
 
     // MainForm_File.cpp: the document commands (New, Open, Save, Save As,
     // Image Descriptions) and the label structure dialog.
