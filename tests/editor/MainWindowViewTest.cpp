@@ -1,6 +1,6 @@
 // The main window's view of the image, driven as a user drives it: the zoom
 // by keys, menu and wheel, the dot-level zooms with clicks and drags on
-// them.
+// them, and the grid under the items.
 #include "app/ui/MainWindow.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
@@ -233,5 +233,39 @@ TEST_F(MainWindowViewTest, AtEightHundredPercentClicksHitTheirDotAndDragsMoveByD
     EXPECT_EQ(left.getPosition(), anchor + QPoint(-3, 2));
     EXPECT_EQ(panel(0), QStringLiteral("X: %1").arg(anchor.x() - 3 - 50));
 }
+
+// Every pixel of the picture that shows a black dot stays black with the
+// grid drawn, at every kind of zoom; and the grid is there.
+class GridUnderItemsTest : public MainWindowViewTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(GridUnderItemsTest, LeavesEveryBlackDotBlack) {
+    data->setPitch(2);
+    data->setGridOn(true);
+    ImageItem& item = addText({300, 200}, "HEH");
+    window->surface().applyZoomLevel(GetParam());
+    const int m = image->magnification();
+    const EdgeRect r = rectOf(item);
+    const QRect shown(QPoint(r.Left, r.Top) * m, QPoint(r.Right + 1, r.Bottom + 1) * m);
+    const QImage painted = image->grab(shown).toImage();
+    const QImage& bitmap = editor().display().bitmap();
+    int black = 0, grey = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QPoint at = shown.topLeft() + QPoint(x, y);
+            const QRgb dot = bitmap.pixel(at.x() / m, at.y() / m);
+            const QRgb seen = painted.pixel(x, y);
+            if (qGray(dot) == 0) {
+                ++black;
+                ASSERT_EQ(qGray(seen), 0) << "pixel " << at.x() << ',' << at.y();
+            } else if (qGray(seen) == 0x80) {
+                ++grey;
+            }
+        }
+    }
+    EXPECT_GT(black, 0);
+    EXPECT_GT(grey, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, GridUnderItemsTest, ::testing::Values(1, 3, 7));
 
 } // namespace

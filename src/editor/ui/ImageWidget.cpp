@@ -86,13 +86,14 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     if (!overlaySource_)
         return;
     const SurfaceOverlay overlay = overlaySource_();
+    // The grid first, so that the selection shows it inverted with the item.
+    if (overlay.gridPitch > 0)
+        paintGrid(painter, exposed, overlay.gridPitch);
     if (!overlay.highlight.isNull()) {
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
         painter.fillRect(onWidget(overlay.highlight), Qt::black);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    if (overlay.gridPitch > 0)
-        paintGrid(painter, exposed, overlay.gridPitch);
     painter.setPen(AreaColour);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(onWidget(overlay.area).adjusted(0, 0, -1, -1));
@@ -115,11 +116,13 @@ void ImageWidget::paintPicture(QPainter& painter, const QRect& exposed) const {
 
 void ImageWidget::paintGrid(QPainter& painter, const QRect& exposed, int pitch) const {
     // Lines at the margin plus whole multiples of the pitch, as far as the
-    // exposed pixels reach, through the middle of their dots.
+    // exposed pixels reach, through the middle of their dots. Darkening
+    // leaves a black dot black: the grid lies under the items.
     const int margin = editor_.display().margin();
     const QPoint first = editor_.screenToImage(picturePixelAt(exposed.topLeft()));
     const QPoint last = editor_.screenToImage(picturePixelAt(exposed.bottomRight()) + QPoint(1, 1));
     const auto firstLine = [&](int dot) { return margin + ((dot - margin) / pitch - 1) * pitch; };
+    painter.setCompositionMode(QPainter::CompositionMode_Darken);
     painter.setPen(GridColour);
     for (int x = firstLine(first.x()); x <= last.x(); x += pitch) {
         const int px = widgetPixelOf(editor_.imageToScreen({x, 0})).x();
@@ -129,6 +132,7 @@ void ImageWidget::paintGrid(QPainter& painter, const QRect& exposed, int pitch) 
         const int py = widgetPixelOf(editor_.imageToScreen({0, y})).y();
         painter.drawLine(exposed.left(), py, exposed.right(), py);
     }
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* event) {

@@ -18,7 +18,8 @@ struct SurfaceOverlay {
 // as a square of magnification × magnification pixels (1 up to 200 %, more
 // for the dot-level zooms, where the bitmap holds one pixel per dot), with
 // the selection, the grid and the restricted area painted over it, so that
-// the bitmap itself holds nothing but the items.
+// the bitmap itself holds nothing but the items. The grid goes under the
+// items: it only darkens, and never lightens an item's dot.
 //
 // Mouse events leave it as signals in the picture's pixels (left of or
 // above the picture counts as 0).
