@@ -1,6 +1,6 @@
 // The main window's view of the image, driven as a user drives it: the zoom
 // by keys, menu and wheel, the dot-level zooms with clicks and drags on
-// them, and the grid under the items.
+// them, the grid under the items, and the status line's panels.
 #include "app/ui/MainWindow.h"
 #include "editor/ui/EditingSurface.h"
 #include "editor/ui/ImageWidget.h"
@@ -25,11 +25,13 @@ namespace {
 constexpr int Notch = 120; // a wheel's step, in eighths of a degree
 
 // The main window on the widest model (4000 × 256 dots, 4100 × 356 with
-// its margins), too low to show the whole image at 100 %.
+// its margins), too low to show the whole image at 100 %, its port set in
+// the settings file.
 class MainWindowViewTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        folders.writeIni("[MainForm]\nWidth=900\nHeight=400\n[SelectPrinter]\nLastUsed=2\n");
+        folders.writeIni("[MainForm]\nWidth=900\nHeight=400\n[SelectPrinter]\nLastUsed=2\n"
+                         "[CommsPortForm]\nCommsPort=2\nCOM3Device=/dev/ttyUSB0\n");
         makeModel();
         addTestFonts();
         makeWindow();
@@ -42,6 +44,9 @@ protected:
         ASSERT_TRUE(image && box);
     }
     ImageEditor& editor() { return window->surface().editor(); }
+    QString label(const char* name) const {
+        return window->findChild<QLabel*>(QLatin1String(name))->text();
+    }
     QString panel(int i) const {
         return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
     }
@@ -94,6 +99,7 @@ TEST_F(MainWindowViewTest, ZoomRunsFromFiftyToEightHundredPercentAndStopsAtTheEn
         window->action("ZoomInHint")->trigger();
     EXPECT_EQ(window->surface().zoomLevel(), 7);
     EXPECT_TRUE(window->action("ZoomMenuZoom800")->isChecked());
+    EXPECT_EQ(label("ZoomPanel"), "800 %");
     // A dot is a square of 8 × 8 pixels of the picture drawn at one pixel per dot.
     EXPECT_EQ(image->size(), QSize(32800, 2848));
     EXPECT_EQ(editor().pictureSize(), QSize(4100, 356));
@@ -106,6 +112,7 @@ TEST_F(MainWindowViewTest, ZoomRunsFromFiftyToEightHundredPercentAndStopsAtTheEn
     EXPECT_EQ(window->surface().zoomLevel(), 0);
     EXPECT_EQ(image->size(), QSize(2050, 178));
     EXPECT_TRUE(window->action("ZoomMenuZoom50")->isChecked());
+    EXPECT_EQ(label("ZoomPanel"), "50 %");
 }
 
 // Each row: the level to start from, a key with its modifiers, and the level
@@ -150,10 +157,11 @@ TEST_F(MainWindowViewTest, CtrlWheelZoomsAboutThePointerKeepingTheDotUnderIt) {
     const int steps[] = {1, 1, 1, 1, 1, 1, -1, -2, -3};
     for (const int levels : steps) {
         turnWheel(at, levels, Qt::ControlModifier);
-        SCOPED_TRACE(window->zoomX());
+        SCOPED_TRACE(label("ZoomPanel").toStdString());
         EXPECT_EQ(pointedAt(at), dot);
     }
     EXPECT_EQ(window->surface().zoomLevel(), 1);
+    EXPECT_EQ(label("ZoomPanel"), "100 %");
     EXPECT_TRUE(window->action("ZoomMenuZoom100")->isChecked());
 }
 
@@ -188,6 +196,7 @@ TEST_F(MainWindowViewTest, FitShowsTheWholeImageAndZoomsOnFromTheLevelsBesideIt)
     EXPECT_LE(image->width(), room.width());
     EXPECT_LE(image->height(), room.height());
     EXPECT_GE(image->width(), room.width() - 1); // the long image fills the width
+    EXPECT_EQ(label("ZoomPanel"), QStringLiteral("%1 %").arg(qRound(window->zoomX() * 100)));
     // Below 50 %: out stays, in goes to the first level.
     ASSERT_LT(window->zoomX(), 0.5);
     window->action("ZoomOutHint")->trigger();
@@ -267,5 +276,25 @@ TEST_P(GridUnderItemsTest, LeavesEveryBlackDotBlack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, GridUnderItemsTest, ::testing::Values(1, 3, 7));
+
+TEST_F(MainWindowViewTest, StatusLineShowsZoomModelPortAndFollowsANudgedItem) {
+    EXPECT_EQ(label("ZoomPanel"), "100 %");
+    EXPECT_EQ(label("ModelPanel"), data->printers().coder(2).name);
+    EXPECT_EQ(label("PortPanel"), "COM3 (/dev/ttyUSB0)");
+    window->action("ZoomMenuZoom150")->trigger();
+    EXPECT_EQ(label("ZoomPanel"), "150 %");
+    window->action("ZoomMenuZoom100")->trigger();
+
+    ImageItem& item = addText({300, 200});
+    const EdgeRect r = rectOf(item);
+    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier,
+                      QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_Right);
+    key(Qt::Key_Up);
+    EXPECT_EQ(item.getPosition(), QPoint(303, 199));
+    EXPECT_EQ(panel(0), "X: 253");
+    EXPECT_EQ(panel(1), "Y: 149");
+}
 
 } // namespace

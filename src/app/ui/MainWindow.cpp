@@ -184,6 +184,7 @@ void MainWindow::applyModel() {
     const int model = printers.selectedIndex();
     action(QStringLiteral("InkCostButtonHint"))->setVisible(model == 1 || model == 2);
     surface_->propertyForms().setJustificationCaptions(justificationCaptions());
+    showModel();
 }
 
 void MainWindow::fontNameChosen() {

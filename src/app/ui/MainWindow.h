@@ -125,10 +125,14 @@ private:
     void defineShiftTimes();
     void about();
 
-    // MainWindow_View.cpp: the Zoom menu.
+    // MainWindow_View.cpp: the Zoom menu, the status line's panels for the
+    // zoom, the printer model and the serial port.
     void createZoomMenu();
+    void createViewPanels();
     void connectView();
     void showZoom(int level, bool preview);
+    void showModel();
+    void showPort();
 
     // MainForm_File.cpp: the document commands (New, Open, Save, Save As,
     // Image Descriptions) and the label structure dialog.
@@ -192,6 +196,9 @@ private:
     QComboBox* fontSizeBox_ = nullptr;
     QLabel* diagnosticLabel_ = nullptr;
     std::array<QLabel*, 4> statusPanels_{};
+    QLabel* zoomPanel_ = nullptr;
+    QLabel* modelPanel_ = nullptr;
+    QLabel* portPanel_ = nullptr;
     EditingSurface* surface_ = nullptr;
     QTimer* minuteTimer_ = nullptr;
 

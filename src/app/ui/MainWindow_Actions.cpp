@@ -256,6 +256,7 @@ void MainWindow::createStatusLine() {
         statusBar()->addPermanentWidget(panel, i == 3 ? 1 : 0);
         statusPanels_[std::size_t(i)] = panel;
     }
+    createViewPanels();
 }
 
 void MainWindow::createSurface(const IniFile* settings) {

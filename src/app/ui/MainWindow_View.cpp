@@ -1,10 +1,19 @@
-// The main window's view of the image: the Zoom menu and its keys.
+// The main window's view of the image: the Zoom menu and its keys, and the
+// status line panels for the zoom, the printer model and the serial port.
 #include "app/ui/MainWindow.h"
 
+#include "comms/CommsPort.h"
+#include "comms/ui/SerialPortDialog.h"
+#include "document/AppContext.h"
+#include "document/DataStore.h"
 #include "editor/ui/EditingSurface.h"
+#include "printer/PrinterModels.h"
+#include "texts/SettingsFile.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
+#include <QStatusBar>
 
 #include <iterator>
 
@@ -15,6 +24,10 @@ const char* const ZoomKeys[] = {"ZoomMenuZoom50",  "ZoomMenuZoom100", "ZoomMenuZ
                                 "ZoomMenuZoom200", "ZoomMenuZoom300", "ZoomMenuZoom400",
                                 "ZoomMenuZoom600", "ZoomMenuZoom800"};
 static_assert(std::size(ZoomKeys) == EditingSurface::MaxZoomLevel + 1);
+
+QString percent(double factor) {
+    return QStringLiteral("%1 %").arg(qRound(factor * 100));
+}
 
 } // namespace
 
@@ -46,6 +59,17 @@ void MainWindow::createZoomMenu() {
                 levels.mid(1));
 }
 
+void MainWindow::createViewPanels() {
+    const auto addPanel = [this](QLabel*& panel, const char* name) {
+        panel = new QLabel(this);
+        panel->setObjectName(QLatin1String(name));
+        statusBar()->addPermanentWidget(panel);
+    };
+    addPanel(zoomPanel_, "ZoomPanel");
+    addPanel(modelPanel_, "ModelPanel");
+    addPanel(portPanel_, "PortPanel");
+}
+
 void MainWindow::connectView() {
     connect(action(QStringLiteral("ZoomMenuAutoSize")), &QAction::triggered, surface_,
             &EditingSurface::showPreview);
@@ -60,6 +84,8 @@ void MainWindow::connectView() {
             &EditingSurface::zoomOut);
     connect(surface_, &EditingSurface::zoomShown, this, &MainWindow::showZoom);
     showZoom(surface_->zoomLevel(), surface_->preview());
+    showModel();
+    showPort();
 }
 
 void MainWindow::showZoom(int level, bool preview) {
@@ -67,4 +93,17 @@ void MainWindow::showZoom(int level, bool preview) {
                         : level < 0 ? QStringLiteral("ZoomMenuFit")
                                     : QLatin1String(ZoomKeys[level]);
     action(key)->setChecked(true);
+    zoomPanel_->setText(percent(surface_->zoomX()));
+}
+
+void MainWindow::showModel() {
+    const PrinterModels& printers = context_.data.printers();
+    modelPanel_->setText(printers.coder(printers.selectedIndex()).name);
+}
+
+void MainWindow::showPort() {
+    const int port = commsPortForm_->commsPort();
+    const QString name = CommsPort::portName(port);
+    const QString device = CommsPort::devicePath(SettingsFile::open().get(), port);
+    portPanel_->setText(device.isEmpty() ? name : name + QStringLiteral(" (") + device + u')');
 }

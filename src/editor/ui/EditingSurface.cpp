@@ -82,6 +82,8 @@ void EditingSurface::connectEditor() {
     connect(editor_.get(), &ImageEditor::pictureChanged, this, &EditingSurface::repaintPicture);
     connect(editor_.get(), &ImageEditor::selectionChanged, clientImage_,
             qOverload<>(&QWidget::update));
+    connect(editor_.get(), &ImageEditor::nudged, this,
+            [this](QPoint at) { showPosition(at.x(), at.y()); });
     connect(editor_.get(), &ImageEditor::areaChanged, this, [this] {
         clientImage_->update();
         showAreaText();
