@@ -99,6 +99,7 @@ const std::array kTexts{
     TXT(ZoomMenuZoom600),
     TXT(ZoomMenuZoom800),
     TXT(ZoomMenuFit),
+    TXT(Untitled),
     TXT(Handheld),
     TXT(HandView),
     TXT(HandErase),

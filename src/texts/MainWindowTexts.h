@@ -15,7 +15,7 @@ class IniFile;
 class MainWindowTexts {
 public:
     static inline const QString Section = QStringLiteral("MainForm");
-    // The application title, shown first in the window caption.
+    // The application title, shown last in the window caption.
     static inline const QString Title = QStringLiteral("Tolvane");
 
     // Status line panels; each is shown followed by ": ".
@@ -113,6 +113,8 @@ public:
     QString ZoomMenuZoom600 = QStringLiteral("600%");
     QString ZoomMenuZoom800 = QStringLiteral("800%");
     QString ZoomMenuFit = QStringLiteral("Fit");
+    // The caption of an image not yet saved.
+    QString Untitled = QStringLiteral("Untitled");
     QString Handheld = QStringLiteral("HandHeld");
     QString HandView = QStringLiteral("View");
     QString HandErase = QStringLiteral("Erase");

@@ -130,10 +130,6 @@ void MainWindow::writeSettings() {
         settings_.write(*ini, context_.data.printers().selectedIndex());
 }
 
-QString MainWindow::caption() const {
-    return fileName_.isEmpty() ? MainWindowTexts::Title : MainWindowTexts::Title + u' ' + fileName_;
-}
-
 QAction* MainWindow::action(const QString& key) const {
     return actions_.value(key.toLower());
 }
@@ -152,7 +148,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     applyModel();
-    setWindowTitle(MainWindowTexts::Title);
+    showCaption();
     fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
     if (settings_.Maximised)
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -66,8 +66,9 @@ public:
     void readSettings(const IniFile* settings);
     void writeSettings();
 
-    // The window caption: the title, then a space and the file name when an
-    // image file is open.
+    // The window caption: the image file's name (without its folder), or
+    // "Untitled" for an image never saved, the modified marker, and the
+    // program's name.
     QString caption() const;
 
     // The action of a menu entry or tool button, by its text key (for
@@ -126,7 +127,7 @@ private:
     void about();
 
     // MainWindow_View.cpp: the Zoom menu, the status line's panels for the
-    // zoom, the printer model and the serial port.
+    // zoom, the printer model and the serial port, and the caption.
     void createZoomMenu();
     void createViewPanels();
     void connectView();

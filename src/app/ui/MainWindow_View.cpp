@@ -1,17 +1,20 @@
-// The main window's view of the image: the Zoom menu and its keys, and the
-// status line panels for the zoom, the printer model and the serial port.
+// The main window's view of the image: the Zoom menu and its keys, the
+// status line panels for the zoom, the printer model and the serial port,
+// and the caption with the image's name and its modified marker.
 #include "app/ui/MainWindow.h"
 
 #include "comms/CommsPort.h"
 #include "comms/ui/SerialPortDialog.h"
 #include "document/AppContext.h"
 #include "document/DataStore.h"
+#include "editor/ImageEditor.h"
 #include "editor/ui/EditingSurface.h"
 #include "printer/PrinterModels.h"
 #include "texts/SettingsFile.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -83,9 +86,11 @@ void MainWindow::connectView() {
     connect(action(QStringLiteral("ZoomOutHint")), &QAction::triggered, surface_,
             &EditingSurface::zoomOut);
     connect(surface_, &EditingSurface::zoomShown, this, &MainWindow::showZoom);
+    connect(&surface_->editor(), &ImageEditor::modifiedChanged, this, &QWidget::setWindowModified);
     showZoom(surface_->zoomLevel(), surface_->preview());
     showModel();
     showPort();
+    showCaption();
 }
 
 void MainWindow::showZoom(int level, bool preview) {
@@ -106,4 +111,9 @@ void MainWindow::showPort() {
     const QString name = CommsPort::portName(port);
     const QString device = CommsPort::devicePath(SettingsFile::open().get(), port);
     portPanel_->setText(device.isEmpty() ? name : name + QStringLiteral(" (") + device + u')');
+}
+
+QString MainWindow::caption() const {
+    const QString name = fileName_.isEmpty() ? texts_.Untitled : QFileInfo(fileName_).fileName();
+    return name + QStringLiteral("[*] - ") + MainWindowTexts::Title;
 }
