@@ -146,6 +146,8 @@ signals:
     void clipboardChanged();
     void areaChanged();
     void modifiedChanged(bool modified);
+    // The selected item was nudged (or held at the area's edge); its anchor.
+    void nudged(QPoint position);
 
 private:
     // The rectangle that must lie inside the area: for text, the band of its

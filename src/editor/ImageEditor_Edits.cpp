@@ -64,6 +64,7 @@ bool ImageEditor::Nudge(int dx, int dy) {
     std::unique_ptr<ImageItem> before = item->cloneItem();
     const QPoint from = item->getPosition();
     moveWithinArea(*item, from + QPoint(dx, dy));
+    emit nudged(item->getPosition());
     if (item->getPosition() == from)
         return false;
     undo_.push(new NudgeCommand(*this, *item, std::move(before), item->cloneItem(),

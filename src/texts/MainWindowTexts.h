@@ -15,7 +15,7 @@ class IniFile;
 class MainWindowTexts {
 public:
     static inline const QString Section = QStringLiteral("MainForm");
-    // The application title, shown first in the window caption.
+    // The application title, shown last in the window caption.
     static inline const QString Title = QStringLiteral("Tolvane");
 
     // Status line panels; each is shown followed by ": ".
@@ -108,6 +108,13 @@ public:
     QString ZoomMenuZoom100 = QStringLiteral("100%");
     QString ZoomMenuZoom150 = QStringLiteral("150%");
     QString ZoomMenuZoom200 = QStringLiteral("200%");
+    QString ZoomMenuZoom300 = QStringLiteral("300%");
+    QString ZoomMenuZoom400 = QStringLiteral("400%");
+    QString ZoomMenuZoom600 = QStringLiteral("600%");
+    QString ZoomMenuZoom800 = QStringLiteral("800%");
+    QString ZoomMenuFit = QStringLiteral("Fit");
+    // The caption of an image not yet saved.
+    QString Untitled = QStringLiteral("Untitled");
     QString Handheld = QStringLiteral("HandHeld");
     QString HandView = QStringLiteral("View");
     QString HandErase = QStringLiteral("Erase");

@@ -174,7 +174,7 @@ TEST_F(MainWindowFileTest, SaveForcesTheModelsExtensionAndRemembersNameAndFolder
     EXPECT_TRUE(request.fileName.isEmpty());
     EXPECT_EQ(window->fileName(), path("label.G1A"));
     EXPECT_TRUE(QFile::exists(path("label.G1A")));
-    EXPECT_EQ(window->windowTitle(), "Tolvane " + path("label.G1A"));
+    EXPECT_EQ(window->windowTitle(), "label.G1A[*] - Tolvane");
     EXPECT_FALSE(window->modified());
     EXPECT_EQ(window->settings().PrevSaveDir, dir.path());
 
@@ -247,7 +247,7 @@ TEST_F(MainWindowFileTest, ASavedImageOpensAgainWithItsItemsNamesModelAndShifts)
     EXPECT_EQ(editor().display().areaRect(), (DotRect{0, 0, 1100, 228}));
     EXPECT_EQ(window->shiftTable().slot(1).Code, "A");
     EXPECT_EQ(panel(3), "Description: SHORT[A long name]");
-    EXPECT_EQ(window->windowTitle(), "Tolvane " + saved);
+    EXPECT_EQ(window->windowTitle(), "label.G1A[*] - Tolvane");
     EXPECT_FALSE(window->modified());
     EXPECT_EQ(window->settings().PrevLogDir, dir.path());
     EXPECT_EQ(window->settings().FileType, 1);
@@ -430,7 +430,7 @@ TEST_F(MainWindowFileTest, NewEmptiesNamesFileNameAndCaptionButKeepsTheShiftTabl
     EXPECT_EQ(data->monthStrings(), data->monthLanguages()[0].strings.toLatin1().toStdString());
     EXPECT_EQ(panel(3), "Description: []");
     EXPECT_TRUE(window->fileName().isEmpty());
-    EXPECT_EQ(window->windowTitle(), "Tolvane ");
+    EXPECT_EQ(window->windowTitle(), "Untitled[*] - Tolvane");
     EXPECT_FALSE(window->modified());
     EXPECT_FALSE(window->action("EditMenuPaste")->isEnabled());
     EXPECT_EQ(window->shiftTable().slot(1).Code, "A");
@@ -526,6 +526,32 @@ TEST_F(MainWindowFileTest, AnImageNamedOnTheCommandLineOpens) {
     EXPECT_TRUE(prompter.shown[0].text.contains("missing.G1A"));
     EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
     EXPECT_EQ(window->fileName(), saved);
+}
+
+// The caption names the file without its folder, the program last, and
+// carries the marker that the window shows while the image is altered.
+TEST_F(MainWindowFileTest, TheCaptionNamesTheFileAndMarksAnAlteredImage) {
+    EXPECT_EQ(window->windowTitle(), "Untitled[*] - Tolvane");
+    EXPECT_FALSE(window->isWindowModified());
+    makeImage();
+    auto item = ImageItem::createNew<TextItem>(1);
+    item->Text = "PLACED";
+    item->setPosition({300, 70});
+    ASSERT_TRUE(editor().placeItem(std::move(item)));
+    EXPECT_TRUE(window->isWindowModified());
+
+    saveAs("carton");
+    EXPECT_EQ(window->windowTitle(), "carton.G1A[*] - Tolvane");
+    EXPECT_FALSE(window->isWindowModified());
+    trigger("EditMenuUndo");
+    EXPECT_TRUE(window->isWindowModified());
+    trigger("EditMenuRedo");
+    EXPECT_FALSE(window->isWindowModified());
+
+    prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Accepted); });
+    trigger("FileMenuNew");
+    EXPECT_EQ(window->windowTitle(), "Untitled[*] - Tolvane");
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 } // namespace

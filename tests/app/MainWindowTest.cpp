@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, OpensWithItsMenusToolButtonsAndStatusLine) {
     start("[MainForm]\nFileMenu=Fichier\nNewHint=Nouveau|Nouvelle image\n");
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(window->windowTitle(), "Tolvane");
+    EXPECT_EQ(window->windowTitle(), "Untitled[*] - Tolvane");
 
     QStringList menus;
     for (QAction* a : window->menuBar()->actions())

@@ -113,20 +113,6 @@ ModalDriver::Step typeTextAndConfirm(const char* text) {
     };
 }
 
-TEST_F(MainWindowEditTest, ZoomStopsAtTwoHundredAndFiftyPercent) {
-    for (int i = 0; i < 4; ++i)
-        window->action("ZoomInHint")->trigger();
-    EXPECT_EQ(window->surface().zoomLevel(), 3);
-    EXPECT_EQ(image->size(), QSize(8200, 712));
-    EXPECT_TRUE(window->action("ZoomMenuZoom200")->isChecked());
-    for (int i = 0; i < 4; ++i)
-        key(Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(window->surface().zoomLevel(), 0);
-    EXPECT_EQ(image->size(), QSize(2050, 178));
-    EXPECT_TRUE(window->action("ZoomMenuZoom50")->isChecked());
-    EXPECT_DOUBLE_EQ(window->zoomX(), 0.5);
-}
-
 TEST_F(MainWindowEditTest, DeleteCutsTheSelectedItemAndDoesNothingWithoutOne) {
     ImageItem& item = addText({300, 200});
     key(Qt::Key_Delete);

@@ -137,10 +137,6 @@ void MainWindow::writeSettings() {
     }
 }
 
-QString MainWindow::caption() const {
-    return fileName_.isEmpty() ? MainWindowTexts::Title : MainWindowTexts::Title + u' ' + fileName_;
-}
-
 QAction* MainWindow::action(const QString& key) const {
     return actions_.value(key.toLower());
 }
@@ -159,7 +155,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     applyModel();
-    setWindowTitle(MainWindowTexts::Title);
+    showCaption();
     fillFontCombos(context_.fonts, *fontNameBox_, *fontSizeBox_, -1);
     if (settings_.Maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -191,6 +187,7 @@ void MainWindow::applyModel() {
     const int model = printers.selectedIndex();
     action(QStringLiteral("InkCostButtonHint"))->setVisible(model == 1 || model == 2);
     surface_->propertyForms().setJustificationCaptions(justificationCaptions());
+    showModel();
 }
 
 void MainWindow::fontNameChosen() {

@@ -69,8 +69,9 @@ public:
     void readSettings(const IniFile* settings);
     void writeSettings();
 
-    // The window caption: the title, then a space and the file name when an
-    // image file is open.
+    // The window caption: the image file's name (without its folder), or
+    // "Untitled" for an image never saved, the modified marker, and the
+    // program's name.
     QString caption() const;
 
     // The action of a menu entry or tool button, by its text key (for
@@ -111,9 +112,7 @@ private:
     void connectFormat();    // nudges, justification, fonts
     void connectSurface();   // area dialogs, status line, minute timer
     void connectItemStates();
-    void connectZoom();
     void showSelection();
-    void showZoom(int level, bool preview);
     void justificationChosen(int justification, bool down);
     void showJustification(int justification);
     QStringList justificationCaptions() const;
@@ -135,6 +134,15 @@ private:
     // The shift times dialog over the open image's shift table.
     void defineShiftTimes();
     void about();
+
+    // MainWindow_View.cpp: the Zoom menu, the status line's panels for the
+    // zoom, the printer model and the serial port, and the caption.
+    void createZoomMenu();
+    void createViewPanels();
+    void connectView();
+    void showZoom(int level, bool preview);
+    void showModel();
+    void showPort();
 
     // MainForm_File.cpp: the document commands (New, Open, Save, Save As,
     // Image Descriptions) and the label structure dialog.
@@ -216,6 +224,9 @@ private:
     QComboBox* fontSizeBox_ = nullptr;
     QLabel* diagnosticLabel_ = nullptr;
     std::array<QLabel*, 4> statusPanels_{};
+    QLabel* zoomPanel_ = nullptr;
+    QLabel* modelPanel_ = nullptr;
+    QLabel* portPanel_ = nullptr;
     EditingSurface* surface_ = nullptr;
     QTimer* minuteTimer_ = nullptr;
     RecentFiles recent_;

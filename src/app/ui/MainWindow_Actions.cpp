@@ -131,13 +131,6 @@ void MainWindow::createActions() {
         action(key)->setCheckable(true);
         justifyGroup_->addAction(action(key));
     }
-    auto* zoomGroup = new QActionGroup(this);
-    for (const QString& key : keys({"ZoomMenuAutoSize", "ZoomMenuZoom50", "ZoomMenuZoom100",
-                                    "ZoomMenuZoom150", "ZoomMenuZoom200"})) {
-        action(key)->setCheckable(true);
-        zoomGroup->addAction(action(key));
-    }
-    action(QStringLiteral("ZoomMenuZoom100"))->setChecked(true);
     action(QStringLiteral("OptionsMenuHideToolBar"))->setCheckable(true);
     action(QStringLiteral("OptionsMenuRulers"))->setCheckable(true);
 
@@ -190,9 +183,7 @@ void MainWindow::createMenus() {
             keys({"OptionsMenuSerialPort", "OptionsMenuDisplayUnits", "OptionsMenuShiftTimes", "",
                   "OptionsMenuHideToolBar", "OptionsMenuGrid", "OptionsMenuRulers", "",
                   "OptionsMenuLanguage"}));
-    addMenu(QStringLiteral("ZoomMenu"),
-            keys({"ZoomMenuAutoSize", "ZoomMenuZoom50", "ZoomMenuZoom100", "ZoomMenuZoom150",
-                  "ZoomMenuZoom200"}));
+    createZoomMenu();
     addMenu(QStringLiteral("Handheld"), keys({"HandView", "HandErase"}));
     addMenu(QStringLiteral("HelpMenu"), keys({"HelpMenuAboutBox"}));
 }
@@ -265,6 +256,7 @@ void MainWindow::createStatusLine() {
         statusBar()->addPermanentWidget(panel, i == 3 ? 1 : 0);
         statusPanels_[std::size_t(i)] = panel;
     }
+    createViewPanels();
 }
 
 void MainWindow::createSurface(const IniFile* settings) {

@@ -54,6 +54,7 @@ void MainWindow::downloadImage() {
 
 void MainWindow::choosePort() {
     commsPortForm_->execute(context_.prompter);
+    showPort();
 }
 
 void MainWindow::viewHandheld() {

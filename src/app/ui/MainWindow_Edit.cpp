@@ -50,8 +50,6 @@ const Nudge Nudges[] = {
     {"NudgeDown", Qt::Key_Down, 0, 1},
 };
 
-const char* const ZoomKeys[] = {"ZoomMenuZoom50", "ZoomMenuZoom100", "ZoomMenuZoom150",
-                                "ZoomMenuZoom200"};
 const char* const HorizontalJustifyKeys[] = {"FormatMenuLeftJustify", "FormatMenuCentreJustify",
                                              "FormatMenuRightJustify"};
 const char* const VerticalJustifyKeys[] = {"FormatMenuTopJustify", "FormatMenuMiddleJustify",
@@ -112,7 +110,7 @@ void MainWindow::connectEditing() {
     connectFormat();
     connectSurface();
     connectItemStates();
-    connectZoom();
+    connectView();
 }
 
 void MainWindow::connectClipboard() {
@@ -206,25 +204,6 @@ void MainWindow::connectItemStates() {
     select->setChecked(true);
     connect(surface_, &EditingSurface::returnedToSelect, select,
             [select] { select->setChecked(true); });
-}
-
-void MainWindow::connectZoom() {
-    connect(action(QStringLiteral("ZoomMenuAutoSize")), &QAction::triggered, surface_,
-            &EditingSurface::showPreview);
-    for (int level = 0; level <= EditingSurface::MaxZoomLevel; ++level)
-        connect(action(QLatin1String(ZoomKeys[level])), &QAction::triggered, surface_,
-                [this, level] { surface_->applyZoomLevel(level); });
-    connect(action(QStringLiteral("ZoomInHint")), &QAction::triggered, surface_,
-            &EditingSurface::zoomIn);
-    connect(action(QStringLiteral("ZoomOutHint")), &QAction::triggered, surface_,
-            &EditingSurface::zoomOut);
-    connect(surface_, &EditingSurface::zoomShown, this, &MainWindow::showZoom);
-}
-
-void MainWindow::showZoom(int level, bool preview) {
-    const QString key =
-        preview ? QStringLiteral("ZoomMenuAutoSize") : QLatin1String(ZoomKeys[level]);
-    action(key)->setChecked(true);
 }
 
 void MainWindow::showSelection() {

@@ -243,6 +243,5 @@ void MainWindow::showDescription() {
 }
 
 void MainWindow::showCaption() {
-    // A new image shows the title and a space.
-    setWindowTitle(MainWindowTexts::Title + u' ' + fileName_);
+    setWindowTitle(caption());
 }

@@ -66,6 +66,8 @@ void EditingSurface::buildWidgets() {
     clientImage_->setOverlaySource([this] { return overlay(); });
     scrollBox_->setWidget(clientImage_);
     scrollBox_->viewport()->installEventFilter(this);
+    // The wheel with Ctrl or Shift, over the picture or beside it.
+    clientImage_->installEventFilter(this);
     grid->addWidget(hRuler_, 0, 1);
     grid->addWidget(vRuler_, 1, 0);
     grid->addWidget(scrollBox_, 1, 1);
@@ -85,6 +87,8 @@ void EditingSurface::connectEditor() {
     connect(editor_.get(), &ImageEditor::pictureChanged, this, &EditingSurface::repaintPicture);
     connect(editor_.get(), &ImageEditor::selectionChanged, clientImage_,
             qOverload<>(&QWidget::update));
+    connect(editor_.get(), &ImageEditor::nudged, this,
+            [this](QPoint at) { showPosition(at.x(), at.y()); });
     connect(editor_.get(), &ImageEditor::areaChanged, this, [this] {
         clientImage_->update();
         showAreaText();
@@ -171,7 +175,8 @@ void EditingSurface::showPosition(int32_t x, int32_t y) {
 
 void EditingSurface::movePointerTo(QPoint imageDot) {
     if (movePointer && clientImage_->isVisible())
-        movePointer(clientImage_->mapToGlobal(editor_->imageToScreen(imageDot)));
+        movePointer(clientImage_->mapToGlobal(
+            clientImage_->widgetPixelOf(editor_->imageToScreen(imageDot))));
 }
 
 int EditingSurface::editItem(ImageItem& item, int itemNumber) {

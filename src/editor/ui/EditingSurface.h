@@ -19,6 +19,7 @@ class ImageWidget;
 class ItemPropertyDialogs;
 class RestrictedAreaDialog;
 class Ruler;
+class QWheelEvent;
 struct SurfaceOverlay;
 
 // The editing surface of the main window: the picture of the image
@@ -32,9 +33,13 @@ struct SurfaceOverlay;
 class EditingSurface : public QWidget, public EditorEnvironment {
     Q_OBJECT
 public:
-    static constexpr int MaxZoomLevel = 3;
-    // The factor of each zoom level: 50 %, 100 %, 150 %, 200 %.
+    static constexpr int MaxZoomLevel = 7;
+    // The factor of each zoom level: 50 %, 100 %, 150 %, 200 %, then the
+    // dot-level zooms 300 %, 400 %, 600 % and 800 %.
     static double zoomFactor(int level);
+    // Up to this factor the picture is drawn at the zoom; beyond it, it is
+    // drawn at one pixel per dot and every dot shown as a square.
+    static constexpr double MaxDrawnFactor = 2.0;
 
     // settings: the open settings file (dialog positions and texts), or null.
     EditingSurface(AppContext& context, const IniFile* settings, QWidget* parent = nullptr);
@@ -55,16 +60,30 @@ public:
     void setItemLimits(ItemLimits limits) { limits_ = limits; }
     ItemPropertyDialogs& propertyForms() const { return *propertyForms_; }
 
-    // Zoom: a level (0 … 3), one level in or out (nothing beyond the ends),
-    // or the whole image fitted into the scroll box for as long as preview
-    // stays chosen.
+    // Zoom: a level (0 … MaxZoomLevel), one level in or out (nothing beyond
+    // the ends), or the whole image fitted into the scroll box for as long as
+    // preview stays chosen. applyZoomLevel leaves the scroll position as it
+    // is; chooseZoomLevel, zoomIn and zoomOut keep the dot in the middle of
+    // the view where it is.
     void applyZoomLevel(int level);
+    void chooseZoomLevel(int level);
     void zoomIn();
     void zoomOut();
     void showPreview();
+    // The whole image in the view, at the largest zoom that shows all of it
+    // (dot-level zooms in whole steps), for editing as at any level: unlike
+    // preview it shows the grid, snaps, and stays when the window is resized.
+    void zoomToFit();
+    // Zooms by a number of levels (in when positive) about a point of the
+    // scroll box's viewport: the dot under that point stays under it.
+    void zoomAbout(int levels, QPoint viewportPixel);
+    // The zoom level, or -1 when the image was fitted into the view.
     int zoomLevel() const { return zoomLevel_; }
+    // Screen pixels per dot.
     double zoomX() const { return zoomX_; }
     double zoomY() const { return zoomY_; }
+    // The image dot under a pixel of the scroll box's viewport.
+    QPoint dotAtViewport(QPoint viewportPixel) const;
 
     // After a new image: 100 %, select state, the area shown.
     void imageReset();
@@ -72,7 +91,8 @@ public:
     void viewSettingsChanged();
     void showRulers(bool shown);
     // Where the scroll box shows the picture from: its scroll position, and
-    // the place of the picture in the scrolled content (what lies before it).
+    // the place of the picture in the scrolled content (what lies before
+    // it), both in the picture's pixels (the display's bitmap).
     QPoint scrollPosition() const;
     QPoint pictureOffset() const;
 
@@ -114,7 +134,7 @@ signals:
     void updateTimerWanted(bool running);
     // A mouse-up put the select state back.
     void returnedToSelect();
-    // The zoom changed: the level, or preview.
+    // The zoom changed: the level (-1 when fitted), or preview.
     void zoomShown(int level, bool preview);
 
 protected:
@@ -130,8 +150,15 @@ private:
     void returnToSelect();
 
     // EditingSurface_View.cpp
-    void setPicture(double zoomX, double zoomY);
+    // The picture drawn at a scale and shown magnified; its size rounded, or
+    // cut down so that it surely fits into the view.
+    void setPicture(double scale, int magnification, bool cutDown);
     void fitPreview();
+    // The level that many steps away from the current zoom.
+    int steppedLevel(int levels) const;
+    void zoomTo(int level, QPoint viewportPixel);
+    QPoint viewportCentre() const;
+    void wheelTurned(QWheelEvent& wheel, QPoint viewportPixel);
     void layOutRulers();
     SurfaceOverlay overlay() const;
     void repaintPicture(const QRect& pixels);
@@ -144,6 +171,7 @@ private:
     int zoomLevel_ = 1;
     bool preview_ = false;
     double zoomX_ = 1.0, zoomY_ = 1.0;
+    int wheelTurn_ = 0; // of the wheel with Ctrl, not yet a whole step
 
     Ruler* hRuler_ = nullptr;
     Ruler* vRuler_ = nullptr;

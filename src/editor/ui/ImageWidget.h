@@ -10,14 +10,19 @@ class ImageEditor;
 // What the surface shows over the picture of the items.
 struct SurfaceOverlay {
     int gridPitch = 0; // dots between grid lines; 0: no grid
-    QRect area;        // the printable part of the restricted area, pixels
-    QRect highlight;   // the selected item, pixels; null when none
+    QRect area;        // the printable part of the restricted area, picture pixels
+    QRect highlight;   // the selected item, picture pixels; null when none
 };
 
-// The picture of the image: the display's bitmap at one pixel per pixel, with
+// The picture of the image: the display's bitmap, each of its pixels shown
+// as a square of magnification × magnification pixels (1 up to 200 %, more
+// for the dot-level zooms, where the bitmap holds one pixel per dot), with
 // the selection, the grid and the restricted area painted over it, so that
-// the bitmap itself holds nothing but the items. Mouse events leave it as
-// signals in its own pixels (left of or above the picture counts as 0).
+// the bitmap itself holds nothing but the items. The grid goes under the
+// items: it only darkens, and never lightens an item's dot.
+//
+// Mouse events leave it as signals in the picture's pixels (left of or
+// above the picture counts as 0).
 class ImageWidget : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +30,16 @@ public:
 
     // Asked at every paint.
     void setOverlaySource(std::function<SurfaceOverlay()> source);
+
+    // The widget takes the picture's size times the magnification.
+    void setMagnification(int magnification);
+    int magnification() const { return magnification_; }
+    // The picture pixel under a pixel of the widget, and the middle of a
+    // picture pixel's square on the widget.
+    QPoint picturePixelAt(QPoint widgetPixel) const;
+    QPoint widgetPixelOf(QPoint picturePixel) const;
+    // Repaints what shows these picture pixels; a null rectangle: all.
+    void updatePicture(const QRect& picturePixels);
 
     QSize sizeHint() const override;
 
@@ -49,8 +64,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QRect onWidget(const QRect& picturePixels) const;
+    void paintPicture(QPainter& painter, const QRect& exposed) const;
     void paintGrid(QPainter& painter, const QRect& exposed, int pitch) const;
 
     ImageEditor& editor_;
     std::function<SurfaceOverlay()> overlaySource_;
+    int magnification_ = 1;
 };
