@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/Version.h"
+#include "platform/ui/AccessibleNames.h"
 #include "platform/ui/WindowPlacement.h"
 #include "printer/FontSet.h"
 #include "printer/ui/FontBoxes.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(minuteTimer_, &QTimer::timeout, this, &MainWindow::minuteTick);
     minuteTimer_->start();
     connectEditing();
+    AccessibleNames::complete(*this);
 }
 
 MainWindow::~MainWindow() {
