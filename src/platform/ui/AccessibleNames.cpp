@@ -49,9 +49,15 @@ bool isControl(const QWidget& widget) {
            qobject_cast<const QPlainTextEdit*>(&widget) || qobject_cast<const QTextEdit*>(&widget);
 }
 
+// A combo box without a label of its own is named after its current
+// entry, which is its value and says nothing of what it is for.
 QString shownName(QWidget& widget) {
     QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&widget);
-    return element ? element->text(QAccessible::Name) : QString();
+    const QString name = element ? element->text(QAccessible::Name) : QString();
+    if (const auto* box = qobject_cast<const QComboBox*>(&widget);
+        box && widget.accessibleName().isEmpty() && name == box->currentText())
+        return {};
+    return name;
 }
 
 QString labelText(const QLayoutItem* item) {
@@ -144,8 +150,11 @@ void collectUnnamed(QAccessibleInterface* element, QList<QAccessibleInterface*>&
     if (const QAccessibleInterface* parent = element->parent();
         parent && parent->role() == QAccessible::ComboBox)
         return;
+    const QString name = element->text(QAccessible::Name);
+    const auto* box = qobject_cast<const QComboBox*>(element->object());
+    const bool nameIsValue = box && box->accessibleName().isEmpty() && name == box->currentText();
     if (AccessibleNames::isInteractive(*element) && !element->state().invisible &&
-        element->text(QAccessible::Name).isEmpty())
+        (name.isEmpty() || nameIsValue))
         found << element;
     for (int i = 0; i < element->childCount(); ++i)
         collectUnnamed(element->child(i), found);
