@@ -252,8 +252,11 @@ public:
         const bool opened = CommsPort::indexOfName(line_.port) >= 0
                                 ? link_.openPort(line_.port, prompter_)
                                 : link_.openDevice(line_.port, prompter_);
+        // The message names the device and the reason on a second line;
+        // the command line says it all on one.
         if (!opened)
-            failWith(prompter_.messages() + QStringLiteral(" \"%1\"").arg(line_.port));
+            failWith(prompter_.messages().replace(u'\n', QStringLiteral(": ")) +
+                     QStringLiteral(" \"%1\"").arg(line_.port));
     }
     [[noreturn]] void failWith(const QString& text) {
         const bool cancelled = link_.cancelled();

@@ -56,14 +56,14 @@ void LinkWorker::settle() {
     portOpen_ = link_.isOpen();
 }
 
-bool LinkWorker::open(const QString& devicePath) {
+bool LinkWorker::open(const QString& devicePath, PortOpenError* error) {
     cancel_ = false;
     timer_->stop();
     engine_.reset();
     listing_ = false;
     // The prompter belongs to the window: the caller reports a failure.
     link_.closePort();
-    auto port = QtSerialBytePort::open(devicePath, link_.timeouts().byteWriteMs);
+    auto port = QtSerialBytePort::open(devicePath, link_.timeouts().byteWriteMs, error);
     if (port)
         link_.attach(std::move(port));
     settle();
@@ -202,12 +202,13 @@ bool LinkThread::openCommsPort(int index, Prompter& prompter) {
     const auto settings = SettingsFile::open(&prompter);
     const QString device = CommsPort::devicePath(settings.get(), index);
     bool opened = false;
+    PortOpenError error;
     LinkWorker* worker = worker_;
     QMetaObject::invokeMethod(
-        worker_, [worker, device, &opened] { opened = worker->open(device); },
+        worker_, [worker, device, &opened, &error] { opened = worker->open(device, &error); },
         Qt::BlockingQueuedConnection);
     if (!opened)
-        prompter.message(messages_.CouldNotOpenPortError, QString(), Prompter::Icon::Stop,
+        prompter.message(error.message(messages_), QString(), Prompter::Icon::Stop,
                          Prompter::Buttons::Ok);
     return opened;
 }

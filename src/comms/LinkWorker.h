@@ -15,6 +15,7 @@
 
 class Messages;
 class Prompter;
+struct PortOpenError;
 class QTimer;
 
 // The handheld link on a thread of its own: the port is opened, used and
@@ -41,7 +42,8 @@ public:
     // Thread-safe: whether the port is open.
     bool portOpen() const { return portOpen_.load(); }
 
-    bool open(const QString& devicePath);
+    // On failure, *error says why.
+    bool open(const QString& devicePath, PortOpenError* error = nullptr);
     // Drops the work under way, silently, and closes the port.
     void close();
 
@@ -102,7 +104,7 @@ public:
 
     // Opens the chosen port (0..3) on the link's thread, waiting for it.
     // Shows "Invalid communications port number" or "Could not open
-    // communications port" on failure.
+    // communications port" (with the device and the reason) on failure.
     bool openCommsPort(int index, Prompter& prompter);
     // Cancels and closes the port, waiting until it is closed.
     void stop();

@@ -26,14 +26,14 @@ QtSerialBytePort::~QtSerialBytePort() {
 }
 
 std::unique_ptr<QtSerialBytePort> QtSerialBytePort::open(const QString& devicePath,
-                                                         int writeTimeoutMs, QString* error) {
+                                                         int writeTimeoutMs, PortOpenError* error) {
     auto port = std::make_unique<QSerialPort>();
     // A path names the device itself; Qt would otherwise look it up under /dev.
     port->setPortName(devicePath);
     // Qt locks the device for this process alone while it is open.
     if (!port->open(QIODevice::ReadWrite) || !configure(*port)) {
         if (error)
-            *error = port->errorString();
+            *error = PortOpenError::classify(devicePath, port->error(), port->errorString());
         port->close();
         return nullptr;
     }

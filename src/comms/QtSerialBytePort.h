@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comms/BytePort.h"
+#include "comms/PortOpenError.h"
 
 #include <QString>
 
@@ -20,7 +21,7 @@ public:
     // it cannot be opened or configured. writeTimeoutMs bounds each byte's
     // hand-over to the line.
     static std::unique_ptr<QtSerialBytePort> open(const QString& devicePath, int writeTimeoutMs,
-                                                  QString* error = nullptr);
+                                                  PortOpenError* error = nullptr);
 
     bool writeByte(std::uint8_t byte) override;
     std::optional<std::uint8_t> readByte(int timeoutMs) override;

@@ -13,9 +13,8 @@ namespace {
 
 constexpr std::uint8_t NotArrived = '0';
 
-void showOpenFailure(Prompter& prompter, const Messages& messages) {
-    prompter.message(messages.CouldNotOpenPortError, QString(), Prompter::Icon::Stop,
-                     Prompter::Buttons::Ok);
+void showOpenFailure(Prompter& prompter, const QString& text) {
+    prompter.message(text, QString(), Prompter::Icon::Stop, Prompter::Buttons::Ok);
 }
 
 } // namespace
@@ -31,7 +30,7 @@ bool SerialLink::openPort(const QString& portName, Prompter& prompter) {
     const int index = CommsPort::indexOfName(portName);
     if (index < 0) {
         closePort();
-        showOpenFailure(prompter, messages_);
+        showOpenFailure(prompter, messages_.CouldNotOpenPortError);
         return false;
     }
     const auto settings = SettingsFile::open(&prompter);
@@ -50,11 +49,12 @@ bool SerialLink::openCommsPort(int index, Prompter& prompter) {
 
 bool SerialLink::openDevice(const QString& devicePath, Prompter& prompter) {
     closePort();
-    port_ = QtSerialBytePort::open(devicePath, timeouts_.byteWriteMs);
+    PortOpenError error;
+    port_ = QtSerialBytePort::open(devicePath, timeouts_.byteWriteMs, &error);
     if (port_)
         port_->setCancelFlag(cancel_);
     else
-        showOpenFailure(prompter, messages_);
+        showOpenFailure(prompter, error.message(messages_));
     return port_ != nullptr;
 }
 

@@ -39,8 +39,9 @@ public:
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
-    // Opening shows "Could not open communications port" itself on failure
-    // and leaves the link closed. A port that is already open is closed first.
+    // Opening shows "Could not open communications port" itself on failure,
+    // with the device and the reason on a line of their own, and leaves the
+    // link closed. A port that is already open is closed first.
     // "COM1" … "COM4", through the device paths of the settings file.
     bool openPort(const QString& portName, Prompter& prompter);
     // The port chosen in the port dialog (0..3); any other index shows

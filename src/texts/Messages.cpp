@@ -70,6 +70,10 @@ const std::array kLoaderOrder{
     MSG(ExportWriteError),
     MSG(UnprintableItemError),
     MSG(CannotOpenFileError),
+    MSG(PortMissingError),
+    MSG(PortBusyError),
+    MSG(PortPermissionError),
+    MSG(PortSystemError),
 };
 
 #undef MSG

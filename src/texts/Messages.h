@@ -105,6 +105,17 @@ public:
         "Error - item %1 (%2) holds a barcode value that cannot be printed - Cannot Download");
     // %1: the file's name.
     QString CannotOpenFileError = QStringLiteral("Cannot open file %1");
+    // Why a serial device would not open; %1: the device.
+    QString PortMissingError =
+        QStringLiteral("The device %1 does not exist. Check that the cable or adapter is plugged "
+                       "in, or choose another device under Options, Serial Port.");
+    QString PortBusyError = QStringLiteral(
+        "The device %1 is in use by another program. Close that program and try again.");
+    QString PortPermissionError = QStringLiteral(
+        "You have no permission to use the device %1. Add your user to the dialout group "
+        "(sudo usermod -aG dialout $USER), then log out and in again.");
+    // %1: the device, %2: the system's words.
+    QString PortSystemError = QStringLiteral("The device %1 cannot be used: %2");
 
     // Reads every key in loader order, each with the current text as default;
     // nothing happens for a null (absent) settings file.

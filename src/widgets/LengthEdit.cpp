@@ -11,6 +11,9 @@ void LengthEdit::showDots(int dots) {
     shownDots_ = dots;
     shown_ = data_ ? data_->dotsToText(dots, axis_) : QString::number(dots);
     setText(shown_);
+    // The unit may have changed since the field was last shown.
+    if (data_)
+        setToolTip(data_->unitName());
 }
 
 std::optional<int> LengthEdit::dots() const {

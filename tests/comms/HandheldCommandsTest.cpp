@@ -76,7 +76,8 @@ TEST_F(HandheldCommand, EraseOnAPortThatWillNotOpenShowsOnlyThePortMessage) {
     folders.writeIni("[CommsPortForm]\nCOM2Device=/nonexistent/tty\n");
     prompter.dialogScripts.push_back(script([this](QDialog& d) {
         click(d, "EraseProceedButton");
-        EXPECT_EQ(prompter.texts(), QStringList{messages.CouldNotOpenPortError});
+        EXPECT_EQ(prompter.texts(), QStringList{messages.CouldNotOpenPortError + u'\n' +
+                                                messages.PortMissingError.arg("/nonexistent/tty")});
         EXPECT_FALSE(shown(d, "CompletedLabel"));
         EXPECT_TRUE(shown(d, "EraseProceedButton")); // the user may try again or cancel
         click(d, "EraseCancelButton");

@@ -3,6 +3,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFolders.h"
 #include "comms/Packet.h"
+#include "comms/PortOpenError.h"
 #include "comms/SerialLink.h"
 #include "texts/Messages.h"
 
@@ -67,7 +68,8 @@ TEST_F(LinkOverPty, ThePortIsHeldExclusivelyUntilClosed) {
     Packet otherReply;
     SerialLink other(otherReply, messages);
     EXPECT_FALSE(other.openDevice(sim->devicePath(), prompter));
-    EXPECT_EQ(prompter.texts(), QStringList{messages.CouldNotOpenPortError});
+    const PortOpenError busy{sim->devicePath(), PortOpenError::Reason::Busy, {}};
+    EXPECT_EQ(prompter.texts(), QStringList{busy.message(messages)});
 
     link->closePort();
     ASSERT_TRUE(other.openDevice(sim->devicePath(), prompter));

@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/Version.h"
+#include "platform/ui/AccessibleNames.h"
 #include "platform/ui/WindowPlacement.h"
 #include "printer/FontSet.h"
 #include "printer/ui/FontBoxes.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     createKeyCommands(ini.get());
     createRecentFiles(ini.get());
     giveAccessKeys();
+    AccessibleNames::complete(*this);
 }
 
 MainWindow::~MainWindow() {

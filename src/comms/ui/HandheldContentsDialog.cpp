@@ -3,6 +3,8 @@
 #include "comms/ui/ActivityIndicator.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
+#include "platform/ui/AccessibleNames.h"
+#include "platform/ui/DialogFit.h"
 #include "platform/ui/WindowPlacement.h"
 #include "texts/SettingsFile.h"
 
@@ -130,6 +132,8 @@ bool HandheldContentsDialog::view(Prompter& prompter, int commsPort) {
     okButton_->hide();
     cancelButton_->setEnabled(true);
     cancelButton_->show();
+    AccessibleNames::complete(*this);
+    DialogFit::fit(*this);
     show();
     link_.post([](LinkWorker& link) { link.startList(); });
     return true;

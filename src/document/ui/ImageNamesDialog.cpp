@@ -6,6 +6,7 @@
 #include "platform/ui/WindowPlacement.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
+#include "widgets/CharacterCounter.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/DialogSupport.h"
 
@@ -50,15 +51,19 @@ ImageNamesDialog::ImageNamesDialog(const IniFile* settings, const Messages& mess
     : QDialog(parent), messages_(messages), shortNameLabel_(named<QLabel>(this, "ShortNameLabel")),
       longNameLabel_(named<QLabel>(this, "LongNameLabel")),
       shortNameEdit_(named<QLineEdit>(this, "ShortNameEdit")),
-      longNameEdit_(named<QLineEdit>(this, "LongNameEdit")) {
+      longNameEdit_(named<QLineEdit>(this, "LongNameEdit")),
+      shortNameCounter_(new CharacterCounter(*shortNameEdit_, this)),
+      longNameCounter_(new CharacterCounter(*longNameEdit_, this)) {
     setObjectName(SettingsSection);
     shortNameLabel_->setBuddy(shortNameEdit_);
     longNameLabel_->setBuddy(longNameEdit_);
     auto* fields = new QGridLayout;
     fields->addWidget(shortNameLabel_, 0, 0);
     fields->addWidget(shortNameEdit_, 0, 1);
+    fields->addWidget(shortNameCounter_, 0, 2);
     fields->addWidget(longNameLabel_, 1, 0);
     fields->addWidget(longNameEdit_, 1, 1);
+    fields->addWidget(longNameCounter_, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     const DialogButtons buttons = DialogButtons::addTo(*this, *layout);
@@ -80,11 +85,14 @@ void ImageNamesDialog::readSettings(const IniFile* settings) {
     cancelButton_->setText(text(settings, "Cancel", "Cancel"));
     foreignCharacterError_ =
         text(settings, "ForeignCharacterError", "Error - \"%1\" cannot be used in a description.");
-    if (!settings)
-        return;
-    restorePlace(*this, settings, SettingsSection);
-    shortNameLength_ = readLimit(*settings, "ShortNameLength", DefaultShortNameLength);
-    longNameLength_ = readLimit(*settings, "LongNameLength", DefaultLongNameLength);
+    if (settings) {
+        restorePlace(*this, settings, SettingsSection);
+        shortNameLength_ = readLimit(*settings, "ShortNameLength", DefaultShortNameLength);
+        longNameLength_ = readLimit(*settings, "LongNameLength", DefaultLongNameLength);
+    }
+    const QString hint = text(settings, "LengthHint", "up to %1 characters");
+    shortNameCounter_->setLimit(shortNameLength_, hint);
+    longNameCounter_->setLimit(longNameLength_, hint);
 }
 
 void ImageNamesDialog::writePosition() const {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class CharacterCounter;
 class IniFile;
 class Messages;
 class Prompter;
@@ -53,6 +54,8 @@ private:
     QLabel* longNameLabel_;
     QLineEdit* shortNameEdit_;
     QLineEdit* longNameEdit_;
+    CharacterCounter* shortNameCounter_;
+    CharacterCounter* longNameCounter_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
     QString shownShortName_;

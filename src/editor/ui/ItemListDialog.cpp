@@ -83,11 +83,21 @@ void ItemListDialog::buildKindButtons() {
         connect(button, &QAction::toggled, this, &ItemListDialog::fillList);
         kindButtons_[typeIndex] = button;
     }
+    // The kind buttons take the focus like any other button, first in the
+    // dialog's Tab order as they are first from the top.
+    QWidget* previous = nullptr;
     for (const auto& [typeIndex, button] : kindButtons_) {
         kindBar_->addAction(button);
-        if (QWidget* shown = kindBar_->widgetForAction(button))
+        if (QWidget* shown = kindBar_->widgetForAction(button)) {
             shown->setObjectName(button->objectName());
+            shown->setFocusPolicy(Qt::TabFocus);
+            if (previous)
+                setTabOrder(previous, shown);
+            previous = shown;
+        }
     }
+    if (previous)
+        setTabOrder(previous, listView_);
 }
 
 void ItemListDialog::fillList() {

@@ -1,5 +1,8 @@
 #include "platform/ui/WidgetPrompter.h"
 
+#include "platform/ui/AccessibleNames.h"
+#include "platform/ui/DialogFit.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -56,6 +59,7 @@ Prompter::Answer WidgetPrompter::message(const QString& text, const QString& cap
                                          Buttons buttons) {
     QMessageBox box(toQt(icon), caption.isEmpty() ? QApplication::applicationName() : caption, text,
                     toQt(buttons), parent_);
+    DialogFit::fit(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -102,5 +106,7 @@ void WidgetPrompter::beep() {
 }
 
 int WidgetPrompter::runModal(QDialog& dialog) {
+    AccessibleNames::complete(dialog);
+    DialogFit::fit(dialog);
     return dialog.exec();
 }
