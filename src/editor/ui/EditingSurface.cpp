@@ -139,8 +139,10 @@ void EditingSurface::editSelectedItem() {
 }
 
 bool EditingSurface::startsDrag(QPoint pressed, QPoint now) const {
+    // In widget pixels: above 200 % a picture pixel is shown as a square.
     const QPoint moved = editor_->imageToScreen(now) - editor_->imageToScreen(pressed);
-    return moved.manhattanLength() >= QApplication::startDragDistance();
+    return moved.manhattanLength() * clientImage_->magnification() >=
+           QApplication::startDragDistance();
 }
 
 void EditingSurface::placeDroppedBitmap(const QString& path, QPoint imageDot) {
