@@ -113,6 +113,10 @@ public:
     QString ZoomMenuZoom600 = QStringLiteral("600%");
     QString ZoomMenuZoom800 = QStringLiteral("800%");
     QString ZoomMenuFit = QStringLiteral("Fit");
+    // The tool bar's font boxes and the button that shows the tools not room for.
+    QString FontNameHint = QStringLiteral("Printer font");
+    QString FontSizeHint = QStringLiteral("Font size");
+    QString ToolBarMoreHint = QStringLiteral("More tools");
     // The caption of an image not yet saved.
     QString Untitled = QStringLiteral("Untitled");
     QString Handheld = QStringLiteral("HandHeld");

@@ -189,16 +189,9 @@ void forEveryDialog(Language& language, const std::string& lang, const Check& ch
     });
 }
 
-// Left for now, in the main window's tool bar: the overflow button, which
-// Qt makes without a text, and the font boxes, which have no caption among
-// the window's texts yet (they read out their current entry).
-const QStringList kKnownUnnamed{"qt_toolbar_ext_button", "FontNameBox", "FontSizeBox"};
-
-void expectNamed(QWidget& window, const std::string& what, const QStringList& knownUnnamed = {}) {
+void expectNamed(QWidget& window, const std::string& what) {
     for (QAccessibleInterface* element : AccessibleNames::unnamed(window)) {
         const QObject* object = element->object();
-        if (object && knownUnnamed.contains(object->objectName()))
-            continue;
         ADD_FAILURE() << what << ": no accessible name for a "
                       << (object ? object->metaObject()->className() : "?") << ' '
                       << (object ? object->objectName().toStdString() : std::string());
@@ -228,5 +221,5 @@ TEST_F(MainWindowAccessibility, EveryToolButtonFieldAndListHasAnAccessibleName) 
     makeWindow();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    expectNamed(*window, "main window", kKnownUnnamed);
+    expectNamed(*window, "main window");
 }

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -225,9 +226,11 @@ void MainWindow::createToolBar() {
     fontNameBox_ = new QComboBox(toolBar_);
     fontNameBox_->setObjectName(QStringLiteral("FontNameBox"));
     fontNameBox_->setMinimumContentsLength(12);
+    fontNameBox_->setToolTip(texts_.text(QStringLiteral("FontNameHint")));
     fontSizeBox_ = new QComboBox(toolBar_);
     fontSizeBox_->setObjectName(QStringLiteral("FontSizeBox"));
     fontSizeBox_->setMinimumContentsLength(3);
+    fontSizeBox_->setToolTip(texts_.text(QStringLiteral("FontSizeHint")));
     connect(fontNameBox_, &QComboBox::activated, this, &MainWindow::fontNameChosen);
     connect(fontSizeBox_, &QComboBox::activated, this, &MainWindow::fontSizeChosen);
     toolBar_->addWidget(fontNameBox_);
@@ -242,6 +245,9 @@ void MainWindow::createToolBar() {
     diagnosticLabel_->setObjectName(QStringLiteral("DiagnosticLabel"));
     toolBar_->addWidget(diagnosticLabel_)->setVisible(false);
     diagnosticLabel_->setVisible(false);
+    // The button that shows the tools a narrow window has no room for.
+    if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(texts_.text(QStringLiteral("ToolBarMoreHint")));
 }
 
 void MainWindow::createStatusLine() {
