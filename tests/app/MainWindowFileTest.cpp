@@ -116,20 +116,6 @@ protected:
     QTemporaryDir dir;
 };
 
-// A file dragged from elsewhere and dropped on a widget of the window.
-bool dropOn(QWidget* target, const QString& file) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file)});
-    const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
-}
-
 // The same window with the real prompter: the file dialogs and messages run
 // in real modal loops, answered by a ModalDriver.
 class RealDialogFileTest : public MainWindowFileTest {
@@ -622,14 +608,14 @@ TEST_F(MainWindowFileTest, ADroppedFileIsReadBeforeTheAlteredImageIsAskedFor) {
     window->setModified(true);
     writeBytes(path("notes.txt"), "hello");
     prompter.shown.clear();
-    EXPECT_TRUE(dropOn(window.get(), path("notes.txt")));
+    EXPECT_TRUE(dropFile(window.get(), path("notes.txt"), window->rect().center()));
     ASSERT_TRUE(eventually([this] { return !prompter.shown.empty(); }));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_TRUE(prompter.shown[0].text.contains("Not a Tolvane image file"));
     EXPECT_EQ(prompter.shown[0].icon, Icon::Stop);
 
     prompter.answers = {Answer::Cancel};
-    EXPECT_TRUE(dropOn(window.get(), saved));
+    EXPECT_TRUE(dropFile(window.get(), saved, window->rect().center()));
     ASSERT_TRUE(eventually([this] { return prompter.shown.size() == 2; }));
     EXPECT_EQ(prompter.shown[1].text, "Image altered, save?");
     EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO", "NEW"}));
@@ -656,7 +642,8 @@ TEST_F(RealDialogFileTest, ADroppedImageOpensOnceTheAlteredImageIsLetGo) {
         box.button(QMessageBox::No)->click();
     }};
     auto* picture = window->findChild<ImageWidget*>("ClientImage");
-    EXPECT_TRUE(dropOn(picture, path("label.G1A"))); // on the picture, not a bitmap
+    EXPECT_TRUE(dropFile(picture, path("label.G1A"),
+                         picture->rect().center())); // on the picture, not a bitmap
     EXPECT_TRUE(eventually([&] { return user.allStepsTaken() && !window->modified(); }));
     EXPECT_EQ(itemTexts(), (QStringList{"ONE", "TWO"}));
     EXPECT_EQ(user.met, QStringList{"QMessageBox"});

@@ -337,19 +337,6 @@ TEST_F(RealDialogEditTest, PlacingIsOneShotThoughTheDialogTakesTheRelease) {
     EXPECT_EQ(editor().items().count(), 3);
 }
 
-// A picture file dropped on the image: as the user drops it from a file manager.
-bool dropFile(QWidget* target, const QString& path, QPoint at) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
-}
-
 // A one-bit Windows bitmap of 16 × 2 dots with a dot at the top left.
 QString writeLogo(const QString& folder) {
     QImage dots(16, 2, QImage::Format_Mono);

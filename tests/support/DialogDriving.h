@@ -5,14 +5,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +65,20 @@ inline bool shown(const QWidget& dialog, const char* name) {
 inline QString labelText(const QWidget& dialog, const char* name) {
     const QLabel* label = control<QLabel>(dialog, name);
     return label ? label->text() : QString();
+}
+
+// A file dropped on a widget as a file manager drops it: whether the widget
+// took the drag and then the drop.
+inline bool dropFile(QWidget* target, const QString& path, QPoint at) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }
 
 inline QStringList listLines(const QWidget& dialog, const char* name) {
