@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // The picture's black dots opaque on transparent.
@@ -38,6 +42,16 @@ QImage* pixelsUnder(QPainter& painter, QRect& clip) {
         clip &= region.boundingRect();
     }
     return image;
+}
+
+// Black from first up to last, four pixels a store where it can.
+void fillBlack(QRgb* first, QRgb* last) {
+#if defined(__SSE2__)
+    const __m128i black = _mm_set1_epi32(int(qRgb(0, 0, 0)));
+    for (; last - first >= 4; first += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(first), black);
+#endif
+    std::fill(first, last, qRgb(0, 0, 0));
 }
 
 } // namespace
@@ -79,7 +93,7 @@ void InkPicture::fill(QImage& pixels, const QRect& clip, QPoint origin) const {
             const int left = std::max(origin.x() + runs_[size_t(r)].left, rows.left());
             const int right = std::min(origin.x() + runs_[size_t(r)].right, rows.right() + 1);
             if (left < right)
-                std::fill(line + left, line + right, qRgb(0, 0, 0));
+                fillBlack(line + left, line + right);
         }
     }
 }
