@@ -71,8 +71,7 @@ public:
     }
     void redraw() {
         CanvasPainter painter(display);
-        items.eraseImage(display);
-        items.drawAll(display);
+        items.redrawWhole(display);
     }
     // One move of a drag, to and fro by a dot.
     void dragStep() {

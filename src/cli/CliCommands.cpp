@@ -205,8 +205,7 @@ RenderedImage renderImage(const QString& command, const CommandLine& line, CliSe
     sizePicture(display, zoom, path);
     {
         CanvasPainter painter(display);
-        contents.Items->eraseImage(display);
-        contents.Items->drawAll(display);
+        contents.Items->redrawWhole(display);
     }
     const int dpi = session.models().printerDPI();
     return {display.bitmap(), display.margin(), QSize(dpi, dpi),

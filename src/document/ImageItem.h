@@ -117,6 +117,10 @@ public:
     virtual void justify(DotCanvas& view, const std::string& text);
     // The base selects the item's font into the canvas; kinds draw after it.
     virtual void draw(DotCanvas& view);
+    // Whether drawing the item is justifying it and drawing its picture and
+    // nothing else (a graphic, a barcode). Such a drawing only darkens, and
+    // drawn within a clip it touches no pixel outside it.
+    virtual bool drawsPictureOnly() const { return false; }
     void erase(DotCanvas& view);
     void moveTo(DotCanvas& view, int32_t x, int32_t y);
     // Whether the dot (x, y) lies on the item's screen rectangle, edges included.

@@ -5,6 +5,10 @@
 #include "printer/DotCanvas.h"
 #include "texts/Messages.h"
 
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
 #include <limits>
 
 bool ItemList::admits(const PersistentObject* element) const {
@@ -102,6 +106,47 @@ std::vector<ListViewRow> ItemList::listViewRows(const ItemTypeNames& names) cons
 
 void ItemList::eraseImage(DotCanvas& view) const {
     view.fillWhole();
+}
+
+void ItemList::redrawWhole(DotCanvas& view) {
+    QPainter* canvas = view.canvas();
+    const auto* pixels = canvas ? dynamic_cast<const QImage*>(canvas->device()) : nullptr;
+    if (!pixels || pixels->isNull() || !canvas->deviceTransform().isIdentity()) {
+        eraseImage(view);
+        drawAll(view);
+        return;
+    }
+    struct Placed {
+        ImageItem* item;
+        EdgeRect rect;
+    };
+    std::vector<Placed> pictures;
+    for (int32_t i = 1; i <= count(); ++i) {
+        ImageItem* item = at(i);
+        if (!item->drawsPictureOnly())
+            continue;
+        // Justifying may move it, so it is placed before its bands are known.
+        item->justify(view, {});
+        pictures.push_back({item, item->getScreenRect(view)});
+    }
+    // Half a megabyte of pixels: a band stays in the processor's cache
+    // between its whitening and its pictures.
+    constexpr qsizetype BandBytes = qsizetype(512) << 10;
+    const int bandRows = int(std::max<qsizetype>(1, BandBytes / pixels->bytesPerLine()));
+    for (int top = 0; top < pixels->height(); top += bandRows) {
+        const EdgeRect band{0, top, pixels->width() - 1,
+                            std::min(top + bandRows, pixels->height()) - 1};
+        canvas->save();
+        canvas->setClipRect(band.toQRect(), Qt::IntersectClip);
+        view.fillWhite(band);
+        for (const Placed& picture : pictures)
+            if (picture.rect.Top <= band.Bottom && picture.rect.Bottom >= band.Top)
+                picture.item->draw(view);
+        canvas->restore();
+    }
+    for (int32_t i = 1; i <= count(); ++i)
+        if (!at(i)->drawsPictureOnly())
+            at(i)->draw(view);
 }
 
 void ItemList::structureListing(std::bitset<16> typeIndexes, QStringList& lines) const {

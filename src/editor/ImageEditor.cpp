@@ -150,8 +150,7 @@ void ImageEditor::refreshImage() {
     display_.setScaleY(float(double(size.height()) / imageHeight()));
     {
         CanvasPainter painter(display_);
-        items_.eraseImage(display_);
-        items_.drawAll(display_);
+        items_.redrawWhole(display_);
     }
     emit pictureChanged(QRect());
 }
