@@ -211,6 +211,7 @@ TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
     }));
     run();
     const Bytes compiled = image.bytes();
-    EXPECT_EQ(fileBytes(QDir(store.path()).filePath(QStringLiteral("2.bin"))),
-              QByteArray(reinterpret_cast<const char*>(compiled.data()), qsizetype(compiled.size())));
+    EXPECT_EQ(
+        fileBytes(QDir(store.path()).filePath(QStringLiteral("2.bin"))),
+        QByteArray(reinterpret_cast<const char*>(compiled.data()), qsizetype(compiled.size())));
 }
