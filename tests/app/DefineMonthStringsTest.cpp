@@ -1,47 +1,28 @@
 // File > Define Month Strings: the open image's own month abbreviations and
 // their name, which date items of the image's month language print.
-#include "app/ui/MainWindow.h"
 #include "document/DataStore.h"
-#include "editor/ui/EditingSurface.h"
-#include "editor/ui/ImageWidget.h"
 #include "items/DateItem.h"
-#include "platform/ui/WidgetPrompter.h"
 
-#include "DialogDriving.h"
-#include "MainWindowFixture.h"
+#include "DrivenWindowFixture.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 
 namespace {
 
 const std::string English = "JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
+const QByteArray Settings = "[SelectPrinter]\nLastUsed=1\n[TOLVOptions]\n"
+                            "MonthLanguage1Name=English\nMonthLanguage1=" +
+                            QByteArray::fromStdString(English) + "\n";
 
-class DefineMonthStringsTest : public MainWindowFixture {
+class DefineMonthStringsTest : public DrivenWindowFixture {
 protected:
-    void SetUp() override { start(prompter); }
-    void start(Prompter& through) {
-        folders.writeIni(QByteArray("[SelectPrinter]\nLastUsed=1\n[TOLVOptions]\n"
-                                    "MonthLanguage1Name=English\nMonthLanguage1=") +
-                         QByteArray::fromStdString(English) + "\n");
-        makeModel();
-        addTestFonts();
-        makeWindow(through);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void trigger(const char* key) { window->action(QLatin1String(key))->trigger(); }
+    void SetUp() override { openWindow(Settings); }
 };
 
 class RealDialogMonthStringsTest : public DefineMonthStringsTest {
 protected:
-    void SetUp() override {
-        start(real);
-        real.setParent(window.get());
-    }
-    WidgetPrompter real;
+    void SetUp() override { openWindow(Settings, true); }
 };
 
 QLineEdit* edit(const QWidget& d, const char* name) {
@@ -81,13 +62,11 @@ TEST_F(RealDialogMonthStringsTest, TheImagesMonthStringsAreEditedAndItsDateItems
         click(d, "OKBtn");
     });
     trigger("ItemMenuDateItem");
-    auto* image = window->findChild<ImageWidget*>("ClientImage");
     QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 100));
     EXPECT_TRUE(user.allStepsTaken());
     EXPECT_EQ(user.unexpected, 0);
-    ImageEditor& editor = window->surface().editor();
-    ASSERT_EQ(editor.items().count(), 1);
-    const auto* placed = dynamic_cast<const DateItem*>(editor.items().at(1));
+    ASSERT_EQ(editor().items().count(), 1);
+    const auto* placed = dynamic_cast<const DateItem*>(editor().items().at(1));
     ASSERT_NE(placed, nullptr);
     EXPECT_EQ(placed->LanguageIndex, ItemCalendar::ImageMonthLanguage);
 }

@@ -70,53 +70,39 @@ struct Language {
 
 using MakeDialog = std::function<std::unique_ptr<QDialog>(Language&)>;
 
-template <typename Dialog> MakeDialog fromSettings() {
-    return [](Language& l) { return std::make_unique<Dialog>(l.settings.get()); };
+// A dialog made from the settings and the parts of the language it names.
+template <typename Dialog, typename... Parts> MakeDialog made(Parts... parts) {
+    return [parts...](Language& l) {
+        return std::make_unique<Dialog>(l.settings.get(), (l.*parts)...);
+    };
 }
 
 const std::vector<std::pair<const char*, MakeDialog>>& dialogs() {
     static const std::vector<std::pair<const char*, MakeDialog>> table{
-        {"GridDialog", fromSettings<GridDialog>()},
-        {"UnitsDialog", fromSettings<UnitsDialog>()},
+        {"GridDialog", made<GridDialog>()},
+        {"UnitsDialog", made<UnitsDialog>()},
         {"LanguageDialog", [](Language&) { return std::make_unique<LanguageDialog>(); }},
-        {"PrinterModelDialog", fromSettings<PrinterModelDialog>()},
-        {"PrinterSetupDialog", fromSettings<PrinterSetupDialog>()},
-        {"MonthStringsDialog", fromSettings<MonthStringsDialog>()},
-        {"RestrictedAreaDialog", fromSettings<RestrictedAreaDialog>()},
+        {"PrinterModelDialog", made<PrinterModelDialog>()},
+        {"PrinterSetupDialog", made<PrinterSetupDialog>()},
+        {"MonthStringsDialog", made<MonthStringsDialog>()},
+        {"RestrictedAreaDialog", made<RestrictedAreaDialog>()},
         {"SerialPortDialog",
          [](Language& l) {
              return std::make_unique<SerialPortDialog>(l.settings.get(), nullptr,
                                                        SerialPortSource{});
          }},
-        {"ImageNamesDialog",
-         [](Language& l) {
-             return std::make_unique<ImageNamesDialog>(l.settings.get(), l.messages);
-         }},
+        {"ImageNamesDialog", made<ImageNamesDialog>(&Language::messages)},
         {"LabelStructureDialog",
-         [](Language& l) {
-             return std::make_unique<LabelStructureDialog>(l.settings.get(), l.messages,
-                                                           l.kindNames);
-         }},
-        {"ShiftTimesDialog",
-         [](Language& l) {
-             return std::make_unique<ShiftTimesDialog>(l.settings.get(), l.messages);
-         }},
-        {"ItemListDialog",
-         [](Language& l) {
-             return std::make_unique<ItemListDialog>(l.settings.get(), l.kindNames);
-         }},
+         made<LabelStructureDialog>(&Language::messages, &Language::kindNames)},
+        {"ShiftTimesDialog", made<ShiftTimesDialog>(&Language::messages)},
+        {"ItemListDialog", made<ItemListDialog>(&Language::kindNames)},
         {"InkCostDialog",
          [](Language& l) {
              return std::make_unique<InkCostDialog>(l.settings.get(), l.data->locale());
          }},
-        {"DownloadDialog",
-         [](Language& l) {
-             return std::make_unique<DownloadDialog>(l.settings.get(), l.reply, l.messages);
-         }},
+        {"DownloadDialog", made<DownloadDialog>(&Language::reply, &Language::messages)},
         {"HandheldContentsDialog",
-         [](Language& l) {
-             return std::make_unique<HandheldContentsDialog>(l.settings.get(), l.reply, l.messages);
-         }},
+         made<HandheldContentsDialog>(&Language::reply, &Language::messages)},
     };
     return table;
 }

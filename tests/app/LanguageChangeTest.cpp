@@ -62,24 +62,52 @@ protected:
 
 } // namespace
 
-TEST_F(LanguageChange, SameLanguageAsksNothingAndCopiesNothing) {
-    prompter.dialogScripts.push_back(choose(0));
-    EXPECT_FALSE(change());
-    EXPECT_EQ(prompter.dialogsRun, QStringList{"LangForm"});
-    EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(folders.readIni(), kSettings);
-}
-
-TEST_F(LanguageChange, NoLeavesSettingsAndRestoresTheIndex) {
-    prompter.dialogScripts.push_back(choose(1));
-    prompter.answers.push_back(Prompter::Answer::No);
-    EXPECT_FALSE(change());
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "Language Change, Tolvane will exit, Confirm?");
-    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Question);
-    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
-    EXPECT_EQ(folders.readIni(), kSettings);
-    EXPECT_EQ(form->itemIndex(), 0);
+// Each row: the language picked, the answer to the confirmation, whether the
+// window lets itself be closed (asked only once the change is confirmed), a
+// language file gone, and the messages shown. None of them changes a
+// setting, and the dialog goes back to the language in use.
+TEST_F(LanguageChange, AChangeNotCarriedThroughChangesNothing) {
+    const struct {
+        const char* name;
+        int index;
+        std::vector<Prompter::Answer> answers;
+        bool mayClose;
+        const char* missing;
+        qsizetype messages;
+    } rows[] = {
+        {"the same language", 0, {}, true, nullptr, 0},
+        {"No to the confirmation", 1, {Prompter::Answer::No}, true, nullptr, 1},
+        {"the window stays open", 1, {Prompter::Answer::Yes}, false, nullptr, 1},
+        {"the language file is missing", 2, {Prompter::Answer::Yes}, true, "German.ini", 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        prompter.shown.clear();
+        if (row.missing)
+            QFile::remove(folders.installDir() + row.missing);
+        prompter.dialogScripts.push_back(choose(row.index));
+        prompter.answers = {row.answers.begin(), row.answers.end()};
+        int asked = 0;
+        EXPECT_FALSE(LanguageFiles::changeLanguage(*form, prompter, messages, [&] {
+            ++asked;
+            EXPECT_EQ(prompter.shown.size(), 1u); // after the confirmation
+            return row.mayClose;
+        }));
+        EXPECT_EQ(asked, row.answers == std::vector{Prompter::Answer::Yes} ? 1 : 0);
+        ASSERT_EQ(prompter.shown.size(), size_t(row.messages));
+        if (row.messages > 0) {
+            EXPECT_EQ(prompter.shown[0].text, "Language Change, Tolvane will exit, Confirm?");
+            EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Question);
+            EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
+        }
+        if (row.missing) {
+            EXPECT_TRUE(prompter.shown[1].text.contains(folders.installDir() + row.missing));
+            EXPECT_EQ(prompter.shown[1].icon, Prompter::Icon::Stop);
+        }
+        EXPECT_EQ(folders.readIni(), kSettings);
+        EXPECT_EQ(form->itemIndex(), 0);
+    }
+    EXPECT_EQ(prompter.dialogsRun, QStringList(4, "LangForm"));
 }
 
 TEST_F(LanguageChange, YesTakesTheLanguagesTextsKeepsTheSettingsAndAsksToClose) {
@@ -110,32 +138,6 @@ TEST_F(LanguageChange, Windows1252FilesOnEitherSideKeepTheirCharacters) {
                                "[CommsPortForm]\nCaption=Schnittstelle w\xE4hlen\n"))
         << ini.toStdString();
     EXPECT_TRUE(ini.contains("\nLanguage=2\n"));
-}
-
-TEST_F(LanguageChange, MayCloseRunsAfterTheConfirmationAndItsRefusalChangesNothing) {
-    prompter.dialogScripts.push_back(choose(1));
-    prompter.answers.push_back(Prompter::Answer::Yes);
-    int asked = 0;
-    EXPECT_FALSE(LanguageFiles::changeLanguage(*form, prompter, messages, [&] {
-        ++asked;
-        EXPECT_EQ(prompter.shown.size(), 1u); // after the confirmation
-        return false;
-    }));
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(folders.readIni(), kSettings);
-    EXPECT_EQ(form->itemIndex(), 0);
-}
-
-TEST_F(LanguageChange, MissingLanguageFileIsReportedAndChangesNothing) {
-    QFile::remove(folders.installDir() + "German.ini");
-    prompter.dialogScripts.push_back(choose(2));
-    prompter.answers.push_back(Prompter::Answer::Yes);
-    EXPECT_FALSE(change());
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_TRUE(prompter.shown[1].text.contains(folders.installDir() + "German.ini"));
-    EXPECT_EQ(prompter.shown[1].icon, Prompter::Icon::Stop);
-    EXPECT_EQ(folders.readIni(), kSettings);
-    EXPECT_EQ(form->itemIndex(), 0);
 }
 
 TEST_F(LanguageChange, CancelInTheDialogRestoresIndexAndRereadsSettings) {

@@ -17,22 +17,6 @@ QString buttonText(const LanguageDialog& form, const char* name) {
 
 } // namespace
 
-TEST(LanguageDialog, WithoutSettingsFileShowsBuiltInTextsAndEnglish) {
-    TestFolders folders;
-    LanguageDialog form;
-    const auto* rg = form.findChild<RadioGroup*>("LanguageRG");
-    ASSERT_NE(rg, nullptr);
-    EXPECT_EQ(form.objectName(), "LangForm");
-    EXPECT_EQ(form.windowTitle(), "Select Language");
-    EXPECT_EQ(rg->title(), "Language");
-    EXPECT_EQ(rg->items(),
-              QStringList({"English", "French", "German", "Dutch", "Swedish", "Spanish"}));
-    EXPECT_EQ(buttonText(form, "OKButton"), "OK");
-    EXPECT_EQ(buttonText(form, "CancelButton"), "Cancel");
-    EXPECT_EQ(form.itemIndex(), 0);
-    EXPECT_EQ(form.property("itemIndex").toInt(), 0);
-}
-
 TEST(LanguageDialog, ReadsTextsPositionAndLanguageFromSettings) {
     TestFolders folders;
     folders.writeIni("[LangForm]\nCaption=Sprache w\xc3\xa4hlen\nRGCaption=Sprache\n"

@@ -38,7 +38,7 @@ void writeImage(const QString& path, const std::string& shortName, bool withItem
     ImageFile::write(path, h, items, imageFileRegistry());
 }
 
-// An image of one item, as an edited file may hold it.
+// An image of one item that only an edited file may hold.
 void writeOneItem(const QString& path, std::unique_ptr<ImageItem> item) {
     ImageFileHeader h;
     h.ShortName = "AB";
@@ -49,20 +49,6 @@ void writeOneItem(const QString& path, std::unique_ptr<ImageItem> item) {
     item->setPosition({60, 100});
     items.append(std::move(item));
     ImageFile::write(path, h, items, imageFileRegistry());
-}
-
-// A counter whose restart value is no integer.
-void writeBadCounter(const QString& path) {
-    auto counter = ImageItem::createNew<NumberItem>(3);
-    counter->Restart = "1e3";
-    writeOneItem(path, std::move(counter));
-}
-
-// An EAN-13 barcode of two digits.
-void writeBadBarcode(const QString& path) {
-    auto barcode = ImageItem::createNew<BarcodeItem>(3);
-    barcode->editData().Text = "12";
-    writeOneItem(path, std::move(barcode));
 }
 
 // The image compiled in this process, with the same font map.
@@ -115,8 +101,12 @@ TEST_F(CliHandheld, CompileWritesExactlyTheCompiledBytes) {
 TEST_F(CliHandheld, EachFailedCheckIsOneLineAndNoFile) {
     writeImage(cli.path("nameless.G1A"), "");
     writeImage(cli.path("empty.G1A"), "AB", false);
-    writeBadCounter(cli.path("counter.G1A"));
-    writeBadBarcode(cli.path("barcode.G1A"));
+    auto counter = ImageItem::createNew<NumberItem>(3);
+    counter->Restart = "1e3"; // no integer
+    writeOneItem(cli.path("counter.G1A"), std::move(counter));
+    auto barcode = ImageItem::createNew<BarcodeItem>(3);
+    barcode->editData().Text = "12"; // an EAN-13 of two digits
+    writeOneItem(cli.path("barcode.G1A"), std::move(barcode));
     const struct {
         QStringList args;
         QStringList named;

@@ -4,17 +4,9 @@
 // tolvane-cli compile writes for the same file.
 #include "CliRunner.h"
 #include "ImageBytes.h"
-#include "ScriptedPrompter.h"
+#include "MainWindowFixture.h"
 #include "app/ProgramClasses.h"
-#include "app/ui/MainWindow.h"
-#include "document/AppContext.h"
-#include "document/DataStore.h"
 #include "document/ImageFile.h"
-#include "document/ItemTypeNames.h"
-#include "platform/Clock.h"
-#include "printer/FontSet.h"
-#include "texts/Messages.h"
-#include "texts/SettingsFile.h"
 
 #include <QAction>
 
@@ -56,24 +48,17 @@ void writeImage(const QString& path, const ParityCase& c) {
     ImageFile::write(path, h, items, imageFileRegistry());
 }
 
-class CompileParity : public ::testing::TestWithParam<ParityCase> {
+class CompileParity : public MainWindowFixture, public ::testing::WithParamInterface<ParityCase> {
 protected:
-    // The window reads the settings and the font map the command line reads.
+    // The window reads the settings and the font map the command line reads:
+    // the runner's folders, made after the fixture's, are the ones in use.
     void SetUp() override {
         cli.folders().writeIni("[MainForm]\nHandheldMaxSize=32512\n");
         registerProgramClasses(registry);
-        data = std::make_unique<DataStore>(SettingsFile::open().get());
-        fonts = std::make_unique<FontSet>(data->printers());
+        makeModel();
         ASSERT_TRUE(fonts->loadFontMap(cli.fontMap(), registry));
-        context = std::make_unique<AppContext>(
-            AppContext{prompter, clock, *data, registry, *fonts, messages, kindNames});
-        window = std::make_unique<MainWindow>(*context);
+        makeWindow();
         window->show();
-    }
-    void TearDown() override {
-        if (window)
-            window->setModified(false);
-        window.reset();
     }
     // What the designer's download sends for the image file: its diagnostic
     // save, which holds the whole buffer, cut to the compiled length.
@@ -90,15 +75,6 @@ protected:
     }
 
     CliRunner cli;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 15, 30))};
-    ClassRegistry registry;
-    Messages messages;
-    ItemTypeNames kindNames;
-    std::unique_ptr<DataStore> data;
-    std::unique_ptr<FontSet> fonts;
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_P(CompileParity, TheCommandLineCompilesWhatTheDesignerDownloads) {

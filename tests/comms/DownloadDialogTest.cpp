@@ -83,27 +83,6 @@ TEST_F(DownloadCommand, ReplaceWithoutASelectionStoresTheImageAsNew) {
     EXPECT_TRUE(sim->trace().contains(stored.arg(image.bytes().size())));
 }
 
-TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
-    startSim({"--preload", "OLD"});
-    image.items.append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
-    prompter.dialogScripts.push_back(script([](QDialog& d) {
-        click(d, "DownloadButton");
-        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
-        EXPECT_EQ(control<QProgressBar>(d, "ProgressBar")->value(), 4);
-        const QStringList log = listLines(d, "PacketsListBox");
-        EXPECT_EQ(log.count(QStringLiteral("--------------------------Packet sent---------------"
-                                           "------------")),
-                  7); // P, T, the names packet, three data packets, E
-        click(d, "DoneButton");
-        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
-        EXPECT_EQ(page(d), DownloadDialog::ShowImagesPage);
-        EXPECT_EQ(listLines(d, "ImagesListBox"), QStringList({"OLD", "AB PRODUCT"}));
-        EXPECT_FALSE(shown(d, "ListNotReadLabel"));
-        click(d, "ProceedButton");
-    }));
-    run();
-}
-
 // The handheld acknowledged the end, so the image is stored: a final list
 // it refuses ends as a download does, with a line saying so, not on the
 // error page that would have the user download it twice.
@@ -185,32 +164,22 @@ TEST_F(DownloadCommand, ASilentHandheldLeavesTheWindowResponsiveAndCancelEndsThe
     EXPECT_TRUE(QDir(store.path()).isEmpty());
 }
 
-TEST_F(DownloadCommand, ADownloadThroughTheLinkThreadStoresTheCompiledBytes) {
+// The progress bar counts the packets; the log says what each packet was,
+// with the fields behind Details; the final list shows the new image, which
+// the handheld holds byte for byte as compiled.
+TEST_F(DownloadCommand, ProgressLogAndFinalListFollowTheTransfer) {
     QTemporaryDir store;
     startSim({"--preload", "OLD", "--store", store.path()});
-    image.items.append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
-    prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
-        click(d, "DownloadButton");
-        ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
-        click(d, "DoneButton");
-        ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
-        click(d, "ProceedButton");
-    }));
-    run();
-    QFile stored(QDir(store.path()).filePath(QStringLiteral("2.bin")));
-    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
-    const Bytes compiled = image.bytes();
-    EXPECT_EQ(stored.readAll(), QByteArray(reinterpret_cast<const char*>(compiled.data()),
-                                           qsizetype(compiled.size())));
-}
-
-// The log says what each packet was; the fields stay behind Details.
-TEST_F(DownloadCommand, TheLogNamesEachPacketAndShowsItsBytesOnRequest) {
-    startSim({"--preload", "OLD"});
     image.items.append(textItem({60, 60}, std::string(300, 'q'))); // 3 data packets
     prompter.dialogScripts.push_back(script([](QDialog& d) {
         click(d, "DownloadButton");
         ASSERT_TRUE(eventually([&] { return shown(d, "DoneButton"); }));
+        EXPECT_EQ(control<QProgressBar>(d, "ProgressBar")->value(), 4);
+        // P, T, the names packet, three data packets, E
+        EXPECT_EQ(listLines(d, "PacketsListBox")
+                      .count(QStringLiteral("--------------------------Packet sent-----------"
+                                            "----------------")),
+                  7);
         auto* log = control<QListWidget>(d, "PacketsListBox");
         const auto visibleLines = [log] {
             QStringList lines;
@@ -235,7 +204,14 @@ TEST_F(DownloadCommand, TheLogNamesEachPacketAndShowsItsBytesOnRequest) {
         EXPECT_EQ(visibleLines().size(), 16);
         click(d, "DoneButton");
         ASSERT_TRUE(eventually([&] { return shown(d, "ProceedButton"); }));
+        EXPECT_EQ(page(d), DownloadDialog::ShowImagesPage);
+        EXPECT_EQ(listLines(d, "ImagesListBox"), QStringList({"OLD", "AB PRODUCT"}));
+        EXPECT_FALSE(shown(d, "ListNotReadLabel"));
         click(d, "ProceedButton");
     }));
     run();
+    const Bytes compiled = image.bytes();
+    EXPECT_EQ(
+        fileBytes(QDir(store.path()).filePath(QStringLiteral("2.bin"))),
+        QByteArray(reinterpret_cast<const char*>(compiled.data()), qsizetype(compiled.size())));
 }

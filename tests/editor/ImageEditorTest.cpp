@@ -137,26 +137,6 @@ TEST(EditStepNames, NameTheItemsKindInLowerCaseOnlyInsideTheText) {
                   QString::fromUtf8(row.named));
 }
 
-TEST_F(EditorTest, APastedItemIsSelectedAndTabWalksRoundTheItems) {
-    ImageItem& first = addText(300, 150, 0, "ONE");
-    ImageItem& second = addText(1200, 150, 0, "TWO");
-    editor.selectNext();
-    EXPECT_EQ(editor.selectedItem(), &first);
-    editor.selectNext();
-    EXPECT_EQ(editor.selectedItem(), &second);
-    editor.selectNext();
-    EXPECT_EQ(editor.selectedItem(), &first); // round again
-    editor.selectNext(true);
-    EXPECT_EQ(editor.selectedItem(), &second);
-    editor.select(nullptr);
-    editor.selectNext(true);
-    EXPECT_EQ(editor.selectedItem(), &second); // backwards from nothing: the last
-
-    editor.copy();
-    ASSERT_TRUE(editor.paste());
-    EXPECT_EQ(editor.selectedItem(), editor.items().at(3));
-}
-
 // One kind of edit, made on an image of three text items, the second
 // selected.
 struct Edit {

@@ -1,33 +1,20 @@
 // The main window's editing, driven as a user drives it: tool buttons, mouse
 // clicks and drags on the picture, keys, and the dialogs they open.
-#include "app/ui/MainWindow.h"
 #include "editor/SelectState.h"
-#include "editor/ui/EditingSurface.h"
-#include "editor/ui/ImageWidget.h"
 #include "items/BarcodeItem.h"
 #include "items/FieldItem.h"
 #include "items/GraphicItem.h"
 #include "items/MultiLineTextItem.h"
-#include "items/TextItem.h"
 #include "items/TimeItem.h"
-#include "platform/ui/WidgetPrompter.h"
 
-#include "DialogDriving.h"
-#include "EditorTestSupport.h"
-#include "MainWindowFixture.h"
+#include "DrivenWindowFixture.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSpinBox>
-#include <QTest>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -35,62 +22,22 @@ namespace {
 
 // The main window on the widest model (4000 × 256 dots), at most three
 // items besides graphics.
-class MainWindowEditTest : public MainWindowFixture {
+class MainWindowEditTest : public DrivenWindowFixture {
 protected:
-    void SetUp() override { start(prompter); }
-    void start(Prompter& through) {
-        folders.writeIni("[MainForm]\nMaxItemsPerLabel=3\nWidth=900\nHeight=600\n"
-                         "[SelectPrinter]\nLastUsed=2\n");
-        makeModel();
-        addTestFonts();
-        makeWindow(through);
-        window->surface().movePointer = [this](QPoint global) { pointer.push_back(global); };
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        image = window->findChild<ImageWidget*>("ClientImage");
-        ASSERT_NE(image, nullptr);
-    }
-    ImageEditor& editor() { return window->surface().editor(); }
+    static constexpr const char* Settings =
+        "[MainForm]\nMaxItemsPerLabel=3\nWidth=900\nHeight=600\n"
+        "[SelectPrinter]\nLastUsed=2\n";
+    void SetUp() override { openWindow(Settings); }
     bool selecting() const {
         return dynamic_cast<SelectState*>(&window->surface().State()) != nullptr &&
                window->action("ItemMenuSelectItem")->isChecked();
     }
-    QString panel(int i) const {
-        return window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
-    }
-    // A text item put into the image as an opened file would.
-    ImageItem& addText(QPoint at) {
-        auto item = ImageItem::createNew<TextItem>(1);
-        item->Text = "HEH";
-        item->setPosition(at);
-        ImageItem& added = *item;
-        editor().insertItem(editor().items().count() + 1, std::move(item));
-        editor().refreshImage();
-        return added;
-    }
-    // A pixel of the picture well inside an item.
-    QPoint grip(ImageItem& item) {
-        const EdgeRect r = item.getScreenRect(editor().display());
-        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    }
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(window.get(), k, mods);
-    }
-
-    ImageWidget* image = nullptr;
-    std::vector<QPoint> pointer;
 };
 
-// The same window with the real prompter: its dialogs and messages run in
-// real modal loops, answered by a ModalDriver.
+// The same window with the real prompter.
 class RealDialogEditTest : public MainWindowEditTest {
 protected:
-    void SetUp() override {
-        start(real);
-        real.setParent(window.get());
-    }
-    WidgetPrompter real;
+    void SetUp() override { openWindow(Settings, true); }
 };
 
 const QString NoShifts = QStringLiteral("Shift Codes Must Be Defined");
@@ -117,7 +64,7 @@ TEST_F(MainWindowEditTest, DeleteCutsTheSelectedItemAndDoesNothingWithoutOne) {
     ImageItem& item = addText({300, 200});
     key(Qt::Key_Delete);
     EXPECT_EQ(editor().items().count(), 1);
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    clickOn(item);
     key(Qt::Key_Delete);
     EXPECT_EQ(editor().items().count(), 0);
     EXPECT_TRUE(window->action("EditMenuPaste")->isEnabled());
@@ -177,22 +124,27 @@ TEST_F(MainWindowEditTest, AClickSelectsWithoutMovingTheItemOrThePointer) {
     EXPECT_FALSE(window->modified());
 }
 
-// The keys of the picture: Tab walks through the items, Shift+Tab back,
-// the arrows nudge by a dot and with Shift by the grid's pitch.
+// The keys of the picture: Tab walks round the items, Shift+Tab back (from
+// no selection to the last), the arrows nudge by a dot and with Shift by the
+// grid's pitch.
 TEST_F(MainWindowEditTest, TabSelectsTheNextItemAndShiftArrowsNudgeByThePitch) {
     data->setPitch(8);
     ImageItem& first = addText({300, 200});
     ImageItem& second = addText({1000, 200});
     window->surface().setFocus();
-    const auto press = [this](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    const auto press = [](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), k, mods);
     };
-    press(Qt::Key_Tab);
-    EXPECT_EQ(editor().selectedItem(), &first);
-    press(Qt::Key_Tab);
-    EXPECT_EQ(editor().selectedItem(), &second);
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(editor().selectedItem(), &first);
+    const struct {
+        Qt::KeyboardModifiers mods;
+        ImageItem* selected;
+    } walk[] = {{Qt::ShiftModifier, &second}, {Qt::NoModifier, &first},
+                {Qt::NoModifier, &second},    {Qt::NoModifier, &first}, // round again
+                {Qt::ShiftModifier, &second}, {Qt::ShiftModifier, &first}};
+    for (const auto& step : walk) {
+        press(Qt::Key_Tab, step.mods);
+        EXPECT_EQ(editor().selectedItem(), step.selected);
+    }
     EXPECT_TRUE(window->surface().isAncestorOf(QApplication::focusWidget()));
 
     press(Qt::Key_Right, Qt::ShiftModifier);
@@ -220,8 +172,7 @@ void PrintTo(const Interruption& row, std::ostream* out) {
 class NudgeInterruptionTest : public MainWindowEditTest,
                               public ::testing::WithParamInterface<Interruption> {
 public:
-    using MainWindowEditTest::grip;
-    using MainWindowEditTest::image;
+    using MainWindowEditTest::clickOn;
     using MainWindowEditTest::key;
     using MainWindowEditTest::window;
 };
@@ -229,11 +180,11 @@ public:
 TEST_P(NudgeInterruptionTest, DecidesWhetherTheNudgesAreOneStep) {
     ImageItem& first = addText({300, 200});
     ImageItem& second = addText({1000, 200});
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(first));
+    clickOn(first);
     key(Qt::Key_Left);
     key(Qt::Key_Left);
     GetParam().between(*this, second);
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(first));
+    clickOn(first);
     key(Qt::Key_Left);
     key(Qt::Key_Left);
     EXPECT_EQ(editor().undoStack().count(), GetParam().steps);
@@ -243,7 +194,7 @@ TEST_P(NudgeInterruptionTest, DecidesWhetherTheNudgesAreOneStep) {
 }
 
 void selectAndNudgeUp(NudgeInterruptionTest& t, ImageItem& second) {
-    QTest::mouseClick(t.image, Qt::LeftButton, Qt::NoModifier, t.grip(second));
+    t.clickOn(second);
     t.key(Qt::Key_Up);
 }
 
@@ -268,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainWindowEditTest, FontBoxesAndJustificationFollowTheItemThroughUndoAndRedo) {
     ImageItem& item = addText({300, 200}); // Sans 12
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    clickOn(item);
     auto* size = window->findChild<QComboBox*>("FontSizeBox");
     QAction* justify = window->action("FormatMenuTopJustify");
     ASSERT_EQ(size->currentText(), "12");
@@ -382,7 +333,7 @@ TEST_F(RealDialogEditTest, EnterAndADoubleClickOpenTheSelectedItemsProperties) {
     QAction* properties = window->action("ItemMenuProperties");
     EXPECT_FALSE(properties->isEnabled());
     EXPECT_TRUE(window->findChild<QMenu*>("ItemMenu")->actions().contains(properties));
-    QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, grip(item));
+    clickOn(item);
     EXPECT_TRUE(properties->isEnabled());
 
     ModalDriver user{typeTextAndConfirm("NEW"), [](QWidget& w) {
@@ -398,22 +349,6 @@ TEST_F(RealDialogEditTest, EnterAndADoubleClickOpenTheSelectedItemsProperties) {
     EXPECT_EQ(user.unexpected, 0);
     EXPECT_EQ(editor().undoStack().count(), 1);
     EXPECT_EQ(item.getPosition(), QPoint(300, 200));
-}
-
-TEST_F(RealDialogEditTest, AGraphicIsPlacedByAClickAndItsDialog) {
-    ModalDriver user{[](QWidget& w) {
-        auto& dialog = static_cast<QDialog&>(w);
-        EXPECT_EQ(dialog.objectName(), "GraphicItemPropEdForm");
-        click(dialog, "OKBtn");
-    }};
-    window->action("ItemMenuGraphicItem")->trigger();
-    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(600, 150));
-    EXPECT_TRUE(user.allStepsTaken());
-    ASSERT_EQ(editor().items().count(), 1);
-    const ImageItem& placed = *editor().items().at(1);
-    EXPECT_EQ(placed.getTypeCode(), GraphicItem::TypeCode);
-    EXPECT_EQ(placed.getWidth(), GraphicItem::NewSide);
-    EXPECT_EQ(placed.getPosition(), QPoint(600, 150));
 }
 
 // The designer's clock drives what the item shows, minute by minute.
@@ -462,55 +397,75 @@ TEST_F(RealDialogEditTest, ShiftsAreDefinedAndAShiftCodePlacedInTheRealDialogs) 
     EXPECT_EQ(editor().items().count(), 1);
 }
 
-} // namespace
-
-TEST_F(RealDialogEditTest, AMultipleLineBlockIsPlacedThroughItsOwnDialog) {
-    ModalDriver user{[](QWidget& w) {
-        auto& dialog = static_cast<QDialog&>(w);
-        EXPECT_EQ(dialog.objectName(), "RTxtIPropEdForm");
-        auto* memo = control<QPlainTextEdit>(dialog, "TextEdit");
-        QTest::keyClicks(memo, "LOT");
-        QTest::keyClick(memo, Qt::Key_Return);
-        QTest::keyClicks(memo, "17");
-        click(dialog, "OKBtn");
-    }};
-    window->action("ItemMenuMultipleLineTextItem")->trigger();
-    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(400, 100));
-    EXPECT_TRUE(user.allStepsTaken());
-    EXPECT_EQ(user.unexpected, 0);
-    ASSERT_EQ(editor().items().count(), 1);
-    const auto* placed = dynamic_cast<const MultiLineTextItem*>(editor().items().at(1));
-    ASSERT_NE(placed, nullptr);
-    EXPECT_EQ(placed->Text, "LOT\r\n17");
-    EXPECT_GT(placed->WindowWidth, 0);
-    EXPECT_TRUE(window->modified());
+// Each row: a command that places an item, its dialog as the user fills it
+// in, and what the placed item then holds.
+struct Placing {
+    const char* name;
+    const char* command;
+    const char* dialog;
+    void (*fill)(QDialog&);
+    void (*check)(const ImageItem&);
+};
+void PrintTo(const Placing& row, std::ostream* out) {
+    *out << row.name;
 }
 
-// The barcode command places a barcode where the click falls (its data
-// without the margin), its value typed in the real dialog.
-TEST_F(RealDialogEditTest, ABarcodeIsPlacedByAClickAndItsDialog) {
-    ModalDriver user{[](QWidget& w) {
+class PlacingTest : public RealDialogEditTest, public ::testing::WithParamInterface<Placing> {};
+
+// The item goes where the click falls (a barcode's data without the margin)
+// and one undo takes it away.
+TEST_P(PlacingTest, PlacesTheItemByAClickAndItsRealDialog) {
+    const Placing& row = GetParam();
+    ModalDriver user{[&row](QWidget& w) {
         auto& dialog = static_cast<QDialog&>(w);
-        EXPECT_EQ(dialog.objectName(), "BarcodePropertiesForm");
-        typeInto(control<QLineEdit>(dialog, "ValueEdit"), "590123412345");
+        EXPECT_EQ(dialog.objectName(), row.dialog);
+        row.fill(dialog);
         click(dialog, "OKBtn");
     }};
-    ASSERT_TRUE(window->action("ItemMenuBarCodeItem")->isEnabled());
-    window->action("ItemMenuBarCodeItem")->trigger();
+    ASSERT_TRUE(window->action(row.command)->isEnabled());
+    trigger(row.command);
     QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(600, 150));
     EXPECT_TRUE(user.allStepsTaken());
     EXPECT_EQ(user.unexpected, 0);
     ASSERT_EQ(editor().items().count(), 1);
-    const auto* placed = dynamic_cast<const BarcodeItem*>(editor().items().at(1));
-    ASSERT_NE(placed, nullptr);
-    EXPECT_EQ(placed->data().Text, "590123412345");
-    EXPECT_EQ(placed->getPosition(), QPoint(600, 150));
-    EXPECT_EQ(placed->data().X, 550);
-    EXPECT_EQ(placed->data().Y, 100);
+    EXPECT_EQ(editor().items().at(1)->getPosition(), QPoint(600, 150));
+    row.check(*editor().items().at(1));
     EXPECT_TRUE(window->modified());
-    window->action("EditMenuUndo")->trigger();
+    trigger("EditMenuUndo");
     EXPECT_EQ(editor().items().count(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, PlacingTest,
+    ::testing::Values(
+        Placing{"Graphic", "ItemMenuGraphicItem", "GraphicItemPropEdForm", [](QDialog&) {},
+                [](const ImageItem& placed) {
+                    EXPECT_EQ(placed.getTypeCode(), GraphicItem::TypeCode);
+                    EXPECT_EQ(placed.getWidth(), GraphicItem::NewSide);
+                }},
+        Placing{"MultipleLineText", "ItemMenuMultipleLineTextItem", "RTxtIPropEdForm",
+                [](QDialog& d) {
+                    auto* memo = control<QPlainTextEdit>(d, "TextEdit");
+                    QTest::keyClicks(memo, "LOT");
+                    QTest::keyClick(memo, Qt::Key_Return);
+                    QTest::keyClicks(memo, "17");
+                },
+                [](const ImageItem& placed) {
+                    const auto* block = dynamic_cast<const MultiLineTextItem*>(&placed);
+                    ASSERT_NE(block, nullptr);
+                    EXPECT_EQ(block->Text, "LOT\r\n17");
+                    EXPECT_GT(block->WindowWidth, 0);
+                }},
+        Placing{"Barcode", "ItemMenuBarCodeItem", "BarcodePropertiesForm",
+                [](QDialog& d) { typeInto(control<QLineEdit>(d, "ValueEdit"), "590123412345"); },
+                [](const ImageItem& placed) {
+                    const auto* barcode = dynamic_cast<const BarcodeItem*>(&placed);
+                    ASSERT_NE(barcode, nullptr);
+                    EXPECT_EQ(barcode->data().Text, "590123412345");
+                    EXPECT_EQ(barcode->data().X, 550);
+                    EXPECT_EQ(barcode->data().Y, 100);
+                }}),
+    [](const ::testing::TestParamInfo<Placing>& info) { return std::string(info.param.name); });
 
 // No command places a field item; one that an image holds is edited as any
 // item is, by a right click.
@@ -532,7 +487,9 @@ TEST_F(MainWindowEditTest, FieldsAreNotOfferedButTheirDialogEditsThem) {
         maxChars->setValue(9);
         click(d, "OKBtn");
     }));
-    QTest::mouseClick(image, Qt::RightButton, Qt::NoModifier, grip(field));
+    clickOn(field, Qt::RightButton);
     EXPECT_EQ(prompter.dialogsRun, QStringList{"fieldItemPropEdit"});
     EXPECT_EQ(field.MaxChars, 9);
 }
+
+} // namespace

@@ -1,17 +1,10 @@
 // The main window's print, preview, export and ink cost commands, driven as
 // a user drives them.
-#include "app/ui/MainWindow.h"
-#include "editor/ImageEditor.h"
-#include "editor/ui/EditingSurface.h"
-#include "items/TextItem.h"
 #include "office/ImageExport.h"
 #include "office/ui/InkCostDialog.h"
-#include "platform/ui/WidgetPrompter.h"
 
-#include "DialogDriving.h"
-#include "MainWindowFixture.h"
+#include "DrivenWindowFixture.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -20,34 +13,21 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // The main window on the third model (4000 × 256 dots), with two text items.
-class OfficeCommandsTest : public MainWindowFixture {
+class OfficeCommandsTest : public DrivenWindowFixture {
 protected:
-    void SetUp() override { start(prompter); }
-    void start(Prompter& through) {
-        folders.writeIni("[MainForm]\nWidth=900\nHeight=600\n[SelectPrinter]\nLastUsed=2\n");
-        makeModel();
-        addTestFonts();
-        makeWindow(through);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        addText(QPoint(100, 200), "TOLVANE");
-        addText(QPoint(1000, 150), "123");
+    void SetUp() override { start(false); }
+    void start(bool realDialogs) {
+        openWindow("[MainForm]\nWidth=900\nHeight=600\n[SelectPrinter]\nLastUsed=2\n", realDialogs);
+        addText(QPoint(100, 200), "TOLVANE", 2);
+        addText(QPoint(1000, 150), "123", 2);
     }
-    ImageEditor& editor() { return window->surface().editor(); }
-    void addText(QPoint at, const char* text) {
-        auto item = ImageItem::createNew<TextItem>(2);
-        item->Text = text;
-        item->setPosition(at);
-        editor().insertItem(editor().items().count() + 1, std::move(item));
-        editor().refreshImage();
-    }
+    // The command, which must be there and enabled.
     void trigger(const char* key) {
         QAction* command = window->action(QLatin1String(key));
         ASSERT_TRUE(command);
@@ -66,16 +46,20 @@ protected:
     QString path(const char* name) const {
         return folders.settingsDir() + u'/' + QLatin1String(name);
     }
+    // The print dialog set to print to a PDF file, answered with result.
+    ScriptedPrompter::DialogScript printTo(const QString& pdf, int result) {
+        return [pdf, result](QDialog& d) {
+            QPrinter* printer = static_cast<QPrintDialog&>(d).printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            return result;
+        };
+    }
 };
 
 TEST_F(OfficeCommandsTest, ACancelledPrintDialogPrintsNothing) {
     const QString pdf = path("none.pdf");
-    prompter.dialogScripts.push_back([&pdf](QDialog& d) {
-        QPrinter* printer = static_cast<QPrintDialog&>(d).printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return int(QDialog::Rejected);
-    });
+    prompter.dialogScripts.push_back(printTo(pdf, QDialog::Rejected));
     trigger("FileMenuPrint");
     EXPECT_FALSE(QFile::exists(pdf));
 }
@@ -91,12 +75,7 @@ TEST_F(OfficeCommandsTest, PrintSetupChoosesThePrintersResolution) {
     }));
     trigger("FileMenuPrintSetup");
     const QString pdf = path("fine.pdf");
-    prompter.dialogScripts.push_back([&pdf](QDialog& d) {
-        QPrinter* printer = static_cast<QPrintDialog&>(d).printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    });
+    prompter.dialogScripts.push_back(printTo(pdf, QDialog::Accepted));
     trigger("FileMenuPrint");
     EXPECT_EQ(prompter.dialogsRun, (QStringList{"PrinterSetupForm", "PrintDialog1"}));
     EXPECT_TRUE(
@@ -116,7 +95,7 @@ class OfficeExportTest : public OfficeCommandsTest,
 TEST_P(OfficeExportTest, WritesTheChosenFormat) {
     const ExportCase c = GetParam();
     window->surface().applyZoomLevel(0);
-    prompter.fileAnswers.push_back({true, path(c.name), c.filterIndex});
+    answerFile(path(c.name), c.filterIndex);
     prompter.answers.push_back(c.margins);
     trigger("FileMenuExport");
     ASSERT_EQ(prompter.fileRequests.size(), 1u);
@@ -155,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ExportCase{"chosen", 2, Prompter::Answer::No, "chosen.pdf"}));
 
 TEST_F(OfficeCommandsTest, ExportCancelledAtTheMarginsQuestionWritesNothing) {
-    prompter.fileAnswers.push_back({true, path("x.png"), 0});
+    answerFile(path("x.png"));
     prompter.answers.push_back(Prompter::Answer::Cancel);
     trigger("FileMenuExport");
     EXPECT_FALSE(QFile::exists(path("x.png")));
@@ -163,7 +142,7 @@ TEST_F(OfficeCommandsTest, ExportCancelledAtTheMarginsQuestionWritesNothing) {
 
 TEST_F(OfficeCommandsTest, AnExportThatCannotBeWrittenIsReported) {
     const QString target = path("missing/x.png");
-    prompter.fileAnswers.push_back({true, target, 0});
+    answerFile(target);
     prompter.answers.push_back(Prompter::Answer::No);
     trigger("FileMenuExport");
     ASSERT_EQ(prompter.shown.size(), 2u);
@@ -174,8 +153,7 @@ TEST_F(OfficeCommandsTest, AnExportThatCannotBeWrittenIsReported) {
 
 class RealDialogOfficeTest : public OfficeCommandsTest {
 protected:
-    void SetUp() override { start(real); }
-    WidgetPrompter real;
+    void SetUp() override { start(true); }
 };
 
 // The preview comes up in its own modal loop, draws the page, and closes.
