@@ -1,7 +1,6 @@
 #include "items/ui/NumberItemDialog.h"
 #include "DialogHarness.h"
 #include "items/NumberItem.h"
-#include "platform/IniFile.h"
 
 #include <QCheckBox>
 
@@ -120,19 +119,4 @@ TEST_F(NumberItemDialogTest, LongerTextsAreShownWholeButNotLengthenedByTyping) {
     });
     EXPECT_EQ(item->Number, "000000001");
     EXPECT_EQ(item->MaxLength, "001");
-}
-
-TEST(NumberItemDialog, KeepsItsPositionInTheSettingsFile) {
-    DialogHarness h;
-    h.folders.writeIni("[NIPropEdForm]\nLeft=40\nTop=30\n");
-    NumberItemDialog form(h.prompter, h.data, h.render.fonts);
-    auto item = ImageItem::createNew<NumberItem>(SansFont);
-    h.prompter.dialogScripts.push_back(script([](QDialog& d) {
-        d.move(70, 80);
-        click(d, "CancelBtn");
-    }));
-    form.editItem(*item, h.render.display, 1);
-    const IniFile settings(h.folders.iniPath());
-    EXPECT_EQ(settings.readInteger("NIPropEdForm", "Left", 0), 70);
-    EXPECT_EQ(settings.readInteger("NIPropEdForm", "Top", 0), 80);
 }
