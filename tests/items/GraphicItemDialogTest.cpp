@@ -91,7 +91,6 @@ TEST_F(GraphicItemDialogTest, FilesItCannotTakeAreRefusedAndLeaveThePicture) {
     };
     for (const Case& c :
          {Case{windowsBitmap(8, 2, 8), h.messages.LoadBitmapBitError, false},
-          Case{windowsBitmap(8, 2, 24), h.messages.LoadBitmapBitError, false},
           Case{oneBit.left(oneBit.size() - 4), h.messages.LoadBitmapError, true},
           Case{tooHigh,
                "Error - the picture is 12 x 129 dots; the printer's image holds at most 4000 x "

@@ -11,8 +11,7 @@ namespace {
 
 struct TimeItemDialogTest : ::testing::Test {
     DialogHarness h;
-    const Messages messages;
-    TimeItemDialog form{h.prompter, h.data, h.render.fonts, messages};
+    TimeItemDialog form{h.prompter, h.data, h.render.fonts, h.messages};
     std::unique_ptr<TimeItem> item = timeItem();
 
     static std::unique_ptr<TimeItem> timeItem() {
