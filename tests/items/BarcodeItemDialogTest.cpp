@@ -1,5 +1,5 @@
 #include "items/ui/BarcodeItemDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "items/BarcodeItem.h"
 #include "texts/Messages.h"
 #include "widgets/RadioGroup.h"
@@ -22,21 +22,7 @@ const QByteArray AppIds = "01       GTIN                                    n14\
                           "310x     Net weight, kilograms                   n6\n"
                           "99       Internal                                an..x\n";
 
-struct BarcodeItemDialogTest : ::testing::Test {
-    DialogHarness h;
-    BarcodeItemDialog form{h.prompter, h.data, h.render.fonts, h.messages};
-    std::unique_ptr<BarcodeItem> item = newBarcode();
-
-    static std::unique_ptr<BarcodeItem> newBarcode() {
-        auto b = ImageItem::createNew<BarcodeItem>(SansFont);
-        b->setPosition({60, 60});
-        return b;
-    }
-    template <typename Body> int edit(Body body) {
-        h.prompter.dialogScripts.push_back(script(body));
-        return form.editItem(*item, h.render.display, 1);
-    }
-};
+using BarcodeItemDialogTest = ItemDialogTest<BarcodeItemDialog, BarcodeItem>;
 
 void choose(const QDialog& d, Symbology kind) {
     auto* box = control<QComboBox>(d, "SymbologyComboBox");
@@ -322,12 +308,11 @@ TEST_F(BarcodeItemDialogTest, AMissingIdentifierTableIsReportedAndLeavesTheHeade
 // Through the dialog's own modal loop: a rotation of 180 degrees turns the
 // data with the item.
 TEST_F(BarcodeItemDialogTest, HalfTurnInTheModalDialog) {
-    h.prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
-        auto* rotation = control<RadioGroup>(d, "RotationRG");
-        rotation->setItemIndex(1);
+    const int result = editModal([](QDialog& d) {
+        control<RadioGroup>(d, "RotationRG")->setItemIndex(1);
         click(d, "OKBtn");
-    }));
-    EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(item->Rotation, 2);
     EXPECT_EQ(item->data().Rotation, 2);
 }

@@ -1,5 +1,5 @@
 #include "items/ui/ItemPropertiesDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "items/TextItem.h"
 #include "texts/SettingsFile.h"
 #include "widgets/RadioGroup.h"
@@ -10,16 +10,7 @@
 
 namespace {
 
-struct ItemPropertiesDialogTest : ::testing::Test {
-    DialogHarness h;
-    ItemPropertiesDialog form{h.prompter, h.data, h.render.fonts};
-    std::unique_ptr<ImageItem> item = textItemAt(SansFont, 50 + 100, 50 + 20);
-
-    int edit(ScriptedPrompter::DialogScript s) {
-        h.prompter.dialogScripts.push_back(std::move(s));
-        return form.editItem(*item, h.render.display, 1);
-    }
-};
+using ItemPropertiesDialogTest = ItemDialogTest<ItemPropertiesDialog, TextItem>;
 
 QLineEdit* field(const QDialog& dialog, const char* name) {
     return control<QLineEdit>(dialog, name);
@@ -91,7 +82,7 @@ TEST_F(ItemPropertiesDialogTest, OkAssignsJustificationAndFontAndTellsTheMainWin
     form.setJustificationCaptions({"Top", "Middle", "Bottom"});
     item->Justification = 3;
     QSignalSpy chosen(&form, &ItemPropertiesDialog::fontChosen);
-    edit(script([](QDialog& d) {
+    edit([](QDialog& d) {
         auto* justification = control<RadioGroup>(d, "JustificationRG");
         EXPECT_EQ(justification->items(), QStringList({"None", "Top", "Middle", "Bottom"}));
         justification->button(2)->click();
@@ -100,7 +91,7 @@ TEST_F(ItemPropertiesDialogTest, OkAssignsJustificationAndFontAndTellsTheMainWin
         sizes->setCurrentIndex(nine);
         emit sizes->activated(nine);
         click(d, "OKBtn");
-    }));
+    });
     EXPECT_EQ(item->Justification, 2);
     EXPECT_EQ(item->FontNumber, BoldFont);
     EXPECT_EQ(chosen.count(), 1);
