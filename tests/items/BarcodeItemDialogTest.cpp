@@ -40,7 +40,7 @@ void chooseAppId(const QDialog& d, int row) {
 
 } // namespace
 
-TEST_F(BarcodeItemDialogTest, ANewBarcodeOffersItsValueAndOnlyHalfTurns) {
+TEST_F(BarcodeItemDialogTest, ANewBarcodeOffersItsValueOnlyHalfTurnsAndATabOrderFromTheTop) {
     const int result = edit([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Edit Barcode Item Properties (Item 1)");
         EXPECT_EQ(control<QComboBox>(d, "SymbologyComboBox")->currentText(), "EAN13");
@@ -53,6 +53,24 @@ TEST_F(BarcodeItemDialogTest, ANewBarcodeOffersItsValueAndOnlyHalfTurns) {
         EXPECT_TRUE(labelText(d, "ProblemLabel").isEmpty());
         EXPECT_EQ(control<RadioGroup>(d, "RotationRG")->items(),
                   QStringList({"0 degrees", "180 degrees"}));
+        // Tab goes from the symbology over the value and the sizes to the
+        // common controls below them, the rotation first.
+        std::vector<QWidget*> visited{control<QWidget>(d, "SymbologyComboBox")};
+        while (visited.size() < 6) {
+            QWidget* at = visited.back();
+            do
+                at = at->nextInFocusChain();
+            // Skipping the spin boxes' own line edits.
+            while (!at->isVisible() || !(at->focusPolicy() & Qt::TabFocus) ||
+                   at->objectName().startsWith(QLatin1String("qt_")));
+            visited.push_back(at);
+        }
+        QStringList names;
+        for (const QWidget* w : visited)
+            names << w->objectName();
+        EXPECT_EQ(names, (QStringList{"SymbologyComboBox", "ValueEdit", "ModuleWidthSpin",
+                                      "HeightSpin", "DefaultsButton", "Item0"}));
+        EXPECT_TRUE(control<QWidget>(d, "RotationRG")->isAncestorOf(visited.back()));
         click(d, "OKBtn");
     });
     EXPECT_EQ(result, QDialog::Accepted);
@@ -315,29 +333,6 @@ TEST_F(BarcodeItemDialogTest, HalfTurnInTheModalDialog) {
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(item->Rotation, 2);
     EXPECT_EQ(item->data().Rotation, 2);
-}
-
-// Tab goes from the symbology over the value and the sizes to the common
-// controls below them, the rotation first.
-TEST_F(BarcodeItemDialogTest, TabFollowsTheLayoutFromTheTop) {
-    edit([](QDialog& d) {
-        std::vector<QWidget*> visited{control<QWidget>(d, "SymbologyComboBox")};
-        while (visited.size() < 6) {
-            QWidget* at = visited.back();
-            do
-                at = at->nextInFocusChain();
-            // Skipping the spin boxes' own line edits.
-            while (!at->isVisible() || !(at->focusPolicy() & Qt::TabFocus) ||
-                   at->objectName().startsWith(QLatin1String("qt_")));
-            visited.push_back(at);
-        }
-        QStringList names;
-        for (const QWidget* w : visited)
-            names << w->objectName();
-        EXPECT_EQ(names, (QStringList{"SymbologyComboBox", "ValueEdit", "ModuleWidthSpin",
-                                      "HeightSpin", "DefaultsButton", "Item0"}));
-        EXPECT_TRUE(control<QWidget>(d, "RotationRG")->isAncestorOf(visited.back()));
-    });
 }
 
 // A symbol larger than the printable area is refused with the side it
