@@ -24,9 +24,9 @@ TEST(GridDialog, OkAppliesAPitchThatIsANumberAndNothingElse) {
         int pitch;
         bool changed;
     };
+    // A pitch that is no number: ABadPitchKeepsTheDialogOpenWithItsChoices.
     for (const Row& r : {Row{"1", "OKButton", 18, true}, Row{"  ", "OKButton", 25, false},
-                         Row{"0.01", "OKButton", 40, true}, Row{"12abc", "OKButton", 25, false},
-                         Row{"1", "CancelButton", 25, false}}) {
+                         Row{"0.01", "OKButton", 40, true}, Row{"1", "CancelButton", 25, false}}) {
         TestFolders folders;
         DataStore data(nullptr); // the first model prints at 448 dpi
         data.setDisplayUnits(DataStore::Millimetres);
@@ -44,8 +44,6 @@ TEST(GridDialog, OkAppliesAPitchThatIsANumberAndNothingElse) {
         form.execute(prompter, data);
         EXPECT_EQ(data.pitch(), r.pitch) << r.typed;
         EXPECT_EQ(data.gridOn() && data.snapOn(), r.changed) << r.typed;
-        const bool refused = QLatin1String(r.typed) == QLatin1String("12abc");
-        EXPECT_EQ(prompter.texts().join("").contains("12abc"), refused) << r.typed;
     }
 }
 

@@ -41,18 +41,6 @@ TEST(ImageCalendar, MonthStringsFollowTheLanguageIndexAndTheImage) {
     EXPECT_EQ(calendar.now(), clock.now());
 }
 
-TEST(ImageCalendar, ShiftCodesFollowTheImagesTable) {
-    const FixedClock clock(QDateTime(QDate(2024, 3, 4), QTime(15, 0))); // a Monday
-    const std::string imageMonths;
-    ShiftTable shifts;
-    const ImageCalendar calendar(clock, languages(), imageMonths, shifts);
-    EXPECT_EQ(calendar.shiftCodeAt(clock.now()), "");
-
-    ASSERT_EQ(shifts.add(1, 6.0 / 24, "A"), ShiftTable::Refusal::None);
-    ASSERT_EQ(shifts.add(1, 14.0 / 24, "B"), ShiftTable::Refusal::None);
-    EXPECT_EQ(calendar.shiftCodeAt(clock.now()), "B");
-}
-
 TEST(ImageCalendar, ACanvasWithoutOneSeesTheSystemClockAndNothingElse) {
     PrinterModels models(nullptr);
     const FontSet fonts(models);

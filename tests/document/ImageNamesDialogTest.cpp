@@ -41,20 +41,6 @@ struct Names {
 
 } // namespace
 
-TEST(ImageNamesDialog, TypingIsCutToTheLimitsButNamesFromAFileStayWhole) {
-    Names n("ABCDEFGHIJKLMN", "Long");
-    ImageNamesDialog form(nullptr, messages);
-    n.prompter.dialogScripts.push_back(script([](QDialog& d) {
-        EXPECT_EQ(edit(d, "ShortNameEdit")->text(), "ABCDEFGHIJKLMN"); // shown whole
-        paste(edit(d, "ShortNameEdit"), QStringLiteral("123456789012345"));
-        paste(edit(d, "LongNameEdit"), QString(30, u'x'));
-        click(d, "OKButton");
-    }));
-    EXPECT_TRUE(form.execute(n.prompter, n.data));
-    EXPECT_EQ(n.data.shortName(), "1234567890");
-    EXPECT_EQ(n.data.longName(), std::string(26, 'x'));
-}
-
 TEST(ImageNamesDialog, CancelRestoresTheNamesShownAtOpening) {
     Names n("Short", "Long");
     ImageNamesDialog form(nullptr, messages);
@@ -107,23 +93,28 @@ TEST(ImageNamesDialog, NamesAreWindows1252AndOnlyCharactersOutsideItAreRefused) 
     EXPECT_EQ(n.data.longName(), "\x84L\xF6ng\x93 \x96 \x85");
 }
 
-// The counters follow typing, pasting and names longer than the limit from
-// a file; the fields say their limit in the interface language.
+// Typing and pasting are cut to the limits, but names longer than them
+// from a file are shown whole; the counters follow, and the fields say
+// their limit in the interface language.
 TEST(ImageNamesDialog, EachNameFieldCountsItsCharactersAgainstItsLimit) {
     Names n("ABCDEFGHIJKLMN", "Long");
-    n.folders.writeIni("[NamesFm]\nShortNameLength=8\nLengthHint=högst %1 tecken\n");
+    n.folders.writeIni("[NamesFm]\nLengthHint=högst %1 tecken\n");
     ImageNamesDialog form(SettingsFile::open().get(), messages);
     n.prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
-        EXPECT_EQ(labelText(d, "ShortNameEditCounter"), "14/8"); // shown whole
+        EXPECT_EQ(edit(d, "ShortNameEdit")->text(), "ABCDEFGHIJKLMN");
+        EXPECT_EQ(labelText(d, "ShortNameEditCounter"), "14/10");
         EXPECT_EQ(labelText(d, "LongNameEditCounter"), "4/26");
         typeInto(edit(d, "ShortNameEdit"), "AB");
-        EXPECT_EQ(labelText(d, "ShortNameEditCounter"), "2/8");
+        EXPECT_EQ(labelText(d, "ShortNameEditCounter"), "2/10");
+        paste(edit(d, "ShortNameEdit"), QStringLiteral("123456789012345"));
+        EXPECT_EQ(labelText(d, "ShortNameEditCounter"), "10/10");
         paste(edit(d, "LongNameEdit"), QString(30, u'x'));
         EXPECT_EQ(labelText(d, "LongNameEditCounter"), "26/26");
-        EXPECT_EQ(edit(d, "ShortNameEdit")->toolTip(), QString::fromUtf8("högst 8 tecken"));
+        EXPECT_EQ(edit(d, "ShortNameEdit")->toolTip(), QString::fromUtf8("högst 10 tecken"));
         EXPECT_EQ(edit(d, "LongNameEdit")->toolTip(), QString::fromUtf8("högst 26 tecken"));
         click(d, "OKButton");
     }));
     EXPECT_TRUE(form.execute(n.prompter, n.data));
-    EXPECT_EQ(n.data.shortName(), "AB");
+    EXPECT_EQ(n.data.shortName(), "1234567890");
+    EXPECT_EQ(n.data.longName(), std::string(26, 'x'));
 }

@@ -98,19 +98,6 @@ TEST_F(ShiftTimesDialogTest, AddRefusesBadTimesCodesDuplicatesAndACodeTwiceADay)
     EXPECT_EQ(table.slot(4).Day, Tuesday);
 }
 
-TEST_F(ShiftTimesDialogTest, TheListIsSortedByDayThenStart) {
-    edit([](QDialog& d) {
-        addShift(d, Tuesday, "06:00", "X");
-        addShift(d, Monday, "6:00", "Y");
-        addShift(d, Monday, "05:30", "Z");
-        EXPECT_EQ(listLines(d, "ShiftListBox"),
-                  (QStringList{"Monday 05:30 Z", "Monday 06:00 Y", "Tuesday 06:00 X"}));
-        click(d, "OKButton");
-    });
-    EXPECT_EQ(table.slot(1).Code, "Z");
-    EXPECT_EQ(table.slot(3).Code, "X");
-}
-
 TEST_F(ShiftTimesDialogTest, ATwentySixthShiftIsRefused) {
     for (int i = 0; i < ShiftTable::SlotCount; ++i)
         ASSERT_EQ(table.add(uint8_t(i % 7), (i / 7 + 1) / 24.0, std::string(1, char('A' + i))),
@@ -187,14 +174,21 @@ TEST_F(ShiftTimesDialogTest, CancelKeepsTheTableAsItWas) {
     EXPECT_EQ(table, before);
 }
 
-// The dialog in its own modal loop, as the user meets it.
+// The dialog in its own modal loop, as the user meets it: the list is
+// sorted by day, then by start.
 TEST_F(ShiftTimesDialogTest, WorksInItsModalLoop) {
     prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
-        addShift(d, Monday, "06:00", "A");
+        addShift(d, Tuesday, "06:00", "X");
+        addShift(d, Monday, "6:00", "A");
+        addShift(d, Monday, "05:30", "Z");
+        EXPECT_EQ(listLines(d, "ShiftListBox"),
+                  (QStringList{"Monday 05:30 Z", "Monday 06:00 A", "Tuesday 06:00 X"}));
         click(d, "OKButton");
     }));
     EXPECT_TRUE(form.execute(prompter, table));
     EXPECT_EQ(prompter.dialogsRun, QStringList{"ShiftTimesForm"});
+    EXPECT_EQ(table.slot(1).Code, "Z");
+    EXPECT_EQ(table.slot(3).Code, "X");
     EXPECT_EQ(table.currentShiftCode(QDateTime(QDate(2024, 3, 4), QTime(7, 0))), "A");
 }
 

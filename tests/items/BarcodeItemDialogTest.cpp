@@ -1,5 +1,5 @@
 #include "items/ui/BarcodeItemDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "items/BarcodeItem.h"
 #include "texts/Messages.h"
 #include "widgets/RadioGroup.h"
@@ -22,21 +22,7 @@ const QByteArray AppIds = "01       GTIN                                    n14\
                           "310x     Net weight, kilograms                   n6\n"
                           "99       Internal                                an..x\n";
 
-struct BarcodeItemDialogTest : ::testing::Test {
-    DialogHarness h;
-    BarcodeItemDialog form{h.prompter, h.data, h.render.fonts, h.messages};
-    std::unique_ptr<BarcodeItem> item = newBarcode();
-
-    static std::unique_ptr<BarcodeItem> newBarcode() {
-        auto b = ImageItem::createNew<BarcodeItem>(SansFont);
-        b->setPosition({60, 60});
-        return b;
-    }
-    template <typename Body> int edit(Body body) {
-        h.prompter.dialogScripts.push_back(script(body));
-        return form.editItem(*item, h.render.display, 1);
-    }
-};
+using BarcodeItemDialogTest = ItemDialogTest<BarcodeItemDialog, BarcodeItem>;
 
 void choose(const QDialog& d, Symbology kind) {
     auto* box = control<QComboBox>(d, "SymbologyComboBox");
@@ -54,7 +40,7 @@ void chooseAppId(const QDialog& d, int row) {
 
 } // namespace
 
-TEST_F(BarcodeItemDialogTest, ANewBarcodeOffersItsValueAndOnlyHalfTurns) {
+TEST_F(BarcodeItemDialogTest, ANewBarcodeOffersItsValueOnlyHalfTurnsAndATabOrderFromTheTop) {
     const int result = edit([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Edit Barcode Item Properties (Item 1)");
         EXPECT_EQ(control<QComboBox>(d, "SymbologyComboBox")->currentText(), "EAN13");
@@ -65,7 +51,26 @@ TEST_F(BarcodeItemDialogTest, ANewBarcodeOffersItsValueAndOnlyHalfTurns) {
         EXPECT_FALSE(shown(d, "ItfGroupBox"));
         EXPECT_FALSE(shown(d, "FontGroupBox"));
         EXPECT_TRUE(labelText(d, "ProblemLabel").isEmpty());
-        EXPECT_EQ(control<RadioGroup>(d, "RotationRG")->count(), 2);
+        EXPECT_EQ(control<RadioGroup>(d, "RotationRG")->items(),
+                  QStringList({"0 degrees", "180 degrees"}));
+        // Tab goes from the symbology over the value and the sizes to the
+        // common controls below them, the rotation first.
+        std::vector<QWidget*> visited{control<QWidget>(d, "SymbologyComboBox")};
+        while (visited.size() < 6) {
+            QWidget* at = visited.back();
+            do
+                at = at->nextInFocusChain();
+            // Skipping the spin boxes' own line edits.
+            while (!at->isVisible() || !(at->focusPolicy() & Qt::TabFocus) ||
+                   at->objectName().startsWith(QLatin1String("qt_")));
+            visited.push_back(at);
+        }
+        QStringList names;
+        for (const QWidget* w : visited)
+            names << w->objectName();
+        EXPECT_EQ(names, (QStringList{"SymbologyComboBox", "ValueEdit", "ModuleWidthSpin",
+                                      "HeightSpin", "DefaultsButton", "Item0"}));
+        EXPECT_TRUE(control<QWidget>(d, "RotationRG")->isAncestorOf(visited.back()));
         click(d, "OKBtn");
     });
     EXPECT_EQ(result, QDialog::Accepted);
@@ -321,37 +326,13 @@ TEST_F(BarcodeItemDialogTest, AMissingIdentifierTableIsReportedAndLeavesTheHeade
 // Through the dialog's own modal loop: a rotation of 180 degrees turns the
 // data with the item.
 TEST_F(BarcodeItemDialogTest, HalfTurnInTheModalDialog) {
-    h.prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
-        auto* rotation = control<RadioGroup>(d, "RotationRG");
-        rotation->setItemIndex(1);
+    const int result = editModal([](QDialog& d) {
+        control<RadioGroup>(d, "RotationRG")->setItemIndex(1);
         click(d, "OKBtn");
-    }));
-    EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(item->Rotation, 2);
     EXPECT_EQ(item->data().Rotation, 2);
-}
-
-// Tab goes from the symbology over the value and the sizes to the common
-// controls below them, the rotation first.
-TEST_F(BarcodeItemDialogTest, TabFollowsTheLayoutFromTheTop) {
-    edit([](QDialog& d) {
-        std::vector<QWidget*> visited{control<QWidget>(d, "SymbologyComboBox")};
-        while (visited.size() < 6) {
-            QWidget* at = visited.back();
-            do
-                at = at->nextInFocusChain();
-            // Skipping the spin boxes' own line edits.
-            while (!at->isVisible() || !(at->focusPolicy() & Qt::TabFocus) ||
-                   at->objectName().startsWith(QLatin1String("qt_")));
-            visited.push_back(at);
-        }
-        QStringList names;
-        for (const QWidget* w : visited)
-            names << w->objectName();
-        EXPECT_EQ(names, (QStringList{"SymbologyComboBox", "ValueEdit", "ModuleWidthSpin",
-                                      "HeightSpin", "DefaultsButton", "Item0"}));
-        EXPECT_TRUE(control<QWidget>(d, "RotationRG")->isAncestorOf(visited.back()));
-    });
 }
 
 // A symbol larger than the printable area is refused with the side it

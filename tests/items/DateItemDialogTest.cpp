@@ -1,5 +1,5 @@
 #include "items/ui/DateItemDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "document/ImageCalendar.h"
 #include "document/ShiftTable.h"
 #include "items/DateItem.h"
@@ -15,33 +15,20 @@ namespace {
 
 const QDate Today(2024, 1, 31);
 
-struct DateItemDialogTest : ::testing::Test {
+struct DateItemDialogTest : ItemDialogTest<DateItemDialog, DateItem> {
     DateItemDialogTest() {
         h.data.setMonthLanguageName("Own");
         h.render.display.setCalendar(&calendar);
+        item->Separator = '/';
     }
     ~DateItemDialogTest() override { h.render.display.setCalendar(nullptr); }
 
-    DialogHarness h;
     FixedClock clock{QDateTime(Today, QTime(9, 0))};
     std::string imageMonths = "JA1FE2MR3AP4MY5JN6JL7AU8SE9OC0NOVDEC";
     ShiftTable shifts;
     DataStore::MonthLanguages languages{
         {{QStringLiteral("English"), QStringLiteral("JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC")}}};
     ImageCalendar calendar{clock, languages, imageMonths, shifts};
-    DateItemDialog form{h.prompter, h.data, h.render.fonts, h.messages};
-    std::unique_ptr<DateItem> item = newItem();
-
-    static std::unique_ptr<DateItem> newItem() {
-        auto d = ImageItem::createNew<DateItem>(SansFont);
-        d->setPosition({60, 60});
-        d->Separator = '/';
-        return d;
-    }
-    template <typename Body> int edit(Body body) {
-        h.prompter.dialogScripts.push_back(script(body));
-        return form.editItem(*item, h.render.display, 1);
-    }
 };
 
 QComboBox* box(const QDialog& d, const char* name) {
@@ -79,7 +66,7 @@ QString example(const QDialog& d) {
 // What the handheld prints with the offset, and today's date without it,
 // follow every key the user types.
 TEST_F(DateItemDialogTest, TheExampleShowsTheDateWithAndWithoutTheOffset) {
-    h.prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
+    const int result = editModal([](QDialog& d) {
         EXPECT_EQ(example(d), " Current selection: 31/01/2024");
         typeInto(field(d, "OffsetAmountEdit"), "1");
         EXPECT_EQ(example(d), " Current selection: 01/02/2024\n"
@@ -89,6 +76,9 @@ TEST_F(DateItemDialogTest, TheExampleShowsTheDateWithAndWithoutTheOffset) {
                               " Today, without the offset: 31/01/2024");
         typeInto(field(d, "SeparatorEdit"), "-");
         pick(box(d, "Field2ComboBox"), DateItem::MonthAbbreviation);
+        // The fifth language is the image's own, under the name it has now.
+        ASSERT_EQ(box(d, "LanguageComboBox")->count(), 5);
+        EXPECT_EQ(box(d, "LanguageComboBox")->itemText(ItemCalendar::ImageMonthLanguage), "Own");
         pick(box(d, "LanguageComboBox"), ItemCalendar::ImageMonthLanguage);
         EXPECT_EQ(example(d), " Current selection: 29-FE2-2024\n"
                               " Today, without the offset: 31-JA1-2024");
@@ -96,8 +86,8 @@ TEST_F(DateItemDialogTest, TheExampleShowsTheDateWithAndWithoutTheOffset) {
         EXPECT_EQ(example(d), " Current selection: 31-JA1-2024");
         typeInto(field(d, "OffsetAmountEdit"), "12");
         click(d, "OKBtn");
-    }));
-    EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(item->OffsetAmount, 12);
     EXPECT_EQ(item->OffsetType, DateItem::Months);
     EXPECT_EQ(item->Separator, '-');
@@ -229,15 +219,4 @@ TEST_F(DateItemDialogTest, TheCurrentWeekNumberSetsWhenTheWeekCountBegan) {
         click(d, "OKBtn");
     });
     EXPECT_EQ(item->WeekStartDate, DateItem::fileDate(Today.addDays(-14)));
-}
-
-// The fifth month language is the image's own, under the name it has now.
-TEST_F(DateItemDialogTest, TheLanguageBoxEndsWithTheImagesOwnMonthLanguage) {
-    h.data.setMonthLanguageName("Plant");
-    edit([](QDialog& d) {
-        QComboBox* languages = box(d, "LanguageComboBox");
-        ASSERT_EQ(languages->count(), 5);
-        EXPECT_EQ(languages->itemText(ItemCalendar::ImageMonthLanguage), "Plant");
-        click(d, "CancelBtn");
-    });
 }

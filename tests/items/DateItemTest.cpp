@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                      QDate(2024, 3, 5), "05/03/"},
         DateTextCase{"no lead zeros, one-digit year",
                      [] {
-                         DateItem item = normalDate(DateItem::Year1, DateItem::Month,
-                                                    DateItem::Day);
+                         DateItem item =
+                             normalDate(DateItem::Year1, DateItem::Month, DateItem::Day);
                          item.LeadZeros = false;
                          return item;
                      }(),
@@ -90,19 +90,15 @@ INSTANTIATE_TEST_SUITE_P(
                      QDate(2024, 2, 29), "28.02.2025"},
         DateTextCase{"days", withOffset(DayMonthYear, DateItem::Days, 30), QDate(2024, 2, 15),
                      "16.03.2024"},
-        DateTextCase{"day of the year wraps after 366 days",
-                     ofType(DateItem::JulianDay, false, 1), QDate(2024, 12, 31), "1"},
-        DateTextCase{"day of the year wraps after 365 days",
-                     ofType(DateItem::JulianDay, false, 1), QDate(2023, 12, 31), "1"},
+        DateTextCase{"day of the year wraps after 366 days", ofType(DateItem::JulianDay, false, 1),
+                     QDate(2024, 12, 31), "1"},
+        DateTextCase{"day of the year wraps after 365 days", ofType(DateItem::JulianDay, false, 1),
+                     QDate(2023, 12, 31), "1"},
         DateTextCase{"day of the year with lead zeros", ofType(DateItem::JulianDay, true),
                      QDate(2024, 1, 9), "009"},
         // 999 days from 1 January 2024 is 26 September 2026.
         DateTextCase{"an offset beyond the next year stays a day of a year",
                      ofType(DateItem::JulianDay, false, 999), QDate(2024, 1, 1), "269"},
-        DateTextCase{"week 53 on Friday 1 January 2021", ofType(DateItem::WeekNumber, true),
-                     QDate(2021, 1, 1), "53"},
-        DateTextCase{"week 1 on 4 January 2021", ofType(DateItem::WeekNumber, false),
-                     QDate(2021, 1, 4), "1"},
         DateTextCase{"week 1 with lead zeros", ofType(DateItem::WeekNumber, true),
                      QDate(2021, 1, 4), "01"},
         DateTextCase{"week 1 on Tuesday 31 December 2024", ofType(DateItem::WeekNumber, true, 9),

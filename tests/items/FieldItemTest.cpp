@@ -45,7 +45,6 @@ TEST(FieldItem, DownloadRecordIsTheHeaderAndTheFieldLength) {
         const Bytes record = compiledRecord(*fieldItem("Lot", c.maxChars, 1), h.fonts, 1);
         EXPECT_EQ(record, (Bytes{0x03, 23, 3, 0, 5, 1, 1, c.sent})) << c.maxChars;
     }
-    EXPECT_TRUE(compiledRecord(*fieldItem("Lot", 12), h.fonts, 3).empty());
 }
 
 TEST(FieldItem, DrawsAndMeasuresAsATextItem) {

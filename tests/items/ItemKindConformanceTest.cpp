@@ -12,6 +12,7 @@
 #include "persist/JsonReader.h"
 #include "persist/MemoryStream.h"
 #include "persist/StreamHelpers.h"
+#include "platform/IniFile.h"
 #include "platform/TolvError.h"
 
 #include <QFile>
@@ -108,6 +109,21 @@ TEST_P(ItemKindConformance, CloneAndAssignmentKeepEveryStoredByte) {
     EXPECT_EQ(stored(*assigned), record);
 }
 
+// The undo history keeps copies: a copy changed after it was made leaves
+// the original as it was, and assigning it back makes the two equal.
+TEST_P(ItemKindConformance, ACopyChangedLaterLeavesTheOriginal) {
+    const std::unique_ptr<ImageItem> copy = sample->cloneItem();
+    EXPECT_TRUE(copy->isEqual(*sample));
+    copy->setRotation(uint8_t((sample->Rotation + 2) & 3));
+    copy->setPosition(sample->getPosition() + QPoint(7, 3));
+    EXPECT_FALSE(copy->isEqual(*sample));
+    EXPECT_EQ(stored(*sample), record);
+    const std::unique_ptr<ImageItem> assigned = sample->cloneItem();
+    assigned->assign(*copy);
+    EXPECT_TRUE(assigned->isEqual(*copy));
+    EXPECT_EQ(stored(*assigned), stored(*copy));
+}
+
 TEST_P(ItemKindConformance, JsonRoundTripsByteForByte) {
     JsonReader reader(jsonOf(kind, record), QStringLiteral("Items[0]"));
     MemoryStream built;
@@ -156,7 +172,8 @@ TEST_P(ItemKindConformance, CompilingAppendsAWholeRecordOrNothing) {
 }
 
 // The widget half: the kind's property dialog, confirmed unchanged, leaves
-// every stored byte of the item as it was.
+// every stored byte of the item as it was, and keeps where the user moved
+// it in its own section of the settings file.
 TEST_P(ItemKindConformance, HasADialogThatEditsItsItems) {
     const ItemDialogKind* dialogKind = nullptr;
     for (const ItemDialogKind* d : itemDialogKinds())
@@ -164,11 +181,18 @@ TEST_P(ItemKindConformance, HasADialogThatEditsItsItems) {
             dialogKind = d;
     ASSERT_NE(dialogKind, nullptr);
     DialogHarness h;
+    h.folders.writeIni("[Other]\nKey=1\n");
     const std::unique_ptr<ItemPropertiesDialog> dialog =
         dialogKind->makeDialog(h.prompter, h.data, h.render.fonts, h.messages, nullptr);
-    h.prompter.dialogScripts.push_back(script([](QDialog& d) { click(d, "OKBtn"); }));
+    h.prompter.dialogScripts.push_back(script([](QDialog& d) {
+        d.move(70, 80);
+        click(d, "OKBtn");
+    }));
     EXPECT_EQ(dialog->editItem(*sample, h.render.display, 1), QDialog::Accepted);
     EXPECT_EQ(stored(*sample), record);
+    const IniFile settings(h.folders.iniPath());
+    EXPECT_EQ(settings.readInteger(dialog->objectName(), "Left", 0), 70);
+    EXPECT_EQ(settings.readInteger(dialog->objectName(), "Top", 0), 80);
 }
 
 // The list is in type-index order, which the item list dialog's buttons

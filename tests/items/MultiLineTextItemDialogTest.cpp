@@ -1,5 +1,5 @@
 #include "items/ui/MultiLineTextItemDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "items/MultiLineTextItem.h"
 #include "widgets/RadioGroup.h"
 
@@ -9,10 +9,8 @@
 
 namespace {
 
-struct MultiLineTextItemDialogTest : ::testing::Test {
-    DialogHarness h;
-    MultiLineTextItemDialog form{h.prompter, h.data, h.render.fonts, h.messages};
-    std::unique_ptr<MultiLineTextItem> item = block("");
+struct MultiLineTextItemDialogTest : ItemDialogTest<MultiLineTextItemDialog, MultiLineTextItem> {
+    MultiLineTextItemDialogTest() { item = block(""); }
 
     static std::unique_ptr<MultiLineTextItem> block(const char* text, int rotation = 0) {
         auto b = ImageItem::createNew<MultiLineTextItem>(SansFont);
@@ -28,10 +26,6 @@ struct MultiLineTextItemDialogTest : ::testing::Test {
         b->FontNumber = font;
         b->computeWindowSize(h.render.display);
         return {b->WindowWidth, b->WindowHeight};
-    }
-    template <typename Body> int edit(Body body) {
-        h.prompter.dialogScripts.push_back(script(body));
-        return form.editItem(*item, h.render.display, 1);
     }
 };
 
@@ -58,7 +52,7 @@ QSize shownWindow(const QDialog& d) {
 // Through the dialog's own modal loop, as the user meets it.
 TEST_F(MultiLineTextItemDialogTest, TypedLinesSizeTheWindowAndOkTakesThem) {
     const QSize expected = windowOf("AB\r\nWWWW");
-    h.prompter.dialogScripts.push_back(modalScript([expected](QDialog& d) {
+    const int result = editModal([expected](QDialog& d) {
         EXPECT_TRUE(memo(d)->hasFocus());
         EXPECT_TRUE(control<QLineEdit>(d, "WidthEdit")->isReadOnly());
         EXPECT_FALSE(shown(d, "AutoSizeCB1"));
@@ -67,8 +61,8 @@ TEST_F(MultiLineTextItemDialogTest, TypedLinesSizeTheWindowAndOkTakesThem) {
         QTest::keyClicks(memo(d), "WWWW");
         EXPECT_EQ(shownWindow(d), expected);
         click(d, "OKBtn");
-    }));
-    EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(item->Text, "AB\r\nWWWW");
     EXPECT_EQ(QSize(item->WindowWidth, item->WindowHeight), expected);
 }

@@ -1,26 +1,12 @@
 #include "items/ui/NumberItemDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "items/NumberItem.h"
-#include "platform/IniFile.h"
 
 #include <QCheckBox>
 
 namespace {
 
-struct NumberItemDialogTest : ::testing::Test {
-    DialogHarness h;
-    NumberItemDialog form{h.prompter, h.data, h.render.fonts};
-    std::unique_ptr<NumberItem> item = [] {
-        auto n = ImageItem::createNew<NumberItem>(SansFont);
-        n->setPosition({60, 60});
-        return n;
-    }();
-
-    template <typename Body> int edit(Body body) {
-        h.prompter.dialogScripts.push_back(script(body));
-        return form.editItem(*item, h.render.display, 1);
-    }
-};
+using NumberItemDialogTest = ItemDialogTest<NumberItemDialog, NumberItem>;
 
 QLineEdit* box(const QDialog& dialog, const char* name) {
     return control<QLineEdit>(dialog, name);
@@ -37,14 +23,15 @@ TEST_F(NumberItemDialogTest, ShowsTheSettingsAndTakesTheEditOnOk) {
     item->CountBeforeInc = "2";
     item->LeadingZero = false;
     item->ReverseCount = true;
-    h.prompter.dialogScripts.push_back(modalScript([](QDialog& d) {
+    const int result = editModal([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Number item properties (Item 1)");
         EXPECT_TRUE(box(d, "NumberEdit")->hasFocus());
         EXPECT_EQ(box(d, "NumberEdit")->text(), "42");
         EXPECT_EQ(box(d, "IncrementEdit")->text(), "3");
         EXPECT_EQ(box(d, "RestartEdit")->text(), "99");
         EXPECT_EQ(box(d, "CountBeforeIncEdit")->text(), "2");
-        EXPECT_EQ(box(d, "MaxLengthEdit")->text(), "6"); // the item's, not the number's length
+        EXPECT_EQ(box(d, "MaxLengthEdit")->text(),
+                  "6"); // the item's, not the number's length
         EXPECT_FALSE(control<QCheckBox>(d, "LeadingZero")->isChecked());
         EXPECT_TRUE(control<QCheckBox>(d, "ReverseCount")->isChecked());
         typeInto(box(d, "NumberEdit"), "12345");
@@ -53,8 +40,8 @@ TEST_F(NumberItemDialogTest, ShowsTheSettingsAndTakesTheEditOnOk) {
         control<QCheckBox>(d, "LeadingZero")->click();
         control<QCheckBox>(d, "ReverseCount")->click();
         click(d, "OKBtn");
-    }));
-    EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(item->Number, "12345");
     EXPECT_EQ(item->MaxLength, "5");
     EXPECT_EQ(item->Restart, "250");
@@ -87,8 +74,7 @@ TEST_F(NumberItemDialogTest, EveryBoxKeepsAValidNumberAsItIsTyped) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.box) + " \"" + c.typed + '"');
-        item = ImageItem::createNew<NumberItem>(SansFont);
-        item->setPosition({60, 60});
+        item = newItem();
         h.prompter.beeps = 0;
         edit([&c](QDialog& d) {
             typeInto(box(d, c.box), QString::fromLatin1(c.typed));
@@ -120,19 +106,4 @@ TEST_F(NumberItemDialogTest, LongerTextsAreShownWholeButNotLengthenedByTyping) {
     });
     EXPECT_EQ(item->Number, "000000001");
     EXPECT_EQ(item->MaxLength, "001");
-}
-
-TEST(NumberItemDialog, KeepsItsPositionInTheSettingsFile) {
-    DialogHarness h;
-    h.folders.writeIni("[NIPropEdForm]\nLeft=40\nTop=30\n");
-    NumberItemDialog form(h.prompter, h.data, h.render.fonts);
-    auto item = ImageItem::createNew<NumberItem>(SansFont);
-    h.prompter.dialogScripts.push_back(script([](QDialog& d) {
-        d.move(70, 80);
-        click(d, "CancelBtn");
-    }));
-    form.editItem(*item, h.render.display, 1);
-    const IniFile settings(h.folders.iniPath());
-    EXPECT_EQ(settings.readInteger("NIPropEdForm", "Left", 0), 70);
-    EXPECT_EQ(settings.readInteger("NIPropEdForm", "Top", 0), 80);
 }

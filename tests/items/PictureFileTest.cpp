@@ -20,18 +20,6 @@ const QSize Limit(4000, 256);
 
 } // namespace
 
-TEST(PictureFile, AOneBitBitmapLoadsDotForDot) {
-    Files f;
-    const PictureFile::Loaded loaded =
-        PictureFile::load(f.write("logo.bmp", windowsBitmap(12, 3, 1)), Limit);
-    ASSERT_EQ(loaded.problem, PictureFile::Problem::None);
-    EXPECT_TRUE(loaded.windowsBitmap);
-    ASSERT_EQ(loaded.picture.size(), QSize(12, 3));
-    EXPECT_TRUE(MonoBitmap::isDot(loaded.picture, 0, 0));
-    EXPECT_FALSE(MonoBitmap::isDot(loaded.picture, 1, 0));
-    EXPECT_FALSE(MonoBitmap::isDot(loaded.picture, 0, 2));
-}
-
 // The bit count at offset 28 is read before anything else of the file.
 TEST(PictureFile, BitmapsOfMoreThanOneBitPerPixelAreRefused) {
     Files f;

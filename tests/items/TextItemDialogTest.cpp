@@ -1,5 +1,5 @@
 #include "items/ui/TextItemDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "items/TextItem.h"
 #include "texts/Messages.h"
 
@@ -7,22 +7,10 @@
 
 namespace {
 
-struct TextItemDialogTest : ::testing::Test {
-    DialogHarness h;
-    const Messages messages;
-    TextItemDialog form{h.prompter, h.data, h.render.fonts, messages};
-    std::unique_ptr<TextItem> item = textItem("HELLO", 2);
-
-    static std::unique_ptr<TextItem> textItem(const char* text, int maxChars) {
-        auto t = ImageItem::createNew<TextItem>(SansFont);
-        t->setPosition({60, 60});
-        t->Text = text;
-        t->MaxChars = maxChars;
-        return t;
-    }
-    template <typename Body> int edit(Body body) {
-        h.prompter.dialogScripts.push_back(script(body));
-        return form.editItem(*item, h.render.display, 1);
+struct TextItemDialogTest : ItemDialogTest<TextItemDialog, TextItem> {
+    TextItemDialogTest() {
+        item->Text = "HELLO";
+        item->MaxChars = 2;
     }
 };
 
@@ -104,7 +92,7 @@ TEST_F(TextItemDialogTest, TheDiagnosticCodeAsPromptSwitchesDiagnosticModeOn) {
 // refused, by name, and the dialog stays open.
 TEST_F(TextItemDialogTest, TextsAreWindows1252AndOnlyCharactersOutsideItAreRefused) {
     item->Text = "\x80 5";
-    h.prompter.dialogScripts.push_back(modalScript([this](QDialog& d) {
+    const int result = editModal([this](QDialog& d) {
         EXPECT_EQ(field(d, "TextEdit")->text(), QString::fromUtf8("€ 5"));
         typeInto(field(d, "TextEdit"), QString::fromUtf8("€ 5 Ω"));
         click(d, "OKBtn");
@@ -114,8 +102,8 @@ TEST_F(TextItemDialogTest, TextsAreWindows1252AndOnlyCharactersOutsideItAreRefus
                       "Error - \"Ω\" is not a character the printer can print.")});
         typeInto(field(d, "TextEdit"), QString::fromUtf8("Ä „5“ – € …"));
         click(d, "OKBtn");
-    }));
-    EXPECT_EQ(form.editItem(*item, h.render.display, 1), QDialog::Accepted);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(item->Text, "\xC4 \x84"
                           "5\x93 \x96 \x80 \x85");
 }

@@ -39,7 +39,6 @@ TEST(TextItem, DownloadRecordFollowsTheHeader) {
         EXPECT_EQ(ownPart(compiledRecord(*textItem("", false, "", maxChars), h.fonts, 1)).back(),
                   0xFF)
             << maxChars;
-    EXPECT_TRUE(compiledRecord(*textItem("AB", true, "Lot", 10), h.fonts, 3).empty());
 }
 
 TEST(TextItem, EqualityIsTextAndRequestBesidesThePlacement) {

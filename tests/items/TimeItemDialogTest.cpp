@@ -1,5 +1,5 @@
 #include "items/ui/TimeItemDialog.h"
-#include "DialogHarness.h"
+#include "ItemDialogTest.h"
 #include "items/TimeItem.h"
 #include "texts/Messages.h"
 #include "texts/SettingsFile.h"
@@ -9,22 +9,10 @@
 
 namespace {
 
-struct TimeItemDialogTest : ::testing::Test {
-    DialogHarness h;
-    const Messages messages;
-    TimeItemDialog form{h.prompter, h.data, h.render.fonts, messages};
-    std::unique_ptr<TimeItem> item = timeItem();
-
-    static std::unique_ptr<TimeItem> timeItem() {
-        auto t = ImageItem::createNew<TimeItem>(SansFont);
-        t->setPosition({60, 60});
-        t->SuffixIndex = TimeItem::UpperPair;
-        t->TimeSeparator = '.';
-        return t;
-    }
-    template <typename Body> int edit(Body body) {
-        h.prompter.dialogScripts.push_back(script(body));
-        return form.editItem(*item, h.render.display, 1);
+struct TimeItemDialogTest : ItemDialogTest<TimeItemDialog, TimeItem> {
+    TimeItemDialogTest() {
+        item->SuffixIndex = TimeItem::UpperPair;
+        item->TimeSeparator = '.';
     }
 };
 

@@ -109,7 +109,6 @@ TEST(TimeItem, DownloadRecordIsClockSeparatorAndSuffix) {
     EXPECT_EQ(record[0], TimeItem::TypeCode);
     EXPECT_EQ(Bytes(record.begin() + 7, record.end()), (Bytes{0x00, '.', 0x02}));
     EXPECT_EQ(compiledRecord(*timeItem(true, TimeItem::NoSuffix, ':'), h.fonts, 1).back(), 0x00);
-    EXPECT_TRUE(compiledRecord(*timeItem(true, 0, ':'), h.fonts, 3).empty());
 }
 
 // The record stores the text, the flag, the suffix as 32 bits and the

@@ -67,14 +67,6 @@ TEST_F(IniFileTest, MissingFileIsCreatedByAWriteAndAFailedWriteChangesNothing) {
     EXPECT_EQ(nowhere.readString("S", "k", "dflt"), "dflt");
 }
 
-TEST_F(IniFileTest, KeepsAccentedTextThroughARewrite) {
-    write("[LangForm]\nFrench=Fran\xc3\xa7"
-          "ais\n");
-    IniFile ini(path());
-    ASSERT_TRUE(ini.writeInteger("LangForm", "Language", 1));
-    EXPECT_EQ(IniFile(path()).readString("LangForm", "French", ""), QString::fromUtf8("Français"));
-}
-
 TEST_F(IniFileTest, ALatin1FileIsReadAsWindows1252AndWrittenBackSo) {
     write("[TOLVOptions]\r\nMonthLanguage1=JANF\xC9VMARAVRMAIJUINJUIAO\xDBSEPOCTNOVD\xC9"
           "C\r\nPrice=\x80 5\r\n");

@@ -43,8 +43,3 @@ TEST(PrinterModels, LastUsedSelectsAModelWithinTheList) {
                   index)
             << value;
 }
-
-TEST(PrinterModels, FileTypeCodesSelectAModel) {
-    for (auto [code, index] : {std::pair{1, 0}, {2, 1}, {4, 2}, {0, 1}, {3, 1}, {-1, 1}, {255, 1}})
-        EXPECT_EQ(PrinterModels::indexForModelCode(code), index) << code;
-}
