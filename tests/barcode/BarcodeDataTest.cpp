@@ -98,6 +98,18 @@ TEST(BarcodeData, ItfSizesFollowTheResolution) {
     EXPECT_EQ(itf.Text, "00");
 }
 
+TEST(BarcodeData, SetDigitsTakesOnlyTheExactCountOfDigits) {
+    auto data = BarcodeData::create(Symbology::Ean8, 300);
+    EXPECT_FALSE(data->setDigits("123456"));
+    EXPECT_FALSE(data->setDigits("12345678"));
+    EXPECT_FALSE(data->setDigits("123456a"));
+    EXPECT_EQ(data->Text, "0123456");
+    EXPECT_TRUE(data->setDigits("7654321"));
+    EXPECT_EQ(data->Text, "7654321");
+    data->resetText();
+    EXPECT_EQ(data->Text, "0123456");
+}
+
 TEST(BarcodeData, SmallRatiosNeedAWideModule) {
     Code39Data data; // module 3 dots; at 300 dpi 20 thousandths are 6 dots
     data.setRatio(10, 300);
@@ -125,6 +137,8 @@ TEST(BarcodeData, Gs1TextFollowsTheElements) {
     EXPECT_EQ(data.humanReadableText(), "(01) 09501101530003 (10) AB12 (17) 261231 ");
     data.ShowAppIds = false;
     EXPECT_EQ(data.humanReadableText(), "09501101530003 AB12 261231 ");
+    EXPECT_EQ(data.elementValue(1), "AB12");
+    EXPECT_EQ(data.elementValue(3), "");
 
     data.replaceElement(1, {true, "11", "261130"});
     data.removeElement(0);

@@ -1,6 +1,7 @@
 #include "document/DataStore.h"
 #include "TestFolders.h"
 #include "texts/SettingsFile.h"
+#include "texts/TextHelpers.h"
 
 #include <QFile>
 
@@ -30,6 +31,10 @@ TEST(DataStoreConversion, TextsOfLengthsInEachUnit) {
         data.setDisplayUnits(r.units);
         EXPECT_EQ(data.dotsToText(r.dots, r.dpi), QLatin1String(r.text)) << r.text;
     }
+    data.printers().setSelectedIndex(1); // 185 dpi
+    data.setDisplayUnits(DataStore::Millimetres);
+    EXPECT_FLOAT_EQ(data.dotsToUnits(185), 25.4f);
+    EXPECT_FLOAT_EQ(data.dotsToUnits(-10), 0.0f);
 }
 
 TEST(DataStoreConversion, TypedLengthsTakeThreeDecimalsWithoutRounding) {
@@ -66,6 +71,15 @@ TEST(DataStoreConversion, TextOfDotsReadsBackAsTheSameDots) {
             for (int dots = 0; dots <= 2000; ++dots)
                 ASSERT_EQ(data.textToDots(data.dotsToText(dots, dpi), dpi), dots) << units << dpi;
     }
+}
+
+TEST(DataStoreConversion, TextHelpersFollowTheLocaleDecimalSeparator) {
+    struct German {
+        German() { QLocale::setDefault(QLocale(QLocale::German)); }
+        ~German() { QLocale::setDefault(QLocale::c()); }
+    } german;
+    EXPECT_TRUE(TextHelpers::isDecimalNumber(QStringLiteral("12,5")));
+    EXPECT_FALSE(TextHelpers::isDecimalNumber(QStringLiteral("12.5")));
 }
 
 // Lengths show the decimal separator of the interface language chosen in

@@ -1,6 +1,7 @@
 #include "RenderHarness.h"
 #include "ScriptedPrompter.h"
 #include "document/ItemTypeNames.h"
+#include "persist/DownloadBuffer.h"
 #include "persist/NamedObject.h"
 #include "texts/Messages.h"
 
@@ -49,11 +50,21 @@ TEST(ItemList, NearestHitPrefersTheNearestAnchorAndTheEarlierItemOnATie) {
     EXPECT_EQ(list.findNearestHit(h.display, 120, 153), second);
 }
 
-TEST(ItemList, CountsGraphicsAndListsItsItems) {
+TEST(ItemList, CompilesCountsAndListsItsItemsInOrder) {
+    RenderHarness h(1);
     ItemList list;
     list.append(textItemAt(SansFont, 50, 60, 0, "A"));
     list.append(std::make_unique<FakeGraphic>());
     EXPECT_EQ(list.countGraphics(), 1);
     EXPECT_EQ(list.typeIndex(2), 5);
+    DownloadBuffer buffer;
+    list.compileAll(buffer, {h.fonts, 1});
+    EXPECT_EQ(std::vector<uint8_t>(buffer.Bytes.begin(), buffer.Bytes.begin() + buffer.Size),
+              (std::vector<uint8_t>{1,    21, 0,    0,    10,   0,    0, 'A', 0, 0, 0, 0, 0, //
+                                    0x20, 0,  0xCE, 0xFF, 0xCE, 0xFF, 0}));
+
     EXPECT_EQ(list.listViewRows(ItemTypeNames())[0], (ListViewRow{"1", "Text", "A"}));
+    QStringList lines;
+    list.structureListing(std::bitset<16>().set(0).set(5), lines);
+    EXPECT_EQ(lines, (QStringList{"1  1 1 XPOS 0 YPOS 10", "32  2 32 XPOS -50 YPOS -50"}));
 }

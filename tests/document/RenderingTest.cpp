@@ -40,7 +40,7 @@ TEST(Rendering, ZoomAndAnotherFontAreMeasuredAgain) {
     EXPECT_EQ(item->Metrics.FontNumber, SerifFont);
 }
 
-TEST(Rendering, EveryPixelIsBlackOrWhite) {
+TEST(Rendering, EveryPixelIsBlackOrWhiteHighlightsIncluded) {
     RenderHarness h;
     ItemList items;
     items.append(textItemAt(SansFont, 60, 150, 0, "Anti-aliasing? Never."));
@@ -48,7 +48,11 @@ TEST(Rendering, EveryPixelIsBlackOrWhite) {
     items.append(textItemAt(SerifFont, 700, 80, 2, "Serif \xC9t\xE9"));
     for (const float zoom : {0.5f, 1.5f}) {
         h.zoom(zoom);
-        EXPECT_TRUE(blackAndWhiteOnly(h.render(items))) << zoom;
+        h.render(items);
+        CanvasPainter painter(h.display);
+        items.at(2)->drawHighlight(h.display);
+        items.at(3)->drawOutline(h.display);
+        EXPECT_TRUE(blackAndWhiteOnly(h.display.bitmap())) << zoom;
     }
 }
 

@@ -1,5 +1,5 @@
-#include "persist/BufferedStream.h"
 #include "PersistTestSupport.h"
+#include "persist/BufferedStream.h"
 #include "persist/FileStream.h"
 #include "persist/StreamHelpers.h"
 
@@ -76,6 +76,15 @@ TEST_F(BufferedStreamTest, WrittenBytesReachTheFileInTwoFlushes) {
     EXPECT_EQ(flushes, 2);
     FileStream back(path, FileStream::OpenRead);
     EXPECT_EQ(readBytes(back, 20000), data);
+}
+
+TEST_F(BufferedStreamTest, PutBackNeedsAByteAlreadyRead) {
+    FileStream file(makeFile(50), FileStream::OpenRead);
+    BufferedStream s(file);
+    ASSERT_TRUE(s.fillBuffer());
+    EXPECT_EQ(errorOf([&] { s.putBack(1); }), "Putback overflow");
+    s.putBack(readByteValue(s));
+    EXPECT_EQ(readBytes(s, 3), content.left(3));
 }
 
 TEST_F(BufferedStreamTest, SeekRejectsBadOriginsAndTargets) {

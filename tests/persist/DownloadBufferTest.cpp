@@ -10,7 +10,10 @@ namespace {
 TEST(DownloadBufferTest, AppendsUpToItsCapacityAndNoFurther) {
     auto idl = std::make_unique<DownloadBuffer>();
     idl->appendBytes("abc", 3);
-    EXPECT_EQ(std::string(idl->Bytes.begin(), idl->Bytes.begin() + idl->Size), "abc");
+    auto out = std::make_unique<IdlArray>();
+    out->fill(0xAA);
+    idl->copyOut(*out);
+    EXPECT_EQ(std::string(out->begin(), out->begin() + 4), "abc\xAA");
 
     const std::vector<uint8_t> block(IdlCapacity - 4, 7);
     idl->appendBytes(block.data(), IdlCapacity - 4);

@@ -1,4 +1,5 @@
 #include "PersistTestSupport.h"
+#include "persist/BufferedStream.h"
 #include "persist/ClassRegistry.h"
 #include "persist/NamedObject.h"
 #include "persist/PersistentList.h"
@@ -109,6 +110,30 @@ TEST_F(PersistentObjectsTest, BadListRecordsAreErrorsNamingTheProblem) {
     nested.setPosition(0);
     EXPECT_EQ(errorOf([&] { PersistentList().load(nested, registry); }),
               "Lists nested too deeply in file");
+}
+
+TEST_F(PersistentObjectsTest, HookedRecordsGoToTheirLoaderAfterTheirClassName) {
+    MemoryStream s;
+    writeLong(s, 2);
+    writeString(s, "BarcodeItem");
+    const int32_t recordStart = s.position();
+    for (int i = 0; i < 7; ++i)
+        writeLong(s, 100 + i); // the item's base record
+    writeLong(s, 5);           // symbology
+    writeString(s, "PNamedObject");
+    writeString(s, "after");
+    s.setPosition(0);
+    BufferedStream buffered(s);
+    registry.setRecordLoader("BarcodeItem", [&](ByteStream& in, const ClassRegistry&) {
+        EXPECT_EQ(in.position(), recordStart);
+        in.seek(28, ByteStream::FromCurrent);
+        auto barcode = namedList({""})->extract(1);
+        dynamic_cast<NamedObject&>(*barcode).Name = "kind " + std::to_string(readLong(in));
+        return barcode;
+    });
+    PersistentList list;
+    list.load(buffered, registry);
+    EXPECT_EQ(names(list), "kind 5|after");
 }
 
 TEST_F(PersistentObjectsTest, NamedListRoundTripsAndReplacesWhatWasThere) {
