@@ -117,10 +117,15 @@ public:
     virtual void justify(DotCanvas& view, const std::string& text);
     // The base selects the item's font into the canvas; kinds draw after it.
     virtual void draw(DotCanvas& view);
-    // Whether drawing the item is justifying it and drawing its picture and
-    // nothing else (a graphic, a barcode). Such a drawing only darkens, and
-    // drawn within a clip it touches no pixel outside it.
-    virtual bool drawsPictureOnly() const { return false; }
+    // The picture that drawing the item justifies it and stretches over its
+    // screen rectangle, and all it draws: a graphic's bitmap, a barcode's
+    // symbol. Null for the kinds that draw otherwise.
+    virtual const QImage* drawnPicture() { return nullptr; }
+    // For a whole redraw: the item justified and its drawn picture's black
+    // kept at its place on the screen, to be written into the bitmap at
+    // once. Null when the kind has no drawn picture or it is too large to
+    // keep; such an item is drawn as usual.
+    const InkPicture* readyInk(DotCanvas& view);
     void erase(DotCanvas& view);
     void moveTo(DotCanvas& view, int32_t x, int32_t y);
     // Whether the dot (x, y) lies on the item's screen rectangle, edges included.

@@ -256,6 +256,15 @@ EdgeRect ImageItem::pictureScreenRect(const DotCanvas& view, int32_t width, int3
             top + roundHalfEven(double(height) * sy) - 1};
 }
 
+const InkPicture* ImageItem::readyInk(DotCanvas& view) {
+    const QImage* picture = drawnPicture();
+    if (!picture || picture->isNull())
+        return nullptr;
+    justify(view, {});
+    const EdgeRect rect = getScreenRect(view);
+    return !rect.isEmpty() && pictureInk_.keep(rect.toQRect(), *picture) ? &pictureInk_ : nullptr;
+}
+
 void ImageItem::drawPicture(DotCanvas& view, const QImage& picture) {
     QPainter* canvas = view.canvas();
     const EdgeRect rect = getScreenRect(view);

@@ -67,7 +67,7 @@ public:
 
     void justify(DotCanvas& view, const std::string& text) override;
     void draw(DotCanvas& view) override;
-    bool drawsPictureOnly() const override { return true; }
+    const QImage* drawnPicture() override { return &symbol(); }
     EdgeRect getScreenRect(DotCanvas& view) override;
 
     bool holdsUnprintableValue() const override;

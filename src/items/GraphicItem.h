@@ -41,7 +41,7 @@ public:
     // Draws the picture stretched over its rectangle with AND, so its white
     // dots leave what is below as it was.
     void draw(DotCanvas& view) override;
-    bool drawsPictureOnly() const override { return true; }
+    const QImage* drawnPicture() override { return &Bitmap; }
     EdgeRect getScreenRect(DotCanvas& view) override;
     // Turns the picture by the quarter turns between the old rotation and
     // the new one; an odd number of turns exchanges Width and Height.

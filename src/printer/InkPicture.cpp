@@ -23,27 +23,6 @@ QImage inkOf(const QImage& picture) {
     return ink.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// The bitmap of 32-bit pixels the painter paints straight onto, untransformed
-// and cut at most to one rectangle (clip); null for any other painter.
-QImage* pixelsUnder(QPainter& painter, QRect& clip) {
-    auto* image = dynamic_cast<QImage*>(painter.device());
-    // A shared bitmap would be copied on writing, away from the painter.
-    if (!image || !image->isDetached() || !painter.deviceTransform().isIdentity())
-        return nullptr;
-    const QImage::Format format = image->format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
-        format != QImage::Format_ARGB32_Premultiplied)
-        return nullptr;
-    clip = image->rect();
-    if (painter.hasClipping()) {
-        const QRegion region = painter.clipRegion();
-        if (region.rectCount() > 1)
-            return nullptr;
-        clip &= region.boundingRect();
-    }
-    return image;
-}
-
 // Black from first up to last, four pixels a store where it can.
 void fillBlack(QRgb* first, QRgb* last) {
 #if defined(__SSE2__)
@@ -56,7 +35,7 @@ void fillBlack(QRgb* first, QRgb* last) {
 
 } // namespace
 
-void InkPicture::keep(const QImage& picture, const QSize& size) {
+void InkPicture::findRuns(const QImage& picture, const QSize& size) {
     // Stretched by the painter as it would stretch it on the canvas, so that
     // the kept dots are the ones it would draw.
     QImage stretched(size, QImage::Format_ARGB32_Premultiplied);
@@ -79,11 +58,20 @@ void InkPicture::keep(const QImage& picture, const QSize& size) {
         rowStarts_.push_back(int(runs_.size()));
     }
     pictureKey_ = picture.cacheKey();
-    size_ = size;
 }
 
-void InkPicture::fill(QImage& pixels, const QRect& clip, QPoint origin) const {
-    const QRect rows = QRect(origin, size_) & clip;
+bool InkPicture::keep(const QRect& target, const QImage& picture) {
+    if (qint64(target.width()) * target.height() > MaxKeptPixels)
+        return false;
+    if (picture.cacheKey() != pictureKey_ || target.size() != target_.size())
+        findRuns(picture, target.size());
+    target_ = target;
+    return true;
+}
+
+void InkPicture::fill(QImage& pixels, const QRect& clip) const {
+    const QPoint origin = target_.topLeft();
+    const QRect rows = target_ & clip;
     const qsizetype stride = pixels.bytesPerLine();
     uchar* bits = pixels.bits();
     for (int y = rows.top(); y <= rows.bottom(); ++y) {
@@ -103,14 +91,31 @@ void InkPicture::paint(QPainter& painter, const QRect& target, const QImage& pic
         return;
     QRect clip;
     QImage* pixels = pixelsUnder(painter, clip);
-    if (pixels && qint64(target.width()) * target.height() <= MaxKeptPixels) {
-        if (picture.cacheKey() != pictureKey_ || target.size() != size_)
-            keep(picture, target.size());
-        fill(*pixels, clip, target.topLeft());
+    if (pixels && keep(target, picture)) {
+        fill(*pixels, clip);
         return;
     }
     const auto mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.drawImage(target, inkOf(picture));
     painter.setCompositionMode(mode);
+}
+
+QImage* InkPicture::pixelsUnder(QPainter& painter, QRect& clip) {
+    auto* image = dynamic_cast<QImage*>(painter.device());
+    // A shared bitmap would be copied on writing, away from the painter.
+    if (!image || !image->isDetached() || !painter.deviceTransform().isIdentity())
+        return nullptr;
+    const QImage::Format format = image->format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    clip = image->rect();
+    if (painter.hasClipping()) {
+        const QRegion region = painter.clipRegion();
+        if (region.rectCount() > 1)
+            return nullptr;
+        clip &= region.boundingRect();
+    }
+    return image;
 }

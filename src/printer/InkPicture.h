@@ -19,6 +19,17 @@ public:
     // leave what is below as it was.
     void paint(QPainter& painter, const QRect& target, const QImage& picture);
 
+    // Keeps the black dots of picture stretched over target, to be written
+    // by fill; false, keeping nothing, when the picture is too large.
+    bool keep(const QRect& target, const QImage& picture);
+    // Writes the kept black dots into pixels (32-bit), within clip.
+    void fill(QImage& pixels, const QRect& clip) const;
+
+    // The bitmap of 32-bit pixels the painter paints straight onto,
+    // untransformed and cut at most to one rectangle (clip, in pixels); null
+    // for any other painter. Writing into it is what painting would do.
+    static QImage* pixelsUnder(QPainter& painter, QRect& clip);
+
     // Pictures larger than this on screen are drawn without being kept.
     static constexpr qint64 MaxKeptPixels = qint64(4) << 20;
 
@@ -27,12 +38,10 @@ private:
         int left, right; // right is one past the last black dot
     };
     // Finds the runs of black of picture stretched to size.
-    void keep(const QImage& picture, const QSize& size);
-    // Writes the kept runs into pixels at origin, within clip.
-    void fill(QImage& pixels, const QRect& clip, QPoint origin) const;
+    void findRuns(const QImage& picture, const QSize& size);
 
     qint64 pictureKey_ = 0;
-    QSize size_;
+    QRect target_;
     std::vector<Run> runs_;      // row after row
     std::vector<int> rowStarts_; // where each row's runs start, and the end
 };
