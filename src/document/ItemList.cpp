@@ -127,17 +127,7 @@ void ItemList::redrawWhole(DotCanvas& view) {
         else
             others.push_back(item);
     }
-    // A quarter of a megabyte of pixels, half of a core's second-level cache
-    // on a small machine: a band stays in the cache between its whitening and
-    // its pictures. Much smaller bands cost more in calls than they save.
-    constexpr qsizetype BandBytes = qsizetype(256) << 10;
-    const int bandRows = int(std::max<qsizetype>(1, BandBytes / pixels->bytesPerLine()));
-    for (int top = clip.top(); top <= clip.bottom(); top += bandRows) {
-        const QRect band = clip & QRect(clip.left(), top, clip.width(), bandRows);
-        canvas->fillRect(band, Qt::white);
-        for (const InkPicture* ink : inks)
-            ink->fill(*pixels, band);
-    }
+    InkPicture::fillOnWhite(*pixels, clip, std::move(inks));
     for (ImageItem* item : others)
         item->draw(view);
 }

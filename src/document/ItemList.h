@@ -55,8 +55,8 @@ public:
     void eraseImage(DotCanvas& view) const;
     // Whitens the whole picture and draws every item on it: the same as
     // eraseImage and drawAll, faster on a bitmap. There the pictures' black
-    // is written band by band just after the band is whitened, while its
-    // rows are still in the processor's cache, and the other items follow.
+    // is written row by row just after the white under it, while it is
+    // still in the processor's cache, and the other items follow.
     // Every item only darkens what is below, so the order does not matter.
     void redrawWhole(DotCanvas& view);
     // For each item whose typeIndex is in typeIndexes, a line "code  position

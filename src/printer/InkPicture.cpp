@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -23,14 +24,28 @@ QImage inkOf(const QImage& picture) {
     return ink.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// Black from first up to last, four pixels a store where it can.
-void fillBlack(QRgb* first, QRgb* last) {
+// Black from first up to last, four pixels a store where it can; the last
+// four of a run of four or more are one store, overlapping the one before.
+inline void blacken(QRgb* first, QRgb* last) {
+    constexpr QRgb Black = qRgb(0, 0, 0);
 #if defined(__SSE2__)
-    const __m128i black = _mm_set1_epi32(int(qRgb(0, 0, 0)));
-    for (; last - first >= 4; first += 4)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(first), black);
+    if (last - first >= 4) {
+        const __m128i four = _mm_set1_epi32(int(Black));
+        for (; last - first > 4; first += 4)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(first), four);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(last - 4), four);
+        return;
+    }
 #endif
-    std::fill(first, last, qRgb(0, 0, 0));
+    std::fill(first, last, Black);
+}
+
+// White from first up to last. Every byte of white is 0xff, so the C
+// library's fill does it, with the widest stores the processor has.
+void whiten(QRgb* first, QRgb* last) {
+    static_assert(qRgb(255, 255, 255) == 0xffffffff);
+    if (first < last)
+        std::memset(first, 0xff, size_t(last - first) * sizeof(QRgb));
 }
 
 } // namespace
@@ -69,20 +84,55 @@ bool InkPicture::keep(const QRect& target, const QImage& picture) {
     return true;
 }
 
+void InkPicture::blackenRow(QRgb* line, int y, int left, int right) const {
+    // Kept in locals: the stores into line could otherwise be the vector's.
+    const auto row = size_t(y - target_.top());
+    const Run* run = runs_.data() + rowStarts_[row];
+    const Run* const end = runs_.data() + rowStarts_[row + 1];
+    QRgb* const origin = line + target_.left();
+    QRgb* const first = line + left;
+    QRgb* const last = line + right + 1;
+    for (; run != end; ++run) {
+        QRgb* const from = std::max(origin + run->left, first);
+        QRgb* const to = std::min(origin + run->right, last);
+        if (from < to)
+            blacken(from, to);
+    }
+}
+
 void InkPicture::fill(QImage& pixels, const QRect& clip) const {
-    const QPoint origin = target_.topLeft();
-    const QRect rows = target_ & clip;
+    const QRect area = target_ & clip;
     const qsizetype stride = pixels.bytesPerLine();
     uchar* bits = pixels.bits();
-    for (int y = rows.top(); y <= rows.bottom(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        blackenRow(reinterpret_cast<QRgb*>(bits + y * stride), y, area.left(), area.right());
+}
+
+void InkPicture::fillOnWhite(QImage& pixels, const QRect& clip,
+                             std::vector<const InkPicture*> inks) {
+    // Row by row, from left to right, each picture's black is written
+    // straight after the white under it, while those pixels are still in the
+    // first-level cache. Where pictures overlap, only what lies right of the
+    // pixels already written is whitened.
+    std::erase_if(inks, [&](const InkPicture* ink) { return !ink->target_.intersects(clip); });
+    std::sort(inks.begin(), inks.end(), [](const InkPicture* a, const InkPicture* b) {
+        return a->target_.left() < b->target_.left();
+    });
+    const qsizetype stride = pixels.bytesPerLine();
+    uchar* bits = pixels.bits();
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
-        const int row = y - origin.y();
-        for (int r = rowStarts_[size_t(row)]; r < rowStarts_[size_t(row) + 1]; ++r) {
-            const int left = std::max(origin.x() + runs_[size_t(r)].left, rows.left());
-            const int right = std::min(origin.x() + runs_[size_t(r)].right, rows.right() + 1);
-            if (left < right)
-                fillBlack(line + left, line + right);
+        int x = clip.left();
+        for (const InkPicture* ink : inks) {
+            const QRect& target = ink->target_;
+            if (y < target.top() || y > target.bottom())
+                continue;
+            const int right = std::min(target.right(), clip.right());
+            whiten(line + x, line + right + 1);
+            x = std::max(x, right + 1);
+            ink->blackenRow(line, y, std::max(target.left(), clip.left()), right);
         }
+        whiten(line + x, line + clip.right() + 1);
     }
 }
 

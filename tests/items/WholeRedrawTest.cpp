@@ -1,6 +1,6 @@
-// A whole redraw writes pictures band by band with the whitening and text
-// after them; the result must be the one erasing and drawing every item in
-// image order gives.
+// A whole redraw writes the pictures row by row with the whitening, where
+// they overlap too, and the text after them; the result must be the one
+// erasing and drawing every item in image order gives.
 #include "RenderHarness.h"
 #include "barcode/BarcodeData.h"
 #include "items/BarcodeItem.h"
