@@ -26,12 +26,12 @@ struct TextExtent {
     int across = 0;
 };
 
-TextExtent textExtent(const QFont& font, const QStringList& pieces, int lineHeight) {
-    const QFontMetrics metrics(font);
+TextExtent textExtent(DotCanvas& view, const QFont& font, const QStringList& pieces,
+                      int lineHeight) {
     TextExtent extent;
     for (const QString& piece : pieces)
-        extent.along = std::max(extent.along, metrics.horizontalAdvance(piece));
-    extent.across = int(pieces.size() - 1) * lineHeight + metrics.height();
+        extent.along = std::max(extent.along, view.textAdvance(font, piece));
+    extent.across = int(pieces.size() - 1) * lineHeight + QFontMetrics(font).height();
     return extent;
 }
 
@@ -124,7 +124,7 @@ void ImageItem::justify(DotCanvas& view, const std::string& text) {
     if (model < 0 || model > 2)
         return;
     const RealizedFont font = selectFont(view);
-    const TextExtent extent = textExtent(font.font, linePieces(text), Metrics.CellHeight);
+    const TextExtent extent = textExtent(view, font.font, linePieces(text), Metrics.CellHeight);
     const double sx = view.scaleX();
     const double sy = view.scaleY();
     const Cell cell{roundHalfEven(Metrics.InkBottom / sx), roundHalfEven(Metrics.InkTop / sx),
@@ -209,7 +209,7 @@ void ImageItem::drawAnchoredText(DotCanvas& view, const std::string& text) {
 
 EdgeRect ImageItem::anchoredTextRect(DotCanvas& view, const std::string& text) {
     const RealizedFont font = selectFont(view);
-    const TextExtent extent = textExtent(font.font, linePieces(text), Metrics.CellHeight);
+    const TextExtent extent = textExtent(view, font.font, linePieces(text), Metrics.CellHeight);
     return anchoredCellRect(view, extent.along, extent.across);
 }
 

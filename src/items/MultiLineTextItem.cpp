@@ -6,7 +6,6 @@
 #include "printer/DotCanvas.h"
 #include "printer/PrinterModels.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -104,11 +103,10 @@ int MultiLineTextItem::lineAdvance(const DotCanvas& view) const {
 
 void MultiLineTextItem::computeWindowSize(DotCanvas& view) {
     const RealizedFont font = selectFont(view);
-    const QFontMetrics metrics(font.font);
     const std::vector<std::string> all = lines();
     int longest = 0;
     for (const std::string& line : all)
-        longest = std::max(longest, metrics.horizontalAdvance(Windows1252::decode(line)));
+        longest = std::max(longest, view.textAdvance(font.font, Windows1252::decode(line)));
     const int32_t block =
         bounded(int64_t(Metrics.CellHeight) + int64_t(all.size() - 1) * lineAdvance(view));
     const bool upright = (Rotation & 1) == 0;

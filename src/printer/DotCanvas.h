@@ -108,6 +108,10 @@ public:
     void invertOutline(const EdgeRect& rect);
     // Writes text as drawTextCell does.
     void drawText(const QFont& font, int rotation, QPoint cellOrigin, const QString& text);
+    // How far font advances over text, in pixels.
+    int textAdvance(const QFont& font, const QString& text) {
+        return pictures_.advance(font, text);
+    }
 
 private:
     const FontSet& fonts_;

@@ -50,46 +50,61 @@ void whiten(QRgb* first, QRgb* last) {
 
 } // namespace
 
-void InkPicture::findRuns(const QImage& picture, const QSize& size) {
-    // Stretched by the painter as it would stretch it on the canvas, so that
-    // the kept dots are the ones it would draw.
-    QImage stretched(size, QImage::Format_ARGB32_Premultiplied);
-    stretched.fill(Qt::transparent);
-    QPainter(&stretched).drawImage(QRect(QPoint(0, 0), size), inkOf(picture));
+bool InkPicture::findRuns(const QImage& ink) {
     runs_.clear();
     rowStarts_.assign(1, 0);
-    for (int y = 0; y < size.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(stretched.constScanLine(y));
-        for (int x = 0; x < size.width();) {
+    const int width = ink.width();
+    for (int y = 0; y < ink.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(ink.constScanLine(y));
+        for (int x = 0; x < width;) {
             if (qAlpha(line[x]) == 0) {
                 ++x;
                 continue;
             }
             const int left = x;
-            while (x < size.width() && qAlpha(line[x]) != 0)
-                ++x;
+            for (; x < width && qAlpha(line[x]) != 0; ++x)
+                if (qAlpha(line[x]) != 255)
+                    return false;
             runs_.push_back({left, x});
         }
         rowStarts_.push_back(int(runs_.size()));
     }
-    pictureKey_ = picture.cacheKey();
+    return true;
 }
 
 bool InkPicture::keep(const QRect& target, const QImage& picture) {
     if (qint64(target.width()) * target.height() > MaxKeptPixels)
         return false;
-    if (picture.cacheKey() != pictureKey_ || target.size() != target_.size())
-        findRuns(picture, target.size());
+    if (picture.cacheKey() != pictureKey_ || target.size() != target_.size()) {
+        // Stretched by the painter as it would stretch it on the canvas, so
+        // that the kept dots are the ones it would draw: each one opaque or
+        // transparent.
+        QImage stretched(target.size(), QImage::Format_ARGB32_Premultiplied);
+        stretched.fill(Qt::transparent);
+        QPainter(&stretched).drawImage(stretched.rect(), inkOf(picture));
+        findRuns(stretched);
+        pictureKey_ = picture.cacheKey();
+    }
     target_ = target;
     return true;
 }
 
-void InkPicture::blackenRow(QRgb* line, int y, int left, int right) const {
+bool InkPicture::keepOpaque(const QImage& ink) {
+    pictureKey_ = 0;
+    target_ = ink.rect();
+    if (ink.format() == QImage::Format_ARGB32_Premultiplied && findRuns(ink))
+        return true;
+    target_ = QRect();
+    runs_.clear();
+    rowStarts_.assign(1, 0);
+    return false;
+}
+
+void InkPicture::blackenRow(QRgb* line, int row, int x0, int left, int right) const {
     // Kept in locals: the stores into line could otherwise be the vector's.
-    const auto row = size_t(y - target_.top());
-    const Run* run = runs_.data() + rowStarts_[row];
-    const Run* const end = runs_.data() + rowStarts_[row + 1];
-    QRgb* const origin = line + target_.left();
+    const Run* run = runs_.data() + rowStarts_[size_t(row)];
+    const Run* const end = runs_.data() + rowStarts_[size_t(row) + 1];
+    QRgb* const origin = line + x0;
     QRgb* const first = line + left;
     QRgb* const last = line + right + 1;
     for (; run != end; ++run) {
@@ -101,11 +116,16 @@ void InkPicture::blackenRow(QRgb* line, int y, int left, int right) const {
 }
 
 void InkPicture::fill(QImage& pixels, const QRect& clip) const {
-    const QRect area = target_ & clip;
+    fillAt(pixels, target_.topLeft(), clip);
+}
+
+void InkPicture::fillAt(QImage& pixels, QPoint topLeft, const QRect& clip) const {
+    const QRect area = QRect(topLeft, target_.size()) & clip;
     const qsizetype stride = pixels.bytesPerLine();
     uchar* bits = pixels.bits();
     for (int y = area.top(); y <= area.bottom(); ++y)
-        blackenRow(reinterpret_cast<QRgb*>(bits + y * stride), y, area.left(), area.right());
+        blackenRow(reinterpret_cast<QRgb*>(bits + y * stride), y - topLeft.y(), topLeft.x(),
+                   area.left(), area.right());
 }
 
 void InkPicture::fillOnWhite(QImage& pixels, const QRect& clip,
@@ -130,7 +150,8 @@ void InkPicture::fillOnWhite(QImage& pixels, const QRect& clip,
             const int right = std::min(target.right(), clip.right());
             whiten(line + x, line + right + 1);
             x = std::max(x, right + 1);
-            ink->blackenRow(line, y, std::max(target.left(), clip.left()), right);
+            ink->blackenRow(line, y - target.top(), target.left(),
+                            std::max(target.left(), clip.left()), right);
         }
         whiten(line + x, line + clip.right() + 1);
     }

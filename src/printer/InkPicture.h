@@ -22,8 +22,15 @@ public:
     // Keeps the black dots of picture stretched over target, to be written
     // by fill; false, keeping nothing, when the picture is too large.
     bool keep(const QRect& target, const QImage& picture);
-    // Writes the kept black dots into pixels (32-bit), within clip.
+    // Keeps the opaque pixels of ink (premultiplied 32-bit, black where
+    // opaque) as they are, as its black dots; false, keeping nothing, when
+    // some are only partly opaque, which only blending draws.
+    bool keepOpaque(const QImage& ink);
+
+    // Writes the kept black dots into pixels (32-bit), within clip: where
+    // they were kept, or with the picture's top-left at topLeft.
     void fill(QImage& pixels, const QRect& clip) const;
+    void fillAt(QImage& pixels, QPoint topLeft, const QRect& clip) const;
 
     // Whitens pixels (32-bit) within clip and writes the kept black dots of
     // every picture of inks into them: what erasing and filling each in turn
@@ -42,11 +49,12 @@ private:
     struct Run {
         int left, right; // right is one past the last black dot
     };
-    // Finds the runs of black of picture stretched to size.
-    void findRuns(const QImage& picture, const QSize& size);
-    // Writes the black of row y (in pixels) of the picture into line,
-    // between left and right (inclusive).
-    void blackenRow(QRgb* line, int y, int left, int right) const;
+    // Finds the runs of the opaque pixels of ink (premultiplied 32-bit);
+    // false when some are only partly opaque.
+    bool findRuns(const QImage& ink);
+    // Writes the black of the picture's row into line, the picture's left
+    // edge at x0, between left and right (inclusive).
+    void blackenRow(QRgb* line, int row, int x0, int left, int right) const;
 
     qint64 pictureKey_ = 0;
     QRect target_;

@@ -11,6 +11,8 @@ namespace {
 
 // Pixels of all kept pictures together (4 bytes each).
 constexpr qsizetype CachePixels = 4 * 1024 * 1024;
+// Measured texts kept; all are forgotten when there are more.
+constexpr qsizetype KeptAdvances = 4096;
 // Above this a picture copies slower than Qt draws the text.
 constexpr qsizetype LargestKeptCell = 256 * 1024;
 
@@ -44,16 +46,32 @@ void TextCellCache::draw(QPainter& painter, const QFont& font, int rotation, QPo
     }
     if (picture->ink.isNull())
         return;
+    // Straight onto a bitmap, only the black is written.
+    QRect clip;
+    if (QImage* pixels = picture->blackKept ? InkPicture::pixelsUnder(painter, clip) : nullptr) {
+        picture->black.fillAt(*pixels, cellOrigin + picture->offset, clip);
+        return;
+    }
     const auto mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.drawImage(cellOrigin + picture->offset, picture->ink);
     painter.setCompositionMode(mode);
 }
 
+int TextCellCache::advance(const QFont& font, const QString& text) {
+    Key key{font, 0, text};
+    if (const auto kept = advances_.constFind(key); kept != advances_.constEnd())
+        return *kept;
+    if (advances_.size() >= KeptAdvances)
+        advances_.clear();
+    const int along = QFontMetrics(font).horizontalAdvance(text);
+    advances_.insert(std::move(key), along);
+    return along;
+}
+
 const TextCellCache::Picture* TextCellCache::find(const QFont& font, int rotation,
                                                   const QString& text) {
-    const QString key =
-        font.key() + QLatin1Char('|') + QString::number(rotation & 3) + QLatin1Char('|') + text;
+    const Key key{font, rotation & 3, text};
     if (const Picture* kept = pictures_.object(key))
         return kept;
 
@@ -74,9 +92,9 @@ const TextCellCache::Picture* TextCellCache::find(const QFont& font, int rotatio
     }
     const QRect ink = inkBounds(canvas);
     const qsizetype cost = std::max<qsizetype>(1, qsizetype(ink.width()) * ink.height());
-    pictures_.insert(
-        key,
-        new Picture{ink.isNull() ? QImage() : canvas.copy(ink), ink.topLeft() + room.topLeft()},
-        cost);
+    auto* picture = new Picture{
+        ink.isNull() ? QImage() : canvas.copy(ink), ink.topLeft() + room.topLeft(), {}, false};
+    picture->blackKept = picture->black.keepOpaque(picture->ink);
+    pictures_.insert(key, picture, cost);
     return pictures_.object(key);
 }
