@@ -175,7 +175,8 @@ void InkPicture::paint(QPainter& painter, const QRect& target, const QImage& pic
 QImage* InkPicture::pixelsUnder(QPainter& painter, QRect& clip) {
     auto* image = dynamic_cast<QImage*>(painter.device());
     // A shared bitmap would be copied on writing, away from the painter.
-    if (!image || !image->isDetached() || !painter.deviceTransform().isIdentity())
+    if (!image || !image->isDetached() || !painter.deviceTransform().isIdentity() ||
+        painter.opacity() < 1.0)
         return nullptr;
     const QImage::Format format = image->format();
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&

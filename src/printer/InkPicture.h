@@ -37,7 +37,7 @@ public:
     // gives, in one pass over the pixels.
     static void fillOnWhite(QImage& pixels, const QRect& clip, std::vector<const InkPicture*> inks);
 
-    // The bitmap of 32-bit pixels the painter paints straight onto,
+    // The bitmap of 32-bit pixels the painter paints straight onto, opaque,
     // untransformed and cut at most to one rectangle (clip, in pixels); null
     // for any other painter. Writing into it is what painting would do.
     static QImage* pixelsUnder(QPainter& painter, QRect& clip);

@@ -1,6 +1,6 @@
 // Text drawn from a kept picture must give the very pixels Qt draws: on a
-// plain bitmap, where only its black is written, under a clip, and on a
-// bitmap the picture is blended onto.
+// plain bitmap, where only its black is written, under a clip, and where the
+// picture is blended (another kind of bitmap, a painter not opaque).
 #include "printer/TextCellCache.h"
 #include "printer/FontRealizer.h"
 
@@ -30,9 +30,15 @@ QFont printerFont(const char* face, int pixels, bool bold) {
     return font;
 }
 
-template <typename Draw> QImage drawn(QImage::Format format, const QRect& clip, Draw draw) {
-    QImage canvas = canvasBelow(format);
+struct Surface {
+    QImage::Format format;
+    qreal opacity;
+};
+
+template <typename Draw> QImage drawn(Surface surface, const QRect& clip, Draw draw) {
+    QImage canvas = canvasBelow(surface.format);
     QPainter painter(&canvas);
+    painter.setOpacity(surface.opacity);
     if (!clip.isNull())
         painter.setClipRect(clip);
     draw(painter);
@@ -48,19 +54,22 @@ TEST(TextCellCache, GivesThePixelsQtDrawsInEveryTurnOnEveryBitmap) {
     const QString text = QStringLiteral("Lot 42-Åg");
     const QPoint origin(210, 210);
     TextCellCache cache;
-    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888})
+    const Surface surfaces[] = {
+        {QImage::Format_RGB32, 1.0}, {QImage::Format_RGB888, 1.0}, {QImage::Format_RGB32, 0.5}};
+    for (const Surface& surface : surfaces)
         for (const QRect& clip : {QRect(), QRect(150, 120, 140, 150)})
             for (const QFont& font : fonts)
                 for (int rotation = 0; rotation < 4; ++rotation) {
-                    SCOPED_TRACE(testing::Message() << format << " " << font.family().toStdString()
-                                                    << " turn " << rotation);
-                    const QImage expected = drawn(format, clip, [&](QPainter& painter) {
+                    SCOPED_TRACE(testing::Message()
+                                 << surface.format << " " << surface.opacity << " "
+                                 << font.family().toStdString() << " turn " << rotation);
+                    const QImage expected = drawn(surface, clip, [&](QPainter& painter) {
                         drawTextCell(painter, font, rotation, origin, text);
                     });
-                    ASSERT_NE(expected, canvasBelow(format));
+                    ASSERT_NE(expected, canvasBelow(surface.format));
                     // Twice: the first draw keeps the picture.
                     for (int pass = 0; pass < 2; ++pass)
-                        EXPECT_EQ(drawn(format, clip,
+                        EXPECT_EQ(drawn(surface, clip,
                                         [&](QPainter& painter) {
                                             cache.draw(painter, font, rotation, origin, text);
                                         }),
