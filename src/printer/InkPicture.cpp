@@ -104,14 +104,11 @@ void InkPicture::blackenRow(QRgb* line, int row, int x0, int left, int right) co
     // Kept in locals: the stores into line could otherwise be the vector's.
     const Run* run = runs_.data() + rowStarts_[size_t(row)];
     const Run* const end = runs_.data() + rowStarts_[size_t(row) + 1];
-    QRgb* const origin = line + x0;
-    QRgb* const first = line + left;
-    QRgb* const last = line + right + 1;
     for (; run != end; ++run) {
-        QRgb* const from = std::max(origin + run->left, first);
-        QRgb* const to = std::min(origin + run->right, last);
+        const int from = std::max(x0 + run->left, left);
+        const int to = std::min(x0 + run->right, right + 1);
         if (from < to)
-            blacken(from, to);
+            blacken(line + from, line + to);
     }
 }
 

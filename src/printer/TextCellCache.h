@@ -13,8 +13,8 @@ class QPainter;
 
 // Pictures of drawn text, kept for the next redraw. Qt draws glyphs larger
 // than 64 pixels from their outlines every time, which at the zooms of the
-// editor costs more than the whole rest of a redraw; copying the text's ink
-// from a kept picture gives the very same pixels at a fraction of the cost.
+// editor costs more than the whole rest of a redraw; writing the black runs
+// of a kept picture gives the very same pixels at a fraction of the cost.
 //
 // Only middling sizes are kept: very large text copies slower than Qt draws
 // it, and small text comes from Qt's own glyph cache.
