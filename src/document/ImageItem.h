@@ -193,7 +193,7 @@ protected:
     // next redraw at the same zoom.
     void justifyPicture(DotCanvas& view, int32_t width, int32_t height);
     EdgeRect pictureScreenRect(const DotCanvas& view, int32_t width, int32_t height) const;
-    void drawPicture(DotCanvas& view, const QImage& picture);
+    void drawPicture(DotCanvas& view);
 
     int32_t Width = 0;
     int32_t Height = 0;

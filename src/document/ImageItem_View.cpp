@@ -265,9 +265,10 @@ const InkPicture* ImageItem::readyInk(DotCanvas& view) {
     return !rect.isEmpty() && pictureInk_.keep(rect.toQRect(), *picture) ? &pictureInk_ : nullptr;
 }
 
-void ImageItem::drawPicture(DotCanvas& view, const QImage& picture) {
+void ImageItem::drawPicture(DotCanvas& view) {
     QPainter* canvas = view.canvas();
+    const QImage* picture = drawnPicture();
     const EdgeRect rect = getScreenRect(view);
-    if (canvas && !rect.isEmpty())
-        pictureInk_.paint(*canvas, rect.toQRect(), picture);
+    if (canvas && picture && !rect.isEmpty())
+        pictureInk_.paint(*canvas, rect.toQRect(), *picture);
 }

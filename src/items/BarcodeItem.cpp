@@ -149,7 +149,7 @@ EdgeRect BarcodeItem::getScreenRect(DotCanvas& view) {
 
 void BarcodeItem::draw(DotCanvas& view) {
     justify(view, {});
-    drawPicture(view, symbol());
+    drawPicture(view);
 }
 
 bool BarcodeItem::holdsUnprintableValue() const {

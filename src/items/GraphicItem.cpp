@@ -160,7 +160,7 @@ EdgeRect GraphicItem::getScreenRect(DotCanvas& view) {
 
 void GraphicItem::draw(DotCanvas& view) {
     justify(view, {});
-    drawPicture(view, Bitmap);
+    drawPicture(view);
 }
 
 void GraphicItem::compileRecord(std::vector<uint8_t>& record, const CompileContext& context) const {

@@ -112,11 +112,7 @@ void InkPicture::blackenRow(QRgb* line, int row, int x0, int left, int right) co
     }
 }
 
-void InkPicture::fill(QImage& pixels, const QRect& clip) const {
-    fillAt(pixels, target_.topLeft(), clip);
-}
-
-void InkPicture::fillAt(QImage& pixels, QPoint topLeft, const QRect& clip) const {
+void InkPicture::fill(QImage& pixels, QPoint topLeft, const QRect& clip) const {
     const QRect area = QRect(topLeft, target_.size()) & clip;
     const qsizetype stride = pixels.bytesPerLine();
     uchar* bits = pixels.bits();
@@ -160,7 +156,7 @@ void InkPicture::paint(QPainter& painter, const QRect& target, const QImage& pic
     QRect clip;
     QImage* pixels = pixelsUnder(painter, clip);
     if (pixels && keep(target, picture)) {
-        fill(*pixels, clip);
+        fill(*pixels, target.topLeft(), clip);
         return;
     }
     const auto mode = painter.compositionMode();

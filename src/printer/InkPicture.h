@@ -27,10 +27,9 @@ public:
     // some are only partly opaque, which only blending draws.
     bool keepOpaque(const QImage& ink);
 
-    // Writes the kept black dots into pixels (32-bit), within clip: where
-    // they were kept, or with the picture's top-left at topLeft.
-    void fill(QImage& pixels, const QRect& clip) const;
-    void fillAt(QImage& pixels, QPoint topLeft, const QRect& clip) const;
+    // Writes the kept black dots into pixels (32-bit), with the picture's
+    // top-left at topLeft, within clip.
+    void fill(QImage& pixels, QPoint topLeft, const QRect& clip) const;
 
     // Whitens pixels (32-bit) within clip and writes the kept black dots of
     // every picture of inks into them: what erasing and filling each in turn

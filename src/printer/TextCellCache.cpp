@@ -49,7 +49,7 @@ void TextCellCache::draw(QPainter& painter, const QFont& font, int rotation, QPo
     // Straight onto a bitmap, only the black is written.
     QRect clip;
     if (QImage* pixels = picture->blackKept ? InkPicture::pixelsUnder(painter, clip) : nullptr) {
-        picture->black.fillAt(*pixels, cellOrigin + picture->offset, clip);
+        picture->black.fill(*pixels, cellOrigin + picture->offset, clip);
         return;
     }
     const auto mode = painter.compositionMode();
